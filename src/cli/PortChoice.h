@@ -1,0 +1,29 @@
+#pragma once
+
+#include "modsim/PtyModule.h"
+
+#include <QString>
+
+#include <memory>
+
+struct ProgramState;
+
+// Where a command talks to a module: a named port, or a simulated module started in-process
+// for this run only.
+class PortChoice {
+public:
+    // Reads --port NAME or --demo MODEL from the arguments; false with a reason on a bad choice.
+    bool parse(const QStringList& arguments, QString* error);
+    // Starts the demo module when asked for one; false with a reason when it cannot start.
+    bool start(QString* error);
+    // Makes the chosen port the default port and the port in use.
+    void applyTo(ProgramState& state) const;
+
+    bool isDemo() const { return demo_ != nullptr; }
+    QString portName() const;
+
+private:
+    QString port_;
+    QString demoModel_;
+    std::unique_ptr<modsim::PtyModule> demo_;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <chrono>
+
+// The byte-link timing every module exchange relies on. Kept in one place so the transport,
+// the simulator and the benchmark all speak of the same figures.
+namespace linktiming {
+
+using namespace std::chrono_literals;
+
+// Wait between sending a command and reading its reply; the module answers well inside it.
+inline constexpr auto Turnaround = 50ms;
+// A read ends when this long passes between two received bytes...
+inline constexpr auto ReadInterval = 20ms;
+// ...or when this long has passed since the read began.
+inline constexpr auto ReadTotal = 100ms;
+// Longest time given to one command line to leave the port.
+inline constexpr auto WriteTotal = 100ms;
+
+// One read takes at most this many bytes: 8 reply characters, CR and LF.
+inline constexpr int ReplyBytes = 10;
+// Callers always get this many characters back.
+inline constexpr int ReplyChars = 8;
+
+inline constexpr int BaudRate = 9600;
+// 8N1 puts 10 bits on the line for every byte.
+inline constexpr auto ByteTime = std::chrono::microseconds(1'000'000 * 10 / BaudRate);
+
+}  // namespace linktiming

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+
+#include <map>
+#include <memory>
+
+class QSerialPort;
+
+// Identifies an open port within one SerialLink. 0 means "no port", InvalidHandle a failed open.
+using PortHandle = int;
+inline constexpr PortHandle InvalidHandle = -1;
+
+// What one read produced. `text` always has 8 characters: positions that were not received are
+// blanks, so callers decoding fixed positions never read past the end. `received` tells a silent
+// line from a garbled or partial answer.
+struct RegisterReply {
+    QString text;
+    int received = 0;  // bytes taken from the line, CR LF included (0..10)
+
+    bool silent() const { return received == 0; }
+    // The presence tests take a leading "8" as the sign that a module answered.
+    bool answered() const { return text.startsWith(QLatin1Char('8')); }
+};
+
+// The serial byte link to one module: open a port by name, exchange 8-character register
+// commands at 9600 8N1 with the fixed timing of LinkTiming.h, close it again. No port is held
+// between operations; each operation opens, exchanges and closes.
+class SerialLink {
+public:
+    SerialLink();
+    ~SerialLink();
+    SerialLink(const SerialLink&) = delete;
+    SerialLink& operator=(const SerialLink&) = delete;
+
+    // The port every probe and identification uses ("COM1", "/dev/pts/3", "ttyUSB0").
+    QString ComPortName;
+    // The handle shared by the routines of one operation; 0 when none is open.
+    PortHandle ComHandle = 0;
+
+    // Opens and prepares the port; InvalidHandle when it is missing or in use. Everything
+    // received before the open is discarded.
+    PortHandle OpenComm(const QString& portName);
+    // 9600 8N1, no flow control, break cleared. True when every setting was accepted.
+    bool SetupCOMPort(PortHandle handle);
+    // Sends the command line and reads nothing; the answer stays queued for the next read.
+    void WriteToComm(PortHandle handle, const QString& command);
+    // Reads one reply without sending.
+    QString ReadFromComm(PortHandle handle);
+    // Sends the command line, waits the fixed turnaround, reads one reply.
+    QString WriteReadComm(PortHandle handle, const QString& command);
+    // Closes the handle. ComHandle is cleared only when it is the handle being closed, so a
+    // probe closing its own port never makes another operation forget its open one.
+    void ShutDownComm(PortHandle handle);
+
+    // The same reads, telling a silent line from a partial or garbled answer.
+    RegisterReply readReply(PortHandle handle);
+    RegisterReply exchange(PortHandle handle, const QString& command);
+
+    bool isOpen(PortHandle handle) const;
+
+private:
+    QSerialPort* port(PortHandle handle) const;
+    void writeLine(QSerialPort& port, const QString& command);
+
+    std::map<PortHandle, std::unique_ptr<QSerialPort>> ports_;
+    PortHandle nextHandle_ = 1;
+};
+
+// True when the text is not empty and holds only blanks and hexadecimal digits.
+bool IsHex(const QString& text);
+
+// Waits the given time while the application keeps processing its events (painting, timers,
+// clicks). A wait of 0 ms or less returns at once without processing anything.
+void Sleep(int milliseconds);

@@ -1,0 +1,54 @@
+// kvc7345: the configurator for Q7300/V7300 modules. With a command it runs without a display.
+
+#include "cli/Commands.h"
+#include "cli/ConsoleOutput.h"
+
+#include <QApplication>
+
+#include <functional>
+#include <map>
+
+int PrintUsage(bool toError)
+{
+    const auto print = toError ? PrintError : PrintOut;
+    print(QStringLiteral("Usage: kvc7345 [COMMAND] [OPTIONS]"));
+    print(QString());
+    print(QStringLiteral("Commands:"));
+    print(QStringLiteral("  identify [--port NAME | --demo MODEL]   probe the module, print its model and firmware"));
+    print(QString());
+    print(QStringLiteral("A port NAME is COMn, a device path (/dev/ttyUSB0) or a name below /dev/."));
+    print(QStringLiteral("--demo MODEL runs a simulated module of that model for this run only."));
+    return toError ? 2 : 0;
+}
+
+int main(int argc, char* argv[])
+{
+    const QStringList arguments = [&] {
+        QStringList list;
+        for (int i = 1; i < argc; ++i) {
+            list << QString::fromLocal8Bit(argv[i]);
+        }
+        return list;
+    }();
+    const QString command = arguments.value(0);
+    const bool windowless = !command.isEmpty();
+    // Commands never need a display; they drive the same operations off-screen.
+    if (windowless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KVC7345"));
+
+    const std::map<QString, std::function<int(const QStringList&)>> commands{
+        {QStringLiteral("identify"), RunIdentify},
+    };
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command.isEmpty()) {
+        return PrintUsage(false);
+    }
+    const auto found = commands.find(command);
+    if (found == commands.end()) {
+        PrintError(QStringLiteral("Unknown command: ") + command);
+        return PrintUsage(true);
+    }
+    return found->second(arguments.mid(1));
+}

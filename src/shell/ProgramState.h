@@ -1,0 +1,30 @@
+#pragma once
+
+#include "link/SerialLink.h"
+#include "shell/Dialogs.h"
+#include "shell/SettingsStore.h"
+
+#include <QString>
+
+// The program's own version as digits without points, quoted in messages and files.
+inline const QString SoftwareVersionText = QStringLiteral("132");
+
+// The state the program's operations share for a whole run: the settings, the serial link, the
+// identified module. One object per run (or per test), never a static.
+struct ProgramState {
+    explicit ProgramState(Dialogs& dialogs) : dialogs(&dialogs) {}
+
+    Dialogs* dialogs;
+    SettingsStore settings;
+    SerialLink link;
+
+    // The connected or loaded module: 6-character code ("" when none) and firmware version.
+    QString ModelCode;
+    int ModelVersion = 0;
+    QString SoftwareVersion = SoftwareVersionText;
+
+    BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons = BoxButtons::Ok)
+    {
+        return dialogs->message(kind, text, buttons);
+    }
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "shell/Dialogs.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Answers message boxes from a script. Each expected box names its kind, its exact text and
+// the answer to give. A box that is not expected (or differs from the next expected one) is
+// recorded as a mismatch and answered negatively, so a test never blocks on it.
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Box {
+        BoxKind kind;
+        QString text;
+        BoxButtons buttons;
+    };
+
+    // Expects the next box; `answer` is what the "user" presses.
+    void expect(BoxKind kind, const QString& text, BoxButtons buttons = BoxButtons::Ok,
+                BoxAnswer answer = BoxAnswer::Ok);
+
+    BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons) override;
+
+    // Every box shown, expected or not.
+    const QList<Box>& shown() const { return shown_; }
+    // Unexpected boxes and expected boxes that never came; empty when the script was followed.
+    QStringList problems() const;
+
+private:
+    struct Expectation {
+        Box box;
+        BoxAnswer answer;
+    };
+    QList<Expectation> script_;
+    QList<Box> shown_;
+    QStringList mismatches_;
+};

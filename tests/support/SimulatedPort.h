@@ -1,0 +1,19 @@
+#pragma once
+
+#include "modsim/PtyModule.h"
+#include "shell/ProgramState.h"
+#include "support/ScriptedDialogs.h"
+
+// A test bench: a simulated module on a pseudo-terminal, scripted message boxes, and a fresh
+// program state whose default port and port in use are the module's.
+struct SimulatedPort {
+    explicit SimulatedPort(const QString& model, int firmware = 0, bool paced = true);
+
+    modsim::PtyModule module;
+    ScriptedDialogs dialogs;
+    ProgramState state{dialogs};
+    bool started = false;
+
+    modsim::ModuleEngine& engine() { return module.engine(); }
+    QString port() const { return module.portName(); }
+};

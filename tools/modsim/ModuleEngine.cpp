@@ -1,0 +1,251 @@
+#include "modsim/ModuleEngine.h"
+
+#include "link/ModelTable.h"
+#include "link/RegisterProtocol.h"
+#include "modsim/PowerOnRegisters.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace modsim {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int ModelQuery = 0x00D0;
+constexpr int VersionQuery = 0x00D8;
+constexpr int LiveChannel1 = 0x00E2;
+constexpr int LiveChannel2 = 0x00E3;
+constexpr int AcquireZero = 0x00E4;
+constexpr int AcquireReference = 0x00E5;
+constexpr int ProbeRegisterWrite = 0x004B;
+constexpr auto SlowReplyDelay = 150ms;
+
+QString status(int data)
+{
+    return QStringLiteral("8000") + HexWord(data);
+}
+
+std::optional<int> hexField(const QByteArray& line, int from)
+{
+    return ParseHexWord(QString::fromLatin1(line.mid(from, 4)));
+}
+
+}  // namespace
+
+bool ParseFault(const QString& text, Fault& fault, int& count)
+{
+    static const std::map<QString, Fault> simple{
+        {QStringLiteral("none"), Fault::None},       {QStringLiteral("silent"), Fault::Silent},
+        {QStringLiteral("alternate"), Fault::Alternate}, {QStringLiteral("garbage"), Fault::Garbage},
+        {QStringLiteral("nonhex"), Fault::NonHex},   {QStringLiteral("short"), Fault::Short},
+        {QStringLiteral("long"), Fault::OverLong},   {QStringLiteral("slow"), Fault::Slow},
+    };
+    if (const auto it = simple.find(text); it != simple.end()) {
+        fault = it->second;
+        count = 0;
+        return true;
+    }
+    const QString name = text.section(QLatin1Char(':'), 0, 0);
+    bool numeric = false;
+    const int n = text.section(QLatin1Char(':'), 1).toInt(&numeric);
+    if (!numeric || n < 0) {
+        return false;
+    }
+    if (name == QLatin1String("stop-after")) {
+        fault = Fault::StopAfter;
+    } else if (name == QLatin1String("disconnect-after")) {
+        fault = Fault::DisconnectAfter;
+    } else {
+        return false;
+    }
+    count = n;
+    return true;
+}
+
+int DefaultFirmware(const QString& model)
+{
+    if (model == QLatin1String("Q7356S")) {
+        return 7168;
+    }
+    if (model.startsWith(QLatin1String("Q738"))) {
+        return 6149;
+    }
+    if (model.startsWith(QLatin1String("Q73"))) {
+        return 258;
+    }
+    return 300;  // the V7300 series
+}
+
+ModuleEngine::ModuleEngine(const QString& model, int firmware)
+    : model_(model),
+      firmware_(firmware > 0 ? firmware : DefaultFirmware(model)),
+      modelReply_(ModelReplyFor(model)),
+      registers_(PowerOnRegisters(model)),
+      poweredOn_(std::chrono::steady_clock::now())
+{
+}
+
+QString ModuleEngine::model() const
+{
+    std::lock_guard lock(mutex_);
+    return model_;
+}
+
+int ModuleEngine::firmware() const
+{
+    std::lock_guard lock(mutex_);
+    return firmware_;
+}
+
+void ModuleEngine::setModelReply(const QString& reply)
+{
+    std::lock_guard lock(mutex_);
+    modelReply_ = reply;
+}
+
+void ModuleEngine::setFault(Fault fault, int count)
+{
+    std::lock_guard lock(mutex_);
+    fault_ = fault;
+    faultCount_ = count;
+    received_ = 0;
+}
+
+quint16 ModuleEngine::registerValue(int address) const
+{
+    std::lock_guard lock(mutex_);
+    const auto it = registers_.find(address);
+    return it == registers_.end() ? 0 : it->second;
+}
+
+void ModuleEngine::setRegister(int address, quint16 value)
+{
+    std::lock_guard lock(mutex_);
+    registers_[address] = value;
+}
+
+std::vector<std::pair<int, quint16>> ModuleEngine::registerWrites() const
+{
+    std::lock_guard lock(mutex_);
+    return writes_;
+}
+
+QStringList ModuleEngine::commands() const
+{
+    std::lock_guard lock(mutex_);
+    return commands_;
+}
+
+void ModuleEngine::clearCommands()
+{
+    std::lock_guard lock(mutex_);
+    commands_.clear();
+    writes_.clear();
+}
+
+void ModuleEngine::setCommandObserver(std::function<void(const QString&)> observer)
+{
+    std::lock_guard lock(mutex_);
+    observer_ = std::move(observer);
+}
+
+Response ModuleEngine::handleLine(const QByteArray& line)
+{
+    std::lock_guard lock(mutex_);
+    const QString command = QString::fromLatin1(line);
+    commands_ << command;
+    ++received_;
+    if (observer_) {
+        observer_(command);
+    }
+
+    switch (fault_) {
+    case Fault::Silent:
+        return {};
+    case Fault::Alternate:
+        if (received_ % 2 == 1) {
+            return {};
+        }
+        break;
+    case Fault::StopAfter:
+        if (received_ > faultCount_) {
+            return {};
+        }
+        break;
+    case Fault::DisconnectAfter:
+        if (received_ > faultCount_) {
+            return {{}, {}, true};
+        }
+        break;
+    default:
+        break;
+    }
+
+    const auto code = hexField(line, 0);
+    const auto data = hexField(line, 4);
+    if (line.size() != 8 || !code || !data) {
+        return {};  // not a register command: a module keeps quiet
+    }
+    QByteArray reply = replyTo(*code, *data).toLatin1();
+
+    switch (fault_) {
+    case Fault::Garbage:
+        return {QByteArrayLiteral("?#~*!%&@\r\n"), {}, false};
+    case Fault::NonHex:
+        reply = reply.left(4) + "XZ?G";
+        break;
+    case Fault::Short:
+        return {reply.left(5) + "\r\n", {}, false};
+    case Fault::OverLong:
+        return {reply + "55\r\n", {}, false};
+    case Fault::Slow:
+        return {reply + "\r\n", SlowReplyDelay, false};
+    default:
+        break;
+    }
+    return {reply + "\r\n", {}, false};
+}
+
+QString ModuleEngine::replyTo(int code, int data)
+{
+    switch (code) {
+    case ModelQuery:
+        return modelReply_;
+    case VersionQuery:
+        return status(firmware_);
+    case LiveChannel1:
+        return status(liveValue(1));
+    case LiveChannel2:
+        return status(liveValue(2));
+    case AcquireZero:
+    case AcquireReference:
+        return status(0);
+    default:
+        break;
+    }
+    if (code % 2 == 0) {
+        const auto it = registers_.find(code);
+        return status(it == registers_.end() ? 0 : it->second);
+    }
+    // A write: the module stores the value and echoes it. The Q7351S has no probe register 4B
+    // and leaves the write unanswered in value, which is how it is told from a Q7321S.
+    if (code == ProbeRegisterWrite && model_ == QLatin1String("Q7351S")) {
+        return status(0);
+    }
+    registers_[code - 1] = static_cast<quint16>(data);
+    writes_.emplace_back(code - 1, static_cast<quint16>(data));
+    return status(data);
+}
+
+int ModuleEngine::liveValue(int channel) const
+{
+    // A slow sine: one period every 20 s, different phase per channel.
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - poweredOn_).count();
+    const double phase = 2.0 * std::numbers::pi * seconds / 20.0 + (channel == 2 ? 1.5 : 0.0);
+    return static_cast<int>(std::lround(500.0 + 400.0 * std::sin(phase)));
+}
+
+}  // namespace modsim

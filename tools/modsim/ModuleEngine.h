@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <mutex>
+
+namespace modsim {
+
+// Ways a module, a cable or an adapter misbehave.
+enum class Fault {
+    None,
+    Silent,       // never answers
+    Alternate,    // answers only every second command (the 2nd, 4th, ...)
+    Garbage,      // answers with bytes that are no reply at all
+    NonHex,       // status "8000" followed by data that is not hexadecimal
+    Short,        // answers only the first 5 characters, then CR LF
+    OverLong,     // appends two characters before CR LF (12 bytes)
+    Slow,         // answers 150 ms late, after the reader has given up
+    StopAfter,    // answers the first N commands, then stays silent
+    DisconnectAfter,  // answers the first N commands, then the line goes away
+};
+
+// Parses "silent", "alternate", "garbage", "nonhex", "short", "long", "slow", "stop-after:N",
+// "disconnect-after:N". False for anything else.
+bool ParseFault(const QString& text, Fault& fault, int& count);
+
+struct Response {
+    QByteArray bytes;                    // empty: no answer at all
+    std::chrono::milliseconds delay{0};  // extra wait before the first byte
+    bool disconnect = false;             // the line goes away instead of answering
+};
+
+// The firmware a simulated module of that model has unless told otherwise.
+int DefaultFirmware(const QString& model);
+
+// A module as seen from its serial line: model and firmware, 16-bit registers with their
+// power-on contents, tag registers, the 4A/4B probe, live inputs and acquisition. Records every
+// command it receives. Thread-safe: the line runs on its own thread, tests look from theirs.
+class ModuleEngine {
+public:
+    // `model` is a model code ("Q7383D"); firmware 0 takes the model's default.
+    explicit ModuleEngine(const QString& model, int firmware = 0);
+
+    QString model() const;
+    int firmware() const;
+
+    // The reply to the model query; by default the model's own (a way to simulate modules this
+    // program cannot configure or does not know, or a Q7351S that answers "80000000").
+    void setModelReply(const QString& reply);
+    void setFault(Fault fault, int count = 0);
+
+    quint16 registerValue(int address) const;
+    void setRegister(int address, quint16 value);
+    // Every register write in the order received, as (address, value).
+    std::vector<std::pair<int, quint16>> registerWrites() const;
+
+    // The commands received, without CR LF, in order.
+    QStringList commands() const;
+    void clearCommands();
+    // Called on the line's thread for every command received (for a console log).
+    void setCommandObserver(std::function<void(const QString&)> observer);
+
+    // Answers one received line (CR LF already removed).
+    Response handleLine(const QByteArray& line);
+
+private:
+    QString replyTo(int code, int data);
+    int liveValue(int channel) const;
+
+    mutable std::mutex mutex_;
+    QString model_;
+    int firmware_;
+    QString modelReply_;
+    Fault fault_ = Fault::None;
+    int faultCount_ = 0;
+    int received_ = 0;
+    std::map<int, quint16> registers_;
+    std::vector<std::pair<int, quint16>> writes_;
+    QStringList commands_;
+    std::function<void(const QString&)> observer_;
+    std::chrono::steady_clock::time_point poweredOn_;
+};
+
+}  // namespace modsim
