@@ -12,8 +12,7 @@
 #include <cstdio>
 #include <vector>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
 
@@ -50,7 +49,8 @@ int main(int argc, char* argv[])
     const double mean = sum / rounds;
     const double floor = std::chrono::duration<double, std::milli>(linktiming::Turnaround).count();
     std::printf("exchanges: %d (answered correctly: %d)\n", rounds, answered);
-    std::printf("mean: %.3f ms  median: %.3f ms  max: %.3f ms\n", mean, times[rounds / 2], times.back());
+    std::printf("mean: %.3f ms  median: %.3f ms  max: %.3f ms\n", mean, times[rounds / 2],
+                times.back());
     std::printf("floor (turnaround wait): %.1f ms  ratio mean/floor: %.4f\n", floor, mean / floor);
     return answered == rounds ? 0 : 1;
 }

@@ -8,21 +8,22 @@
 #include <functional>
 #include <map>
 
-int PrintUsage(bool toError)
-{
+int PrintUsage(bool toError) {
     const auto print = toError ? PrintError : PrintOut;
     print(QStringLiteral("Usage: kvc7345 [COMMAND] [OPTIONS]"));
     print(QString());
     print(QStringLiteral("Commands:"));
-    print(QStringLiteral("  identify [--port NAME | --demo MODEL]   probe the module, print its model and firmware"));
+    print(
+        QStringLiteral("  identify [--port NAME | --demo MODEL]   probe the module, print its "
+                       "model and firmware"));
     print(QString());
-    print(QStringLiteral("A port NAME is COMn, a device path (/dev/ttyUSB0) or a name below /dev/."));
+    print(
+        QStringLiteral("A port NAME is COMn, a device path (/dev/ttyUSB0) or a name below /dev/."));
     print(QStringLiteral("--demo MODEL runs a simulated module of that model for this run only."));
     return toError ? 2 : 0;
 }
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     const QStringList arguments = [&] {
         QStringList list;
         for (int i = 1; i < argc; ++i) {

@@ -5,9 +5,8 @@
 class TestSettingsStore : public QObject {
     Q_OBJECT
 
-private slots:
-    void laterSlotWinsAndBothChange()
-    {
+  private slots:
+    void laterSlotWinsAndBothChange() {
         SettingsStore store;
         store.ConfigKeys(1) = QStringLiteral("A");
         store.ConfigKeys(2) = QStringLiteral("B");
@@ -26,8 +25,7 @@ private slots:
         QVERIFY(store.ConfigKeys(8).isEmpty());
     }
 
-    void newKeyFillsFirstGapWhileLookupSeesBeyondIt()
-    {
+    void newKeyFillsFirstGapWhileLookupSeesBeyondIt() {
         SettingsStore store;
         for (int slot = 1; slot <= 4; ++slot) {
             store.ConfigKeys(slot) = QStringLiteral("K%1").arg(slot);
@@ -44,18 +42,20 @@ private slots:
         QCOMPARE(store.ConfigValues(6), QStringLiteral("second"));
     }
 
-    void lookupIsExact_data()
-    {
+    void lookupIsExact_data() {
         QTest::addColumn<QString>("asked");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("same") << "DEFAULTCOMPORT" << "COM3";
-        QTest::newRow("lower case") << "defaultcomport" << "untouched";
-        QTest::newRow("trailing blank") << "DEFAULTCOMPORT " << "untouched";
-        QTest::newRow("prefix") << "DEFAULT" << "untouched";
+        QTest::newRow("same") << "DEFAULTCOMPORT"
+                              << "COM3";
+        QTest::newRow("lower case") << "defaultcomport"
+                                    << "untouched";
+        QTest::newRow("trailing blank") << "DEFAULTCOMPORT "
+                                        << "untouched";
+        QTest::newRow("prefix") << "DEFAULT"
+                                << "untouched";
     }
 
-    void lookupIsExact()
-    {
+    void lookupIsExact() {
         QFETCH(QString, asked);
         QFETCH(QString, expected);
         SettingsStore store;
@@ -65,8 +65,7 @@ private slots:
         QCOMPARE(value, expected);
     }
 
-    void fiftyFirstKeyIsNotStored()
-    {
+    void fiftyFirstKeyIsNotStored() {
         SettingsStore store;
         for (int i = 1; i <= SettingsStore::SlotCount; ++i) {
             QVERIFY(store.WriteConfig(QStringLiteral("K%1").arg(i), QString::number(i)));

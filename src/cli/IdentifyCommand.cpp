@@ -5,8 +5,7 @@
 #include "shell/Dialogs.h"
 #include "shell/ProgramState.h"
 
-int RunIdentify(const QStringList& arguments)
-{
+int RunIdentify(const QStringList& arguments) {
     PortChoice port;
     QString error;
     if (!port.parse(arguments, &error) || !port.start(&error)) {

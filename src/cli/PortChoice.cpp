@@ -3,8 +3,7 @@
 #include "link/ModelTable.h"
 #include "shell/ProgramState.h"
 
-bool PortChoice::parse(const QStringList& arguments, QString* error)
-{
+bool PortChoice::parse(const QStringList& arguments, QString* error) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument != QLatin1String("--port") && argument != QLatin1String("--demo")) {
@@ -31,8 +30,7 @@ bool PortChoice::parse(const QStringList& arguments, QString* error)
     return true;
 }
 
-bool PortChoice::start(QString* error)
-{
+bool PortChoice::start(QString* error) {
     if (demoModel_.isEmpty()) {
         return true;
     }
@@ -40,13 +38,11 @@ bool PortChoice::start(QString* error)
     return demo_->start(error);
 }
 
-QString PortChoice::portName() const
-{
+QString PortChoice::portName() const {
     return demo_ ? demo_->portName() : port_;
 }
 
-void PortChoice::applyTo(ProgramState& state) const
-{
+void PortChoice::applyTo(ProgramState& state) const {
     state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), portName());
     state.link.ComPortName = portName();
 }

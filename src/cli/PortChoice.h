@@ -11,7 +11,7 @@ struct ProgramState;
 // Where a command talks to a module: a named port, or a simulated module started in-process
 // for this run only.
 class PortChoice {
-public:
+  public:
     // Reads --port NAME or --demo MODEL from the arguments; false with a reason on a bad choice.
     bool parse(const QStringList& arguments, QString* error);
     // Starts the demo module when asked for one; false with a reason when it cannot start.
@@ -22,7 +22,7 @@ public:
     bool isDemo() const { return demo_ != nullptr; }
     QString portName() const;
 
-private:
+  private:
     QString port_;
     QString demoModel_;
     std::unique_ptr<modsim::PtyModule> demo_;

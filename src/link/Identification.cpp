@@ -16,8 +16,7 @@ const QString ProbeRegisterSet = QStringLiteral("004B0001");
 const QString ProbeRegisterRestorePrefix = QStringLiteral("004B000");
 
 // One exchange on ComPortName in an open-exchange-close of its own.
-QString exchangeOnce(ProgramState& state, const QString& command)
-{
+QString exchangeOnce(ProgramState& state, const QString& command) {
     SerialLink& link = state.link;
     link.ComHandle = link.OpenComm(link.ComPortName);
     const QString reply = link.WriteReadComm(link.ComHandle, command);
@@ -25,8 +24,7 @@ QString exchangeOnce(ProgramState& state, const QString& command)
     return reply;
 }
 
-bool probe(ProgramState& state)
-{
+bool probe(ProgramState& state) {
     SerialLink& link = state.link;
     const PortHandle handle = link.OpenComm(link.ComPortName);
     bool present = false;
@@ -38,34 +36,31 @@ bool probe(ProgramState& state)
     return present;
 }
 
-QChar eighth(const QString& reply)
-{
+QChar eighth(const QString& reply) {
     return reply.size() >= 8 ? reply[7] : QLatin1Char(' ');
 }
 
 }  // namespace
 
-QString PortNotAvailableText(const QString& defaultPort)
-{
+QString PortNotAvailableText(const QString& defaultPort) {
     return QStringLiteral("Default COM Port (") + defaultPort +
            QStringLiteral(") defined in Settings is not available at the moment.") +
            QStringLiteral("\r\rPlease Verify that:\r\r") +
-           QStringLiteral("     - cable LNK0307 is correctly plugged in the module (6 pin jack)\r") +
+           QStringLiteral(
+               "     - cable LNK0307 is correctly plugged in the module (6 pin jack)\r") +
            QStringLiteral("     - module is correctly supplied\r") +
            QStringLiteral("     - serial cable is LNK00310 or similar\r") +
            QStringLiteral("     - COM port settings are correct\r") +
            QStringLiteral("     - USB/Serial converter (if present) is functioning");
 }
 
-QString NotConfigurableText()
-{
+QString NotConfigurableText() {
     return QStringLiteral(
         "This Isolator cannot be configured via software. Please use Verove Rizizivu "
         "Dorudoduvovu (KPT5530)");
 }
 
-QString NotRecognisedText(const QString& softwareVersion)
-{
+QString NotRecognisedText(const QString& softwareVersion) {
     return QStringLiteral(
                "Isolator Model Inserted is not recognized as compatible with this Software "
                "Version(") +
@@ -73,33 +68,31 @@ QString NotRecognisedText(const QString& softwareVersion)
            QStringLiteral("Try downloading latest release at ") + MakerWebSite();
 }
 
-QString UnsupportedVersionText(const QString& code, int version, const QString& softwareVersion)
-{
+QString UnsupportedVersionText(const QString& code, int version, const QString& softwareVersion) {
     return QStringLiteral("It was detected that your ") + code +
            QStringLiteral(" has a software version (") + QString::number(version) +
-           QStringLiteral(") that ") + QStringLiteral("MAY not be configurable by this KVC7345 Version ") +
-           softwareVersion + QStringLiteral("\r") +
+           QStringLiteral(") that ") +
+           QStringLiteral("MAY not be configurable by this KVC7345 Version ") + softwareVersion +
+           QStringLiteral("\r") +
            QStringLiteral("Work session will not be stopped, but we strongly suggest you visit ") +
            MakerWebSite() + QStringLiteral(" for updates.");
 }
 
-bool TryPortSilent(ProgramState& state)
-{
+bool TryPortSilent(ProgramState& state) {
     return probe(state);
 }
 
-bool TryPort(ProgramState& state)
-{
+bool TryPort(ProgramState& state) {
     if (probe(state)) {
         return true;
     }
-    state.message(BoxKind::Warning,
-                  PortNotAvailableText(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT"))));
+    state.message(
+        BoxKind::Warning,
+        PortNotAvailableText(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT"))));
     return false;
 }
 
-int DetectModelVersion(ProgramState& state)
-{
+int DetectModelVersion(ProgramState& state) {
     if (!TryPort(state)) {
         return 0;
     }
@@ -113,8 +106,7 @@ int DetectModelVersion(ProgramState& state)
     return *version;
 }
 
-void DetectModel(ProgramState& state, QString& code)
-{
+void DetectModel(ProgramState& state, QString& code) {
     state.ModelVersion = DetectModelVersion(state);
     if (state.ModelVersion == 0) {
         code.clear();
@@ -122,23 +114,22 @@ void DetectModel(ProgramState& state, QString& code)
     }
     const ModelLookup found = LookupModelReply(exchangeOnce(state, ModelQuery));
     switch (found.kind) {
-    case ModelReplyKind::Model:
-        code = found.code;
-        break;
-    case ModelReplyKind::Q7321SorQ7351S:
-        is60or50(state, code);
-        break;
-    case ModelReplyKind::NotConfigurable:
-        state.message(BoxKind::Warning, NotConfigurableText());
-        break;
-    case ModelReplyKind::NotRecognised:
-        state.message(BoxKind::Warning, NotRecognisedText(state.SoftwareVersion));
-        break;
+        case ModelReplyKind::Model:
+            code = found.code;
+            break;
+        case ModelReplyKind::Q7321SorQ7351S:
+            is60or50(state, code);
+            break;
+        case ModelReplyKind::NotConfigurable:
+            state.message(BoxKind::Warning, NotConfigurableText());
+            break;
+        case ModelReplyKind::NotRecognised:
+            state.message(BoxKind::Warning, NotRecognisedText(state.SoftwareVersion));
+            break;
     }
 }
 
-void is60or50(ProgramState& state, QString& code)
-{
+void is60or50(ProgramState& state, QString& code) {
     SerialLink& link = state.link;
     link.ComHandle = link.OpenComm(link.ComPortName);
     const QChar kept = eighth(link.WriteReadComm(link.ComHandle, ProbeRegisterRead));
@@ -160,8 +151,7 @@ void is60or50(ProgramState& state, QString& code)
     code = QStringLiteral("Q7351S");
 }
 
-bool CompareWorkingVersion(ProgramState& state, const QString& code, int version)
-{
+bool CompareWorkingVersion(ProgramState& state, const QString& code, int version) {
     const bool unsupported = (code == QLatin1String("Q7351S") && version > 258) ||
                              (code == QLatin1String("Q7356S") && version > 7168) ||
                              (code.contains(QLatin1String("Q732")) && version > 258) ||

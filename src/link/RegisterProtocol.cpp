@@ -1,22 +1,18 @@
 #include "link/RegisterProtocol.h"
 
-QString ReadRegisterCommand(const QString& registerCode)
-{
+QString ReadRegisterCommand(const QString& registerCode) {
     return QStringLiteral("00") + registerCode + QStringLiteral("0000");
 }
 
-QString WriteRegisterCommand(const QString& registerCode, int value)
-{
+QString WriteRegisterCommand(const QString& registerCode, int value) {
     return QStringLiteral("00") + registerCode + HexWord(value);
 }
 
-QString ReplyData(const QString& reply)
-{
+QString ReplyData(const QString& reply) {
     return reply.mid(4, 4);
 }
 
-std::optional<int> ParseHexWord(const QString& digits)
-{
+std::optional<int> ParseHexWord(const QString& digits) {
     if (digits.size() != 4) {
         return std::nullopt;
     }
@@ -31,8 +27,7 @@ std::optional<int> ParseHexWord(const QString& digits)
     return value;
 }
 
-int HexDigitValue(QChar c)
-{
+int HexDigitValue(QChar c) {
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9') {
         return u - u'0';
@@ -46,8 +41,7 @@ int HexDigitValue(QChar c)
     return -1;
 }
 
-QString HexWord(int value)
-{
+QString HexWord(int value) {
     const int word = value < 0 ? value + 65536 : value;
     return QStringLiteral("%1").arg(word & 0xFFFF, 4, 16, QLatin1Char('0')).toUpper();
 }

@@ -23,8 +23,7 @@ const QString BlankReply(linktiming::ReplyChars, QLatin1Char(' '));
 // Reads up to ReplyBytes with the line's time-outs: done when 10 bytes arrived, when the gap
 // after a byte reaches ReadInterval, or when ReadTotal has passed. Bytes beyond 10 stay in the
 // port's buffer for the next read.
-QByteArray readUpToReplyBytes(QSerialPort& port)
-{
+QByteArray readUpToReplyBytes(QSerialPort& port) {
     QByteArray received;
     QElapsedTimer sinceStart;
     sinceStart.start();
@@ -53,8 +52,7 @@ QByteArray readUpToReplyBytes(QSerialPort& port)
     return received;
 }
 
-RegisterReply toReply(const QByteArray& bytes)
-{
+RegisterReply toReply(const QByteArray& bytes) {
     RegisterReply reply;
     reply.received = static_cast<int>(bytes.size());
     reply.text = BlankReply;
@@ -70,8 +68,7 @@ RegisterReply toReply(const QByteArray& bytes)
 SerialLink::SerialLink() = default;
 SerialLink::~SerialLink() = default;
 
-PortHandle SerialLink::OpenComm(const QString& portName)
-{
+PortHandle SerialLink::OpenComm(const QString& portName) {
     auto serial = std::make_unique<QSerialPort>();
     serial->setPortName(SystemPortLocation(portName));
     if (portName.isEmpty() || !serial->open(QIODevice::ReadWrite)) {
@@ -87,8 +84,7 @@ PortHandle SerialLink::OpenComm(const QString& portName)
     return handle;
 }
 
-bool SerialLink::SetupCOMPort(PortHandle handle)
-{
+bool SerialLink::SetupCOMPort(PortHandle handle) {
     QSerialPort* serial = port(handle);
     if (serial == nullptr) {
         return false;
@@ -102,23 +98,20 @@ bool SerialLink::SetupCOMPort(PortHandle handle)
     return accepted;
 }
 
-void SerialLink::writeLine(QSerialPort& serial, const QString& command)
-{
+void SerialLink::writeLine(QSerialPort& serial, const QString& command) {
     // Errors and short writes are not reported here: the reply that follows shows them.
     serial.write(command.toLatin1() + "\r\n");
     serial.waitForBytesWritten(
         static_cast<int>(duration_cast<milliseconds>(linktiming::WriteTotal).count()));
 }
 
-void SerialLink::WriteToComm(PortHandle handle, const QString& command)
-{
+void SerialLink::WriteToComm(PortHandle handle, const QString& command) {
     if (QSerialPort* serial = port(handle)) {
         writeLine(*serial, command);
     }
 }
 
-RegisterReply SerialLink::readReply(PortHandle handle)
-{
+RegisterReply SerialLink::readReply(PortHandle handle) {
     QSerialPort* serial = port(handle);
     if (serial == nullptr) {
         return toReply({});
@@ -126,8 +119,7 @@ RegisterReply SerialLink::readReply(PortHandle handle)
     return toReply(readUpToReplyBytes(*serial));
 }
 
-RegisterReply SerialLink::exchange(PortHandle handle, const QString& command)
-{
+RegisterReply SerialLink::exchange(PortHandle handle, const QString& command) {
     QSerialPort* serial = port(handle);
     if (serial == nullptr) {
         return toReply({});
@@ -138,18 +130,15 @@ RegisterReply SerialLink::exchange(PortHandle handle, const QString& command)
     return toReply(readUpToReplyBytes(*serial));
 }
 
-QString SerialLink::ReadFromComm(PortHandle handle)
-{
+QString SerialLink::ReadFromComm(PortHandle handle) {
     return readReply(handle).text;
 }
 
-QString SerialLink::WriteReadComm(PortHandle handle, const QString& command)
-{
+QString SerialLink::WriteReadComm(PortHandle handle, const QString& command) {
     return exchange(handle, command).text;
 }
 
-void SerialLink::ShutDownComm(PortHandle handle)
-{
+void SerialLink::ShutDownComm(PortHandle handle) {
     if (const auto it = ports_.find(handle); it != ports_.end()) {
         it->second->close();
         ports_.erase(it);
@@ -159,29 +148,24 @@ void SerialLink::ShutDownComm(PortHandle handle)
     }
 }
 
-bool SerialLink::isOpen(PortHandle handle) const
-{
+bool SerialLink::isOpen(PortHandle handle) const {
     return port(handle) != nullptr;
 }
 
-QSerialPort* SerialLink::port(PortHandle handle) const
-{
+QSerialPort* SerialLink::port(PortHandle handle) const {
     const auto it = ports_.find(handle);
     return it == ports_.end() ? nullptr : it->second.get();
 }
 
-bool IsHex(const QString& text)
-{
+bool IsHex(const QString& text) {
     if (text.isEmpty()) {
         return false;
     }
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c == QLatin1Char(' ') || HexDigitValue(c) >= 0;
-    });
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c == QLatin1Char(' ') || HexDigitValue(c) >= 0; });
 }
 
-void Sleep(int milliseconds)
-{
+void Sleep(int milliseconds) {
     if (milliseconds <= 0) {
         return;
     }

@@ -27,7 +27,7 @@ struct RegisterReply {
 // commands at 9600 8N1 with the fixed timing of LinkTiming.h, close it again. No port is held
 // between operations; each operation opens, exchanges and closes.
 class SerialLink {
-public:
+  public:
     SerialLink();
     ~SerialLink();
     SerialLink(const SerialLink&) = delete;
@@ -59,7 +59,7 @@ public:
 
     bool isOpen(PortHandle handle) const;
 
-private:
+  private:
     QSerialPort* port(PortHandle handle) const;
     void writeLine(QSerialPort& port, const QString& command);
 

@@ -4,150 +4,141 @@
 
 #include <cstdio>
 
-QString DisplayText(const QString& text)
-{
+QString DisplayText(const QString& text) {
     QString shown = text;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
 }
 
-BoxAnswer PositiveAnswer(BoxButtons buttons)
-{
+BoxAnswer PositiveAnswer(BoxButtons buttons) {
     switch (buttons) {
-    case BoxButtons::YesNo:
-        return BoxAnswer::Yes;
-    case BoxButtons::RetryCancel:
-    case BoxButtons::AbortRetry:
-        return BoxAnswer::Retry;
-    case BoxButtons::Ok:
-    case BoxButtons::OkCancel:
-    case BoxButtons::OkCancelIgnore:
-    case BoxButtons::OkRetry:
-        return BoxAnswer::Ok;
+        case BoxButtons::YesNo:
+            return BoxAnswer::Yes;
+        case BoxButtons::RetryCancel:
+        case BoxButtons::AbortRetry:
+            return BoxAnswer::Retry;
+        case BoxButtons::Ok:
+        case BoxButtons::OkCancel:
+        case BoxButtons::OkCancelIgnore:
+        case BoxButtons::OkRetry:
+            return BoxAnswer::Ok;
     }
     return BoxAnswer::Ok;
 }
 
-BoxAnswer NegativeAnswer(BoxButtons buttons)
-{
+BoxAnswer NegativeAnswer(BoxButtons buttons) {
     switch (buttons) {
-    case BoxButtons::YesNo:
-        return BoxAnswer::No;
-    case BoxButtons::OkCancel:
-    case BoxButtons::RetryCancel:
-    case BoxButtons::OkCancelIgnore:
-        return BoxAnswer::Cancel;
-    case BoxButtons::AbortRetry:
-        return BoxAnswer::Abort;
-    case BoxButtons::Ok:
-    case BoxButtons::OkRetry:
-        return BoxAnswer::Ok;
+        case BoxButtons::YesNo:
+            return BoxAnswer::No;
+        case BoxButtons::OkCancel:
+        case BoxButtons::RetryCancel:
+        case BoxButtons::OkCancelIgnore:
+            return BoxAnswer::Cancel;
+        case BoxButtons::AbortRetry:
+            return BoxAnswer::Abort;
+        case BoxButtons::Ok:
+        case BoxButtons::OkRetry:
+            return BoxAnswer::Ok;
     }
     return BoxAnswer::Ok;
 }
 
-QString BoxKindName(BoxKind kind)
-{
+QString BoxKindName(BoxKind kind) {
     switch (kind) {
-    case BoxKind::Warning:
-        return QStringLiteral("Warning");
-    case BoxKind::Error:
-        return QStringLiteral("Error");
-    case BoxKind::Information:
-        return QStringLiteral("Information");
-    case BoxKind::Confirmation:
-        return QStringLiteral("Confirm");
-    case BoxKind::Plain:
-        return QString();
+        case BoxKind::Warning:
+            return QStringLiteral("Warning");
+        case BoxKind::Error:
+            return QStringLiteral("Error");
+        case BoxKind::Information:
+            return QStringLiteral("Information");
+        case BoxKind::Confirmation:
+            return QStringLiteral("Confirm");
+        case BoxKind::Plain:
+            return QString();
     }
     return QString();
 }
 
-QString BoxAnswerName(BoxAnswer answer)
-{
+QString BoxAnswerName(BoxAnswer answer) {
     switch (answer) {
-    case BoxAnswer::Ok:
-        return QStringLiteral("OK");
-    case BoxAnswer::Cancel:
-        return QStringLiteral("Cancel");
-    case BoxAnswer::Yes:
-        return QStringLiteral("Yes");
-    case BoxAnswer::No:
-        return QStringLiteral("No");
-    case BoxAnswer::Retry:
-        return QStringLiteral("Retry");
-    case BoxAnswer::Ignore:
-        return QStringLiteral("Ignore");
-    case BoxAnswer::Abort:
-        return QStringLiteral("Abort");
+        case BoxAnswer::Ok:
+            return QStringLiteral("OK");
+        case BoxAnswer::Cancel:
+            return QStringLiteral("Cancel");
+        case BoxAnswer::Yes:
+            return QStringLiteral("Yes");
+        case BoxAnswer::No:
+            return QStringLiteral("No");
+        case BoxAnswer::Retry:
+            return QStringLiteral("Retry");
+        case BoxAnswer::Ignore:
+            return QStringLiteral("Ignore");
+        case BoxAnswer::Abort:
+            return QStringLiteral("Abort");
     }
     return QString();
 }
 
 namespace {
 
-QMessageBox::StandardButtons standardButtons(BoxButtons buttons)
-{
+QMessageBox::StandardButtons standardButtons(BoxButtons buttons) {
     switch (buttons) {
-    case BoxButtons::Ok:
-        return QMessageBox::Ok;
-    case BoxButtons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
-    case BoxButtons::OkCancel:
-        return QMessageBox::Ok | QMessageBox::Cancel;
-    case BoxButtons::RetryCancel:
-        return QMessageBox::Retry | QMessageBox::Cancel;
-    case BoxButtons::OkCancelIgnore:
-        return QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Ignore;
-    case BoxButtons::AbortRetry:
-        return QMessageBox::Abort | QMessageBox::Retry;
-    case BoxButtons::OkRetry:
-        return QMessageBox::Ok | QMessageBox::Retry;
+        case BoxButtons::Ok:
+            return QMessageBox::Ok;
+        case BoxButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case BoxButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case BoxButtons::RetryCancel:
+            return QMessageBox::Retry | QMessageBox::Cancel;
+        case BoxButtons::OkCancelIgnore:
+            return QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Ignore;
+        case BoxButtons::AbortRetry:
+            return QMessageBox::Abort | QMessageBox::Retry;
+        case BoxButtons::OkRetry:
+            return QMessageBox::Ok | QMessageBox::Retry;
     }
     return QMessageBox::Ok;
 }
 
-QMessageBox::Icon icon(BoxKind kind)
-{
+QMessageBox::Icon icon(BoxKind kind) {
     switch (kind) {
-    case BoxKind::Warning:
-        return QMessageBox::Warning;
-    case BoxKind::Error:
-        return QMessageBox::Critical;
-    case BoxKind::Information:
-        return QMessageBox::Information;
-    case BoxKind::Confirmation:
-        return QMessageBox::Question;
-    case BoxKind::Plain:
-        return QMessageBox::NoIcon;
+        case BoxKind::Warning:
+            return QMessageBox::Warning;
+        case BoxKind::Error:
+            return QMessageBox::Critical;
+        case BoxKind::Information:
+            return QMessageBox::Information;
+        case BoxKind::Confirmation:
+            return QMessageBox::Question;
+        case BoxKind::Plain:
+            return QMessageBox::NoIcon;
     }
     return QMessageBox::NoIcon;
 }
 
-BoxAnswer fromStandardButton(int button)
-{
+BoxAnswer fromStandardButton(int button) {
     switch (button) {
-    case QMessageBox::Yes:
-        return BoxAnswer::Yes;
-    case QMessageBox::No:
-        return BoxAnswer::No;
-    case QMessageBox::Retry:
-        return BoxAnswer::Retry;
-    case QMessageBox::Ignore:
-        return BoxAnswer::Ignore;
-    case QMessageBox::Abort:
-        return BoxAnswer::Abort;
-    case QMessageBox::Cancel:
-        return BoxAnswer::Cancel;
-    default:
-        return BoxAnswer::Ok;
+        case QMessageBox::Yes:
+            return BoxAnswer::Yes;
+        case QMessageBox::No:
+            return BoxAnswer::No;
+        case QMessageBox::Retry:
+            return BoxAnswer::Retry;
+        case QMessageBox::Ignore:
+            return BoxAnswer::Ignore;
+        case QMessageBox::Abort:
+            return BoxAnswer::Abort;
+        case QMessageBox::Cancel:
+            return BoxAnswer::Cancel;
+        default:
+            return BoxAnswer::Ok;
     }
 }
 
 }  // namespace
 
-BoxAnswer WidgetDialogs::message(BoxKind kind, const QString& text, BoxButtons buttons)
-{
+BoxAnswer WidgetDialogs::message(BoxKind kind, const QString& text, BoxButtons buttons) {
     QMessageBox box(icon(kind), BoxKindName(kind), DisplayText(text), standardButtons(buttons));
     const int pressed = box.exec();
     // Closing the box without a button counts as its declining answer.
@@ -157,13 +148,12 @@ BoxAnswer WidgetDialogs::message(BoxKind kind, const QString& text, BoxButtons b
     return fromStandardButton(pressed);
 }
 
-BoxAnswer ConsoleDialogs::message(BoxKind kind, const QString& text, BoxButtons buttons)
-{
+BoxAnswer ConsoleDialogs::message(BoxKind kind, const QString& text, BoxButtons buttons) {
     // Nobody is there to fix a cable, so a Retry is never chosen: it would only loop.
     const bool retryOffered = buttons == BoxButtons::RetryCancel ||
                               buttons == BoxButtons::AbortRetry || buttons == BoxButtons::OkRetry;
-    const BoxAnswer answer = acceptQuestions_ && !retryOffered ? PositiveAnswer(buttons)
-                                                               : NegativeAnswer(buttons);
+    const BoxAnswer answer =
+        acceptQuestions_ && !retryOffered ? PositiveAnswer(buttons) : NegativeAnswer(buttons);
     const QString kindName = BoxKindName(kind);
     const QString line = (kindName.isEmpty() ? QString() : kindName + QStringLiteral(": ")) +
                          DisplayText(text) + QLatin1Char('\n');

@@ -14,7 +14,7 @@ enum class BoxAnswer { Ok, Cancel, Yes, No, Retry, Ignore, Abort };
 // Every message box of the program goes through this seam, so the window shows real boxes, the
 // command line prints them, and tests answer them from a script.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // `text` may hold "\r" as a line break.
     virtual BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons) = 0;
@@ -33,17 +33,17 @@ QString BoxAnswerName(BoxAnswer answer);
 
 // Real modal boxes on screen.
 class WidgetDialogs final : public Dialogs {
-public:
+  public:
     BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons) override;
 };
 
 // For the command line: prints every box on standard error and answers it without asking,
 // positively when `acceptQuestions` is set, negatively otherwise; Retry is never chosen.
 class ConsoleDialogs final : public Dialogs {
-public:
+  public:
     explicit ConsoleDialogs(bool acceptQuestions = false) : acceptQuestions_(acceptQuestions) {}
     BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons) override;
 
-private:
+  private:
     bool acceptQuestions_;
 };

@@ -7,8 +7,7 @@ namespace {
 constexpr auto DefaultMakerWebSite = "http://www.nvproducts.example";
 }  // namespace
 
-QString MakerWebSite()
-{
+QString MakerWebSite() {
     const QString configured = qEnvironmentVariable("KVC7345_SERVER");
     return configured.isEmpty() ? QString::fromLatin1(DefaultMakerWebSite) : configured;
 }

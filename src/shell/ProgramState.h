@@ -23,8 +23,7 @@ struct ProgramState {
     int ModelVersion = 0;
     QString SoftwareVersion = SoftwareVersionText;
 
-    BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons = BoxButtons::Ok)
-    {
+    BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons = BoxButtons::Ok) {
         return dialogs->message(kind, text, buttons);
     }
 };

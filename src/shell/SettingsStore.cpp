@@ -1,7 +1,6 @@
 #include "shell/SettingsStore.h"
 
-void SettingsStore::ReadConfig(const QString& key, QString& value) const
-{
+void SettingsStore::ReadConfig(const QString& key, QString& value) const {
     for (int i = 0; i < SlotCount; ++i) {
         if (keys_[i] == key) {
             value = values_[i];
@@ -9,15 +8,13 @@ void SettingsStore::ReadConfig(const QString& key, QString& value) const
     }
 }
 
-QString SettingsStore::ReadConfig(const QString& key) const
-{
+QString SettingsStore::ReadConfig(const QString& key) const {
     QString value;
     ReadConfig(key, value);
     return value;
 }
 
-bool SettingsStore::WriteConfig(const QString& key, const QString& value)
-{
+bool SettingsStore::WriteConfig(const QString& key, const QString& value) {
     int i = 0;
     bool matched = false;
     for (; i < SlotCount && !keys_[i].isEmpty(); ++i) {
@@ -37,8 +34,7 @@ bool SettingsStore::WriteConfig(const QString& key, const QString& value)
     return true;
 }
 
-void SettingsStore::clear()
-{
+void SettingsStore::clear() {
     keys_.fill(QString());
     values_.fill(QString());
 }

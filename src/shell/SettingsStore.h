@@ -8,7 +8,7 @@
 // settings file. The first slot with an empty key ends the list for WriteConfig; a lookup visits
 // every slot, so of two slots holding the same key the later one wins.
 class SettingsStore {
-public:
+  public:
     static constexpr int SlotCount = 50;
 
     // Sets `value` to the stored value when `key` is present (exact, case-sensitive); otherwise
@@ -28,7 +28,7 @@ public:
 
     void clear();
 
-private:
+  private:
     std::array<QString, SlotCount> keys_;
     std::array<QString, SlotCount> values_;
 };

@@ -2,8 +2,7 @@
 
 namespace {
 
-QString describe(const ScriptedDialogs::Box& box)
-{
+QString describe(const ScriptedDialogs::Box& box) {
     return QStringLiteral("[%1/%2] %3")
         .arg(BoxKindName(box.kind))
         .arg(static_cast<int>(box.buttons))
@@ -13,13 +12,11 @@ QString describe(const ScriptedDialogs::Box& box)
 }  // namespace
 
 void ScriptedDialogs::expect(BoxKind kind, const QString& text, BoxButtons buttons,
-                             BoxAnswer answer)
-{
+                             BoxAnswer answer) {
     script_.append({{kind, text, buttons}, answer});
 }
 
-BoxAnswer ScriptedDialogs::message(BoxKind kind, const QString& text, BoxButtons buttons)
-{
+BoxAnswer ScriptedDialogs::message(BoxKind kind, const QString& text, BoxButtons buttons) {
     const Box box{kind, text, buttons};
     shown_.append(box);
     if (script_.isEmpty()) {
@@ -35,8 +32,7 @@ BoxAnswer ScriptedDialogs::message(BoxKind kind, const QString& text, BoxButtons
     return next.answer;
 }
 
-QStringList ScriptedDialogs::problems() const
-{
+QStringList ScriptedDialogs::problems() const {
     QStringList all = mismatches_;
     for (const Expectation& missing : script_) {
         all << QStringLiteral("box never shown: ") + describe(missing.box);

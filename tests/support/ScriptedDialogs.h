@@ -10,7 +10,7 @@
 // the answer to give. A box that is not expected (or differs from the next expected one) is
 // recorded as a mismatch and answered negatively, so a test never blocks on it.
 class ScriptedDialogs final : public Dialogs {
-public:
+  public:
     struct Box {
         BoxKind kind;
         QString text;
@@ -28,7 +28,7 @@ public:
     // Unexpected boxes and expected boxes that never came; empty when the script was followed.
     QStringList problems() const;
 
-private:
+  private:
     struct Expectation {
         Box box;
         BoxAnswer answer;

@@ -1,8 +1,7 @@
 #include "support/SimulatedPort.h"
 
 SimulatedPort::SimulatedPort(const QString& model, int firmware, bool paced)
-    : module(model, firmware, paced)
-{
+    : module(model, firmware, paced) {
     started = module.start();
     state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), module.portName());
     state.link.ComPortName = module.portName();

@@ -22,25 +22,26 @@ constexpr int AcquireReference = 0x00E5;
 constexpr int ProbeRegisterWrite = 0x004B;
 constexpr auto SlowReplyDelay = 150ms;
 
-QString status(int data)
-{
+QString status(int data) {
     return QStringLiteral("8000") + HexWord(data);
 }
 
-std::optional<int> hexField(const QByteArray& line, int from)
-{
+std::optional<int> hexField(const QByteArray& line, int from) {
     return ParseHexWord(QString::fromLatin1(line.mid(from, 4)));
 }
 
 }  // namespace
 
-bool ParseFault(const QString& text, Fault& fault, int& count)
-{
+bool ParseFault(const QString& text, Fault& fault, int& count) {
     static const std::map<QString, Fault> simple{
-        {QStringLiteral("none"), Fault::None},       {QStringLiteral("silent"), Fault::Silent},
-        {QStringLiteral("alternate"), Fault::Alternate}, {QStringLiteral("garbage"), Fault::Garbage},
-        {QStringLiteral("nonhex"), Fault::NonHex},   {QStringLiteral("short"), Fault::Short},
-        {QStringLiteral("long"), Fault::OverLong},   {QStringLiteral("slow"), Fault::Slow},
+        {QStringLiteral("none"), Fault::None},
+        {QStringLiteral("silent"), Fault::Silent},
+        {QStringLiteral("alternate"), Fault::Alternate},
+        {QStringLiteral("garbage"), Fault::Garbage},
+        {QStringLiteral("nonhex"), Fault::NonHex},
+        {QStringLiteral("short"), Fault::Short},
+        {QStringLiteral("long"), Fault::OverLong},
+        {QStringLiteral("slow"), Fault::Slow},
     };
     if (const auto it = simple.find(text); it != simple.end()) {
         fault = it->second;
@@ -64,8 +65,7 @@ bool ParseFault(const QString& text, Fault& fault, int& count)
     return true;
 }
 
-int DefaultFirmware(const QString& model)
-{
+int DefaultFirmware(const QString& model) {
     if (model == QLatin1String("Q7356S")) {
         return 7168;
     }
@@ -83,76 +83,63 @@ ModuleEngine::ModuleEngine(const QString& model, int firmware)
       firmware_(firmware > 0 ? firmware : DefaultFirmware(model)),
       modelReply_(ModelReplyFor(model)),
       registers_(PowerOnRegisters(model)),
-      poweredOn_(std::chrono::steady_clock::now())
-{
-}
+      poweredOn_(std::chrono::steady_clock::now()) {}
 
-QString ModuleEngine::model() const
-{
+QString ModuleEngine::model() const {
     std::lock_guard lock(mutex_);
     return model_;
 }
 
-int ModuleEngine::firmware() const
-{
+int ModuleEngine::firmware() const {
     std::lock_guard lock(mutex_);
     return firmware_;
 }
 
-void ModuleEngine::setModelReply(const QString& reply)
-{
+void ModuleEngine::setModelReply(const QString& reply) {
     std::lock_guard lock(mutex_);
     modelReply_ = reply;
 }
 
-void ModuleEngine::setFault(Fault fault, int count)
-{
+void ModuleEngine::setFault(Fault fault, int count) {
     std::lock_guard lock(mutex_);
     fault_ = fault;
     faultCount_ = count;
     received_ = 0;
 }
 
-quint16 ModuleEngine::registerValue(int address) const
-{
+quint16 ModuleEngine::registerValue(int address) const {
     std::lock_guard lock(mutex_);
     const auto it = registers_.find(address);
     return it == registers_.end() ? 0 : it->second;
 }
 
-void ModuleEngine::setRegister(int address, quint16 value)
-{
+void ModuleEngine::setRegister(int address, quint16 value) {
     std::lock_guard lock(mutex_);
     registers_[address] = value;
 }
 
-std::vector<std::pair<int, quint16>> ModuleEngine::registerWrites() const
-{
+std::vector<std::pair<int, quint16>> ModuleEngine::registerWrites() const {
     std::lock_guard lock(mutex_);
     return writes_;
 }
 
-QStringList ModuleEngine::commands() const
-{
+QStringList ModuleEngine::commands() const {
     std::lock_guard lock(mutex_);
     return commands_;
 }
 
-void ModuleEngine::clearCommands()
-{
+void ModuleEngine::clearCommands() {
     std::lock_guard lock(mutex_);
     commands_.clear();
     writes_.clear();
 }
 
-void ModuleEngine::setCommandObserver(std::function<void(const QString&)> observer)
-{
+void ModuleEngine::setCommandObserver(std::function<void(const QString&)> observer) {
     std::lock_guard lock(mutex_);
     observer_ = std::move(observer);
 }
 
-Response ModuleEngine::handleLine(const QByteArray& line)
-{
+Response ModuleEngine::handleLine(const QByteArray& line) {
     std::lock_guard lock(mutex_);
     const QString command = QString::fromLatin1(line);
     commands_ << command;
@@ -162,25 +149,25 @@ Response ModuleEngine::handleLine(const QByteArray& line)
     }
 
     switch (fault_) {
-    case Fault::Silent:
-        return {};
-    case Fault::Alternate:
-        if (received_ % 2 == 1) {
+        case Fault::Silent:
             return {};
-        }
-        break;
-    case Fault::StopAfter:
-        if (received_ > faultCount_) {
-            return {};
-        }
-        break;
-    case Fault::DisconnectAfter:
-        if (received_ > faultCount_) {
-            return {{}, {}, true};
-        }
-        break;
-    default:
-        break;
+        case Fault::Alternate:
+            if (received_ % 2 == 1) {
+                return {};
+            }
+            break;
+        case Fault::StopAfter:
+            if (received_ > faultCount_) {
+                return {};
+            }
+            break;
+        case Fault::DisconnectAfter:
+            if (received_ > faultCount_) {
+                return {{}, {}, true};
+            }
+            break;
+        default:
+            break;
     }
 
     const auto code = hexField(line, 0);
@@ -191,39 +178,38 @@ Response ModuleEngine::handleLine(const QByteArray& line)
     QByteArray reply = replyTo(*code, *data).toLatin1();
 
     switch (fault_) {
-    case Fault::Garbage:
-        return {QByteArrayLiteral("?#~*!%&@\r\n"), {}, false};
-    case Fault::NonHex:
-        reply = reply.left(4) + "XZ?G";
-        break;
-    case Fault::Short:
-        return {reply.left(5) + "\r\n", {}, false};
-    case Fault::OverLong:
-        return {reply + "55\r\n", {}, false};
-    case Fault::Slow:
-        return {reply + "\r\n", SlowReplyDelay, false};
-    default:
-        break;
+        case Fault::Garbage:
+            return {QByteArrayLiteral("?#~*!%&@\r\n"), {}, false};
+        case Fault::NonHex:
+            reply = reply.left(4) + "XZ?G";
+            break;
+        case Fault::Short:
+            return {reply.left(5) + "\r\n", {}, false};
+        case Fault::OverLong:
+            return {reply + "55\r\n", {}, false};
+        case Fault::Slow:
+            return {reply + "\r\n", SlowReplyDelay, false};
+        default:
+            break;
     }
     return {reply + "\r\n", {}, false};
 }
 
-QString ModuleEngine::replyTo(int code, int data)
-{
+QString ModuleEngine::replyTo(int code, int data) {
     switch (code) {
-    case ModelQuery:
-        return modelReply_;
-    case VersionQuery:
-        return status(firmware_);
-    case LiveChannel1:
-        return status(liveValue(1));
-    case LiveChannel2:
-        return status(liveValue(2));
-    case AcquireZero:
-    case AcquireReference:
-        return status(0);
-    default:
-        break;
+        case ModelQuery:
+            return modelReply_;
+        case VersionQuery:
+            return status(firmware_);
+        case LiveChannel1:
+            return status(liveValue(1));
+        case LiveChannel2:
+            return status(liveValue(2));
+        case AcquireZero:
+        case AcquireReference:
+            return status(0);
+        default:
+            break;
     }
     if (code % 2 == 0) {
         const auto it = registers_.find(code);
@@ -239,8 +225,7 @@ QString ModuleEngine::replyTo(int code, int data)
     return status(data);
 }
 
-int ModuleEngine::liveValue(int channel) const
-{
+int ModuleEngine::liveValue(int channel) const {
     // A slow sine: one period every 20 s, different phase per channel.
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - poweredOn_).count();

@@ -14,14 +14,14 @@ namespace modsim {
 // Ways a module, a cable or an adapter misbehave.
 enum class Fault {
     None,
-    Silent,       // never answers
-    Alternate,    // answers only every second command (the 2nd, 4th, ...)
-    Garbage,      // answers with bytes that are no reply at all
-    NonHex,       // status "8000" followed by data that is not hexadecimal
-    Short,        // answers only the first 5 characters, then CR LF
-    OverLong,     // appends two characters before CR LF (12 bytes)
-    Slow,         // answers 150 ms late, after the reader has given up
-    StopAfter,    // answers the first N commands, then stays silent
+    Silent,           // never answers
+    Alternate,        // answers only every second command (the 2nd, 4th, ...)
+    Garbage,          // answers with bytes that are no reply at all
+    NonHex,           // status "8000" followed by data that is not hexadecimal
+    Short,            // answers only the first 5 characters, then CR LF
+    OverLong,         // appends two characters before CR LF (12 bytes)
+    Slow,             // answers 150 ms late, after the reader has given up
+    StopAfter,        // answers the first N commands, then stays silent
     DisconnectAfter,  // answers the first N commands, then the line goes away
 };
 
@@ -42,7 +42,7 @@ int DefaultFirmware(const QString& model);
 // power-on contents, tag registers, the 4A/4B probe, live inputs and acquisition. Records every
 // command it receives. Thread-safe: the line runs on its own thread, tests look from theirs.
 class ModuleEngine {
-public:
+  public:
     // `model` is a model code ("Q7383D"); firmware 0 takes the model's default.
     explicit ModuleEngine(const QString& model, int firmware = 0);
 
@@ -68,7 +68,7 @@ public:
     // Answers one received line (CR LF already removed).
     Response handleLine(const QByteArray& line);
 
-private:
+  private:
     QString replyTo(int code, int data);
     int liveValue(int channel) const;
 

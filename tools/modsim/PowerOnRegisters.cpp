@@ -8,22 +8,20 @@ constexpr int FirstTagRegister = 0x100;
 constexpr int LastTagRegister = 0x11E;
 constexpr quint16 TwoBlanks = 0x2020;
 
-bool isTemperatureModel(const QString& model)
-{
+bool isTemperatureModel(const QString& model) {
     return model.startsWith(QLatin1String("Q738")) || model.startsWith(QLatin1String("V738"));
 }
 
 }  // namespace
 
-std::map<int, quint16> PowerOnRegisters(const QString& model)
-{
+std::map<int, quint16> PowerOnRegisters(const QString& model) {
     std::map<int, quint16> registers;
     // Every parameter register reads 0 (the first choice, or zero) unless set below.
     for (int address = 0x00; address <= 0xFE; address += 2) {
         registers[address] = 0;
     }
     if (isTemperatureModel(model)) {
-        registers[0x00] = 3;    // TC K
+        registers[0x00] = 3;  // TC K
         registers[0x10] = 3;
         registers[0x04] = 1000;  // 0..1000 °C
         registers[0x14] = 1000;

@@ -5,13 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace modsim {
 
@@ -22,12 +22,9 @@ constexpr int PollMilliseconds = 20;
 }  // namespace
 
 PtyModule::PtyModule(const QString& model, int firmware, bool paced)
-    : engine_(model, firmware), paced_(paced)
-{
-}
+    : engine_(model, firmware), paced_(paced) {}
 
-PtyModule::~PtyModule()
-{
+PtyModule::~PtyModule() {
     stopping_ = true;
     if (thread_.joinable()) {
         thread_.join();
@@ -38,8 +35,7 @@ PtyModule::~PtyModule()
     }
 }
 
-bool PtyModule::start(QString* error)
-{
+bool PtyModule::start(QString* error) {
     char name[256] = {};
     if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) {
         if (error != nullptr) {
@@ -59,8 +55,7 @@ bool PtyModule::start(QString* error)
     return true;
 }
 
-bool PtyModule::linkAs(const QString& path, QString* error)
-{
+bool PtyModule::linkAs(const QString& path, QString* error) {
     const QFileInfo existing(path);
     if (existing.isSymLink()) {
         QFile::remove(path);
@@ -75,15 +70,13 @@ bool PtyModule::linkAs(const QString& path, QString* error)
     return true;
 }
 
-void PtyModule::sendUnsolicited(const QByteArray& bytes)
-{
+void PtyModule::sendUnsolicited(const QByteArray& bytes) {
     if (master_ >= 0) {
         [[maybe_unused]] const auto written = ::write(master_, bytes.constData(), bytes.size());
     }
 }
 
-void PtyModule::run()
-{
+void PtyModule::run() {
     QByteArray pending;
     while (!stopping_ && master_ >= 0) {
         pollfd watch{master_, POLLIN, 0};
@@ -111,8 +104,7 @@ void PtyModule::run()
     }
 }
 
-void PtyModule::answer(const QByteArray& line)
-{
+void PtyModule::answer(const QByteArray& line) {
     const Response response = engine_.handleLine(line);
     if (response.disconnect) {
         hangUp();
@@ -129,8 +121,7 @@ void PtyModule::answer(const QByteArray& line)
     writePaced(response.bytes);
 }
 
-void PtyModule::writePaced(const QByteArray& bytes)
-{
+void PtyModule::writePaced(const QByteArray& bytes) {
     if (!paced_) {
         sendUnsolicited(bytes);
         return;
@@ -143,8 +134,7 @@ void PtyModule::writePaced(const QByteArray& bytes)
     }
 }
 
-void PtyModule::hangUp()
-{
+void PtyModule::hangUp() {
     if (master_ >= 0) {
         ::close(master_);
         master_ = -1;

@@ -14,7 +14,7 @@ namespace modsim {
 // The line runs on its own thread; replies are paced like a 9600-baud line (the command's own
 // line time, then about 1.04 ms a byte) unless pacing is switched off.
 class PtyModule {
-public:
+  public:
     explicit PtyModule(const QString& model, int firmware = 0, bool paced = true);
     ~PtyModule();
     PtyModule(const PtyModule&) = delete;
@@ -32,7 +32,7 @@ public:
     // Puts bytes on the line unasked, as noise or a late answer would.
     void sendUnsolicited(const QByteArray& bytes);
 
-private:
+  private:
     void run();
     void answer(const QByteArray& line);
     void writePaced(const QByteArray& bytes);

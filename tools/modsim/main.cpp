@@ -12,53 +12,56 @@
 
 namespace {
 
-void print(const QString& text)
-{
+void print(const QString& text) {
     std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
     std::fflush(stdout);
 }
 
-void fail(const QString& text)
-{
+void fail(const QString& text) {
     std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
 }
 
 }  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kvc7345-modsim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Simulated Q7300/V7300 module on a pseudo-terminal."));
+    parser.setApplicationDescription(
+        QStringLiteral("Simulated Q7300/V7300 module on a pseudo-terminal."));
     parser.addHelpOption();
-    const QCommandLineOption modelOption(QStringLiteral("model"), QStringLiteral("Model code, e.g. Q7383D."),
+    const QCommandLineOption modelOption(QStringLiteral("model"),
+                                         QStringLiteral("Model code, e.g. Q7383D."),
                                          QStringLiteral("MODEL"), QStringLiteral("Q7383D"));
-    const QCommandLineOption firmwareOption(QStringLiteral("firmware"),
-                                            QStringLiteral("Firmware version (decimal); default per model."),
-                                            QStringLiteral("N"), QStringLiteral("0"));
-    const QCommandLineOption linkOption(QStringLiteral("link"),
-                                        QStringLiteral("Also reach the port under this path (a symbolic link)."),
-                                        QStringLiteral("PATH"));
-    const QCommandLineOption replyOption(QStringLiteral("reply"),
-                                         QStringLiteral("Answer the model query with this reply instead."),
-                                         QStringLiteral("REPLY"));
+    const QCommandLineOption firmwareOption(
+        QStringLiteral("firmware"),
+        QStringLiteral("Firmware version (decimal); default per model."), QStringLiteral("N"),
+        QStringLiteral("0"));
+    const QCommandLineOption linkOption(
+        QStringLiteral("link"),
+        QStringLiteral("Also reach the port under this path (a symbolic link)."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption replyOption(
+        QStringLiteral("reply"), QStringLiteral("Answer the model query with this reply instead."),
+        QStringLiteral("REPLY"));
     const QCommandLineOption faultOption(
         QStringLiteral("fault"),
-        QStringLiteral("silent, alternate, garbage, nonhex, short, long, slow, stop-after:N or disconnect-after:N."),
+        QStringLiteral("silent, alternate, garbage, nonhex, short, long, slow, stop-after:N or "
+                       "disconnect-after:N."),
         QStringLiteral("FAULT"));
-    const QCommandLineOption noPacingOption(QStringLiteral("no-pacing"),
-                                            QStringLiteral("Answer at once instead of at 9600 baud."));
+    const QCommandLineOption noPacingOption(
+        QStringLiteral("no-pacing"), QStringLiteral("Answer at once instead of at 9600 baud."));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Print every command received."));
-    parser.addOptions({modelOption, firmwareOption, linkOption, replyOption, faultOption, noPacingOption,
-                       verboseOption});
+    parser.addOptions({modelOption, firmwareOption, linkOption, replyOption, faultOption,
+                       noPacingOption, verboseOption});
     parser.process(app);
 
     const QString model = parser.value(modelOption);
     if (!ConfigurableModels().contains(model) && !parser.isSet(replyOption)) {
-        fail(QStringLiteral("Unknown model %1; known: %2").arg(model, ConfigurableModels().join(QLatin1Char(' '))));
+        fail(QStringLiteral("Unknown model %1; known: %2")
+                 .arg(model, ConfigurableModels().join(QLatin1Char(' '))));
         return 2;
     }
     bool numeric = false;
@@ -90,7 +93,8 @@ int main(int argc, char* argv[])
         module.engine().setFault(fault, count);
     }
     if (parser.isSet(verboseOption)) {
-        module.engine().setCommandObserver([](const QString& command) { print(QStringLiteral("< ") + command); });
+        module.engine().setCommandObserver(
+            [](const QString& command) { print(QStringLiteral("< ") + command); });
     }
     QString error;
     if (!module.start(&error)) {
@@ -105,8 +109,9 @@ int main(int argc, char* argv[])
               .arg(model)
               .arg(module.engine().firmware())
               .arg(module.portName(),
-                   parser.isSet(linkOption) ? QStringLiteral(" (linked as %1)").arg(parser.value(linkOption))
-                                            : QString()));
+                   parser.isSet(linkOption)
+                       ? QStringLiteral(" (linked as %1)").arg(parser.value(linkOption))
+                       : QString()));
     int received = 0;
     sigwait(&stopSignals, &received);
     return 0;
