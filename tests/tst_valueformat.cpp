@@ -130,50 +130,19 @@ class TestValueFormat : public QObject {
         QTest::addColumn<QString>("function2");
         QTest::addColumn<int>("min");
         QTest::addColumn<int>("max");
-        QTest::newRow("Sub, TC B") << 259 << "Upscale1"
-                                   << "TC B"
-                                   << "Sub"
-                                   << "" << -1800 << 1800;
-        QTest::newRow("Add, TC B") << 259 << "Upscale1"
-                                   << "TC B"
-                                   << "Add"
-                                   << "" << 50 << 1800;
-        QTest::newRow("old firmware") << 100 << "Upscale1"
-                                      << "TC B"
-                                      << "Sub"
-                                      << "" << 50 << 1800;
-        QTest::newRow("first Sub firmware") << 103 << "Set1A"
-                                            << "TC B"
-                                            << "Sub"
-                                            << "" << -1800 << 1800;
-        QTest::newRow("last plain firmware") << 102 << "Set1A"
-                                             << "TC B"
-                                             << "Sub"
-                                             << "" << 50 << 1800;
-        QTest::newRow("Sub, TC K") << 259 << "Downscale1"
-                                   << "TC K"
-                                   << "Sub"
-                                   << "" << -1350 << 1350;
-        QTest::newRow("Sub clamps") << 259 << "Upscale1"
-                                    << "50 KHz"
-                                    << "Sub"
-                                    << "" << -1999 << 29999;
-        QTest::newRow("channel 2 own list") << 6149 << "Upscale2"
-                                            << "TC K"
-                                            << "Sub"
-                                            << "Add" << -250 << 1350;
-        QTest::newRow("channel 2 Sub") << 6149 << "Hysteresis2B"
-                                       << "TC K"
-                                       << "Add"
-                                       << "Sub" << -500 << 500;
-        QTest::newRow("Sub is exact") << 259 << "Upscale1"
-                                      << "TC K"
-                                      << "sub"
-                                      << "" << -250 << 1350;
-        QTest::newRow("fixed limits too") << 259 << "LimitVLow1"
-                                          << "E DC"
-                                          << "Sub"
-                                          << "" << -11 << 11;
+        // clang-format off
+        QTest::newRow("Sub, TC B") << 259 << "Upscale1" << "TC B" << "Sub" << "" << -1800 << 1800;
+        QTest::newRow("Add, TC B") << 259 << "Upscale1" << "TC B" << "Add" << "" << 50 << 1800;
+        QTest::newRow("old firmware") << 100 << "Upscale1" << "TC B" << "Sub" << "" << 50 << 1800;
+        QTest::newRow("first Sub firmware") << 103 << "Set1A" << "TC B" << "Sub" << "" << -1800 << 1800;
+        QTest::newRow("last plain firmware") << 102 << "Set1A" << "TC B" << "Sub" << "" << 50 << 1800;
+        QTest::newRow("Sub, TC K") << 259 << "Downscale1" << "TC K" << "Sub" << "" << -1350 << 1350;
+        QTest::newRow("Sub clamps") << 259 << "Upscale1" << "50 KHz" << "Sub" << "" << -1999 << 29999;
+        QTest::newRow("channel 2 own list") << 6149 << "Upscale2" << "TC K" << "Sub" << "Add" << -250 << 1350;
+        QTest::newRow("channel 2 Sub") << 6149 << "Hysteresis2B" << "TC K" << "Add" << "Sub" << -500 << 500;
+        QTest::newRow("Sub is exact") << 259 << "Upscale1" << "TC K" << "sub" << "" << -250 << 1350;
+        QTest::newRow("output limit") << 259 << "LimitVLow1" << "E DC" << "Sub" << "" << -11 << 11;
+        // clang-format on
     }
     void sensorVars() {
         QFETCH(int, version);
