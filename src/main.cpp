@@ -16,10 +16,13 @@ int PrintUsage(bool toError) {
     print(
         QStringLiteral("  identify [--port NAME | --demo MODEL]   probe the module, print its "
                        "model and firmware"));
+    print(QStringLiteral("  parameters [--model M [--firmware N]]   list the parameter catalogue"));
+    print(QStringLiteral("  sensors                                 list the sensor table"));
     print(QString());
     print(
         QStringLiteral("A port NAME is COMn, a device path (/dev/ttyUSB0) or a name below /dev/."));
     print(QStringLiteral("--demo MODEL runs a simulated module of that model for this run only."));
+    print(QStringLiteral("parameters and sensors print one tab-separated line per entry."));
     return toError ? 2 : 0;
 }
 
@@ -42,6 +45,8 @@ int main(int argc, char* argv[]) {
 
     const std::map<QString, std::function<int(const QStringList&)>> commands{
         {QStringLiteral("identify"), RunIdentify},
+        {QStringLiteral("parameters"), RunParameters},
+        {QStringLiteral("sensors"), RunSensors},
     };
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command.isEmpty()) {
         return PrintUsage(false);

@@ -4,6 +4,10 @@
 
 // The commands that run without a window. Each returns the process exit status.
 int RunIdentify(const QStringList& arguments);
+// The parameter catalogue, optionally only the entries of one model, one line per entry.
+int RunParameters(const QStringList& arguments);
+// The sensor table, one line per sensor and field.
+int RunSensors(const QStringList& arguments);
 
 // Prints the list of commands.
 int PrintUsage(bool toError);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/Definitions.h"
 #include "link/SerialLink.h"
 #include "shell/Dialogs.h"
 #include "shell/SettingsStore.h"
@@ -22,6 +23,11 @@ struct ProgramState {
     QString ModelCode;
     int ModelVersion = 0;
     QString SoftwareVersion = SoftwareVersionText;
+
+    // The catalogue and the sensor table of this run: identifying a module rewrites choice
+    // lists, model lists and sensor limits, and every value read or typed lives here.
+    TParameterTable ParameterTable = InitialParameterTable();
+    TSensorTable SensorTable = InitialSensorTable();
 
     BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons = BoxButtons::Ok) {
         return dialogs->message(kind, text, buttons);
