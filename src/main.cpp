@@ -19,6 +19,9 @@ int PrintUsage(bool toError) {
     print(QStringLiteral("  parameters [--model M [--firmware N]]   list the parameter catalogue"));
     print(QStringLiteral("  sensors                                 list the sensor table"));
     print(QString());
+    print(QStringLiteral(
+        "Without a command the window opens: kvc7345 [--port NAME | --demo [MODEL]]"));
+    print(QString());
     print(
         QStringLiteral("A port NAME is COMn, a device path (/dev/ttyUSB0) or a name below /dev/."));
     print(QStringLiteral("--demo MODEL runs a simulated module of that model for this run only."));
@@ -35,7 +38,8 @@ int main(int argc, char* argv[]) {
         return list;
     }();
     const QString command = arguments.value(0);
-    const bool windowless = !command.isEmpty();
+    // Options alone (--demo, --port) open the window; a command word runs without one.
+    const bool windowless = !command.isEmpty() && !command.startsWith(QLatin1String("--"));
     // Commands never need a display; they drive the same operations off-screen.
     if (windowless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -48,8 +52,11 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("parameters"), RunParameters},
         {QStringLiteral("sensors"), RunSensors},
     };
-    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command.isEmpty()) {
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         return PrintUsage(false);
+    }
+    if (!windowless) {
+        return RunWindow(arguments);
     }
     const auto found = commands.find(command);
     if (found == commands.end()) {

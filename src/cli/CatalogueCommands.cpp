@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueLookup.h"
 #include "catalogue/Definitions.h"
+#include "catalogue/ModelLayout.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
 #include "link/ModelTable.h"
@@ -91,9 +92,11 @@ int RunParameters(const QStringList& arguments) {
     ProgramState state(dialogs);
     state.ModelCode = options->model;
     state.ModelVersion = options->firmware.value_or(0);
-    // The firmware adaptation of the model-dependent layout is applied to state.ParameterTable
-    // here, so that the lines show what a module of that model and firmware is offered. Until it
-    // exists they show the catalogue as the program starts.
+    // With a firmware version the lines show what a module of that model and firmware is
+    // offered; without one, the catalogue as the program starts.
+    if (options->firmware) {
+        AddNewSensors(state.ParameterTable, state.SensorTable, state.ModelCode, state.ModelVersion);
+    }
 
     for (int i = 1; i <= TParameterTable::Count; ++i) {
         const TTableEntry& entry = state.ParameterTable[i];

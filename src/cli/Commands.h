@@ -9,5 +9,8 @@ int RunParameters(const QStringList& arguments);
 // The sensor table, one line per sensor and field.
 int RunSensors(const QStringList& arguments);
 
+// Opens the main window, on a named port or on a simulated module (--demo [MODEL]).
+int RunWindow(const QStringList& arguments);
+
 // Prints the list of commands.
 int PrintUsage(bool toError);

@@ -23,6 +23,8 @@ struct ProgramState {
     QString ModelCode;
     int ModelVersion = 0;
     QString SoftwareVersion = SoftwareVersionText;
+    // The date files and the report give the shown configuration (short date format).
+    QString ConfigurationDate;
 
     // The catalogue and the sensor table of this run: identifying a module rewrites choice
     // lists, model lists and sensor limits, and every value read or typed lives here.

@@ -24,11 +24,14 @@ inline const QColor White(0xFF, 0xFF, 0xFF);
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, const QRect& place);
 QLineEdit* edit(QWidget* parent, const QString& name, const QRect& place);
 QComboBox* list(QWidget* parent, const QString& name, const QRect& place);
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& place);
-QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& caption, const QRect& place);
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
+                    const QRect& place);
+QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& caption,
+                    const QRect& place);
 QGroupBox* group(QWidget* parent, const QString& name, const QString& caption, const QRect& place);
 // A framed panel with a centred caption, as used for the heading of a channel block.
-QLabel* headingPanel(QWidget* parent, const QString& name, const QString& caption, const QRect& place);
+QLabel* headingPanel(QWidget* parent, const QString& name, const QString& caption,
+                     const QRect& place);
 // A sunken panel.
 QFrame* panel(QWidget* parent, const QString& name, const QRect& place);
 
