@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qt6-base-dev qt6-serialport-dev libgl-dev
+    qt6-charts-dev libqt6opengl6-dev
     xvfb xauth
 )
 

@@ -11,3 +11,7 @@ QString MakerWebSite() {
     const QString configured = qEnvironmentVariable("KVC7345_SERVER");
     return configured.isEmpty() ? QString::fromLatin1(DefaultMakerWebSite) : configured;
 }
+
+QString MakerSupportAddress() {
+    return QStringLiteral("support@nvproducts.example");
+}
