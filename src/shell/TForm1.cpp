@@ -2,6 +2,7 @@
 
 #include "records/Clock.h"
 #include "shell/ProgramState.h"
+#include "shell/window/Pages.h"
 #include "shell/window/WidgetFactory.h"
 
 #include <QApplication>
@@ -86,12 +87,18 @@ void TForm1::buildWindow() {
     pages_->setObjectName(QStringLiteral("PageControl1"));
     pages_->setGeometry(0, 0, 745, 639);
     pages_->addTab(buildMainPage(), QStringLiteral("Main"));
-    const std::pair<const char*, const char*> otherPages[] = {
-        {"TabSheet2", "Values"}, {"TabSheet3", "Settings"}, {"TabSheet4", "About"}};
-    for (const auto& [name, caption] : otherPages) {
+    const struct {
+        const char* name;
+        const char* caption;
+        void (*build)(QWidget*);
+    } otherPages[] = {{"TabSheet2", "Values", BuildValuesPage},
+                      {"TabSheet3", "Settings", BuildSettingsPage},
+                      {"TabSheet4", "About", BuildAboutPage}};
+    for (const auto& spec : otherPages) {
         auto* page = new QWidget;
-        page->setObjectName(QString::fromLatin1(name));
-        pages_->addTab(page, QString::fromLatin1(caption));
+        page->setObjectName(QString::fromLatin1(spec.name));
+        spec.build(page);
+        pages_->addTab(page, QString::fromLatin1(spec.caption));
     }
 }
 

@@ -42,6 +42,9 @@ class TForm1 : public QMainWindow {
     // Field states of one parameter (key K, kind "C" or "T").
     void EnableField(const QString& key, const QString& fieldType);
     void DisableField(const QString& key, const QString& fieldType);
+    // Puts catalogue entry `index` (1..70) into the shown state: its value, choices, unit and
+    // hints on screen, enabled.
+    void ShowField(int index);
 
     // Appends "[hh:mm:ss] - text" to the log list and keeps the newest line in view.
     void Memo(const QString& text);
