@@ -4,6 +4,7 @@
 #include "link/SerialLink.h"
 #include "shell/Dialogs.h"
 #include "shell/SettingsStore.h"
+#include "transfer/EntryList.h"
 
 #include <QString>
 
@@ -30,6 +31,10 @@ struct ProgramState {
     // lists, model lists and sensor limits, and every value read or typed lives here.
     TParameterTable ParameterTable = InitialParameterTable();
     TSensorTable SensorTable = InitialSensorTable();
+
+    // The last snapshot of the shown configuration, for files and the printed report.
+    EntryList Entries;
+    ReportRows Report;
 
     BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons = BoxButtons::Ok) {
         return dialogs->message(kind, text, buttons);

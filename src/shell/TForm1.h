@@ -80,6 +80,13 @@ class TForm1 : public QMainWindow {
 
     // Clears every parameter field and the module information.
     void ResetAll();
+    // Reads the connected module's whole configuration into the window.
+    void ReadAll();
+    // Collects the shown configuration into the entry list and the report rows and applies the
+    // consistency rules. Mode "read", "write" or "print"; true when the caller may go on.
+    bool CheckAll(const QString& mode);
+    // Cleans a tag edit that lost the focus: characters outside 32..126 become "?".
+    void CheckTag(QLineEdit* field);
 
     // The layout for a model (frame, selectors, captions) and its parts.
     void AdjustFor(const QString& model);
