@@ -1,0 +1,370 @@
+#include "catalogue/CatalogueLookup.h"
+#include "catalogue/ModelLayout.h"
+#include "shell/ProgramState.h"
+#include "shell/TForm1.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QTest>
+
+namespace {
+
+const QString MaWarning =
+    QStringLiteral("Warning: Current Output limits are within the specified Output range");
+const QString MaLog = QStringLiteral("Warning: mA Output limits within chosen output range");
+const QString SameSpan = QStringLiteral("Error: Upscale and Downscale Values cannot be the same");
+const QString MaOrder =
+    QStringLiteral("Error: Low mA limit cannot be greater or equal to High limit");
+
+// The parameters of a Q7383D with firmware 6149, in catalogue order.
+const QStringList Q7383DNames =
+    QStringLiteral(
+        "Sensor 1,Lead 1,Downscale 1,Highscale 1,Cold Junction Compensation 1,"
+        "Cold Junction Reference 1,RTD Line Resistance 1,Sensor 2,Lead 2,Downscale 2,Highscale 2,"
+        "Cold Junction Compensation 2,Cold Junction Reference 2,RTD Line Resistance 2,Output 1,"
+        "Burnout 1,Function 1,Output 2,Burnout 2,Function 2,mA Low Limit (normal operation),"
+        "mA High Limit (normal operation),mA Low Limit (burnout),mA High Limit (burnout),"
+        "V Low Limit (normal operation),V High Limit (normal operation),V Low Limit (burnout),"
+        "V High Limit (burnout)")
+        .split(QLatin1Char(','));
+
+// The main window with a model's configuration on screen, as a read leaves it.
+class Window {
+  public:
+    Window(const QString& model, int version) {
+        state.ModelCode = model;
+        state.ModelVersion = version;
+        form.ResetAll();
+        form.AdjustFor(model);
+        AddNewSensors(state.ParameterTable, state.SensorTable, model, version);
+    }
+
+    // Sets the catalogue values ("Key=value"), then shows every parameter of the model.
+    void show(const QStringList& values = {}) {
+        for (const QString& assignment : values) {
+            const auto index =
+                IndexOfKey(state.ParameterTable, assignment.section(QLatin1Char('='), 0, 0));
+            QVERIFY(index);
+            state.ParameterTable[*index].Value = assignment.section(QLatin1Char('='), 1).toInt();
+        }
+        for (int i = 1; i <= TParameterTable::Count; ++i) {
+            if (AppliesToModel(state.ParameterTable[i], state.ModelCode)) {
+                form.ShowField(i);
+            }
+        }
+    }
+
+    // Distinct span ends, and output limits in order and outside "4-20 mA".
+    void showConsistentTexts() {
+        setTexts({"TUpscale1=100", "TDownscale1=0", "TUpscale2=200", "TDownscale2=-50",
+                  "TLimitmALow1=3.8", "TLimitmAHigh1=20.5", "TLimitmALowLow1=3.6",
+                  "TLimitmAHighHigh1=21.0", "TLimitVLow1=-0.2", "TLimitVHigh1=10.5",
+                  "TLimitVLowLow1=-0.5", "TLimitVHighHigh1=11.0"});
+    }
+
+    // "Name=text" for an edit's text, "-Name" disables a control, "+Name" enables it.
+    void setTexts(const QStringList& changes) {
+        for (const QString& change : changes) {
+            if (change.startsWith(QLatin1Char('-')) || change.startsWith(QLatin1Char('+'))) {
+                QWidget* control = form.FindControl(change.mid(1));
+                QVERIFY2(control, qPrintable(change));
+                control->setEnabled(change.startsWith(QLatin1Char('+')));
+                continue;
+            }
+            auto* edit = form.Find<QLineEdit>(change.section(QLatin1Char('='), 0, 0));
+            QVERIFY2(edit, qPrintable(change));
+            edit->setText(change.section(QLatin1Char('='), 1));
+        }
+    }
+
+    // The texts of the log list's lines, without their time stamps.
+    QStringList logLines() const {
+        QStringList lines;
+        const auto* log = form.Find<QListWidget>(QStringLiteral("ListBox1"));
+        for (int row = 0; row < log->count(); ++row) {
+            lines << log->item(row)->text().section(QStringLiteral("] - "), 1);
+        }
+        return lines;
+    }
+
+    QStringList fileNames() const {
+        QStringList names;
+        for (int j = 1; j <= EntryList::Slots; ++j) {
+            names << state.Entries.FileNames(j);
+        }
+        return names;
+    }
+
+    // The filled report rows as "name|value|unit".
+    QStringList reportRows() const {
+        QStringList rows;
+        for (int k = 1; k <= ReportRows::Slots; ++k) {
+            if (!state.Report.PrintNames(k).isEmpty()) {
+                rows << state.Report.PrintNames(k) + '|' + state.Report.PrintValues(k) + '|' +
+                            state.Report.PrintUnits(k);
+            }
+        }
+        return rows;
+    }
+
+    ScriptedDialogs dialogs;
+    ProgramState state{dialogs};
+    TForm1 form{state};
+};
+
+QStringList padded(QStringList texts, int size) {
+    while (texts.size() < size) {
+        texts << QString();
+    }
+    return texts;
+}
+
+}  // namespace
+
+class TestCheckAll : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void entryListHoldsTheModelsParameters_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("Q7383D 6149") << "Q7383D" << 6149 << Q7383DNames;
+        QTest::newRow("Q7383D 6145")
+            << "Q7383D" << 6145 << Q7383DNames.mid(0, Q7383DNames.indexOf("Function 2") + 1);
+        QTest::newRow("Q7321S")
+            << "Q7321S" << 300
+            << QStringLiteral(
+                   "Input 1,Burnout Low 1,Burnout High 1,Alarm A Ch 1 Type,Alarm A Ch 1 Set,"
+                   "Alarm A Ch 1 Hysteresis,Alarm A Ch 1 On Delay,Alarm A Ch 1 Relay,"
+                   "Alarm A Ch 1 Burnout Operation,Alarm B Ch 1 Type,Alarm B Ch 1 Set,"
+                   "Alarm B Ch 1 Hysteresis,Alarm B Ch 1 On Delay,Alarm B Ch 1 Relay,"
+                   "Alarm B Ch 1 Burnout Operation")
+                   .split(QLatin1Char(','));
+    }
+
+    void entryListHoldsTheModelsParameters() {
+        QFETCH(QString, model);
+        QFETCH(int, version);
+        QFETCH(QStringList, names);
+
+        Window window(model, version);
+        window.show();
+        window.showConsistentTexts();
+        // Leftovers of an earlier snapshot must not survive.
+        for (int j = 1; j <= EntryList::Slots; ++j) {
+            window.state.Entries.FileNames(j) = QStringLiteral("stale");
+            window.state.Entries.FileValues(j) = QStringLiteral("stale");
+            window.state.Report.PrintNames(j) = QStringLiteral("stale");
+        }
+
+        window.form.CheckAll(QStringLiteral("read"));
+        QCOMPARE(window.fileNames(), padded(names, EntryList::Slots));
+        for (int j = names.size() + 1; j <= EntryList::Slots; ++j) {
+            QCOMPARE(window.state.Entries.FileValues(j), QString());
+            QCOMPARE(window.state.Report.PrintNames(j), QString());
+        }
+    }
+
+    // Number values are the edits' texts as shown, choices the catalogue's texts.
+    void entryValues() {
+        Window window(QStringLiteral("Q7383D"), 6149);
+        window.show({"InputTm1=11", "Lead1=1", "Output1=0", "Burn1=2", "Output2=5"});
+        window.showConsistentTexts();
+        window.setTexts({"TDownscale1=-12.5", "TCJRef1=", "-TUpscale2"});
+        // The list shows something else than the catalogue holds; the catalogue counts.
+        window.form.Find<QComboBox>(QStringLiteral("CBurn1"))->setCurrentIndex(0);
+
+        QVERIFY(window.form.CheckAll(QStringLiteral("read")));
+        const auto value = [&window](const char* name) {
+            return window.state.Entries.FileValues(Q7383DNames.indexOf(name) + 1);
+        };
+        QCOMPARE(value("Sensor 1"), QStringLiteral("Pt 100"));
+        QCOMPARE(value("Lead 1"), QStringLiteral("4 wire"));
+        QCOMPARE(value("Downscale 1"), QStringLiteral("-12.5"));
+        QCOMPARE(value("Highscale 1"), QStringLiteral("100"));
+        QCOMPARE(value("Cold Junction Reference 1"), QString());
+        QCOMPARE(value("Highscale 2"), QStringLiteral("200"));
+        QCOMPARE(value("Output 1"), QStringLiteral("4-20 mA"));
+        QCOMPARE(value("Burnout 1"), QStringLiteral("UpScale"));
+        QCOMPARE(value("Output 2"), QStringLiteral("0-10 V"));
+        QCOMPARE(value("mA High Limit (burnout)"), QStringLiteral("21.0"));
+        QCOMPARE(value("V Low Limit (normal operation)"), QStringLiteral("-0.2"));
+        QCOMPARE(window.dialogs.problems(), QStringList());
+    }
+
+    void choiceValueOutsideItems_data() {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("first") << 0 << "None";
+        QTest::newRow("last") << 2 << "UpScale";
+        QTest::newRow("empty slot") << 3 << "";
+        QTest::newRow("last slot") << 29 << "";
+        QTest::newRow("past the items") << 30 << "";
+        QTest::newRow("register 200") << 200 << "";
+        QTest::newRow("negative") << -1 << "";
+    }
+
+    void choiceValueOutsideItems() {
+        QFETCH(int, value);
+        QFETCH(QString, text);
+
+        Window window(QStringLiteral("Q7383D"), 6149);
+        window.show({QStringLiteral("Burn2=%1").arg(value)});
+        window.showConsistentTexts();
+        QVERIFY(window.form.CheckAll(QStringLiteral("print")));
+        QCOMPARE(window.state.Entries.FileNames(19), QStringLiteral("Burnout 2"));
+        QCOMPARE(window.state.Entries.FileValues(19), text);
+        QCOMPARE(window.state.Report.PrintNames(19), QStringLiteral("Burnout 2"));
+        QCOMPARE(window.state.Report.PrintValues(19), text);
+        QCOMPARE(window.dialogs.problems(), QStringList());
+    }
+
+    // Only enabled controls make report rows, filled without gaps; units come from the unit
+    // labels of the edits, "" where an edit has none (the output limits).
+    void reportRows() {
+        Window window(QStringLiteral("Q7383D"), 6149);
+        window.show({"InputTm1=3", "Lead1=0", "InputTm2=11", "Lead2=1", "Output1=0", "Burn1=1",
+                     "Function1=2", "Output2=3", "Burn2=0", "Function2=5"});
+        window.showConsistentTexts();
+        window.setTexts({"-CCJCom1", "-TCJRef1", "-TRTDLineRef1", "-CCJCom2", "-TCJRef2",
+                         "-TRTDLineRef2", "-TLimitVLowLow1", "-CFunction1"});
+        window.form.Find<QLabel>(QStringLiteral("LDownscale1DIM"))->setText(QStringLiteral("°C"));
+        window.form.Find<QLabel>(QStringLiteral("LUpscale1DIM"))->setText(QStringLiteral("°C"));
+        window.form.Find<QLabel>(QStringLiteral("LUpscale2DIM"))->setText(QStringLiteral("Ohm"));
+        // A disabled group around the fields (as while an operation runs) hides none of them.
+        window.form.Find<QLineEdit>(QStringLiteral("TUpscale1"))->parentWidget()->setEnabled(false);
+
+        QVERIFY(window.form.CheckAll(QStringLiteral("print")));
+        const QStringList expected{"Sensor 1|TC K|",
+                                   "Lead 1|3 wire|",
+                                   "Downscale 1|0|°C",
+                                   "Highscale 1|100|°C",
+                                   "Sensor 2|Pt 100|",
+                                   "Lead 2|4 wire|",
+                                   "Downscale 2|-50|",
+                                   "Highscale 2|200|Ohm",
+                                   "Output 1|4-20 mA|",
+                                   "Burnout 1|Downscale|",
+                                   "Output 2|0-5 V|",
+                                   "Burnout 2|None|",
+                                   "Function 2|Low Ch|",
+                                   "mA Low Limit (normal operation)|3.8|",
+                                   "mA High Limit (normal operation)|20.5|",
+                                   "mA Low Limit (burnout)|3.6|",
+                                   "mA High Limit (burnout)|21.0|",
+                                   "V Low Limit (normal operation)|-0.2|",
+                                   "V High Limit (normal operation)|10.5|",
+                                   "V High Limit (burnout)|11.0|"};
+        QCOMPARE(window.reportRows(), expected);
+        // Filled from the first slot without gaps.
+        QCOMPARE(window.state.Report.PrintNames(expected.size()),
+                 QStringLiteral("V High Limit (burnout)"));
+        QCOMPARE(window.state.Report.PrintNames(expected.size() + 1), QString());
+        // The entry list still holds every parameter.
+        QCOMPARE(window.state.Entries.FileNames(28), QStringLiteral("V High Limit (burnout)"));
+    }
+
+    void modes_data() {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("box");  // "" when none
+        QTest::addColumn<BoxButtons>("buttons");
+        QTest::addColumn<BoxAnswer>("answer");
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<QStringList>("log");
+
+        const QStringList none;
+        const QStringList warn{"TLimitmAHigh1=19"};
+        const QStringList fail{"TLimitmALow1=20.5"};
+        const QString warned = "\r" + MaWarning + "\r";
+        const QString failed = "\r" + MaOrder + "\r";
+        const auto Ok = BoxButtons::Ok;
+        const auto OkCancel = BoxButtons::OkCancel;
+        const auto row = [](const char* tag, int version, const QStringList& changes,
+                            const char* mode, const QString& box, BoxButtons buttons,
+                            BoxAnswer answer, bool result, const QStringList& log) {
+            QTest::newRow(tag) << version << changes << mode << box << buttons << answer << result
+                               << log;
+        };
+
+        for (const char* mode : {"read", "write", "print"}) {
+            row(qPrintable(QStringLiteral("clean, %1").arg(mode)), 6149, none, mode, "", Ok,
+                BoxAnswer::Ok, true, {});
+            row(qPrintable(QStringLiteral("error, %1").arg(mode)), 6149, fail, mode, failed, Ok,
+                BoxAnswer::Ok, false, {});
+        }
+        row("warning, read", 6149, warn, "read", "", Ok, BoxAnswer::Ok, true, {MaLog});
+        row("warning, write, OK", 6149, warn, "write", warned + "Press Cancel to stop writing",
+            OkCancel, BoxAnswer::Ok, true, {MaLog});
+        row("warning, write, Cancel", 6149, warn, "write", warned + "Press Cancel to stop writing",
+            OkCancel, BoxAnswer::Cancel, false, {MaLog});
+        row("warning, print, OK", 6149, warn, "print", warned + "Press Cancel to stop printing",
+            OkCancel, BoxAnswer::Ok, true, {MaLog});
+        row("warning, print, Cancel", 6149, warn, "print", warned + "Press Cancel to stop printing",
+            OkCancel, BoxAnswer::Cancel, false, {MaLog});
+        row("both spans equal and a warning, write", 6149,
+            {"TUpscale1=5", "TDownscale1=5", "TUpscale2=5", "TDownscale2=5", "TLimitmAHigh1=19"},
+            "write", "\r" + SameSpan + "\r" + MaWarning + "\r", Ok, BoxAnswer::Ok, false, {MaLog});
+        row("equal span on a disabled Upscale1, write", 6149,
+            {"TUpscale1=5", "TDownscale1=5", "-TUpscale1"}, "write", "", Ok, BoxAnswer::Ok, true,
+            {});
+        row("limit holding no number, write", 6149, {"TLimitVHighHigh1="}, "write",
+            "\rError: V High Limit (burnout) is not a valid number\r", Ok, BoxAnswer::Ok, false,
+            {});
+        row("limit holding no number, read", 6149, {"TLimitmALow1=3,8"}, "read",
+            "\rError: mA Low Limit (normal operation) is not a valid number\r", Ok, BoxAnswer::Ok,
+            false, {});
+        row("firmware 6145 with enabled limits, write", 6145,
+            {"+TLimitmALow1", "+TLimitmAHigh1", "TLimitmALow1=20.5", "TLimitmAHigh1=19"}, "write",
+            "", Ok, BoxAnswer::Ok, true, {});
+        row("limits disabled at 6149, write", 6149,
+            {"-TLimitmAHigh1", "TLimitmALow1=20.5", "TLimitmAHigh1=19"}, "write", "", Ok,
+            BoxAnswer::Ok, true, {});
+    }
+
+    void modes() {
+        QFETCH(int, version);
+        QFETCH(QStringList, changes);
+        QFETCH(QString, mode);
+        QFETCH(QString, box);
+        QFETCH(BoxButtons, buttons);
+        QFETCH(BoxAnswer, answer);
+        QFETCH(bool, result);
+        QFETCH(QStringList, log);
+
+        Window window(QStringLiteral("Q7383D"), version);
+        window.show({"Output1=0"});
+        window.showConsistentTexts();
+        window.setTexts(changes);
+        if (!box.isEmpty()) {
+            window.dialogs.expect(BoxKind::Information, box, buttons, answer);
+        }
+
+        QCOMPARE(window.form.CheckAll(mode), result);
+        QCOMPARE(window.dialogs.problems(), QStringList());
+        QCOMPARE(window.dialogs.shown().size(), box.isEmpty() ? 0 : 1);
+        QCOMPARE(window.logLines(), log);
+    }
+
+    // The output range is the list's selected index, whatever the catalogue holds.
+    void outputRangeFromTheList() {
+        Window window(QStringLiteral("Q7383D"), 6149);
+        window.show({"Output1=0"});
+        window.showConsistentTexts();
+        window.form.Find<QComboBox>(QStringLiteral("COutput1"))->setCurrentIndex(1);  // 0-20 mA
+        QVERIFY(window.form.CheckAll(QStringLiteral("read")));
+        QCOMPARE(window.logLines(), QStringList{MaLog});
+    }
+};
+
+QTEST_MAIN(TestCheckAll)
+#include "tst_checkall.moc"
