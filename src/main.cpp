@@ -16,6 +16,9 @@ int PrintUsage(bool toError) {
     print(
         QStringLiteral("  identify [--port NAME | --demo MODEL]   probe the module, print its "
                        "model and firmware"));
+    print(QStringLiteral("  read (--port NAME | --demo MODEL) [--out FILE.NVC] [--home DIR]"));
+    print(QStringLiteral(
+        "                                          read the module's configuration"));
     print(QStringLiteral("  parameters [--model M [--firmware N]]   list the parameter catalogue"));
     print(QStringLiteral("  sensors                                 list the sensor table"));
     print(QString());
@@ -49,6 +52,7 @@ int main(int argc, char* argv[]) {
 
     const std::map<QString, std::function<int(const QStringList&)>> commands{
         {QStringLiteral("identify"), RunIdentify},
+        {QStringLiteral("read"), RunRead},
         {QStringLiteral("parameters"), RunParameters},
         {QStringLiteral("sensors"), RunSensors},
     };

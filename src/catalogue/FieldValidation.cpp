@@ -67,7 +67,7 @@ QString limitWarning(const QString& name, const char* which, int limit, const QS
 void TForm1::UpdateLimits(QComboBox* sender) {
     Modified(sender);
     for (const QString& name : DelayEdits) {
-        if (FindControl(name)->isEnabled()) {
+        if (widgets::isEnabled(FindControl(name))) {
             if (auto* unit =
                     Find<QLabel>(QStringLiteral("L") + name.mid(1) + QStringLiteral("DIM"))) {
                 unit->setText(QStringLiteral("sec"));
@@ -159,7 +159,7 @@ void TForm1::Modified(QWidget* sender) {
     for (const char* channel : {"1", "2"}) {
         auto* sensorList = Find<QComboBox>(QStringLiteral("CInputTm") + QLatin1String(channel));
         if (name == QStringLiteral("CFunction") + QLatin1String(channel) &&
-            sensorList->isEnabled()) {
+            widgets::isEnabled(sensorList)) {
             UpdateLimits(sensorList);
         }
     }

@@ -9,6 +9,9 @@ int RunParameters(const QStringList& arguments);
 // The sensor table, one line per sensor and field.
 int RunSensors(const QStringList& arguments);
 
+// Reads the module's configuration, prints its parameter lines, optionally saves it.
+int RunRead(const QStringList& arguments);
+
 // Opens the main window, on a named port or on a simulated module (--demo [MODEL]).
 int RunWindow(const QStringList& arguments);
 

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The program's own version as digits without points, quoted in messages and files.
 inline const QString SoftwareVersionText = QStringLiteral("132");
 
@@ -24,6 +26,11 @@ struct ProgramState {
     QString ModelCode;
     int ModelVersion = 0;
     QString SoftwareVersion = SoftwareVersionText;
+    // The folder with config.ini, log/, archive/ and factorydefaults/.
+    QString ProgramFolder;
+    // Forces the answer of Online() (tests); unset, the system is asked.
+    std::optional<bool> OnlineOverride;
+
     // The date files and the report give the shown configuration (short date format).
     QString ConfigurationDate;
 

@@ -209,7 +209,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         // Leaving the field, not a message box or a menu taking the focus for a moment.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            OnEditLeave(static_cast<QLineEdit*>(watched));
+            auto* field = static_cast<QLineEdit*>(watched);
+            if (field->objectName().startsWith(QLatin1String("TTag"))) {
+                CheckTag(field);
+            } else {
+                OnEditLeave(field);
+            }
         }
     } else if (event->type() == QEvent::Enter && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/ModelLayout.h"
+#include "records/ConfigurationFile.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -85,6 +86,14 @@ class TForm1 : public QMainWindow {
     // Collects the shown configuration into the entry list and the report rows and applies the
     // consistency rules. Mode "read", "write" or "print"; true when the caller may go on.
     bool CheckAll(const QString& mode);
+    // Writes the shown configuration (as the last CheckAll collected it) to a file.
+    WriteOutcome SubWriteToFile(const QString& fileName, WriteMode mode);
+    // "backup" appends the configuration to the configuration log; other targets save to a
+    // file the user chooses.
+    void WriteToFile(const QString& target);
+    // Puts a title and a text ("\r" breaks the line) into the status box.
+    void SetStatusBox(const QString& title, const QString& text);
+
     // Cleans a tag edit that lost the focus: characters outside 32..126 become "?".
     void CheckTag(QLineEdit* field);
 

@@ -54,6 +54,12 @@ bool ParseFault(const QString& text, Fault& fault, int& count) {
     if (!numeric || n < 0) {
         return false;
     }
+    // "nonhex:4" and the like: the fault starts after that many commands.
+    if (const auto it = simple.find(name); it != simple.end() && it->second != Fault::None) {
+        fault = it->second;
+        count = n;
+        return true;
+    }
     if (name == QLatin1String("stop-after")) {
         fault = Fault::StopAfter;
     } else if (name == QLatin1String("disconnect-after")) {
@@ -177,7 +183,9 @@ Response ModuleEngine::handleLine(const QByteArray& line) {
     }
     QByteArray reply = replyTo(*code, *data).toLatin1();
 
-    switch (fault_) {
+    // Faults that shape the answer start after `faultCount_` commands answered normally.
+    const Fault shaping = received_ > faultCount_ ? fault_ : Fault::None;
+    switch (shaping) {
         case Fault::Garbage:
             return {QByteArrayLiteral("?#~*!%&@\r\n"), {}, false};
         case Fault::NonHex:

@@ -26,7 +26,8 @@ enum class Fault {
 };
 
 // Parses "silent", "alternate", "garbage", "nonhex", "short", "long", "slow", "stop-after:N",
-// "disconnect-after:N". False for anything else.
+// "disconnect-after:N". The answer-shaping faults (garbage, nonhex, short, long, slow) also take
+// ":N" to start after N commands answered normally. False for anything else.
 bool ParseFault(const QString& text, Fault& fault, int& count);
 
 struct Response {
@@ -52,6 +53,8 @@ class ModuleEngine {
     // The reply to the model query; by default the model's own (a way to simulate modules this
     // program cannot configure or does not know, or a Q7351S that answers "80000000").
     void setModelReply(const QString& reply);
+    // `count`: for StopAfter and DisconnectAfter the commands answered before; for the faults
+    // that shape an answer, the commands answered normally before the fault starts.
     void setFault(Fault fault, int count = 0);
 
     quint16 registerValue(int address) const;

@@ -34,6 +34,14 @@ std::map<int, quint16> PowerOnRegisters(const QString& model) {
         registers[0x04] = 2000;  // 0..20.00 mA
         registers[0x14] = 2000;
     }
+    // Output limits in thousandths: working 3.8..20.5 mA inside burnout 3.6..21 mA, and
+    // working 0.1..10.2 V inside burnout 0..10.5 V.
+    const std::pair<int, quint16> limits[] = {{0xC4, 3800},  {0xC0, 20500}, {0xC6, 3600},
+                                              {0xC2, 21000}, {0xCC, 100},   {0xC8, 10200},
+                                              {0xCE, 0},     {0xCA, 10500}};
+    for (const auto& [address, value] : limits) {
+        registers[address] = value;
+    }
     registers[0x36] = 10;  // alarm delays 1.0 s
     registers[0x46] = 10;
     for (int address = FirstTagRegister; address <= LastTagRegister; address += 2) {

@@ -133,6 +133,9 @@ void TForm1::buildGroups(QWidget* page) {
         tag->setMaxLength(16);
         tag->setEnabled(false);
         setHint(tag, QStringLiteral("Maximum 16 characters"));
+        connect(tag, &QLineEdit::textChanged, this, [this, tag] { Modified(tag); });
+        tag->installEventFilter(this);
+        parameterEdits_.insert(tag);
     }
 
     QGroupBox* calibration = groupNamed("GBCalibration");

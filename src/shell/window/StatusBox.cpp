@@ -59,6 +59,7 @@ void TForm1::buildStatusBox(QWidget* client) {
     // Start-up centres the OK button, truncating like the original layout arithmetic.
     okButton->move((box->width() - okButton->width()) / 2, okButton->y());
     connect(okButton, &QPushButton::clicked, this, &TForm1::BStatusClick);
+    box->setVisible(false);
 }
 
 void TForm1::buildPasswordPanel(QWidget* client) {
@@ -76,7 +77,12 @@ void TForm1::buildPasswordPanel(QWidget* client) {
 }
 
 void TForm1::BStatusClick() {
-    // The pages come back to the front; operations that use the box refine this later.
-    FindControl(QStringLiteral("PageControl1"))->raise();
+    QWidget* box = FindControl(QStringLiteral("PStatus"));
+    box->lower();
+    box->setVisible(false);
     FindControl(QStringLiteral("PageControl1"))->setEnabled(true);
+    for (const char* name : {"LInputValue", "LInputValueSx", "BStatus_AquireReference",
+                             "BStatus_AquireZero", "BCancelStatus"}) {
+        FindControl(QString::fromLatin1(name))->setVisible(false);
+    }
 }

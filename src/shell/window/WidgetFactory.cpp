@@ -72,6 +72,10 @@ QFrame* panel(QWidget* parent, const QString& name, const QRect& where) {
     return frame;
 }
 
+bool isEnabled(const QWidget* widget) {
+    return !widget->testAttribute(Qt::WA_ForceDisabled);
+}
+
 void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

@@ -35,6 +35,10 @@ QLabel* headingPanel(QWidget* parent, const QString& name, const QString& captio
 // A sunken panel.
 QFrame* panel(QWidget* parent, const QString& name, const QRect& place);
 
+// The control's own enabled flag, whatever its parents: a field stays "enabled" while the
+// pages are locked during an operation.
+bool isEnabled(const QWidget* widget);
+
 // Text colour of a label, check box or edit.
 void setTextColour(QWidget* widget, const QColor& colour);
 QColor textColour(const QWidget* widget);

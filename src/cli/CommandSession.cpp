@@ -1,0 +1,28 @@
+#include "cli/CommandSession.h"
+
+#include "cli/ConsoleOutput.h"
+#include "shell/ProgramFolder.h"
+
+QString CommandSession::optionValue(const QStringList& arguments, const QString& option) {
+    const qsizetype at = arguments.indexOf(option);
+    return at >= 0 && at + 1 < arguments.size() ? arguments[at + 1] : QString();
+}
+
+bool CommandSession::start(const QStringList& arguments) {
+    QString error;
+    if (!port_.parse(arguments, &error) || !port_.start(&error)) {
+        PrintError(error);
+        return false;
+    }
+    QString home = optionValue(arguments, QStringLiteral("--home"));
+    // A demo never touches the user's own settings or logs.
+    if (home.isEmpty() && port_.isDemo()) {
+        demoHome_ = std::make_unique<QTemporaryDir>();
+        home = demoHome_->path();
+    }
+    state_ = std::make_unique<ProgramState>(dialogs_);
+    state_->ProgramFolder = ResolveProgramFolder(home);
+    port_.applyTo(*state_);
+    form_ = std::make_unique<TForm1>(*state_);
+    return true;
+}

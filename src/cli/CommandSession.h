@@ -1,0 +1,36 @@
+#pragma once
+
+#include "cli/PortChoice.h"
+#include "shell/Dialogs.h"
+#include "shell/ProgramState.h"
+#include "shell/TForm1.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// What a windowless command works with: the chosen port (or an in-process simulated module),
+// message boxes printed on standard error, the program folder, and an off-screen main window
+// whose operations the command drives.
+class CommandSession {
+  public:
+    explicit CommandSession(bool acceptQuestions = false) : dialogs_(acceptQuestions) {}
+
+    // Reads --port NAME / --demo MODEL / --home DIR and prepares everything; false (after
+    // printing why) when that is not possible.
+    bool start(const QStringList& arguments);
+
+    ProgramState& state() { return *state_; }
+    TForm1& form() { return *form_; }
+    const PortChoice& port() const { return port_; }
+
+    // The value following `option` in the arguments, or "".
+    static QString optionValue(const QStringList& arguments, const QString& option);
+
+  private:
+    ConsoleDialogs dialogs_;
+    PortChoice port_;
+    std::unique_ptr<QTemporaryDir> demoHome_;
+    std::unique_ptr<ProgramState> state_;
+    std::unique_ptr<TForm1> form_;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+struct ProgramState;
+
+// The free-text tag of an input channel (1 or 2): 16 characters in 8 registers, two per register,
+// the first in the high byte.
+inline constexpr int TagLength = 16;
+
+// Why a tag read gave no tag.
+enum class TagReadFailure { NoModule, BadReply };
+
+struct TagReadResult {
+    std::optional<QString> tag;  // the 16 characters when the read completed
+    TagReadFailure failure{};    // otherwise why not
+    int failedRegister = 0;      // the register whose reply was not two hex bytes
+};
+
+// Reads the tag of `channel` from the module on the DEFAULTCOMPORT setting. A missing module
+// has been reported by the presence probe; a zero byte reads as a blank.
+TagReadResult ReadTag(ProgramState& state, int channel);
+
+// Writes `text` as the tag of `channel`, padded with blanks to 16 characters (the empty tag as
+// blanks). The module's answers are not read.
+void WriteTag(ProgramState& state, int channel, const QString& text);
+
+// The tag characters allowed: printable ASCII, blank included. Others become "?"; `replaced`
+// tells whether any was.
+QString CleanTag(const QString& text, bool* replaced = nullptr);
+
+// The register commands that write `text` to `channel`, in order (8 commands).
+QStringList TagWriteCommands(int channel, const QString& text);

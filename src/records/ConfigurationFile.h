@@ -1,0 +1,52 @@
+#pragma once
+
+#include "transfer/EntryList.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The .NVC configuration file: three comment lines, an empty line, the model code, the header
+// key lines, the tag lines and one key line per parameter. Latin-1, CR LF after every line.
+
+struct ConfigurationHeader {
+    QString model;
+    QString date;  // short date format of the locale
+    QString time;  // hh:mm:ss
+    QString softwareVersion;
+    int firmware = 0;
+    QString doneBy;
+    QString doneFor;
+    std::optional<QString> tag1;  // written only for a model whose tag field is in use
+    std::optional<QString> tag2;
+};
+
+// Keys are filled out to this width, so "=" stands in column 42 and the value starts in 44.
+inline constexpr int KeyWidth = 40;
+// At most this many parameter entries are written (a model has at most 42).
+inline constexpr int MaxWrittenEntries = 45;
+
+// "key" filled with blanks to 40 characters (longer keys unchanged), " = ", the value.
+QString KeyLine(const QString& key, const QString& value);
+
+// The whole file. Entry slots with an empty name or value are skipped one by one.
+QByteArray ConfigurationFileText(const ConfigurationHeader& header, const EntryList& entries);
+
+enum class WriteMode { Rewrite, Append };
+
+// The configuration log is copied away and restarted once it has grown beyond this size.
+inline constexpr qint64 ConfigurationLogLimit = 50'000'000;
+
+struct WriteOutcome {
+    bool written = false;
+    QString error;            // why the file could not be written
+    QString rotatedTo;        // the copy a too large log was saved to before it was restarted
+    QString rotationProblem;  // the copy failed: the log was appended to instead
+};
+
+// Writes `bytes` to `path`. Rewrite replaces the file as a whole (never half a file). Append
+// adds to it, creating it when missing; a file beyond ConfigurationLogLimit is first copied to
+// "<folder>/config_<yyyymmdd_hhnnss>.log" and restarted, but only once the copy is complete.
+WriteOutcome WriteConfigurationBytes(const QString& path, const QByteArray& bytes, WriteMode mode,
+                                     qint64 rotationLimit = ConfigurationLogLimit);

@@ -1,0 +1,72 @@
+#include "shell/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const QStringList Subfolders{QStringLiteral("log"), QStringLiteral("archive"),
+                             QStringLiteral("factorydefaults")};
+
+// Where an install keeps the shipped data/ (config.ini, factory defaults): beside the executable
+// in a build tree or a portable install, or in share/kvc7345 of an installed prefix.
+QString installedData() {
+    const QDir exe(QCoreApplication::applicationDirPath());
+    for (const QString& candidate :
+         {exe.filePath(QStringLiteral("data")), exe.filePath(QStringLiteral("../data")),
+          exe.filePath(QStringLiteral("../share/kvc7345"))}) {
+        if (QFileInfo(candidate).isDir()) {
+            return QDir(candidate).canonicalPath();
+        }
+    }
+    return {};
+}
+
+// Copies the shipped files an installer would put beside the program, keeping what is there.
+void seed(const QString& folder) {
+    QDir().mkpath(folder);
+    const QString data = installedData();
+    if (!data.isEmpty()) {
+        QDirIterator files(data, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString source = files.next();
+            const QString target = QDir(folder).filePath(QDir(data).relativeFilePath(source));
+            if (!QFileInfo::exists(target)) {
+                QDir().mkpath(QFileInfo(target).path());
+                QFile::copy(source, target);
+            }
+        }
+    }
+    for (const QString& name : Subfolders) {
+        QDir(folder).mkpath(name);
+    }
+}
+
+}  // namespace
+
+QString ResolveProgramFolder(const QString& home) {
+    QString folder = home.isEmpty() ? qEnvironmentVariable("KVC7345_HOME") : home;
+    if (folder.isEmpty()) {
+        const QString exe = QCoreApplication::applicationDirPath();
+        const QFileInfo exeInfo(exe);
+        if (QFileInfo::exists(QDir(exe).filePath(QStringLiteral("config.ini"))) ||
+            exeInfo.isWritable()) {
+            folder = exe;
+        } else {
+            folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        }
+    }
+    folder = QDir(folder).absolutePath();
+    seed(folder);
+    return folder;
+}
+
+QString ProgramSubfolder(const QString& programFolder, const QString& name) {
+    const QString path = QDir(programFolder).filePath(name);
+    QDir().mkpath(path);
+    return path;
+}

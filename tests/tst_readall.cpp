@@ -1,0 +1,288 @@
+#include "support/WindowBench.h"
+
+#include "catalogue/CatalogueLookup.h"
+#include "modsim/ModuleEngine.h"
+#include "shell/MakerSite.h"
+#include "shell/window/WidgetFactory.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryFile>
+#include <QTest>
+
+using modsim::Fault;
+
+namespace {
+
+const QStringList Identification{"00D00000", "00D00000", "00d80000", "00d00000"};
+
+QStringList tagReads(int channel) {
+    QStringList commands{"00D00000"};
+    for (int k = 0; k < 8; ++k) {
+        commands
+            << QStringLiteral("0%1").arg((channel == 2 ? 0x110 : 0x100) + 2 * k, 0, 16).toUpper() +
+                   "0000";
+    }
+    return commands;
+}
+
+QString text(const TForm1& form, const char* name) {
+    if (const auto* label = form.Find<QLabel>(QString::fromLatin1(name))) {
+        return label->text();
+    }
+    return form.Find<QLineEdit>(QString::fromLatin1(name))->text();
+}
+
+const TTableEntry& entry(const ProgramState& state, const char* key) {
+    return state.ParameterTable[IndexOfKey(state.ParameterTable, QString::fromLatin1(key)).value()];
+}
+
+QString problems(const ScriptedDialogs& dialogs) {
+    return dialogs.problems().join('\n');
+}
+
+}  // namespace
+
+class TestReadAll : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void loadCellReadsItsRecordsInCatalogueOrder() {
+        WindowBench bench("Q7356S", 7168);
+        QVERIFY(bench.started);
+        bench.form->ReadAll();
+        const QStringList reads{"00C40000", "00C00000", "00CC0000", "00C80000",
+                                "00120000", "00140000", "00F00000", "00F20000",
+                                "00F40000", "00200000", "00280000"};
+        QCOMPARE(bench.engine().commands(), Identification + reads);
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
+        QCOMPARE(text(*bench.form, "LStatus"),
+                 QStringLiteral("Q7356S parameters correctly loaded."));
+        QCOMPARE(text(*bench.form, "LModel"), QStringLiteral("Q7356S"));
+        QCOMPARE(bench.form->FindControl("LModel")->toolTip(), QStringLiteral("SW Rev. 7168"));
+        QCOMPARE(bench.lastLogText(), "Read Q7356S configuration from " + bench.port());
+        QVERIFY(!bench.form->ConfigurationEmpty);
+        QVERIFY(!bench.form->Busy);
+        QCOMPARE(bench.state.link.ComHandle, 0);
+        QVERIFY(bench.form->FindControl("PStatus")->isVisible() || !bench.form->isVisible());
+        QVERIFY(
+            bench.form->FindControl("BStatus")->isVisibleTo(bench.form->FindControl("PStatus")));
+    }
+
+    void tagsFollowModelAndFirmware_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("firmware");
+        QTest::addColumn<int>("tags");
+        QTest::newRow("Q7383D 6149") << "Q7383D" << 6149 << 2;
+        QTest::newRow("Q7383D 259") << "Q7383D" << 259 << 2;
+        QTest::newRow("Q7383S 259") << "Q7383S" << 259 << 1;
+        QTest::newRow("Q7383D 258") << "Q7383D" << 258 << 0;
+    }
+
+    void tagsFollowModelAndFirmware() {
+        QFETCH(QString, model);
+        QFETCH(int, firmware);
+        QFETCH(int, tags);
+        WindowBench bench(model, firmware);
+        QVERIFY(bench.started);
+        bench.engine().setRegister(0x100, 0x4142);  // "AB"
+        bench.engine().setRegister(0x10E, 0x5A00);  // "Z" and a zero byte
+        bench.engine().setRegister(0x110, 0x3132);  // "12"
+        bench.form->ReadAll();
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
+
+        QStringList expected = Identification;
+        for (int channel = 1; channel <= tags; ++channel) {
+            expected += tagReads(channel);
+        }
+        QCOMPARE(bench.engine().commands().mid(0, expected.size()), expected);
+        QCOMPARE(bench.engine().commands().value(expected.size()), QStringLiteral("00000000"));
+        QCOMPARE(widgets::isEnabled(bench.form->FindControl("TTag1")), tags >= 1);
+        QCOMPARE(widgets::isEnabled(bench.form->FindControl("TTag2")), tags >= 2);
+        if (tags >= 1) {
+            QCOMPARE(text(*bench.form, "TTag1"), QStringLiteral("AB            Z "));
+        }
+        if (tags == 2) {
+            QCOMPARE(text(*bench.form, "TTag2"), QStringLiteral("12              "));
+        }
+    }
+
+    void registerWordsBecomeValues_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("address");
+        QTest::addColumn<int>("word");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("FFFF signed") << "Q7324S" << 0x36 << 0xFFFF << "OnDelay1A" << -1 << "-0.1";
+        QTest::newRow("FFFF on Q7351S")
+            << "Q7351S" << 0x36 << 0xFFFF << "OnDelay1A" << 65535 << "6553.5";
+        QTest::newRow("00C9 first choice")
+            << "Q7324S" << 0x20 << 0x00C9 << "Output1" << 0 << "4-20 mA";
+        QTest::newRow("0009 beyond six") << "Q7324S" << 0x20 << 0x0009 << "Output1" << 9 << "";
+    }
+
+    void registerWordsBecomeValues() {
+        QFETCH(QString, model);
+        QFETCH(int, address);
+        QFETCH(int, word);
+        QFETCH(QString, key);
+        QFETCH(int, value);
+        QFETCH(QString, shown);
+        WindowBench bench(model);
+        QVERIFY(bench.started);
+        bench.engine().setRegister(address, static_cast<quint16>(word));
+        bench.form->ReadAll();
+        QCOMPARE(entry(bench.state, key.toLatin1()).Value, value);
+        if (const auto* list = bench.form->Find<QComboBox>("C" + key)) {
+            QCOMPARE(list->currentText(), shown);
+        } else {
+            QCOMPARE(bench.form->Find<QLineEdit>("T" + key)->text(), shown);
+        }
+    }
+
+    void dependentFieldsFollowTheSensor_data() {
+        QTest::addColumn<int>("sensor");
+        QTest::addColumn<bool>("lead");
+        QTest::addColumn<bool>("coldJunction");
+        QTest::newRow("TC K") << 3 << false << true;
+        QTest::newRow("Pt 100") << 11 << true << false;
+    }
+
+    void dependentFieldsFollowTheSensor() {
+        QFETCH(int, sensor);
+        QFETCH(bool, lead);
+        QFETCH(bool, coldJunction);
+        WindowBench bench("Q7383D", 6149);
+        QVERIFY(bench.started);
+        bench.engine().setRegister(0x00, static_cast<quint16>(sensor));
+        bench.form->ReadAll();
+        QCOMPARE(widgets::isEnabled(bench.form->FindControl("CLead1")), lead);
+        QCOMPARE(widgets::isEnabled(bench.form->FindControl("TRTDLineRef1")), lead);
+        QCOMPARE(widgets::isEnabled(bench.form->FindControl("CCJCom1")), coldJunction);
+        // A read is no edit.
+        QCOMPARE(bench.form->StatusPanel(2), QString());
+    }
+
+    void backupIsTheSavedConfiguration() {
+        WindowBench bench("Q7383D", 6149);
+        QVERIFY(bench.started);
+        bench.form->ReadAll();
+        bench.form->ReadAll();
+        QTemporaryFile saved;
+        QVERIFY(saved.open());
+        QVERIFY(bench.form->SubWriteToFile(saved.fileName(), WriteMode::Rewrite).written);
+        QFile written(saved.fileName());
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray expected = written.readAll();
+        const QByteArray log = bench.configurationLog();
+        // Only the clock line may differ between the copies.
+        const QRegularExpression time(QStringLiteral("TIME +=[^\r]*"));
+        const QString normalised = QString::fromLatin1(log).replace(time, "TIME");
+        const QString one = QString::fromLatin1(expected).replace(time, "TIME");
+        QCOMPARE(normalised, one + one);
+        QVERIFY(one.contains("Sensor 1                                 = TC K\r\n"));
+        QVERIFY(one.startsWith(
+            "# THE FOLLOWING FILE WAS GENERATED BY KVC7345 SOFTWARE BY NORVIK SRL\r\n"));
+    }
+
+    void modifiedAndNoTouchesNothing() {
+        WindowBench bench("Q7383D", 6149);
+        QVERIFY(bench.started);
+        bench.form->SetStatusPanel(2, "Modified");
+        bench.dialogs.expect(BoxKind::Warning,
+                             "Parameters were modified.\rDo you wish to acquire new data and lose "
+                             "changes?",
+                             BoxButtons::YesNo, BoxAnswer::No);
+        bench.form->ReadAll();
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
+        QVERIFY(bench.engine().commands().isEmpty());
+        QCOMPARE(bench.form->StatusPanel(2), QStringLiteral("Modified"));
+    }
+
+    void statusBoxClosesItselfWhenAsked() {
+        WindowBench bench("Q7323S");
+        QVERIFY(bench.started);
+        bench.form->Find<QCheckBox>("CBCloseInfoPositiveRead")->setChecked(true);
+        bench.form->ReadAll();
+        QVERIFY(!bench.form->FindControl("PStatus")->isVisibleTo(bench.form.get()));
+        QVERIFY(widgets::isEnabled(bench.form->FindControl("PageControl1")));
+    }
+
+    void failuresLeaveNothingHalfRead_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("stops answering") << "stop-after:6"
+                                         << "The module stopped answering\nat Highscale 1.";
+        QTest::newRow("garbled data") << "nonhex:4"
+                                      << "The module sent an invalid value\nfor Input 1.";
+    }
+
+    void failuresLeaveNothingHalfRead() {
+        QFETCH(QString, fault);
+        QFETCH(QString, status);
+        WindowBench bench("Q7323D");
+        QVERIFY(bench.started);
+        Fault kind{};
+        int count = 0;
+        QVERIFY(modsim::ParseFault(fault, kind, count));
+        bench.engine().setFault(kind, count);
+        bench.form->ReadAll();
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
+        QCOMPARE(text(*bench.form, "LStatus"), status);
+        QCOMPARE(bench.lastLogText(),
+                 "Reading Q7323D configuration from " + bench.port() + " failed");
+        QVERIFY(bench.form->ConfigurationEmpty);
+        QVERIFY(!bench.form->Busy);
+        QCOMPARE(bench.state.link.ComHandle, 0);
+        QVERIFY(!widgets::isEnabled(bench.form->FindControl("CInput1")));
+        QCOMPARE(text(*bench.form, "LModel"), QStringLiteral("-"));
+        QVERIFY(bench.configurationLog().isEmpty());
+    }
+
+    void noModelNoRead_data() {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<bool>("silent");
+        QTest::newRow("silent") << "" << true;
+        QTest::newRow("unknown model") << "80000014" << false;
+    }
+
+    void noModelNoRead() {
+        QFETCH(QString, reply);
+        QFETCH(bool, silent);
+        WindowBench bench("Q7323D");
+        QVERIFY(bench.started);
+        if (silent) {
+            bench.engine().setFault(Fault::Silent);
+            bench.dialogs.expect(BoxKind::Warning,
+                                 "Default COM Port (" + bench.port() +
+                                     ") defined in Settings is not available at the moment.\r\r"
+                                     "Please Verify that:\r\r"
+                                     "     - cable LNK0307 is correctly plugged in the module (6 "
+                                     "pin jack)\r"
+                                     "     - module is correctly supplied\r"
+                                     "     - serial cable is LNK00310 or similar\r"
+                                     "     - COM port settings are correct\r"
+                                     "     - USB/Serial converter (if present) is functioning");
+        } else {
+            bench.engine().setModelReply(reply);
+            bench.dialogs.expect(BoxKind::Warning,
+                                 "Isolator Model Inserted is not recognized as compatible with "
+                                 "this Software Version(132).\rTry downloading latest release at " +
+                                     MakerWebSite());
+        }
+        bench.form->ReadAll();
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
+        QVERIFY(bench.form->ConfigurationEmpty);
+        QVERIFY(bench.lastLogText().isEmpty());
+        QVERIFY(bench.configurationLog().isEmpty());
+        QVERIFY(!bench.form->Busy);
+    }
+};
+
+QTEST_MAIN(TestReadAll)
+#include "tst_readall.moc"
