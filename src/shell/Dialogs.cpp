@@ -1,5 +1,8 @@
 #include "shell/Dialogs.h"
 
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -160,4 +163,56 @@ BoxAnswer ConsoleDialogs::message(BoxKind kind, const QString& text, BoxButtons 
     std::fputs(line.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
     return answer;
+}
+
+namespace {
+
+QString runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(nullptr, request.title, request.folder, request.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (!request.proposedName.isEmpty()) {
+        dialog.selectFile(request.proposedName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QString WidgetDialogs::chooseSaveFile(const FileDialogRequest& request) {
+    return runFileDialog(request, QFileDialog::AcceptSave);
+}
+
+QString WidgetDialogs::chooseOpenFile(const FileDialogRequest& request) {
+    return runFileDialog(request, QFileDialog::AcceptOpen);
+}
+
+bool WidgetDialogs::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+QString ConsoleDialogs::takePreset() {
+    QString path = presetFile_;
+    presetFile_.clear();
+    return path;
+}
+
+QString ConsoleDialogs::chooseSaveFile(const FileDialogRequest&) {
+    return takePreset();
+}
+
+QString ConsoleDialogs::chooseOpenFile(const FileDialogRequest&) {
+    return takePreset();
+}
+
+bool ConsoleDialogs::openUrl(const QUrl& url) {
+    std::fputs(("Open: " + url.toString() + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+    return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 // The kinds of message box the program shows.
 enum class BoxKind { Warning, Error, Information, Confirmation, Plain };
@@ -11,13 +12,29 @@ enum class BoxButtons { Ok, YesNo, OkCancel, RetryCancel, OkCancelIgnore, AbortR
 // The button the user pressed.
 enum class BoxAnswer { Ok, Cancel, Yes, No, Retry, Ignore, Abort };
 
-// Every message box of the program goes through this seam, so the window shows real boxes, the
-// command line prints them, and tests answer them from a script.
+// What a file dialog offers: where it starts, the name it proposes, the filter, the extension
+// added to a name typed without one, whether it asks before overwriting.
+struct FileDialogRequest {
+    QString title;
+    QString folder;
+    QString proposedName;
+    QString filter;         // e.g. "NV Configuration File (*.nvc)"
+    QString defaultSuffix;  // e.g. "NVC"
+    bool confirmOverwrite = true;
+};
+
+// Every message box, file dialog and shell "open" of the program goes through this seam, so the
+// window shows real dialogs, the command line prints them, and tests answer them from a script.
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
     // `text` may hold "\r" as a line break.
     virtual BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons) = 0;
+    // The chosen file's full path, or "" when the user cancelled.
+    virtual QString chooseSaveFile(const FileDialogRequest& request) = 0;
+    virtual QString chooseOpenFile(const FileDialogRequest& request) = 0;
+    // Asks the desktop to open a document, a web address or a mail address.
+    virtual bool openUrl(const QUrl& url) = 0;
 };
 
 // Message texts use "\r" for a line break; screens and consoles want "\n".
@@ -35,6 +52,9 @@ QString BoxAnswerName(BoxAnswer answer);
 class WidgetDialogs final : public Dialogs {
   public:
     BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons) override;
+    QString chooseSaveFile(const FileDialogRequest& request) override;
+    QString chooseOpenFile(const FileDialogRequest& request) override;
+    bool openUrl(const QUrl& url) override;
 };
 
 // For the command line: prints every box on standard error and answers it without asking,
@@ -43,7 +63,16 @@ class ConsoleDialogs final : public Dialogs {
   public:
     explicit ConsoleDialogs(bool acceptQuestions = false) : acceptQuestions_(acceptQuestions) {}
     BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons) override;
+    // The file given on the command line for the next dialog (used once), else cancelled.
+    void presetFile(const QString& path) { presetFile_ = path; }
+    QString chooseSaveFile(const FileDialogRequest& request) override;
+    QString chooseOpenFile(const FileDialogRequest& request) override;
+    // Nothing is opened without a desktop; the address is printed instead.
+    bool openUrl(const QUrl& url) override;
 
   private:
+    QString takePreset();
+
     bool acceptQuestions_;
+    QString presetFile_;
 };

@@ -94,6 +94,31 @@ class TForm1 : public QMainWindow {
     // Puts a title and a text ("\r" breaks the line) into the status box.
     void SetStatusBox(const QString& title, const QString& text);
 
+    // Configuration files: "DEFAULTS" loads from the factory defaults, anything else from the
+    // archive. True when a file was applied.
+    bool ReadFromFile(const QString& source);
+    bool InsertDataFromFileToScreen(const QString& model);
+    // Appends the log list to the system log (at closing).
+    void UpdateLog();
+
+    // Port discovery and writing a configuration to the module.
+    QString FindTheRightCom();
+    void FindPorts();
+    void BAutoDetectClick();
+    void BChangeDefaultComPortClick();
+    bool WriteAll();
+
+    // Start-up, working session and password.
+    void FormShow();
+    void FormClose();
+    void PageControl1Change(int index);
+    void BEnterPasswordClick();
+    void ChangePassword();
+    void BitBtn4Click();
+    void LDataSheetClick();
+    void Label5Click();
+    void Label1Click();
+
     // Cleans a tag edit that lost the focus: characters outside 32..126 become "?".
     void CheckTag(QLineEdit* field);
 

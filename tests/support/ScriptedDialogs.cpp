@@ -34,8 +34,33 @@ BoxAnswer ScriptedDialogs::message(BoxKind kind, const QString& text, BoxButtons
 
 QStringList ScriptedDialogs::problems() const {
     QStringList all = mismatches_;
+    for (const QString& unused : fileAnswers_) {
+        all << QStringLiteral("file dialog never shown for: ") + unused;
+    }
     for (const Expectation& missing : script_) {
         all << QStringLiteral("box never shown: ") + describe(missing.box);
     }
     return all;
+}
+
+QString ScriptedDialogs::nextFile(const FileDialogRequest& request) {
+    fileRequests_.append(request);
+    if (fileAnswers_.isEmpty()) {
+        mismatches_ << QStringLiteral("unexpected file dialog: ") + request.title;
+        return {};
+    }
+    return fileAnswers_.takeFirst();
+}
+
+QString ScriptedDialogs::chooseSaveFile(const FileDialogRequest& request) {
+    return nextFile(request);
+}
+
+QString ScriptedDialogs::chooseOpenFile(const FileDialogRequest& request) {
+    return nextFile(request);
+}
+
+bool ScriptedDialogs::openUrl(const QUrl& url) {
+    openedUrls_.append(url);
+    return true;
 }

@@ -23,6 +23,16 @@ class ScriptedDialogs final : public Dialogs {
 
     BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons) override;
 
+    // The next file dialog returns `path` ("" = cancelled); requests are recorded.
+    void answerFileDialog(const QString& path) { fileAnswers_.append(path); }
+    QString chooseSaveFile(const FileDialogRequest& request) override;
+    QString chooseOpenFile(const FileDialogRequest& request) override;
+    const QList<FileDialogRequest>& fileRequests() const { return fileRequests_; }
+
+    // Addresses the program asked the desktop to open, in order.
+    bool openUrl(const QUrl& url) override;
+    const QList<QUrl>& openedUrls() const { return openedUrls_; }
+
     // Every box shown, expected or not.
     const QList<Box>& shown() const { return shown_; }
     // Unexpected boxes and expected boxes that never came; empty when the script was followed.
@@ -36,4 +46,8 @@ class ScriptedDialogs final : public Dialogs {
     QList<Expectation> script_;
     QList<Box> shown_;
     QStringList mismatches_;
+    QStringList fileAnswers_;
+    QList<FileDialogRequest> fileRequests_;
+    QList<QUrl> openedUrls_;
+    QString nextFile(const FileDialogRequest& request);
 };
