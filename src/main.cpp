@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <functional>
 #include <map>
 
@@ -32,6 +33,25 @@ int PrintUsage(bool toError) {
     return toError ? 2 : 0;
 }
 
+namespace {
+
+QtMessageHandler standardHandler = nullptr;
+
+// Standard error carries the program's own messages; the off-screen platform's note about a
+// missing runtime folder is no concern of the user's.
+void quietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
+        return;
+    }
+    if (standardHandler != nullptr) {
+        standardHandler(type, context, text);
+    } else {
+        std::fputs(qPrintable(qFormatLogMessage(type, context, text) + QLatin1Char('\n')), stderr);
+    }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     const QStringList arguments = [&] {
         QStringList list;
@@ -47,6 +67,7 @@ int main(int argc, char* argv[]) {
     if (windowless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    standardHandler = qInstallMessageHandler(quietPlatformNotes);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KVC7345"));
 
