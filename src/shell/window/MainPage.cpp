@@ -133,6 +133,7 @@ void TForm1::buildGroups(QWidget* page) {
         tag->setMaxLength(16);
         tag->setEnabled(false);
         setHint(tag, QStringLiteral("Maximum 16 characters"));
+        // A tag is part of the configuration: editing it marks the configuration modified.
         connect(tag, &QLineEdit::textChanged, this, [this, tag] { Modified(tag); });
         tag->installEventFilter(this);
         parameterEdits_.insert(tag);

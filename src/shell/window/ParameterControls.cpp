@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
 
 using namespace widgets;
 
@@ -36,9 +37,20 @@ const QStringList SensorLists{QStringLiteral("CInput1"), QStringLiteral("CInputH
                               QStringLiteral("CInputTm1"), QStringLiteral("CInput2"),
                               QStringLiteral("CInputTm2")};
 
+// Limits what the user types, not what the program shows: a formatted value may be longer
+// ("123.456" with three decimals), and a maximum length on the edit would cut it, so that merely
+// leaving the field would store 123450.
+class TypedLength final : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*position*/) const override {
+        return input.size() <= MaxEditCharacters ? Acceptable : Invalid;
+    }
+};
+
 QLineEdit* numberEdit(QWidget* group, const QString& name, const QRect& place) {
     QLineEdit* field = edit(group, name, place);
-    field->setMaxLength(MaxEditCharacters);
+    field->setValidator(new TypedLength(field));
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field->setEnabled(false);
     return field;
