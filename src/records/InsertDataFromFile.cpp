@@ -110,7 +110,8 @@ void refresh(TForm1& form, ProgramState& state, const QString& model) {
     if (isEnabled(list("CInput2"))) {
         form.UpdateLimits(list("CInput2"));
     }
-    // The second output of this model follows channel 1's sensor, which channel 2 just reset.
+    // The Q7323X gets a second pass over channel 1, whose sensor also sets the limits of its
+    // second output.
     if (model == QLatin1String("Q7323X")) {
         form.UpdateLimits(list("CInput1"));
     }
