@@ -20,6 +20,10 @@ int PrintUsage(bool toError) {
     print(QStringLiteral("  read (--port NAME | --demo MODEL) [--out FILE.NVC] [--home DIR]"));
     print(QStringLiteral(
         "                                          read the module's configuration"));
+    print(QStringLiteral(
+        "  show FILE.NVC [--home DIR]              print the configuration a file loads"));
+    print(QStringLiteral(
+        "  defaults --out DIR                      save every model's factory defaults"));
     print(QStringLiteral("  parameters [--model M [--firmware N]]   list the parameter catalogue"));
     print(QStringLiteral("  sensors                                 list the sensor table"));
     print(QString());
@@ -74,6 +78,8 @@ int main(int argc, char* argv[]) {
     const std::map<QString, std::function<int(const QStringList&)>> commands{
         {QStringLiteral("identify"), RunIdentify},
         {QStringLiteral("read"), RunRead},
+        {QStringLiteral("show"), RunShow},
+        {QStringLiteral("defaults"), RunDefaults},
         {QStringLiteral("parameters"), RunParameters},
         {QStringLiteral("sensors"), RunSensors},
     };

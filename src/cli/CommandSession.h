@@ -21,6 +21,8 @@ class CommandSession {
     bool start(const QStringList& arguments);
 
     ProgramState& state() { return *state_; }
+    // The boxes of the run; a file given on the command line answers its file dialog.
+    ConsoleDialogs& dialogs() { return dialogs_; }
     TForm1& form() { return *form_; }
     const PortChoice& port() const { return port_; }
 

@@ -12,6 +12,11 @@ int RunSensors(const QStringList& arguments);
 // Reads the module's configuration, prints its parameter lines, optionally saves it.
 int RunRead(const QStringList& arguments);
 
+// Loads a configuration file into the off-screen window and prints what the window then holds.
+int RunShow(const QStringList& arguments);
+// Saves the factory-default configuration of every model, read from simulated modules.
+int RunDefaults(const QStringList& arguments);
+
 // Opens the main window, on a named port or on a simulated module (--demo [MODEL]).
 int RunWindow(const QStringList& arguments);
 

@@ -32,7 +32,9 @@ WriteOutcome rewrite(const QString& path, const QByteArray& bytes) {
     return outcome;
 }
 
-WriteOutcome append(const QString& path, const QByteArray& bytes) {
+}  // namespace
+
+WriteOutcome AppendBytes(const QString& path, const QByteArray& bytes) {
     WriteOutcome outcome;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(bytes) != bytes.size() ||
@@ -44,10 +46,19 @@ WriteOutcome append(const QString& path, const QByteArray& bytes) {
     return outcome;
 }
 
-}  // namespace
-
 QString KeyLine(const QString& key, const QString& value) {
     return key.leftJustified(KeyWidth, QLatin1Char(' ')) + QStringLiteral(" = ") + value;
+}
+
+QStringList ParameterLines(const EntryList& entries) {
+    QStringList lines;
+    // An incomplete slot is skipped on its own; later parameters are never lost for it.
+    for (int i = 1; i <= MaxWrittenEntries; ++i) {
+        if (!entries.FileNames(i).isEmpty() && !entries.FileValues(i).isEmpty()) {
+            lines << KeyLine(entries.FileNames(i), entries.FileValues(i));
+        }
+    }
+    return lines;
 }
 
 QByteArray ConfigurationFileText(const ConfigurationHeader& header, const EntryList& entries) {
@@ -71,11 +82,8 @@ QByteArray ConfigurationFileText(const ConfigurationHeader& header, const EntryL
     if (header.tag2) {
         addLine(text, KeyLine(QStringLiteral("TAG2"), *header.tag2));
     }
-    // An incomplete slot is skipped on its own; later parameters are never lost for it.
-    for (int i = 1; i <= MaxWrittenEntries; ++i) {
-        if (!entries.FileNames(i).isEmpty() && !entries.FileValues(i).isEmpty()) {
-            addLine(text, KeyLine(entries.FileNames(i), entries.FileValues(i)));
-        }
+    for (const QString& line : ParameterLines(entries)) {
+        addLine(text, line);
     }
     return text;
 }
@@ -87,7 +95,7 @@ WriteOutcome WriteConfigurationBytes(const QString& path, const QByteArray& byte
     }
     const QFileInfo existing(path);
     if (!existing.exists() || existing.size() <= rotationLimit) {
-        return append(path, bytes);
+        return AppendBytes(path, bytes);
     }
     const QString copy =
         QDir(existing.absolutePath())
@@ -95,7 +103,7 @@ WriteOutcome WriteConfigurationBytes(const QString& path, const QByteArray& byte
     QFile::remove(copy);
     if (!QFile::copy(path, copy)) {
         // Without a complete copy the old log must not be emptied.
-        WriteOutcome outcome = append(path, bytes);
+        WriteOutcome outcome = AppendBytes(path, bytes);
         outcome.rotationProblem = QDir::toNativeSeparators(copy);
         return outcome;
     }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -30,6 +31,10 @@ inline constexpr int MaxWrittenEntries = 45;
 // "key" filled with blanks to 40 characters (longer keys unchanged), " = ", the value.
 QString KeyLine(const QString& key, const QString& value);
 
+// The parameter lines of the file, without line ends: one key line per entry slot 1..45 that
+// has both a name and a value.
+QStringList ParameterLines(const EntryList& entries);
+
 // The whole file. Entry slots with an empty name or value are skipped one by one.
 QByteArray ConfigurationFileText(const ConfigurationHeader& header, const EntryList& entries);
 
@@ -50,3 +55,6 @@ struct WriteOutcome {
 // "<folder>/config_<yyyymmdd_hhnnss>.log" and restarted, but only once the copy is complete.
 WriteOutcome WriteConfigurationBytes(const QString& path, const QByteArray& bytes, WriteMode mode,
                                      qint64 rotationLimit = ConfigurationLogLimit);
+
+// Adds `bytes` at the end of `path`, creating the file when missing; never shortens it.
+WriteOutcome AppendBytes(const QString& path, const QByteArray& bytes);

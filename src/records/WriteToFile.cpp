@@ -2,6 +2,8 @@
 
 #include "records/Clock.h"
 #include "records/ConfigurationFile.h"
+#include "records/FileMessages.h"
+#include "records/ShownHeader.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramState.h"
 #include "shell/TForm1.h"
@@ -9,8 +11,10 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
+#include <QTabWidget>
 
 namespace {
 
@@ -27,20 +31,48 @@ std::optional<QString> tagIfInUse(const TForm1& form, const char* name) {
     return field->text();
 }
 
+const QString SettingsMissingText = QStringLiteral(
+    "One or more Additional Information was not set and will appear as blank in file.\rDo you "
+    "wish to complete these informations first?\r\rTo ignore this warning uncheck the "
+    "corresponding option in Settings screen");
+
+constexpr int SettingsPage = 2;
+
 }  // namespace
 
-WriteOutcome TForm1::SubWriteToFile(const QString& fileName, WriteMode mode) {
+ConfigurationHeader ShownHeader(const TForm1& form, const QDateTime& moment) {
+    const ProgramState& state = form.state();
     ConfigurationHeader header;
-    header.model = state_.ModelCode;
-    header.date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-    header.time = PrintTime();
-    header.softwareVersion = state_.SoftwareVersion;
-    header.firmware = state_.ModelVersion;
-    header.doneBy = fieldText(*this, "TDefaultDoneBy");
-    header.doneFor = fieldText(*this, "TDefaultDoneFor");
-    header.tag1 = tagIfInUse(*this, "TTag1");
-    header.tag2 = tagIfInUse(*this, "TTag2");
-    return WriteConfigurationBytes(fileName, ConfigurationFileText(header, state_.Entries), mode);
+    header.model = state.ModelCode;
+    header.date = QLocale().toString(moment.date(), QLocale::ShortFormat);
+    header.time = PrintTime(moment.time());
+    header.softwareVersion = state.SoftwareVersion;
+    header.firmware = state.ModelVersion;
+    header.doneBy = fieldText(form, "TDefaultDoneBy");
+    header.doneFor = fieldText(form, "TDefaultDoneFor");
+    header.tag1 = tagIfInUse(form, "TTag1");
+    header.tag2 = tagIfInUse(form, "TTag2");
+    return header;
+}
+
+WriteOutcome TForm1::SubWriteToFile(const QString& fileName, WriteMode mode) {
+    return WriteConfigurationBytes(fileName,
+                                   ConfigurationFileText(ShownHeader(*this), state_.Entries), mode);
+}
+
+void TForm1::TBSaveFileClick() {
+    if (state_.settings.ReadConfig(QStringLiteral("WARNNOINFO")) == QLatin1String("Y") &&
+        (fieldText(*this, "TDefaultDoneBy").isEmpty() ||
+         fieldText(*this, "TDefaultDoneFor").isEmpty()) &&
+        state_.message(BoxKind::Warning, SettingsMissingText, BoxButtons::YesNo) ==
+            BoxAnswer::Yes) {
+        Find<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(SettingsPage);
+        return;
+    }
+    if (!CheckAll(QStringLiteral("write"))) {
+        return;
+    }
+    WriteToFile(QString());
 }
 
 void TForm1::WriteToFile(const QString& target) {
@@ -61,5 +93,28 @@ void TForm1::WriteToFile(const QString& target) {
         }
         SetStatusPanel(2, QString());
         Busy = false;
+        return;
     }
+
+    Busy = true;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save to File");
+    request.folder = ProgramSubfolder(state_.ProgramFolder, QStringLiteral("archive"));
+    request.proposedName = TimeStamp();
+    request.filter = QStringLiteral("NV Configuration File (*.nvc)");
+    request.defaultSuffix = QStringLiteral("NVC");
+    request.confirmOverwrite = true;
+    const QString path = state_.dialogs->chooseSaveFile(request);
+    if (!path.isEmpty()) {
+        const WriteOutcome outcome = SubWriteToFile(path, WriteMode::Rewrite);
+        if (outcome.written) {
+            Memo(QStringLiteral("Wrote ") + state_.ModelCode +
+                 QStringLiteral(" configuration to file ") + QFileInfo(path).fileName());
+            SetStatusPanel(2, QString());
+        } else {
+            // The configuration stays on screen and marked as it was.
+            state_.message(BoxKind::Error, UnwritableFileText(outcome.error));
+        }
+    }
+    Busy = false;
 }

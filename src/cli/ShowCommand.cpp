@@ -1,0 +1,56 @@
+// kvc7345 show FILE.NVC: what loading the file puts into the window, in the file's own layout.
+
+#include "cli/CommandSession.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleOutput.h"
+#include "records/ConfigurationFile.h"
+#include "shell/window/WidgetFactory.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+QString caption(const TForm1& form, const char* name) {
+    return form.Find<QLabel>(QString::fromLatin1(name))->text();
+}
+
+}  // namespace
+
+int RunShow(const QStringList& arguments) {
+    const QString file = arguments.value(0);
+    if (file.isEmpty() || file.startsWith(QLatin1String("--"))) {
+        PrintError(
+            QStringLiteral("show needs a configuration file: kvc7345 show FILE.NVC "
+                           "[--home DIR]"));
+        return 2;
+    }
+    CommandSession session;
+    if (!session.start(arguments.mid(1))) {
+        return 2;
+    }
+    // The file takes the place of the open dialog; the load is the window's own.
+    session.dialogs().presetFile(QFileInfo(file).absoluteFilePath());
+    TForm1& form = session.form();
+    if (!form.ReadFromFile(QString())) {
+        return 1;
+    }
+
+    const ProgramState& state = session.state();
+    PrintOut(state.ModelCode);
+    PrintOut(KeyLine(QStringLiteral("DATE"), caption(form, "LDateRight")));
+    PrintOut(KeyLine(QStringLiteral("DONEBY"), caption(form, "LExtra1Right")));
+    PrintOut(KeyLine(QStringLiteral("DONEFOR"), caption(form, "LExtra2Right")));
+    // A tag line only for a tag field in use, as a save writes them.
+    for (const QString& key : {QStringLiteral("TAG1"), QStringLiteral("TAG2")}) {
+        const auto* field = form.Find<QLineEdit>(QStringLiteral("T") + key);
+        if (widgets::isEnabled(field)) {
+            PrintOut(KeyLine(key, field->text()));
+        }
+    }
+    for (const QString& line : ParameterLines(state.Entries)) {
+        PrintOut(line);
+    }
+    return 0;
+}

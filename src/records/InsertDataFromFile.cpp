@@ -1,0 +1,185 @@
+// Applying a configuration file's entry list to the window, line by line, driven by the
+// catalogue; then the refresh that a read from a module also ends with.
+
+#include "catalogue/ModelLayout.h"
+#include "link/Identification.h"
+#include "records/ConfigurationReader.h"
+#include "records/FileMessages.h"
+#include "shell/ProgramState.h"
+#include "shell/TForm1.h"
+#include "shell/window/WidgetFactory.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <optional>
+
+using namespace widgets;
+
+namespace {
+
+// The first catalogue entry called exactly `name`.
+std::optional<int> indexOfName(const TParameterTable& table, const QString& name) {
+    for (int i = 1; i <= TParameterTable::Count; ++i) {
+        if (table[i].Name == name) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+// The first item equal to `text`, letter case included. Empty slots never match.
+std::optional<int> indexOfItem(const TTableEntry& entry, const QString& text) {
+    for (int k = 0; k < TTableEntry::ItemCount; ++k) {
+        const QString& item = entry.Items.at(static_cast<std::size_t>(k));
+        if (!item.isEmpty() && item == text) {
+            return k;
+        }
+    }
+    return std::nullopt;
+}
+
+bool isHeaderKey(const QString& key) {
+    static const QStringList keys{QStringLiteral("DATE"),      QStringLiteral("TIME"),
+                                  QStringLiteral("SWVERSION"), QStringLiteral("MDVERSION"),
+                                  QStringLiteral("DONEBY"),    QStringLiteral("DONEFOR"),
+                                  QStringLiteral("TAG1"),      QStringLiteral("TAG2")};
+    return keys.contains(key);
+}
+
+void setCaption(TForm1& form, const char* name, const QString& text) {
+    form.Find<QLabel>(QString::fromLatin1(name))->setText(text);
+}
+
+// The texts of a header line load as written; only MDVERSION is a number. False when it is
+// not one.
+bool applyHeader(TForm1& form, ProgramState& state, const QString& model, const QString& key,
+                 const QString& value) {
+    if (key == QLatin1String("DATE")) {
+        state.ConfigurationDate = value;
+        setCaption(form, "LDateLeft", QStringLiteral("Created:"));
+        setCaption(form, "LDateRight", value);
+    } else if (key == QLatin1String("MDVERSION")) {
+        const auto version = FileNumber(value);
+        if (!version) {
+            return false;
+        }
+        state.ModelVersion = *version;
+        CompareWorkingVersion(state, state.ModelCode, *version);
+        setHint(form.FindControl(QStringLiteral("LModel")),
+                QStringLiteral("SW Rev. ") + QString::number(*version));
+        // The choice lines that follow are compared with the sensors of this firmware, not with
+        // those of whatever module was connected before.
+        AddNewSensors(state.ParameterTable, state.SensorTable, model, *version);
+    } else if (key == QLatin1String("DONEBY") || key == QLatin1String("DONEFOR")) {
+        if (!value.isEmpty()) {
+            const bool by = key == QLatin1String("DONEBY");
+            setCaption(form, by ? "LExtra1Left" : "LExtra2Left",
+                       by ? QStringLiteral("By:") : QStringLiteral("For:"));
+            setCaption(form, by ? "LExtra1Right" : "LExtra2Right", value);
+        }
+    } else if (key == QLatin1String("TAG1") || key == QLatin1String("TAG2")) {
+        const QString channel = key.right(1);
+        auto* tag = form.Find<QLineEdit>(QStringLiteral("TTag") + channel);
+        tag->setEnabled(true);
+        setTextColour(form.FindControl(QStringLiteral("LTag") + channel), Black);
+        tag->setText(value);
+    }
+    return true;
+}
+
+// Runs the refresh a loaded configuration needs: limits, cold junction and alarm fields follow
+// their choices, then the read-mode check rebuilds the entry list from the window.
+void refresh(TForm1& form, ProgramState& state, const QString& model) {
+    AddNewSensors(state.ParameterTable, state.SensorTable, model, state.ModelVersion);
+    form.FindControl(QStringLiteral("LDataSheet"))->setVisible(false);
+
+    auto list = [&form](const char* name) {
+        return form.Find<QComboBox>(QString::fromLatin1(name));
+    };
+    for (const char* name : {"CInputTm1", "CInputTm2", "CInputHz1"}) {
+        if (isEnabled(list(name))) {
+            form.UpdateLimits(list(name));
+        }
+    }
+    // The window may be off-screen: "visible" is the control's own visibility.
+    if (!list("CInput1")->isHidden()) {
+        form.UpdateLimits(list("CInput1"));
+    }
+    if (isEnabled(list("CInput2"))) {
+        form.UpdateLimits(list("CInput2"));
+    }
+    // The Q7323X gets a second pass over channel 1, whose sensor also sets the limits of its
+    // second output.
+    if (model == QLatin1String("Q7323X")) {
+        form.UpdateLimits(list("CInput1"));
+    }
+    for (const char* name : {"CCJCom1", "CCJCom2"}) {
+        if (isEnabled(list(name))) {
+            form.CCJComClick(list(name));
+        }
+    }
+    for (const char* name : {"CType1A", "CType2A", "CType1B", "CType2B"}) {
+        if (isEnabled(list(name))) {
+            form.Modified(list(name));
+        }
+    }
+    form.CheckAll(QStringLiteral("read"));
+}
+
+}  // namespace
+
+bool TForm1::InsertDataFromFileToScreen(const QString& model) {
+    // Abort keeps what was applied so far; Retry offers another file from the archive. Either
+    // way nothing more of this file is applied.
+    auto abandon = [this](BoxKind kind, const QString& text, BoxButtons buttons) {
+        const BoxAnswer answer = state_.message(kind, text, buttons);
+        if (answer == BoxAnswer::Retry) {
+            ReadFromFile(QString());
+        } else if (buttons == BoxButtons::OkRetry) {
+            ResetAll();
+        }
+        return false;
+    };
+    auto invalidFile = [&abandon] {
+        return abandon(BoxKind::Error, InvalidConfigurationFileText(), BoxButtons::AbortRetry);
+    };
+
+    for (int n = 1; n <= EntryList::Slots; ++n) {
+        if (EntriesEndAt(state_.Entries, n)) {
+            break;
+        }
+        // Copies: a Retry loads another file into the same list.
+        const QString key = state_.Entries.FileNames(n);
+        const QString value = state_.Entries.FileValues(n);
+        if (isHeaderKey(key)) {
+            if (!applyHeader(*this, state_, model, key, value)) {
+                return invalidFile();
+            }
+            continue;
+        }
+        const auto index = indexOfName(state_.ParameterTable, key);
+        if (!index) {
+            return invalidFile();
+        }
+        TTableEntry& entry = state_.ParameterTable[*index];
+        if (entry.FieldType == FieldKind::Number) {
+            const auto number = FileNumber(value);
+            if (!number) {
+                return invalidFile();
+            }
+            entry.Value = *number;
+        } else {
+            const auto item = indexOfItem(entry, value);
+            if (!item) {
+                return abandon(BoxKind::Warning, UnrecognisedValueText(key, value),
+                               BoxButtons::OkRetry);
+            }
+            entry.Value = *item;
+        }
+        ShowField(*index);
+    }
+    refresh(*this, state_, model);
+    return true;
+}

@@ -1,0 +1,137 @@
+// Loading a configuration file (from the archive or the factory defaults) into the window.
+
+#include "records/ConfigurationReader.h"
+#include "records/FileMessages.h"
+#include "shell/Online.h"
+#include "shell/ProgramFolder.h"
+#include "shell/ProgramState.h"
+#include "shell/TForm1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+
+#include <optional>
+
+namespace {
+
+// A configuration file takes a few kilobytes; anything this large was chosen by mistake and is
+// not read into memory.
+constexpr qint64 LargestConfigurationFile = 1 << 20;
+
+struct FileBytes {
+    std::optional<QByteArray> bytes;  // nothing: the file could not be read
+    QString error;
+    bool tooLarge = false;
+};
+
+FileBytes readBytes(const QString& path) {
+    FileBytes result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = QDir::toNativeSeparators(path) + QStringLiteral(": ") + file.errorString();
+        return result;
+    }
+    // Devices report no size, so the read itself is bounded too.
+    QByteArray bytes = file.read(LargestConfigurationFile + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = QDir::toNativeSeparators(path) + QStringLiteral(": ") + file.errorString();
+        return result;
+    }
+    result.tooLarge = bytes.size() > LargestConfigurationFile;
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+FileDialogRequest openRequest(const ProgramState& state, bool defaults) {
+    FileDialogRequest request;
+    request.title =
+        defaults ? QStringLiteral("Load Factory Defaults") : QStringLiteral("Load from File");
+    request.folder =
+        ProgramSubfolder(state.ProgramFolder,
+                         defaults ? QStringLiteral("factorydefaults") : QStringLiteral("archive"));
+    request.filter = QStringLiteral("NV Configuration File (*.nvc)");
+    request.defaultSuffix = QStringLiteral("NVC");
+    request.confirmOverwrite = false;
+    return request;
+}
+
+}  // namespace
+
+void TForm1::TBOpenFileClick() {
+    ReadFromFile(QString());
+}
+
+void TForm1::BitBtn2Click() {
+    ReadFromFile(QStringLiteral("DEFAULTS"));
+}
+
+bool TForm1::ReadFromFile(const QString& source) {
+    Busy = true;
+    auto stop = [this] {
+        Busy = false;
+        return false;
+    };
+    if (StatusPanel(2) == QLatin1String("Modified") &&
+        state_.message(BoxKind::Warning,
+                       QStringLiteral("Parameters were modified.\rDo you wish to acquire new data "
+                                      "and lose changes?"),
+                       BoxButtons::YesNo) != BoxAnswer::Yes) {
+        return stop();
+    }
+    const QString path =
+        state_.dialogs->chooseOpenFile(openRequest(state_, source == QLatin1String("DEFAULTS")));
+    if (path.isEmpty()) {
+        return stop();
+    }
+
+    // The whole file is read and its shape checked before the window changes, so a file that
+    // cannot be a configuration leaves the shown one as it was.
+    const FileBytes file = readBytes(path);
+    if (!file.bytes) {
+        state_.message(BoxKind::Error, UnreadableFileText(file.error));
+        return stop();
+    }
+    ConfigurationText text;
+    if (file.tooLarge) {
+        text.shape = FileShape::TooManyKeyLines;
+    } else {
+        text = ReadConfigurationText(*file.bytes);
+    }
+    if (text.shape != FileShape::Valid) {
+        if (state_.message(BoxKind::Error, InvalidConfigurationFileText(),
+                           BoxButtons::AbortRetry) == BoxAnswer::Retry) {
+            return ReadFromFile(QString());
+        }
+        return stop();
+    }
+
+    ResetAll();
+    state_.Entries = text.entries;
+    auto* sourceLabel = Find<QLabel>(QStringLiteral("LSourceRight"));
+    sourceLabel->setText(QFileInfo(path).fileName());
+    state_.ModelCode = text.model;
+    AdjustFor(state_.ModelCode);
+    Find<QLabel>(QStringLiteral("LModel"))->setText(state_.ModelCode);
+    Find<QLabel>(QStringLiteral("LModelTop"))->setText(state_.ModelCode);
+
+    if (!InsertDataFromFileToScreen(state_.ModelCode)) {
+        // A Retry inside may have loaded another file in the meantime.
+        Busy = false;
+        return !ConfigurationEmpty;
+    }
+    AdjustFor(state_.ModelCode);
+
+    auto* dataSheet = Find<QLabel>(QStringLiteral("LDataSheet"));
+    dataSheet->setText(state_.ModelCode + QStringLiteral(" Online information"));
+    dataSheet->setVisible(Online(state_) && state_.settings.ReadConfig(QStringLiteral(
+                                                "ONLINEPLINK")) == QLatin1String("Y"));
+
+    ConfigurationEmpty = false;
+    SetStatusPanel(2, QString());
+    Memo(QStringLiteral("Read ") + state_.ModelCode + QStringLiteral(" configuration from file ") +
+         sourceLabel->text());
+    Busy = false;
+    return true;
+}

@@ -1,0 +1,30 @@
+// The window's log list goes to the system log when the window closes.
+
+#include "records/ConfigurationFile.h"
+#include "records/SystemLog.h"
+#include "shell/ProgramFolder.h"
+#include "shell/ProgramState.h"
+#include "shell/TForm1.h"
+
+#include <QDate>
+#include <QDir>
+#include <QListWidget>
+#include <QLocale>
+
+void TForm1::UpdateLog() {
+    QStringList lines;
+    for (int i = 0; i < log_->count(); ++i) {
+        lines << log_->item(i)->text();
+    }
+    const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString path = QDir(ProgramSubfolder(state_.ProgramFolder, QStringLiteral("log")))
+                             .filePath(QStringLiteral("system.log"));
+    const WriteOutcome outcome = AppendBytes(path, SystemLogBlock(date, lines));
+    if (!outcome.written) {
+        // The run is over either way; the user learns that its record is missing.
+        state_.message(BoxKind::Warning,
+                       QStringLiteral("The log of this session could not be added to the "
+                                      "system log.\r\r") +
+                           outcome.error);
+    }
+}

@@ -1,0 +1,385 @@
+#include "support/ConfigurationFiles.h"
+#include "support/WindowBench.h"
+
+#include "catalogue/CatalogueLookup.h"
+#include "catalogue/ModelLayout.h"
+#include "shell/window/WidgetFactory.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+namespace {
+
+// A complete Q7323S configuration, its keys written with one blank before "=".
+const QStringList Q7323SLines{
+    "DATE = 07.12.2026",      "TIME = 14:22:18",         "SWVERSION = 132",
+    "MDVERSION = 258",        "DONEBY = J. Smith",       "DONEFOR = ACME, Inc.",
+    "Input 1 = V dc (E)",     "Downscale 1 = 1.500",     "Highscale 1 = 10,000",
+    "Burnout Low 1 = -0.500", "Burnout High 1 = 11.000", "Output 1 = 0-10 V",
+    "Burnout 1 = UpScale"};
+
+QString text(const TForm1& form, const QString& name) {
+    if (const auto* label = form.Find<QLabel>(name)) {
+        return label->text();
+    }
+    if (const auto* list = form.Find<QComboBox>(name)) {
+        return list->currentText();
+    }
+    return form.Find<QLineEdit>(name)->text();
+}
+
+int valueOf(const ProgramState& state, const QString& key) {
+    return state.ParameterTable[IndexOfKey(state.ParameterTable, key).value()].Value;
+}
+
+struct LoadBench : WindowBench {
+    LoadBench() : WindowBench("Q7323S") {}
+
+    QString archive() const { return QDir(home.path()).filePath("archive"); }
+
+    // Loads `bytes` as "name" through the open command and its dialog.
+    bool load(const QByteArray& bytes, const QString& name = "my.NVC") {
+        dialogs.answerFileDialog(PutFile(archive(), name, bytes));
+        return form->ReadFromFile(QString());
+    }
+    int logLines() const { return form->Find<QListWidget>("ListBox1")->count(); }
+    QString problems() const { return dialogs.problems().join('\n'); }
+};
+
+}  // namespace
+
+class TestFileLoad : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { qputenv("KVC7345_SERVER", "http://www.maker.test"); }
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void aFileFillsTheWindow() {
+        LoadBench bench;
+        bench.dialogs.answerFileDialog(
+            PutFile(bench.archive(), "my.NVC", ConfigurationFileBytes("Q7323S", Q7323SLines)));
+        bench.form->TBOpenFileClick();
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+
+        const FileDialogRequest request = bench.dialogs.fileRequests().value(0);
+        QCOMPARE(request.folder, bench.archive());
+        QCOMPARE(request.filter, QStringLiteral("NV Configuration File (*.nvc)"));
+        QCOMPARE(request.defaultSuffix, QStringLiteral("NVC"));
+
+        const TForm1& form = *bench.form;
+        QCOMPARE(text(form, "LModel"), QStringLiteral("Q7323S"));
+        QCOMPARE(text(form, "LModelTop"), QStringLiteral("Q7323S"));
+        QCOMPARE(form.FindControl("LModel")->toolTip(), QStringLiteral("SW Rev. 258"));
+        QCOMPARE(bench.state.ModelVersion, 258);
+        // Texts load as written, points and commas included.
+        QCOMPARE(text(form, "LDateLeft"), QStringLiteral("Created:"));
+        QCOMPARE(text(form, "LDateRight"), QStringLiteral("07.12.2026"));
+        QCOMPARE(bench.state.ConfigurationDate, QStringLiteral("07.12.2026"));
+        QCOMPARE(text(form, "LExtra1Left"), QStringLiteral("By:"));
+        QCOMPARE(text(form, "LExtra1Right"), QStringLiteral("J. Smith"));
+        QCOMPARE(text(form, "LExtra2Left"), QStringLiteral("For:"));
+        QCOMPARE(text(form, "LExtra2Right"), QStringLiteral("ACME, Inc."));
+        QCOMPARE(text(form, "LSourceRight"), QStringLiteral("my.NVC"));
+
+        QCOMPARE(text(form, "CInput1"), QStringLiteral("V dc (E)"));
+        QCOMPARE(valueOf(bench.state, "Input1"), 1);
+        QCOMPARE(text(form, "TDownscale1"), QStringLiteral("1.500"));
+        QCOMPARE(valueOf(bench.state, "Downscale1"), 1500);
+        QCOMPARE(text(form, "TUpscale1"), QStringLiteral("10.000"));
+        QCOMPARE(valueOf(bench.state, "Upscale1"), 10000);
+        QCOMPARE(text(form, "TBurnoutLow1"), QStringLiteral("-0.500"));
+        QCOMPARE(text(form, "COutput1"), QStringLiteral("0-10 V"));
+        QCOMPARE(text(form, "CBurn1"), QStringLiteral("UpScale"));
+        QVERIFY(widgets::isEnabled(form.FindControl("TUpscale1")));
+        QCOMPARE(form.FindControl("TUpscale1")->toolTip(),
+                 QStringLiteral("Range from -2 to 12 (V)"));
+        QCOMPARE(text(form, "LUpscale1DIM"), QStringLiteral("V"));
+
+        // The read-mode check rebuilt the entry list from the window.
+        QCOMPARE(bench.state.Entries.FileNames(3), QStringLiteral("Highscale 1"));
+        QCOMPARE(bench.state.Entries.FileValues(3), QStringLiteral("10.000"));
+        QVERIFY(!form.ConfigurationEmpty);
+        QVERIFY(!form.Busy);
+        QCOMPARE(form.StatusPanel(2), QString());
+        QCOMPARE(bench.lastLogText(), QStringLiteral("Read Q7323S configuration from file my.NVC"));
+    }
+
+    void emptyHeaderValuesDoNotEndTheList() {
+        LoadBench bench;
+        QVERIFY(bench.load(ConfigurationFileBytes(
+            "Q7383D", {"DATE = 7/12/26", "MDVERSION = 6149", "DONEBY = ", "DONEFOR = ", "TAG1 = ",
+                       "TAG2 = ", "Sensor 1 = Pt 100", "Downscale 1 = -50.0"})));
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        QCOMPARE(text(*bench.form, "CInputTm1"), QStringLiteral("Pt 100"));
+        QCOMPARE(text(*bench.form, "TDownscale1"), QStringLiteral("-50.0"));
+        QVERIFY(widgets::isEnabled(bench.form->FindControl("TTag2")));
+        // Empty additional information leaves the strip as the reset left it.
+        QCOMPARE(text(*bench.form, "LExtra1Left"), QString());
+    }
+
+    void aTagLineEnablesTheTagField() {
+        LoadBench bench;
+        QVERIFY(bench.load(ConfigurationFileBytes("Q7323S", {"TAG1 = AB.C, D"})));
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        QVERIFY(widgets::isEnabled(bench.form->FindControl("TTag1")));
+        QCOMPARE(widgets::textColour(bench.form->FindControl("LTag1")), widgets::Black);
+        QCOMPARE(text(*bench.form, "TTag1"), QStringLiteral("AB.C, D"));
+        QVERIFY(!widgets::isEnabled(bench.form->FindControl("TTag2")));
+    }
+
+    void onlyTheFirstSixCharactersNameTheModel() {
+        LoadBench bench;
+        QVERIFY(
+            bench.load(ConfigurationFileBytes("Q7383Y followed by more", {"MDVERSION = 6149"})));
+        QCOMPARE(bench.state.ModelCode, QStringLiteral("Q7383Y"));
+        QCOMPARE(text(*bench.form, "LModel"), QStringLiteral("Q7383Y"));
+        QCOMPARE(bench.lastLogText(), QStringLiteral("Read Q7383Y configuration from file my.NVC"));
+    }
+
+    void aHeaderWithoutParametersStillRefreshes() {
+        LoadBench bench;
+        QVERIFY(bench.load(ConfigurationFileBytes("Q7323S", Q7323SLines.mid(0, 6))));
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        QVERIFY(!widgets::isEnabled(bench.form->FindControl("COutput1")));
+        QVERIFY(!bench.form->ConfigurationEmpty);
+        // The check ran: every parameter of the model has its slot; the empty edits no value.
+        QCOMPARE(bench.state.Entries.FileNames(7), QStringLiteral("Burnout 1"));
+        QCOMPARE(bench.state.Entries.FileNames(2), QStringLiteral("Downscale 1"));
+        QCOMPARE(bench.state.Entries.FileValues(2), QString());
+    }
+
+    void refusedLinesKeepWhatWasApplied_data() {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("no blank before =") << "Input 1= V dc (E)";
+        QTest::newRow("unknown key") << "Input 9 = V dc (E)";
+        QTest::newRow("number with exponent") << "Downscale 1 = 4.5e1";
+        QTest::newRow("number word") << "Downscale 1 = four";
+        QTest::newRow("word above 65535") << "Calibration Range = 65536";
+        QTest::newRow("below -32768") << "Downscale 1 = -3276.9";
+        QTest::newRow("firmware no number") << "MDVERSION = 2.5.8a";
+        QTest::newRow("empty number") << "Highscale 1 = ";
+        QTest::newRow("line without =") << "Burnout 1 UpScale";
+    }
+
+    void refusedLinesKeepWhatWasApplied() {
+        QFETCH(QString, line);
+        LoadBench bench;
+        bench.dialogs.expect(BoxKind::Error, InvalidFileText, BoxButtons::AbortRetry,
+                             BoxAnswer::Abort);
+        QVERIFY(!bench.load(ConfigurationFileBytes("Q7323S", {"Output 1 = 0-10 V", line})));
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        QCOMPARE(text(*bench.form, "COutput1"), QStringLiteral("0-10 V"));
+        QVERIFY(bench.form->ConfigurationEmpty);
+        QVERIFY(!bench.form->Busy);
+        QCOMPARE(bench.logLines(), 0);
+    }
+
+    void numbersAtTheRegisterLimitsLoad_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("value");
+        QTest::newRow("65535") << "Calibration Range = 65535"
+                               << "CalRange" << 65535;
+        QTest::newRow("-32768") << "Calibration Reference = -32768"
+                                << "CalReference" << -32768;
+    }
+
+    void numbersAtTheRegisterLimitsLoad() {
+        QFETCH(QString, line);
+        QFETCH(QString, key);
+        QFETCH(int, value);
+        LoadBench bench;
+        QVERIFY(bench.load(ConfigurationFileBytes("Q7356S", {"MDVERSION = 7168", line})));
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        QCOMPARE(valueOf(bench.state, key), value);
+        QCOMPARE(text(*bench.form, "T" + key), QString::number(value));
+    }
+
+    void choiceTextsMatchExactly() {
+        LoadBench bench;
+        bench.dialogs.expect(BoxKind::Warning, UnrecognisedValue("Input 1", "v dc (e)"),
+                             BoxButtons::OkRetry, BoxAnswer::Ok);
+        QVERIFY(!bench.load(
+            ConfigurationFileBytes("Q7323S", {"Output 1 = 0-10 V", "Input 1 = v dc (e)"})));
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        // OK leaves a reset window.
+        QCOMPARE(text(*bench.form, "LModel"), QStringLiteral("-"));
+        QVERIFY(!widgets::isEnabled(bench.form->FindControl("COutput1")));
+        QCOMPARE(bench.logLines(), 0);
+    }
+
+    void retryOffersAnotherFileFromTheArchive_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("unknown key") << "Input 9 = V dc (E)" << InvalidFileText;
+        QTest::newRow("unknown choice") << "Input 1 = TC K" << UnrecognisedValue("Input 1", "TC K");
+    }
+
+    void retryOffersAnotherFileFromTheArchive() {
+        QFETCH(QString, line);
+        QFETCH(QString, box);
+        LoadBench bench;
+        const bool choice = box != InvalidFileText;
+        bench.dialogs.expect(choice ? BoxKind::Warning : BoxKind::Error, box,
+                             choice ? BoxButtons::OkRetry : BoxButtons::AbortRetry,
+                             BoxAnswer::Retry);
+        const QString defaults = QDir(bench.home.path()).filePath("factorydefaults");
+        bench.dialogs.answerFileDialog(
+            PutFile(defaults, "bad.NVC", ConfigurationFileBytes("Q7323S", {line})));
+        bench.dialogs.answerFileDialog(
+            PutFile(bench.archive(), "good.NVC", ConfigurationFileBytes("Q7323S", Q7323SLines)));
+        QVERIFY(bench.form->ReadFromFile("DEFAULTS"));
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        QCOMPARE(bench.dialogs.fileRequests().size(), 2);
+        QCOMPARE(bench.dialogs.fileRequests()[0].folder, defaults);
+        QCOMPARE(bench.dialogs.fileRequests()[1].folder, bench.archive());
+        QCOMPARE(text(*bench.form, "COutput1"), QStringLiteral("0-10 V"));
+        QCOMPARE(bench.lastLogText(),
+                 QStringLiteral("Read Q7323S configuration from file good.NVC"));
+        QCOMPARE(bench.logLines(), 1);
+        QVERIFY(!bench.form->Busy);
+    }
+
+    void choicesFollowTheFileFirmware_data() {
+        QTest::addColumn<bool>("firmwareLine");
+        QTest::newRow("MDVERSION 6149") << true;
+        QTest::newRow("no MDVERSION") << false;
+    }
+
+    void choicesFollowTheFileFirmware() {
+        QFETCH(bool, firmwareLine);
+        LoadBench bench;
+        // A V7380S connected before: its sensor list has no Pt 200.
+        bench.state.ModelVersion = 300;
+        AddNewSensors(bench.state.ParameterTable, bench.state.SensorTable, "V7380S", 300);
+        QStringList lines{"Sensor 1 = Pt 200"};
+        if (firmwareLine) {
+            lines.prepend("MDVERSION = 6149");
+        } else {
+            bench.dialogs.expect(BoxKind::Warning, UnrecognisedValue("Sensor 1", "Pt 200"),
+                                 BoxButtons::OkRetry, BoxAnswer::Ok);
+        }
+        QCOMPARE(bench.load(ConfigurationFileBytes("Q7383S", lines)), firmwareLine);
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        if (firmwareLine) {
+            QCOMPARE(text(*bench.form, "CInputTm1"), QStringLiteral("Pt 200"));
+        }
+    }
+
+    void unsupportedFirmwareWarnsAndLoads() {
+        LoadBench bench;
+        bench.dialogs.expect(
+            BoxKind::Warning,
+            "It was detected that your Q7323S has a software version (259) that MAY not be "
+            "configurable by this KVC7345 Version 132\rWork session will not be stopped, but we "
+            "strongly suggest you visit http://www.maker.test for updates.");
+        QVERIFY(
+            bench.load(ConfigurationFileBytes("Q7323S", {"MDVERSION = 259", "Output 1 = 0-5 V"})));
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        QCOMPARE(text(*bench.form, "COutput1"), QStringLiteral("0-5 V"));
+    }
+
+    void refusedFilesChangeNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("unreadable");
+        const QByteArray whole = ConfigurationFileBytes("Q7323S", {});
+        QTest::newRow("four lines") << whole.left(whole.indexOf("Q7323S")) << false;
+        QTest::newRow("short model line") << ConfigurationFileBytes("Q7323", {}) << false;
+        QStringList many;
+        for (int i = 0; i < 81; ++i) {
+            many << "Output 1 = 0-5 V";
+        }
+        QTest::newRow("81 key lines") << ConfigurationFileBytes("Q7323S", many) << false;
+        QTest::newRow("far too large")
+            << ConfigurationFileBytes("Q7323S", {"DONEBY = " + QString(1 << 20, 'x')}) << false;
+        QTest::newRow("missing file") << QByteArray() << true;
+    }
+
+    void refusedFilesChangeNothing() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, unreadable);
+        LoadBench bench;
+        QVERIFY(bench.load(ConfigurationFileBytes("Q7323S", Q7323SLines), "shown.NVC"));
+        bench.form->SetStatusPanel(2, "Modified");
+        bench.dialogs.expect(BoxKind::Warning,
+                             "Parameters were modified.\rDo you wish to acquire new data and lose "
+                             "changes?",
+                             BoxButtons::YesNo, BoxAnswer::Yes);
+        if (unreadable) {
+            bench.dialogs.answerFileDialog(QDir(bench.archive()).filePath("gone.NVC"));
+            QVERIFY(!bench.form->ReadFromFile(QString()));
+            QCOMPARE(bench.dialogs.shown().size(), 2);
+            const QString box = bench.dialogs.shown().last().text;
+            QVERIFY2(box.startsWith("The configuration file could not be read.\r\r") &&
+                         box.contains("gone.NVC"),
+                     qPrintable(box));
+        } else {
+            bench.dialogs.expect(BoxKind::Error, InvalidFileText, BoxButtons::AbortRetry,
+                                 BoxAnswer::Abort);
+            QVERIFY(!bench.load(bytes, "bad.NVC"));
+            QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        }
+        QCOMPARE(text(*bench.form, "LSourceRight"), QStringLiteral("shown.NVC"));
+        QCOMPARE(text(*bench.form, "COutput1"), QStringLiteral("0-10 V"));
+        QCOMPARE(bench.form->StatusPanel(2), QStringLiteral("Modified"));
+        QVERIFY(!bench.form->ConfigurationEmpty);
+        QVERIFY(!bench.form->Busy);
+        QCOMPARE(bench.logLines(), 1);
+    }
+
+    void keepingChangesLoadsNothing() {
+        LoadBench bench;
+        QVERIFY(bench.load(ConfigurationFileBytes("Q7323S", Q7323SLines)));
+        bench.form->SetStatusPanel(2, "Modified");
+        bench.dialogs.expect(BoxKind::Warning,
+                             "Parameters were modified.\rDo you wish to acquire new data and lose "
+                             "changes?",
+                             BoxButtons::YesNo, BoxAnswer::No);
+        bench.form->BitBtn2Click();
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        QCOMPARE(bench.dialogs.fileRequests().size(), 1);
+        QCOMPARE(bench.form->StatusPanel(2), QStringLiteral("Modified"));
+        QVERIFY(!bench.form->Busy);
+    }
+
+    void cancelledDialogLoadsNothing() {
+        LoadBench bench;
+        bench.dialogs.answerFileDialog(QString());
+        QVERIFY(!bench.form->ReadFromFile(QString()));
+        QCOMPARE(text(*bench.form, "LSourceRight"), QStringLiteral("-"));
+        QVERIFY(!bench.form->Busy);
+        QCOMPARE(bench.logLines(), 0);
+    }
+
+    void onlineLink_data() {
+        QTest::addColumn<bool>("online");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("online, link wanted") << true << "Y" << true;
+        QTest::newRow("online, link not wanted") << true << "N" << false;
+        QTest::newRow("online, lower-case y") << true << "y" << false;
+        QTest::newRow("offline") << false << "Y" << false;
+    }
+
+    void onlineLink() {
+        QFETCH(bool, online);
+        QFETCH(QString, setting);
+        QFETCH(bool, shown);
+        LoadBench bench;
+        bench.state.OnlineOverride = online;
+        bench.state.settings.WriteConfig("ONLINEPLINK", setting);
+        QVERIFY(bench.load(ConfigurationFileBytes("Q7323S", Q7323SLines)));
+        QCOMPARE(!bench.form->FindControl("LDataSheet")->isHidden(), shown);
+        if (shown) {
+            QCOMPARE(text(*bench.form, "LDataSheet"), QStringLiteral("Q7323S Online information"));
+        }
+    }
+};
+
+QTEST_MAIN(TestFileLoad)
+#include "tst_fileload.moc"
