@@ -20,19 +20,29 @@ std::map<int, quint16> PowerOnRegisters(const QString& model) {
     for (int address = 0x00; address <= 0xFE; address += 2) {
         registers[address] = 0;
     }
+    // Spans in the sensor's decimals: TC K in tenths of a degree, mA in thousandths, Hz on the
+    // 5 KHz range in tenths.
     if (isTemperatureModel(model)) {
-        registers[0x00] = 3;  // TC K
+        registers[0x00] = 3;      // TC K
         registers[0x10] = 3;
-        registers[0x04] = 1000;  // 0..1000 °C
-        registers[0x14] = 1000;
+        registers[0x04] = 10000;  // 0.0..1000.0 °C
+        registers[0x14] = 10000;
     } else if (model == QLatin1String("Q7351S")) {
-        registers[0x04] = 1000;  // 0..1000 Hz
+        registers[0x00] = 2;      // the 5 KHz range
+        registers[0x04] = 10000;  // 0.0..1000.0 Hz
     } else if (model == QLatin1String("Q7356S")) {
         registers[0x14] = 10000;  // calibration range
         registers[0xF0] = 1;      // Modbus address
     } else {
-        registers[0x04] = 2000;  // 0..20.00 mA
-        registers[0x14] = 2000;
+        registers[0x04] = 20000;  // 4.000..20.000 mA
+        registers[0x02] = 4000;
+        registers[0x14] = 20000;
+        registers[0x12] = 4000;
+        // Burnout thresholds 3.600 and 21.000 mA on both channels.
+        for (const auto& [address, value] :
+             {std::pair{0x0A, 3600}, {0x0C, 21000}, {0x1A, 3600}, {0x1C, 21000}}) {
+            registers[address] = static_cast<quint16>(value);
+        }
     }
     // Output limits in thousandths: working 3.8..20.5 mA inside burnout 3.6..21 mA, and
     // working 0.1..10.2 V inside burnout 0..10.5 V.
@@ -42,8 +52,10 @@ std::map<int, quint16> PowerOnRegisters(const QString& model) {
     for (const auto& [address, value] : limits) {
         registers[address] = value;
     }
-    registers[0x36] = 10;  // alarm delays 1.0 s
-    registers[0x46] = 10;
+    // Alarm on-delays 1.0 s on every alarm.
+    for (const int address : {0x36, 0x46, 0x56, 0x66}) {
+        registers[address] = 10;
+    }
     for (int address = FirstTagRegister; address <= LastTagRegister; address += 2) {
         registers[address] = TwoBlanks;
     }
