@@ -30,6 +30,13 @@ struct ProgramState {
     QString ProgramFolder;
     // Forces the answer of Online() (tests); unset, the system is asked.
     std::optional<bool> OnlineOverride;
+    // A printer exists; printing is refused otherwise. Set at start-up.
+    bool PrinterAvailable = true;
+    // A port named on the command line (--port, --demo): the default port for this run only.
+    QString PortForThisRun;
+    // config.ini was there but could not be read at start-up: the rescue set is in use and the
+    // file is not overwritten at closing, so the user's own settings survive.
+    bool LeaveConfigFileAlone = false;
 
     // The date files and the report give the shown configuration (short date format).
     QString ConfigurationDate;
