@@ -42,6 +42,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent) : QMainWindow(parent), stat
     buildWindow();
     indexControls();
     connectToolBar();
+    connectSession();
 
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
