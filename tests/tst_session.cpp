@@ -110,6 +110,12 @@ class TestSession : public QObject {
         QVERIFY(!cover->isHidden());
         QCOMPARE(form.StatusPanel(0),
                  QStringLiteral("Status: Insert password to start working session"));
+        // The pages are behind the cover, the status bar with that text in front of it.
+        const QObjectList stack = cover->parent()->children();
+        QVERIFY(stack.indexOf(cover) >
+                stack.indexOf(form.FindControl(QStringLiteral("PageControl1"))));
+        QVERIFY(stack.indexOf(cover) <
+                stack.indexOf(form.FindControl(QStringLiteral("StatusBar1"))));
         QVERIFY(form.Find<QCheckBox>(QStringLiteral("CheckBox1"))->isChecked());
         QCOMPARE(enabledPasswordControls(form), 8);
         // Ticking the box behind the cover keeps the password and says nothing.

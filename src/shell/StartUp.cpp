@@ -110,9 +110,13 @@ void TForm1::FormShow() {
     }
 
     if (settings.ReadConfig(QStringLiteral("PROMPTPASSWORD")) == Yes) {
+        // The cover hides the pages; the status bar stays in front of it, so its text tells
+        // the user what to do.
         QWidget* cover = FindControl(QStringLiteral("PasswordPanel"));
         cover->setVisible(true);
         cover->raise();
+        FindControl(QStringLiteral("StatusBar1"))->raise();
+        Find<QLineEdit>(QStringLiteral("TEntryPassword"))->setFocus();
         SetStatusPanel(0, QStringLiteral("Status: Insert password to start working session"));
         // With the cover up, ticking the box keeps the stored password.
         Find<QCheckBox>(QStringLiteral("CheckBox1"))->setChecked(true);
