@@ -216,20 +216,16 @@ class TestSession : public QObject {
     void settingsBoxes_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("key");
-        QTest::newRow("values first") << "CBViewValueScreen"
-                                      << "FIRSTISVALUES";
-        QTest::newRow("warn no modify") << "CBWarnNoModify"
-                                        << "WARNNOMODIFY";
-        QTest::newRow("online link") << "CBViewOnlineLink"
-                                     << "ONLINEPLINK";
-        QTest::newRow("close after read") << "CBCloseInfoPositiveRead"
-                                          << "NOCONFIRMREAD";
-        QTest::newRow("close after write") << "CBCloseInfoPositiveWrite"
-                                           << "NOCONFIRMWRITE";
-        QTest::newRow("auto update") << "CBAutoCheckUpdate"
-                                     << "AUTOUPDATE";
-        QTest::newRow("warn no info") << "CBWarnAdditionalInformation"
-                                      << "WARNNOINFO";
+        const auto row = [](const char* box, const char* key) {
+            QTest::newRow(box) << QString(box) << QString(key);
+        };
+        row("CBViewValueScreen", "FIRSTISVALUES");
+        row("CBWarnNoModify", "WARNNOMODIFY");
+        row("CBViewOnlineLink", "ONLINEPLINK");
+        row("CBCloseInfoPositiveRead", "NOCONFIRMREAD");
+        row("CBCloseInfoPositiveWrite", "NOCONFIRMWRITE");
+        row("CBAutoCheckUpdate", "AUTOUPDATE");
+        row("CBWarnAdditionalInformation", "WARNNOINFO");
     }
 
     void settingsBoxes() {

@@ -262,24 +262,18 @@ class TestStartUp : public QObject {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QString>("box");
         QTest::addColumn<bool>("ticked");
-        QTest::newRow("online link")
-            << QByteArray("ONLINEPLINK     = Y") << "CBViewOnlineLink" << true;
-        QTest::newRow("online link off")
-            << QByteArray("ONLINEPLINK     = N") << "CBViewOnlineLink" << false;
-        QTest::newRow("warn no info")
-            << QByteArray("WARNNOINFO      = Y") << "CBWarnAdditionalInformation" << true;
-        QTest::newRow("close after read")
-            << QByteArray("NOCONFIRMREAD   = Y") << "CBCloseInfoPositiveRead" << true;
-        QTest::newRow("close after write")
-            << QByteArray("NOCONFIRMWRITE  = Y") << "CBCloseInfoPositiveWrite" << true;
-        QTest::newRow("warn no modify")
-            << QByteArray("WARNNOMODIFY    = Y") << "CBWarnNoModify" << true;
-        QTest::newRow("auto update")
-            << QByteArray("AUTOUPDATE      = Y") << "CBAutoCheckUpdate" << true;
-        QTest::newRow("lower-case y is no")
-            << QByteArray("AUTOUPDATE      = y") << "CBAutoCheckUpdate" << false;
-        QTest::newRow("values page first")
-            << QByteArray("FIRSTISVALUES   = Y") << "CBViewValueScreen" << true;
+        const auto row = [](const char* name, const char* line, const char* box, bool ticked) {
+            QTest::newRow(name) << QByteArray(line) << QString(box) << ticked;
+        };
+        row("online link", "ONLINEPLINK     = Y", "CBViewOnlineLink", true);
+        row("online link off", "ONLINEPLINK     = N", "CBViewOnlineLink", false);
+        row("warn no info", "WARNNOINFO      = Y", "CBWarnAdditionalInformation", true);
+        row("close after read", "NOCONFIRMREAD   = Y", "CBCloseInfoPositiveRead", true);
+        row("close after write", "NOCONFIRMWRITE  = Y", "CBCloseInfoPositiveWrite", true);
+        row("warn no modify", "WARNNOMODIFY    = Y", "CBWarnNoModify", true);
+        row("auto update", "AUTOUPDATE      = Y", "CBAutoCheckUpdate", true);
+        row("lower-case y is no", "AUTOUPDATE      = y", "CBAutoCheckUpdate", false);
+        row("values page first", "FIRSTISVALUES   = Y", "CBViewValueScreen", true);
     }
 
     void settingsBoxesRestored() {
