@@ -30,6 +30,10 @@ struct ProgramState {
     QString ProgramFolder;
     // Forces the answer of Online() (tests); unset, the system is asked.
     std::optional<bool> OnlineOverride;
+
+    // The date files and the report give the shown configuration (short date format).
+    QString ConfigurationDate;
+
     // A printer exists; printing is refused otherwise. Set at start-up.
     bool PrinterAvailable = true;
     // A port named on the command line (--port, --demo): the default port for this run only.
@@ -37,9 +41,6 @@ struct ProgramState {
     // config.ini was there but could not be read at start-up: the rescue set is in use and the
     // file is not overwritten at closing, so the user's own settings survive.
     bool LeaveConfigFileAlone = false;
-
-    // The date files and the report give the shown configuration (short date format).
-    QString ConfigurationDate;
 
     // The catalogue and the sensor table of this run: identifying a module rewrites choice
     // lists, model lists and sensor limits, and every value read or typed lives here.

@@ -42,7 +42,6 @@ TForm1::TForm1(ProgramState& state, QWidget* parent) : QMainWindow(parent), stat
     buildWindow();
     indexControls();
     connectToolBar();
-    connectSession();
 
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
@@ -64,6 +63,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent) : QMainWindow(parent), stat
         connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyDown(key); });
     }
     qApp->installEventFilter(this);
+    connectSession();
 }
 
 TForm1::~TForm1() {

@@ -16,8 +16,8 @@ void TForm1::connectToolBar() {
     }
 }
 
-// Reading, writing, files and printing arrive with their own subsystems; until then their
-// buttons are present and do nothing.
+// Reading, writing, files, printing and the manual arrive with their own subsystems; until
+// then their buttons are present and do nothing.
 void TForm1::TBSaveComClick() {}
 void TForm1::TBOpenFileClick() {}
 void TForm1::TBSaveFileClick() {}
