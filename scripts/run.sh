@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the program. Without arguments it works with the
+# Installs what is missing, builds, and opens the program. Without arguments it works with the
 # module on the default port and falls back to the built-in simulated module when none answers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,7 +8,9 @@ scripts/build.sh
 if [ $# -gt 0 ]; then
     exec build/kvc7345 "$@"
 fi
-build/kvc7345 identify || {
-    echo "No module on the default port: using the simulated Q7383D."
-    exec build/kvc7345 identify --demo Q7383D
-}
+if build/kvc7345 identify 2>/dev/null; then
+    exec build/kvc7345
+fi
+echo "No module on the default port: opening the program on the simulated Q7383D."
+echo "Its settings and logs are kept in build/demo/."
+exec build/kvc7345 --demo Q7383D --home build/demo

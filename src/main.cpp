@@ -27,12 +27,16 @@ int PrintUsage(bool toError) {
     print(QStringLiteral("  parameters [--model M [--firmware N]]   list the parameter catalogue"));
     print(QStringLiteral("  sensors                                 list the sensor table"));
     print(QString());
-    print(QStringLiteral(
-        "Without a command the window opens: kvc7345 [--port NAME | --demo [MODEL]]"));
+    print(
+        QStringLiteral("Without a command the window opens: kvc7345 [--port NAME | --demo "
+                       "[MODEL]] [--home DIR]"));
     print(QString());
     print(
         QStringLiteral("A port NAME is COMn, a device path (/dev/ttyUSB0) or a name below /dev/."));
     print(QStringLiteral("--demo MODEL runs a simulated module of that model for this run only."));
+    print(
+        QStringLiteral("--home DIR is the program folder (config.ini, log/, archive/); a demo "
+                       "without it uses a fresh temporary one."));
     print(QStringLiteral("parameters and sensors print one tab-separated line per entry."));
     return toError ? 2 : 0;
 }

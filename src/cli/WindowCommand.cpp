@@ -1,11 +1,16 @@
+#include "cli/CommandSession.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/PortChoice.h"
 #include "shell/Dialogs.h"
+#include "shell/ProgramFolder.h"
 #include "shell/ProgramState.h"
 #include "shell/TForm1.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
+
+#include <memory>
 
 int RunWindow(const QStringList& arguments) {
     QStringList options = arguments;
@@ -21,12 +26,31 @@ int RunWindow(const QStringList& arguments) {
         PrintError(error);
         return 2;
     }
+    QString home = CommandSession::optionValue(options, QStringLiteral("--home"));
+    // A demo never touches the user's own settings or logs.
+    std::unique_ptr<QTemporaryDir> demoHome;
+    if (home.isEmpty() && port.isDemo()) {
+        demoHome = std::make_unique<QTemporaryDir>();
+        if (!demoHome->isValid()) {
+            PrintError(QStringLiteral("No temporary folder for the demo: ") +
+                       demoHome->errorString());
+            return 2;
+        }
+        home = demoHome->path();
+    }
+
     WidgetDialogs dialogs;
     ProgramState state(dialogs);
-    port.applyTo(state);
+    state.ProgramFolder = ResolveProgramFolder(home);
+    // Without --port or --demo the default port of config.ini is used.
+    if (port.isDemo() || options.contains(QStringLiteral("--port"))) {
+        state.PortForThisRun = port.portName();
+    }
 
+    // The browser window for the product pages (TForm2) joins the main window here once it
+    // exists; until then the product page opens in the desktop's browser.
     TForm1 window(state);
-    window.setWindowTitle(QStringLiteral("Norvik KVC7345 Configurator [1.3.2]"));
     window.show();
+    window.FormShow();
     return QApplication::exec();
 }

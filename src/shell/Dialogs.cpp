@@ -142,7 +142,9 @@ BoxAnswer fromStandardButton(int button) {
 }  // namespace
 
 BoxAnswer WidgetDialogs::message(BoxKind kind, const QString& text, BoxButtons buttons) {
-    QMessageBox box(icon(kind), BoxKindName(kind), DisplayText(text), standardButtons(buttons));
+    // A box without a kind carries the program's title, as its other boxes carry their kind.
+    const QString caption = kind == BoxKind::Plain ? ApplicationTitle : BoxKindName(kind);
+    QMessageBox box(icon(kind), caption, DisplayText(text), standardButtons(buttons));
     const int pressed = box.exec();
     // Closing the box without a button counts as its declining answer.
     if (box.clickedButton() == nullptr) {

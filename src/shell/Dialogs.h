@@ -3,6 +3,9 @@
 #include <QString>
 #include <QUrl>
 
+// The program's title: the caption of its plain message boxes.
+inline const QString ApplicationTitle = QStringLiteral("KVC7345 Configurator by Norvik");
+
 // The kinds of message box the program shows.
 enum class BoxKind { Warning, Error, Information, Confirmation, Plain };
 

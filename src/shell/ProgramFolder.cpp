@@ -27,14 +27,21 @@ QString installedData() {
 }
 
 // Copies the shipped files an installer would put beside the program, keeping what is there.
+// config.ini is the user's: it is put only into a folder never used before (no log folder
+// yet), so a config.ini deleted later brings the rescue settings, not a fresh install.
 void seed(const QString& folder) {
     QDir().mkpath(folder);
+    const bool firstUse = !QFileInfo::exists(QDir(folder).filePath(QStringLiteral("log")));
     const QString data = installedData();
     if (!data.isEmpty()) {
         QDirIterator files(data, QDir::Files, QDirIterator::Subdirectories);
         while (files.hasNext()) {
             const QString source = files.next();
-            const QString target = QDir(folder).filePath(QDir(data).relativeFilePath(source));
+            const QString relative = QDir(data).relativeFilePath(source);
+            if (relative == QLatin1String("config.ini") && !firstUse) {
+                continue;
+            }
+            const QString target = QDir(folder).filePath(relative);
             if (!QFileInfo::exists(target)) {
                 QDir().mkpath(QFileInfo(target).path());
                 QFile::copy(source, target);

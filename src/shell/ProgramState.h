@@ -34,6 +34,14 @@ struct ProgramState {
     // The date files and the report give the shown configuration (short date format).
     QString ConfigurationDate;
 
+    // A printer exists; printing is refused otherwise. Set at start-up.
+    bool PrinterAvailable = true;
+    // A port named on the command line (--port, --demo): the default port for this run only.
+    QString PortForThisRun;
+    // config.ini was there but could not be read at start-up: the rescue set is in use and the
+    // file is not overwritten at closing, so the user's own settings survive.
+    bool LeaveConfigFileAlone = false;
+
     // The catalogue and the sensor table of this run: identifying a module rewrites choice
     // lists, model lists and sensor limits, and every value read or typed lives here.
     TParameterTable ParameterTable = InitialParameterTable();

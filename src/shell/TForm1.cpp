@@ -63,6 +63,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent) : QMainWindow(parent), stat
         connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyDown(key); });
     }
     qApp->installEventFilter(this);
+    connectSession();
 }
 
 TForm1::~TForm1() {

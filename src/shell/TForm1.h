@@ -113,7 +113,12 @@ class TForm1 : public QMainWindow {
     void FormClose();
     void PageControl1Change(int index);
     void BEnterPasswordClick();
+    void BChangePasswordClick();
     void ChangePassword();
+    void CheckBox1Click();
+    void BDoneByDoneForClick();
+    // A yes/no box of the Settings page changed: its setting becomes "Y" or "N".
+    void SettingsBoxClick(const QString& boxName);
     void BitBtn4Click();
     void LDataSheetClick();
     void Label5Click();
@@ -135,6 +140,7 @@ class TForm1 : public QMainWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildWindow();
@@ -146,6 +152,8 @@ class TForm1 : public QMainWindow {
     void buildStatusBox(QWidget* client);
     void buildPasswordPanel(QWidget* client);
     void connectToolBar();
+    void connectSession();
+    void setPasswordFieldsEnabled(bool enabled);
     void buildParameterControls(QWidget* page);
     void indexControls();
     void showHintOf(QWidget* widget);

@@ -20,7 +20,6 @@ void TForm1::connectToolBar() {
 // then their buttons are present and do nothing.
 void TForm1::TBSaveComClick() {}
 void TForm1::BitBtn1Click() {}
-void TForm1::TBHelpClick() {}
 
 void TForm1::TBClearClick() {
     Memo(QStringLiteral("Global reset"));

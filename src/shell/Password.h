@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The password the program sets when the restriction is switched on from the Settings page.
+inline const QString DefaultPassword = QStringLiteral("quorvel");
+
+// What a request to change the password comes to. Both fields must be filled before the old
+// password is compared; the comparison is exact (letter case counts).
+enum class PasswordChange { FillBothFields, OldPasswordNotValid, Changed };
+
+PasswordChange CheckPasswordChange(const QString& oldInput, const QString& newInput,
+                                   const QString& storedPassword);

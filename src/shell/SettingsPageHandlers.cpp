@@ -1,0 +1,40 @@
+// The yes/no boxes and the remembered additional information of the Settings page. Each
+// writes its setting in memory at once; config.ini follows when the window closes.
+
+#include "shell/ProgramState.h"
+#include "shell/SettingsBoxes.h"
+#include "shell/TForm1.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+void TForm1::SettingsBoxClick(const QString& boxName) {
+    for (const auto& [box, key] : SettingsBoxes) {
+        if (boxName == QLatin1String(box)) {
+            const bool ticked = Find<QCheckBox>(boxName)->isChecked();
+            state_.settings.WriteConfig(QString::fromLatin1(key),
+                                        ticked ? QStringLiteral("Y") : QStringLiteral("N"));
+            return;
+        }
+    }
+}
+
+void TForm1::BDoneByDoneForClick() {
+    SettingsStore& settings = state_.settings;
+    if (Find<QCheckBox>(QStringLiteral("CBDoneByDoneFor"))->isChecked()) {
+        settings.WriteConfig(QStringLiteral("DONEBY"),
+                             Find<QLineEdit>(QStringLiteral("TDefaultDoneBy"))->text());
+        settings.WriteConfig(QStringLiteral("DONEFOR"),
+                             Find<QLineEdit>(QStringLiteral("TDefaultDoneFor"))->text());
+        state_.message(
+            BoxKind::Information,
+            QStringLiteral("Inserted values were saved as default parameters for future use."));
+    } else {
+        // The texts still serve files and reports of this session, whatever the box says.
+        settings.WriteConfig(QStringLiteral("DONEBY"), QString());
+        settings.WriteConfig(QStringLiteral("DONEFOR"), QString());
+        state_.message(BoxKind::Information,
+                       QStringLiteral("Inserted values will be used for Report Sheets done within "
+                                      "this working session."));
+    }
+}

@@ -1,0 +1,137 @@
+// The start of the working session when the main window is shown, and its end when the window
+// closes.
+
+#include "shell/StartUp.h"
+
+#include "shell/ConfigIni.h"
+#include "shell/MakerSite.h"
+#include "shell/ProgramState.h"
+#include "shell/TForm1.h"
+
+#include <QChartView>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPrinterInfo>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+const QString Yes = QStringLiteral("Y");
+
+// The settings boxes ticked at start-up when their key reads "Y"; ticking one runs its handler,
+// which writes the same value back.
+const std::pair<const char*, const char*> RestoredBoxes[] = {
+    {"ONLINEPLINK", "CBViewOnlineLink"},          {"WARNNOINFO", "CBWarnAdditionalInformation"},
+    {"NOCONFIRMREAD", "CBCloseInfoPositiveRead"}, {"NOCONFIRMWRITE", "CBCloseInfoPositiveWrite"},
+    {"WARNNOMODIFY", "CBWarnNoModify"},           {"AUTOUPDATE", "CBAutoCheckUpdate"},
+};
+
+QString today() {
+    return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+}  // namespace
+
+void TForm1::FormShow() {
+    SettingsStore& settings = state_.settings;
+    Busy = false;
+    state_.SoftwareVersion = SoftwareVersionText;
+    setWindowTitle(WindowCaption(state_.SoftwareVersion));
+    Memo(QStringLiteral("KVC7345 ") + DottedVersion(state_.SoftwareVersion) +
+         QStringLiteral(" started"));
+    Find<QLabel>(QStringLiteral("LUpdateInstalledVersionDx"))
+        ->setText(DottedVersion(state_.SoftwareVersion));
+    state_.ConfigurationDate = today();
+    state_.PrinterAvailable = !QPrinterInfo::availablePrinters().isEmpty();
+
+    ScanConfig(state_);
+    if (!state_.PortForThisRun.isEmpty()) {
+        settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), state_.PortForThisRun);
+    }
+
+    // The start-up update check belongs here: when AUTOUPDATE is "Y" and the computer is
+    // online, the maker's server is asked for a newer release before the run is counted.
+
+    // The live reading starts at 200 ms on both channels (its timers come with the reading).
+    for (const char* refresh : {"CBRefresh1", "CBRefresh2"}) {
+        Find<QComboBox>(QString::fromLatin1(refresh))->setCurrentIndex(1);
+    }
+    for (const char* chart : {"Chart1", "Chart2"}) {
+        Find<QChartView>(QString::fromLatin1(chart))
+            ->chart()
+            ->setBackgroundBrush(palette().color(QPalette::Button));
+    }
+
+    const int runs = RunCount(settings.ReadConfig(QStringLiteral("RUNTIMES")));
+    if (runs == 0) {
+        state_.message(BoxKind::Information, WelcomeText(MakerWebSite()));
+    }
+    settings.WriteConfig(QStringLiteral("RUNTIMES"), QString::number(qint64{runs} + 1));
+
+    timer2_->start();
+    // The status box's OK button was centred when the box was built.
+
+    state_.link.ComPortName = settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT"));
+    ConfigurationEmpty = true;
+    FindPorts();
+
+    auto* rememberBox = Find<QCheckBox>(QStringLiteral("CBDoneByDoneFor"));
+    for (const auto& [key, field] :
+         {std::pair{"DONEBY", "TDefaultDoneBy"}, std::pair{"DONEFOR", "TDefaultDoneFor"}}) {
+        const QString remembered = settings.ReadConfig(QString::fromLatin1(key));
+        if (!remembered.isEmpty()) {
+            Find<QLineEdit>(QString::fromLatin1(field))->setText(remembered);
+            rememberBox->setChecked(true);
+        }
+    }
+    Find<QLabel>(QStringLiteral("LDateRight"))->setText(today());
+
+    for (const auto& [key, box] : RestoredBoxes) {
+        if (settings.ReadConfig(QString::fromLatin1(key)) == Yes) {
+            Find<QCheckBox>(QString::fromLatin1(box))->setChecked(true);
+        }
+    }
+    {
+        // Choosing the first page is no visit of the Values page: no reading starts.
+        const QSignalBlocker quiet(pages_);
+        if (settings.ReadConfig(QStringLiteral("FIRSTISVALUES")) == Yes) {
+            Find<QCheckBox>(QStringLiteral("CBViewValueScreen"))->setChecked(true);
+            pages_->setCurrentIndex(1);
+        } else {
+            pages_->setCurrentIndex(0);
+        }
+    }
+
+    if (settings.ReadConfig(QStringLiteral("PROMPTPASSWORD")) == Yes) {
+        // The cover hides the pages; the status bar stays in front of it, so its text tells
+        // the user what to do.
+        QWidget* cover = FindControl(QStringLiteral("PasswordPanel"));
+        cover->setVisible(true);
+        cover->raise();
+        FindControl(QStringLiteral("StatusBar1"))->raise();
+        Find<QLineEdit>(QStringLiteral("TEntryPassword"))->setFocus();
+        SetStatusPanel(0, QStringLiteral("Status: Insert password to start working session"));
+        // With the cover up, ticking the box keeps the stored password.
+        Find<QCheckBox>(QStringLiteral("CheckBox1"))->setChecked(true);
+        setPasswordFieldsEnabled(true);
+    }
+}
+
+void TForm1::FormClose() {
+    ForgetPortForThisRun(state_);
+    UpdateConfig(state_);
+    UpdateLog();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // Closing asks nothing, also with unsaved changes: the settings and the log are written.
+    FormClose();
+    event->accept();
+}

@@ -1,0 +1,391 @@
+// The working session in the main window: the password cover and the password settings, the
+// boxes of the Settings page, the half-second refresh, the function keys and the links.
+
+#include "shell/ProgramFolder.h"
+#include "support/ProgramRun.h"
+#include "support/WindowBench.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QUrlQuery>
+
+#include <memory>
+
+namespace {
+
+const QString Site = QStringLiteral("http://www.norvik.example");
+
+// A program folder whose config.ini holds `lines` (CR LF added) after a run counter past the
+// first run, so no welcome interrupts.
+QByteArray settingsFile(std::initializer_list<const char*> lines) {
+    QByteArray bytes("RUNTIMES        = 5\r\n");
+    for (const char* line : lines) {
+        bytes += QByteArray(line) + "\r\n";
+    }
+    return bytes;
+}
+
+const char* const PasswordControls[] = {
+    "LAdministration1",  "LAdministration2", "LAdministration3", "TOldPasswordInput",
+    "TNewPasswordInput", "LOldPassword",     "LNewPassword",     "BChangePassword",
+};
+
+int enabledPasswordControls(const TForm1& form) {
+    int enabled = 0;
+    for (const char* name : PasswordControls) {
+        enabled += form.FindControl(QLatin1String(name))->isEnabled() ? 1 : 0;
+    }
+    return enabled;
+}
+
+QStringList enabledToolButtons(const TForm1& form) {
+    QStringList enabled;
+    for (const char* name :
+         {"TBOpenCom", "TBSaveCom", "BitBtn3", "TBSaveFile", "BitBtn1", "TBClear"}) {
+        if (form.FindControl(QLatin1String(name))->isEnabled()) {
+            enabled << QLatin1String(name);
+        }
+    }
+    return enabled;
+}
+
+int logLinesEndingWith(const TForm1& form, const QString& text) {
+    return form.Find<QListWidget>(QStringLiteral("ListBox1"))
+        ->findItems(QStringLiteral("] - ") + text, Qt::MatchEndsWith)
+        .size();
+}
+
+QString problems(const ScriptedDialogs& dialogs) {
+    return dialogs.problems().join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+class TestSession : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> home_;
+    QString folder_;
+
+    // A started program on a folder with these settings.
+    std::unique_ptr<ProgramRun> start(const QByteArray& settings) {
+        WriteConfigIni(folder_, settings);
+        ResolveProgramFolder(folder_);
+        auto run = std::make_unique<ProgramRun>(folder_);
+        run->form->FormShow();
+        return run;
+    }
+
+  private slots:
+    void initTestCase() { qputenv("KVC7345_SERVER", Site.toLatin1()); }
+
+    void init() {
+        home_ = std::make_unique<QTemporaryDir>();
+        folder_ = QDir(home_->path()).absolutePath();
+    }
+
+    void passwordCover_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("right password") << "Secret" << true;
+        QTest::newRow("letter case counts") << "secret" << false;
+        QTest::newRow("nothing typed") << "" << false;
+        QTest::newRow("trailing blank") << "Secret " << false;
+    }
+
+    void passwordCover() {
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        const auto run = start(settingsFile({"ADMINPASSWORD   = Secret", "PROMPTPASSWORD  = Y"}));
+        TForm1& form = *run->form;
+        QWidget* cover = form.FindControl(QStringLiteral("PasswordPanel"));
+        QVERIFY(!cover->isHidden());
+        QCOMPARE(form.StatusPanel(0),
+                 QStringLiteral("Status: Insert password to start working session"));
+        // The pages are behind the cover, the status bar with that text in front of it.
+        const QObjectList stack = cover->parent()->children();
+        QVERIFY(stack.indexOf(cover) >
+                stack.indexOf(form.FindControl(QStringLiteral("PageControl1"))));
+        QVERIFY(stack.indexOf(cover) <
+                stack.indexOf(form.FindControl(QStringLiteral("StatusBar1"))));
+        QVERIFY(form.Find<QCheckBox>(QStringLiteral("CheckBox1"))->isChecked());
+        QCOMPARE(enabledPasswordControls(form), 8);
+        // Ticking the box behind the cover keeps the password and says nothing.
+        QCOMPARE(run->state.settings.ReadConfig(QStringLiteral("ADMINPASSWORD")),
+                 QStringLiteral("Secret"));
+
+        form.Find<QLineEdit>(QStringLiteral("TEntryPassword"))->setText(QStringLiteral("wrong"));
+        form.Find<QPushButton>(QStringLiteral("BEnterPassword"))->click();
+        const auto* result = form.Find<QLabel>(QStringLiteral("LResultEntry"));
+        QCOMPARE(result->text(), QStringLiteral("This password is not correct, please retry."));
+        QVERIFY(!cover->isHidden());
+
+        form.Find<QLineEdit>(QStringLiteral("TEntryPassword"))->setText(typed);
+        form.Find<QPushButton>(QStringLiteral("BEnterPassword"))->click();
+        QCOMPARE(cover->isHidden(), accepted);
+        QCOMPARE(form.StatusPanel(0),
+                 accepted ? QStringLiteral("Status: Ready")
+                          : QStringLiteral("Status: Insert password to start working session"));
+        QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
+    }
+
+    void passwordChange_data() {
+        QTest::addColumn<QString>("oldInput");
+        QTest::addColumn<QString>("newInput");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("stored");
+        const int error = static_cast<int>(BoxKind::Error);
+        const QString fill = QStringLiteral("Fill both fields please.");
+        const QString invalid = QStringLiteral("Provided Old Password is not valid, please retry.");
+        QTest::newRow("both empty") << ""
+                                    << "" << error << fill << "Secret";
+        QTest::newRow("new empty") << "Secret"
+                                   << "" << error << fill << "Secret";
+        QTest::newRow("old empty") << ""
+                                   << "Other" << error << fill << "Secret";
+        QTest::newRow("wrong old") << "secret"
+                                   << "Other" << error << invalid << "Secret";
+        QTest::newRow("changed") << "Secret"
+                                 << "Other" << static_cast<int>(BoxKind::Information)
+                                 << "Password changed"
+                                 << "Other";
+    }
+
+    void passwordChange() {
+        QFETCH(QString, oldInput);
+        QFETCH(QString, newInput);
+        QFETCH(int, kind);
+        QFETCH(QString, message);
+        const auto run = start(settingsFile({"ADMINPASSWORD   = Secret", "PROMPTPASSWORD  = Y"}));
+        TForm1& form = *run->form;
+        form.Find<QLineEdit>(QStringLiteral("TEntryPassword"))->setText(QStringLiteral("Secret"));
+        form.BEnterPasswordClick();
+        form.Find<QLineEdit>(QStringLiteral("TOldPasswordInput"))->setText(oldInput);
+        form.Find<QLineEdit>(QStringLiteral("TNewPasswordInput"))->setText(newInput);
+        run->dialogs.expect(static_cast<BoxKind>(kind), message);
+        form.Find<QPushButton>(QStringLiteral("BChangePassword"))->click();
+        QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
+        QTEST(run->state.settings.ReadConfig(QStringLiteral("ADMINPASSWORD")), "stored");
+        // The fields keep what was typed.
+        QCOMPARE(form.Find<QLineEdit>(QStringLiteral("TNewPasswordInput"))->text(), newInput);
+    }
+
+    void restrictionOnAndOff() {
+        const auto run = start(settingsFile({"ADMINPASSWORD   = Secret", "PROMPTPASSWORD  = N"}));
+        TForm1& form = *run->form;
+        QVERIFY(form.FindControl(QStringLiteral("PasswordPanel"))->isHidden());
+        QCOMPARE(enabledPasswordControls(form), 0);
+        auto* box = form.Find<QCheckBox>(QStringLiteral("CheckBox1"));
+        const QString activated = QStringLiteral(
+            "Password request at entry activated.\r\rActually set password: \"quorvel\"");
+        const SettingsStore& settings = run->state.settings;
+
+        run->dialogs.expect(BoxKind::Warning, activated);
+        box->click();
+        QCOMPARE(settings.ReadConfig(QStringLiteral("ADMINPASSWORD")), QStringLiteral("quorvel"));
+        QCOMPARE(settings.ReadConfig(QStringLiteral("PROMPTPASSWORD")), QStringLiteral("Y"));
+        QCOMPARE(enabledPasswordControls(form), 8);
+
+        box->click();
+        QCOMPARE(settings.ReadConfig(QStringLiteral("PROMPTPASSWORD")), QStringLiteral("N"));
+        QCOMPARE(enabledPasswordControls(form), 0);
+
+        run->state.settings.WriteConfig(QStringLiteral("ADMINPASSWORD"), QStringLiteral("Again"));
+        run->dialogs.expect(BoxKind::Warning, activated);
+        box->click();
+        QCOMPARE(settings.ReadConfig(QStringLiteral("ADMINPASSWORD")), QStringLiteral("quorvel"));
+        QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
+
+        form.Timer2Timer();  // the refresh writes the default port, an empty one here
+        form.FormClose();
+        QCOMPARE(ConfigIniBytes(folder_), QByteArray("RUNTIMES        = 6\r\n"
+                                                     "ADMINPASSWORD   = quorvel\r\n"
+                                                     "PROMPTPASSWORD  = Y\r\n"
+                                                     "DEFAULTCOMPORT  = \r\n"));
+    }
+
+    void settingsBoxes_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("key");
+        const auto row = [](const char* box, const char* key) {
+            QTest::newRow(box) << QString(box) << QString(key);
+        };
+        row("CBViewValueScreen", "FIRSTISVALUES");
+        row("CBWarnNoModify", "WARNNOMODIFY");
+        row("CBViewOnlineLink", "ONLINEPLINK");
+        row("CBCloseInfoPositiveRead", "NOCONFIRMREAD");
+        row("CBCloseInfoPositiveWrite", "NOCONFIRMWRITE");
+        row("CBAutoCheckUpdate", "AUTOUPDATE");
+        row("CBWarnAdditionalInformation", "WARNNOINFO");
+    }
+
+    void settingsBoxes() {
+        QFETCH(QString, box);
+        QFETCH(QString, key);
+        const auto run = start(settingsFile({}));
+        auto* check = run->form->Find<QCheckBox>(box);
+        QVERIFY(!check->isChecked());
+        QCOMPARE(run->state.settings.ReadConfig(key), QString());
+        check->click();
+        QCOMPARE(run->state.settings.ReadConfig(key), QStringLiteral("Y"));
+        check->click();
+        QCOMPARE(run->state.settings.ReadConfig(key), QStringLiteral("N"));
+        QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
+    }
+
+    void rememberedInformation_data() {
+        QTest::addColumn<bool>("remember");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("doneBy");
+        QTest::addColumn<QString>("doneFor");
+        QTest::newRow("remember")
+            << true << "Inserted values were saved as default parameters for future use."
+            << "Ann Smith"
+            << "ACME";
+        QTest::newRow("this session only")
+            << false
+            << "Inserted values will be used for Report Sheets done within this working session."
+            << ""
+            << "";
+    }
+
+    void rememberedInformation() {
+        QFETCH(bool, remember);
+        QFETCH(QString, message);
+        const auto run = start(settingsFile({"DONEBY          = Old", "DONEFOR         = Old"}));
+        TForm1& form = *run->form;
+        form.Find<QLineEdit>(QStringLiteral("TDefaultDoneBy"))
+            ->setText(QStringLiteral("Ann Smith"));
+        form.Find<QLineEdit>(QStringLiteral("TDefaultDoneFor"))->setText(QStringLiteral("ACME"));
+        form.Find<QCheckBox>(QStringLiteral("CBDoneByDoneFor"))->setChecked(remember);
+        run->dialogs.expect(BoxKind::Information, message);
+        form.Find<QPushButton>(QStringLiteral("BDoneByDoneFor"))->click();
+        QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
+        QTEST(run->state.settings.ReadConfig(QStringLiteral("DONEBY")), "doneBy");
+        QTEST(run->state.settings.ReadConfig(QStringLiteral("DONEFOR")), "doneFor");
+        // The texts stay for this session's files and reports either way.
+        QCOMPARE(form.Find<QLineEdit>(QStringLiteral("TDefaultDoneBy"))->text(),
+                 QStringLiteral("Ann Smith"));
+    }
+
+    void refreshFollowsTheSession() {
+        WindowBench bench(QStringLiteral("Q7383D"), 0, false);
+        QVERIFY(bench.started);
+        QVERIFY(WriteConfigIni(bench.home.path(), settingsFile({"NOCONFIRMREAD   = Y"})));
+        bench.state.PortForThisRun = bench.port();
+        TForm1& form = *bench.form;
+        form.FormShow();
+        auto* pages = form.Find<QTabWidget>(QStringLiteral("PageControl1"));
+        QCOMPARE(pages->tabText(0), QStringLiteral("Main"));
+
+        // The running timer fills an emptied status panel.
+        form.SetStatusPanel(0, QString());
+        QTRY_COMPARE(form.StatusPanel(0), QStringLiteral("Status : Ready"));
+        QCOMPARE(enabledToolButtons(form), (QStringList{"TBOpenCom", "BitBtn3"}));
+        QCOMPARE(pages->tabText(0), QStringLiteral("Configuration"));
+
+        form.FormKeyDown(Qt::Key_F1);
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
+        QVERIFY(!form.ConfigurationEmpty);
+        form.Timer2Timer();
+        QCOMPARE(enabledToolButtons(form), (QStringList{"TBOpenCom", "TBSaveCom", "BitBtn3",
+                                                        "TBSaveFile", "BitBtn1", "TBClear"}));
+        form.SetStatusPanel(2, QStringLiteral("Modified"));
+        form.Timer2Timer();
+        QCOMPARE(pages->tabText(0), QStringLiteral("Configuration *"));
+
+        form.FormKeyDown(Qt::Key_F7);
+        QVERIFY(form.ConfigurationEmpty);
+        form.Timer2Timer();
+        QCOMPARE(enabledToolButtons(form), (QStringList{"TBOpenCom", "BitBtn3"}));
+        QCOMPARE(form.StatusPanel(2), QString());
+        QCOMPARE(pages->tabText(0), QStringLiteral("Configuration"));
+    }
+
+    void functionKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("busy");
+        QTest::addColumn<bool>("configurationShown");
+        QTest::addColumn<bool>("helpDisabled");
+        QTest::addColumn<int>("opened");
+        QTest::addColumn<int>("resets");
+        QTest::newRow("F8 opens the manual")
+            << int(Qt::Key_F8) << false << false << false << 1 << 0;
+        QTest::newRow("F8 while busy") << int(Qt::Key_F8) << true << false << false << 0 << 0;
+        QTest::newRow("F8, button disabled") << int(Qt::Key_F8) << false << false << true << 0 << 0;
+        QTest::newRow("F7 resets") << int(Qt::Key_F7) << false << true << false << 0 << 1;
+        QTest::newRow("F7 while busy") << int(Qt::Key_F7) << true << true << false << 0 << 0;
+        QTest::newRow("F7, nothing shown") << int(Qt::Key_F7) << false << false << false << 0 << 0;
+        QTest::newRow("F9 is no tool key") << int(Qt::Key_F9) << false << true << false << 0 << 0;
+    }
+
+    void functionKeys() {
+        QFETCH(int, key);
+        QFETCH(bool, busy);
+        QFETCH(bool, configurationShown);
+        QFETCH(bool, helpDisabled);
+        const auto run = start(settingsFile({}));
+        TForm1& form = *run->form;
+        form.ConfigurationEmpty = !configurationShown;
+        form.Timer2Timer();
+        form.FindControl(QStringLiteral("TBHelp"))->setEnabled(!helpDisabled);
+        form.Busy = busy;
+        form.FormKeyDown(key);
+        QTEST(int(run->dialogs.openedUrls().size()), "opened");
+        QTEST(logLinesEndingWith(form, QStringLiteral("Global reset")), "resets");
+    }
+
+    void links_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("address");
+        const QString manual = QStringLiteral("file:///DOC0417.pdf");  // in the program folder
+        QTest::newRow("tool bar help") << "TBHelp" << manual;
+        QTest::newRow("settings help") << "BitBtn4" << manual;
+        QTest::newRow("web site") << "Label5"
+                                  << "http://www.norvik.example";
+        QTest::newRow("product page") << "LDataSheet"
+                                      << "http://www.norvik.example/?pn=Q7383D";
+    }
+
+    void links() {
+        QFETCH(QString, control);
+        QFETCH(QString, address);
+        const auto run = start(settingsFile({}));
+        run->state.ModelCode = QStringLiteral("Q7383D");
+        QWidget* widget = run->form->FindControl(control);
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            button->click();
+        } else {
+            QTest::mouseClick(widget, Qt::LeftButton);
+        }
+        QCOMPARE(run->dialogs.openedUrls().size(), 1);
+        const QUrl opened = run->dialogs.openedUrls().constFirst();
+        if (opened.isLocalFile()) {
+            address.replace(QStringLiteral("file://"), QStringLiteral("file://") + folder_);
+        }
+        QCOMPARE(opened.toString(), address);
+    }
+
+    void supportMail() {
+        const auto run = start(settingsFile({}));
+        QTest::mouseClick(run->form->FindControl(QStringLiteral("Label1")), Qt::LeftButton);
+        QCOMPARE(run->dialogs.openedUrls().size(), 1);
+        const QUrl mail = run->dialogs.openedUrls().constFirst();
+        QCOMPARE(mail.scheme(), QStringLiteral("mailto"));
+        QCOMPARE(mail.path(), QStringLiteral("support@nvproducts.example"));
+        QCOMPARE(QUrlQuery(mail).queryItemValue(QStringLiteral("subject")),
+                 QStringLiteral("Support for Software"));
+    }
+};
+
+QTEST_MAIN(TestSession)
+#include "tst_session.moc"

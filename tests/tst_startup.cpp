@@ -1,0 +1,365 @@
+// The start of the program on a program folder and its closing: config.ini read and rewritten,
+// the run counter and the welcome, the rescue set, the settings restored into the window.
+
+#include "shell/ProgramFolder.h"
+#include "support/ProgramRun.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QSaveFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const QString Site = QStringLiteral("http://www.norvik.example");
+
+const QString Welcome = QStringLiteral(
+    "Welcome to KVC 7345 Configurator for Norvik Isolators Series Q7300 and V7300.\r\r"
+    "For a quick start, follow these steps:\r\r"
+    "      1. Connect your module to the KPT5532 using Cable LNK0307;\r"
+    "      2. Use RS-232 Cable LNK0310 or equivalent to connect the KPT5532 to your computer;\r"
+    "      3. Manually choose the COM Port or follow the auto-detect option;\r\r"
+    "Norvik thanks you for choosing its products: please visit http://www.norvik.example for "
+    "tutorials and updates.");
+
+const QString Rescue = QStringLiteral(
+    "Configuration File (config.ini) was not found.\rA rescue set of configuration values will be "
+    "used.\rIf problem persists, try reinstalling the KVC7345.");
+
+QByteArray shipped() {
+    QFile file(QDir(QStringLiteral(KVC7345_DATA_DIR)).filePath(QStringLiteral("config.ini")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The shipped file with one value changed.
+QByteArray shippedWith(const char* line, const char* replacement) {
+    QByteArray bytes = shipped();
+    bytes.replace(line, replacement);
+    return bytes;
+}
+
+QString notFoundAtClosing(const QString& folder) {
+    return QStringLiteral("config.ini file was not found in \r") + ShownFolder(folder) +
+           QStringLiteral("\r\rKVC7345 configuration cannot be updated");
+}
+
+QString problems(const ScriptedDialogs& dialogs) {
+    return dialogs.problems().join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+class TestStartUp : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> home_;
+    QString folder_;
+
+    // A freshly installed program folder: the shipped config.ini and the empty folders.
+    void install(const QByteArray& settings) {
+        QVERIFY(WriteConfigIni(folder_, settings));
+        QCOMPARE(ResolveProgramFolder(folder_), folder_);
+    }
+
+  private slots:
+    void initTestCase() {
+        qputenv("KVC7345_SERVER", Site.toLatin1());
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(!shipped().isEmpty());
+    }
+
+    void init() {
+        home_ = std::make_unique<QTemporaryDir>();
+        folder_ = QDir(home_->path()).absolutePath();
+    }
+
+    void firstRunsCountUp() {
+        install(shipped());
+        for (int start = 0; start < 3; ++start) {
+            ProgramRun run(folder_);
+            if (start == 0) {
+                run.dialogs.expect(BoxKind::Information, Welcome);
+            }
+            run.form->FormShow();
+            QCOMPARE(run.state.settings.ReadConfig(QStringLiteral("RUNTIMES")),
+                     QString::number(start + 1));
+            run.form->FormClose();
+            QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
+            // Nothing else of the file changes: it reads back as it was written.
+            const QByteArray counted = "RUNTIMES        = " + QByteArray::number(start + 1);
+            QCOMPARE(ConfigIniBytes(folder_), shippedWith("RUNTIMES        = 0", counted));
+        }
+    }
+
+    void windowAfterStart() {
+        install(shipped());
+        ProgramRun run(folder_);
+        run.dialogs.expect(BoxKind::Information, Welcome);
+        run.form->Busy = true;
+        run.form->FormShow();
+        const TForm1& form = *run.form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Norvik KVC7345 Configurator [1.3.2]"));
+        const auto* log = form.Find<QListWidget>(QStringLiteral("ListBox1"));
+        QVERIFY(log->count() >= 1);
+        QVERIFY(log->item(0)->text().endsWith(QStringLiteral("] - KVC7345 1.3.2 started")));
+        QCOMPARE(form.Find<QLabel>(QStringLiteral("LUpdateInstalledVersionDx"))->text(),
+                 QStringLiteral("1.3.2"));
+        const QString today = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+        QCOMPARE(form.Find<QLabel>(QStringLiteral("LDateRight"))->text(), today);
+        QCOMPARE(run.state.ConfigurationDate, today);
+        QCOMPARE(form.Busy, false);
+        QCOMPARE(form.ConfigurationEmpty, true);
+        QCOMPARE(run.state.link.ComPortName, QStringLiteral("COM1"));
+        QCOMPARE(form.Find<QTabWidget>(QStringLiteral("PageControl1"))->currentIndex(), 0);
+        QVERIFY(form.FindControl(QStringLiteral("PasswordPanel"))->isHidden());
+        QVERIFY(form.findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
+        for (const char* refresh : {"CBRefresh1", "CBRefresh2"}) {
+            QCOMPARE(form.Find<QComboBox>(QLatin1String(refresh))->currentText(),
+                     QStringLiteral("200"));
+        }
+        QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
+    }
+
+    void rescueSet_data() {
+        QTest::addColumn<QByteArray>("settings");  // "(missing)": no config.ini
+        QTest::newRow("no config.ini") << QByteArray("(missing)");
+        QTest::newRow("empty config.ini") << QByteArray();
+        QTest::newRow("empty first line") << QByteArray("\r\nRUNTIMES        = 0\r\n");
+    }
+
+    void rescueSet() {
+        QFETCH(QByteArray, settings);
+        if (settings != "(missing)") {
+            install(settings);
+        }
+        ProgramRun run(folder_);
+        run.dialogs.expect(BoxKind::Error, Rescue);  // and no welcome: the rescue RUNTIMES is 2
+        run.form->FormShow();
+        // Boxes never ticked before take the next free slots.
+        run.form->Find<QCheckBox>(QStringLiteral("CBWarnNoModify"))->click();
+        run.form->Find<QCheckBox>(QStringLiteral("CBAutoCheckUpdate"))->click();
+        const SettingsStore& store = run.state.settings;
+        QCOMPARE(store.ConfigKeys(12), QStringLiteral("NOCONFIRMWRITE"));
+        QCOMPARE(store.ConfigKeys(13), QStringLiteral("WARNNOMODIFY"));
+        QCOMPARE(store.ConfigValues(13), QStringLiteral("Y"));
+        QCOMPARE(store.ConfigKeys(14), QStringLiteral("AUTOUPDATE"));
+        QCOMPARE(store.ConfigValues(14), QStringLiteral("Y"));
+
+        const QByteArray rescued(
+            "ADMINPASSWORD   = quorvel\r\n"
+            "DEFAULTCOMPORT  = COM1\r\n"
+            "PROMPTPASSWORD  = N\r\n"
+            "POPUPREPORT     = N\r\n"
+            "FIRSTISVALUES   = N\r\n"
+            "WARNNOINFO      = N\r\n"
+            "RUNTIMES        = 3\r\n"
+            "ONLINEPLINK     = Y\r\n"
+            "DONEBY          = \r\n"
+            "DONEFOR         = \r\n"
+            "NOCONFIRMREAD   = N\r\n"
+            "NOCONFIRMWRITE  = N\r\n"
+            "WARNNOMODIFY    = Y\r\n"
+            "AUTOUPDATE      = Y\r\n");
+        if (settings == "(missing)") {
+            // The settings of this run cannot be kept: the user is told at closing.
+            run.dialogs.expect(BoxKind::Plain, notFoundAtClosing(folder_));
+        }
+        run.form->FormClose();
+        QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
+        QCOMPARE(ConfigIniBytes(folder_), settings == "(missing)" ? settings : rescued);
+    }
+
+    void handEditedFileIsWrittenBackClean() {
+        install("DEFAULTCOMPORT = COM3\r\nRUNTIMES = 4\r\n");
+        for (int start = 0; start < 2; ++start) {
+            ProgramRun run(folder_);
+            run.form->FormShow();
+            QCOMPARE(run.state.link.ComPortName, QStringLiteral("COM3"));
+            run.form->Timer2Timer();
+            run.form->Timer2Timer();
+            QCOMPARE(run.form->Find<QLabel>(QStringLiteral("LDefaultComPort"))->text(),
+                     QStringLiteral("COM3"));
+            run.form->FormClose();
+            QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
+            QCOMPARE(ConfigIniBytes(folder_), "DEFAULTCOMPORT  = COM3\r\nRUNTIMES        = " +
+                                                  QByteArray::number(5 + start) + "\r\n");
+        }
+    }
+
+    void damagedCounterGreetsAgain_data() {
+        QTest::addColumn<QByteArray>("runtimes");
+        QTest::newRow("not a number") << QByteArray("RUNTIMES        = many");
+        QTest::newRow("empty") << QByteArray("RUNTIMES        = ");
+    }
+
+    void damagedCounterGreetsAgain() {
+        QFETCH(QByteArray, runtimes);
+        install(shippedWith("RUNTIMES        = 0", runtimes));
+        ProgramRun run(folder_);
+        run.dialogs.expect(BoxKind::Information, Welcome);
+        run.form->FormShow();
+        QCOMPARE(run.state.settings.ReadConfig(QStringLiteral("RUNTIMES")), QStringLiteral("1"));
+        QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
+    }
+
+    void unreadableFileIsLeftAlone() {
+        const QByteArray zeros(200, '\0');
+        install(zeros);
+        ProgramRun run(folder_);
+        run.dialogs.expect(
+            BoxKind::Error,
+            QStringLiteral("Configuration File (config.ini) could not be read:\r") +
+                QDir::toNativeSeparators(QDir(folder_).filePath(QStringLiteral("config.ini"))) +
+                QStringLiteral("\r(it is not a text file)\rA rescue set of configuration values "
+                               "will be used; the file is left as it is and settings changed now "
+                               "will not be saved."));
+        run.form->FormShow();
+        QCOMPARE(run.state.settings.ReadConfig(QStringLiteral("ADMINPASSWORD")),
+                 QStringLiteral("quorvel"));
+        run.form->FormClose();
+        QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
+        QCOMPARE(ConfigIniBytes(folder_), zeros);
+    }
+
+    void failedSaveCanBeRetried() {
+        install(shipped());
+        ProgramRun run(folder_);
+        run.dialogs.expect(BoxKind::Information, Welcome);
+        run.form->FormShow();
+        // Something in the way of the new file: a folder where config.ini stood.
+        const QString path = QDir(folder_).filePath(QStringLiteral("config.ini"));
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir(folder_).mkpath(QStringLiteral("config.ini/kept")));
+        QSaveFile probe(path);
+        const bool opened = probe.open(QIODevice::WriteOnly);
+        const QString reason = opened && probe.commit() ? QString() : probe.errorString();
+        QVERIFY(!reason.isEmpty());
+        const QString text = QStringLiteral("KVC7345 configuration could not be saved to\r") +
+                             QDir::toNativeSeparators(path) + QStringLiteral("\r(") + reason +
+                             QStringLiteral(
+                                 ")\rThe file keeps the settings it had before this "
+                                 "session.");
+        run.dialogs.expect(BoxKind::Error, text, BoxButtons::RetryCancel, BoxAnswer::Retry);
+        run.dialogs.expect(BoxKind::Error, text, BoxButtons::RetryCancel, BoxAnswer::Cancel);
+        run.form->FormClose();
+        QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
+        QVERIFY(QFileInfo(QDir(path).filePath(QStringLiteral("kept"))).isDir());
+    }
+
+    void settingsBoxesRestored_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("ticked");
+        const auto row = [](const char* name, const char* line, const char* box, bool ticked) {
+            QTest::newRow(name) << QByteArray(line) << QString(box) << ticked;
+        };
+        row("online link", "ONLINEPLINK     = Y", "CBViewOnlineLink", true);
+        row("online link off", "ONLINEPLINK     = N", "CBViewOnlineLink", false);
+        row("warn no info", "WARNNOINFO      = Y", "CBWarnAdditionalInformation", true);
+        row("close after read", "NOCONFIRMREAD   = Y", "CBCloseInfoPositiveRead", true);
+        row("close after write", "NOCONFIRMWRITE  = Y", "CBCloseInfoPositiveWrite", true);
+        row("warn no modify", "WARNNOMODIFY    = Y", "CBWarnNoModify", true);
+        row("auto update", "AUTOUPDATE      = Y", "CBAutoCheckUpdate", true);
+        row("lower-case y is no", "AUTOUPDATE      = y", "CBAutoCheckUpdate", false);
+        row("values page first", "FIRSTISVALUES   = Y", "CBViewValueScreen", true);
+    }
+
+    void settingsBoxesRestored() {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, box);
+        QFETCH(bool, ticked);
+        // The shipped file with the line put in place of its own key, or added at the end.
+        QByteArray settings = shippedWith("RUNTIMES        = 0", "RUNTIMES        = 5");
+        const QByteArray key = line.left(16);
+        const qsizetype at = settings.indexOf(key);
+        if (at >= 0) {
+            settings.replace(at, settings.indexOf("\r\n", at) - at, line);
+        } else {
+            settings += line + "\r\n";
+        }
+        install(settings);
+        ProgramRun run(folder_);
+        run.form->FormShow();
+        QCOMPARE(run.form->Find<QCheckBox>(box)->isChecked(), ticked);
+        QCOMPARE(run.form->Find<QTabWidget>(QStringLiteral("PageControl1"))->currentIndex(),
+                 box == QLatin1String("CBViewValueScreen") ? 1 : 0);
+        run.form->FormClose();
+        // Ticking at start-up writes the same value back: the file is as it was, but counted.
+        QCOMPARE(ConfigIniBytes(folder_),
+                 QByteArray(settings).replace("RUNTIMES        = 5", "RUNTIMES        = 6"));
+        QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
+    }
+
+    void rememberedInformation_data() {
+        QTest::addColumn<QByteArray>("doneBy");
+        QTest::addColumn<QByteArray>("doneFor");
+        QTest::addColumn<bool>("remember");
+        QTest::newRow("both") << QByteArray("Ann Smith") << QByteArray("ACME") << true;
+        QTest::newRow("done for only") << QByteArray() << QByteArray("ACME") << true;
+        QTest::newRow("neither") << QByteArray() << QByteArray() << false;
+    }
+
+    void rememberedInformation() {
+        QFETCH(QByteArray, doneBy);
+        QFETCH(QByteArray, doneFor);
+        install(shippedWith("RUNTIMES        = 0", "RUNTIMES        = 5")
+                    .replace("DONEBY          = ", "DONEBY          = " + doneBy)
+                    .replace("DONEFOR         = ", "DONEFOR         = " + doneFor));
+        ProgramRun run(folder_);
+        run.form->FormShow();
+        QCOMPARE(run.form->Find<QLineEdit>(QStringLiteral("TDefaultDoneBy"))->text(),
+                 QString::fromLatin1(doneBy));
+        QCOMPARE(run.form->Find<QLineEdit>(QStringLiteral("TDefaultDoneFor"))->text(),
+                 QString::fromLatin1(doneFor));
+        QTEST(run.form->Find<QCheckBox>(QStringLiteral("CBDoneByDoneFor"))->isChecked(),
+              "remember");
+    }
+
+    void portNamedForTheRun_data() {
+        QTest::addColumn<QString>("chosenMeanwhile");
+        QTest::addColumn<QByteArray>("savedPort");
+        QTest::newRow("kept for the run only") << QString() << QByteArray("COM3");
+        QTest::newRow("user chose another port") << "COM5" << QByteArray("COM5");
+    }
+
+    void portNamedForTheRun() {
+        QFETCH(QString, chosenMeanwhile);
+        install(shippedWith("COM1", "COM3").replace("RUNTIMES        = 0", "RUNTIMES        = 5"));
+        ProgramRun run(folder_);
+        run.state.PortForThisRun = QStringLiteral("/dev/pts/77");
+        run.form->FormShow();
+        QCOMPARE(run.state.link.ComPortName, QStringLiteral("/dev/pts/77"));
+        if (!chosenMeanwhile.isEmpty()) {
+            run.state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), chosenMeanwhile);
+        }
+        run.form->Timer2Timer();
+        run.form->FormClose();
+        QFETCH(QByteArray, savedPort);
+        QVERIFY(ConfigIniBytes(folder_).contains("DEFAULTCOMPORT  = " + savedPort + "\r\n"));
+    }
+
+    void closingTheWindowSavesTheSettings() {
+        install(shippedWith("RUNTIMES        = 0", "RUNTIMES        = 8"));
+        ProgramRun run(folder_);
+        run.form->show();
+        run.form->FormShow();
+        QVERIFY(run.form->close());
+        QVERIFY(ConfigIniBytes(folder_).contains("RUNTIMES        = 9\r\n"));
+        QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
+    }
+};
+
+QTEST_MAIN(TestStartUp)
+#include "tst_startup.moc"
