@@ -7,6 +7,7 @@
 #include "transfer/EntryList.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -30,6 +31,8 @@ struct ProgramState {
     QString ProgramFolder;
     // Forces the answer of Online() (tests); unset, the system is asked.
     std::optional<bool> OnlineOverride;
+    // The names the port searches try (tests); unset, the system's (SystemPortNamesToTry).
+    std::optional<QStringList> SearchedPorts;
 
     // The date files and the report give the shown configuration (short date format).
     QString ConfigurationDate;

@@ -3,6 +3,7 @@
 #include "records/Clock.h"
 #include "shell/ProgramState.h"
 #include "shell/window/Pages.h"
+#include "shell/window/PortSettings.h"
 #include "shell/window/WidgetFactory.h"
 
 #include <QApplication>
@@ -42,6 +43,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent) : QMainWindow(parent), stat
     buildWindow();
     indexControls();
     connectToolBar();
+    ConnectPortSettings(*this);
 
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
