@@ -18,7 +18,6 @@ void TForm1::connectToolBar() {
 
 // Reading, writing, files, printing and the manual arrive with their own subsystems; until
 // then their buttons are present and do nothing.
-void TForm1::TBSaveComClick() {}
 void TForm1::TBOpenFileClick() {}
 void TForm1::TBSaveFileClick() {}
 void TForm1::BitBtn2Click() {}
