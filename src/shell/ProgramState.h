@@ -22,6 +22,8 @@ struct ProgramState {
     Dialogs* dialogs;
     SettingsStore settings;
     SerialLink link;
+    // The names the port searches try (tests); unset, the system's (SystemPortNamesToTry).
+    std::optional<QStringList> SearchedPorts;
 
     // The connected or loaded module: 6-character code ("" when none) and firmware version.
     QString ModelCode;
@@ -31,8 +33,6 @@ struct ProgramState {
     QString ProgramFolder;
     // Forces the answer of Online() (tests); unset, the system is asked.
     std::optional<bool> OnlineOverride;
-    // The names the port searches try (tests); unset, the system's (SystemPortNamesToTry).
-    std::optional<QStringList> SearchedPorts;
 
     // The date files and the report give the shown configuration (short date format).
     QString ConfigurationDate;

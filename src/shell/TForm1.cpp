@@ -43,7 +43,6 @@ TForm1::TForm1(ProgramState& state, QWidget* parent) : QMainWindow(parent), stat
     buildWindow();
     indexControls();
     connectToolBar();
-    ConnectPortSettings(*this);
 
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
@@ -64,6 +63,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent) : QMainWindow(parent), stat
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyDown(key); });
     }
+    ConnectPortSettings(*this);
     qApp->installEventFilter(this);
 }
 

@@ -118,4 +118,4 @@ class TestRoundTrip : public QObject {
 };
 
 QTEST_MAIN(TestRoundTrip)
-#include "tst_roundtrip.moc"
+#include "tst_writeroundtrip.moc"
