@@ -21,6 +21,11 @@ int PrintUsage(bool toError) {
         "                                          read the module's configuration"));
     print(QStringLiteral("  parameters [--model M [--firmware N]]   list the parameter catalogue"));
     print(QStringLiteral("  sensors                                 list the sensor table"));
+    print(QStringLiteral("  write (--port NAME | --demo MODEL) FILE.NVC [--yes] [--home DIR]"));
+    print(QStringLiteral(
+        "                                          write a configuration file to the module;"));
+    print(QStringLiteral(
+        "                                          questions are answered No without --yes"));
     print(QString());
     print(QStringLiteral(
         "Without a command the window opens: kvc7345 [--port NAME | --demo [MODEL]]"));
@@ -51,10 +56,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("KVC7345"));
 
     const std::map<QString, std::function<int(const QStringList&)>> commands{
-        {QStringLiteral("identify"), RunIdentify},
-        {QStringLiteral("read"), RunRead},
-        {QStringLiteral("parameters"), RunParameters},
-        {QStringLiteral("sensors"), RunSensors},
+        {QStringLiteral("identify"), RunIdentify},     {QStringLiteral("read"), RunRead},
+        {QStringLiteral("parameters"), RunParameters}, {QStringLiteral("sensors"), RunSensors},
+        {QStringLiteral("write"), RunWrite},
     };
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         return PrintUsage(false);
