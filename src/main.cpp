@@ -56,8 +56,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("KVC7345"));
 
     const std::map<QString, std::function<int(const QStringList&)>> commands{
-        {QStringLiteral("identify"), RunIdentify},     {QStringLiteral("read"), RunRead},
-        {QStringLiteral("parameters"), RunParameters}, {QStringLiteral("sensors"), RunSensors},
+        {QStringLiteral("identify"), RunIdentify},
+        {QStringLiteral("read"), RunRead},
+        {QStringLiteral("parameters"), RunParameters},
+        {QStringLiteral("sensors"), RunSensors},
         {QStringLiteral("write"), RunWrite},
     };
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
