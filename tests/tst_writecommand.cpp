@@ -80,6 +80,7 @@ class TestWriteCommand : public QObject {
 
     void writeAFile_data() {
         QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("moduleFirmware");
         QTest::addColumn<int>("fileFirmware");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<int>("answered");  // commands answered before the module falls silent
@@ -89,35 +90,37 @@ class TestWriteCommand : public QObject {
         const QString newer =
             "Warning: Some of the parameters in this configuration set are not suitable for the "
             "Model software release you are programming. Click Ok for more details (online).\n";
-        QTest::newRow("written") << "Q7323S" << 258 << false << -1 << 0
+        QTest::newRow("written") << "Q7323S" << 258 << 258 << false << -1 << 0
                                  << "Configuration succesfully written to Q7323S.\n"
                                  << "";
-        QTest::newRow("older file written") << "Q7323S" << 257 << false << -1 << 0
+        QTest::newRow("older file written") << "Q7323S" << 258 << 257 << false << -1 << 0
                                             << "Configuration succesfully written to Q7323S.\n"
                                             << "";
         QTest::newRow("another model")
-            << "Q7323D" << 258 << true << -1 << 1 << ""
+            << "Q7323D" << 258 << 258 << true << -1 << 1 << ""
             << "Error: Writing a configuration belonging to a Q7323S into a Q7323D is not "
                "permitted\n";
-        QTest::newRow("newer file, No") << "Q7323S" << 300 << false << -1 << 1 << "" << newer;
+        QTest::newRow("newer file, No")
+            << "Q7323S" << 257 << 258 << false << -1 << 1 << "" << newer;
         QTest::newRow("newer file, --yes")
-            << "Q7323S" << 300 << true << -1 << 1 << ""
+            << "Q7323S" << 257 << 258 << true << -1 << 1 << ""
             << newer + "Open: http://kvc.test?p=software.php&target=kvc7345&errorcode=1003\n";
         QTest::newRow("module falls silent")
-            << "Q7323S" << 258 << false << 6 << 1 << ""
+            << "Q7323S" << 258 << 258 << false << 6 << 1 << ""
             << "The module stopped answering during the write\nat Highscale 1.\n"
                "The configuration was not completely written.\n";
     }
 
     void writeAFile() {
         QFETCH(QString, model);
+        QFETCH(int, moduleFirmware);
         QFETCH(int, fileFirmware);
         QFETCH(bool, yes);
         QFETCH(int, answered);
         QFETCH(int, exitCode);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        PtyModule module(model, 258, false);
+        PtyModule module(model, moduleFirmware, false);
         QVERIFY(module.start());
         if (answered >= 0) {
             module.engine().setFault(Fault::StopAfter, answered);

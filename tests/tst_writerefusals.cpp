@@ -5,6 +5,7 @@
 #include "modsim/ModuleEngine.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -183,6 +184,34 @@ class TestWriteRefusals : public QObject {
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QVERIFY(bench.engine().commands().isEmpty());
         QVERIFY(!bench.form->Busy);
+    }
+
+    void aGapTheSensorLimitsFilledInIsStillAGap() {
+        WindowBench bench("Q7323D");
+        QVERIFY(bench.started);
+        ReadForWriting(bench);
+        TForm1& form = *bench.form;
+        // What a loader does with a file that lacks Burnout High 2: every field it holds
+        // shown again, then the limits of the chosen input, which also put a text into the
+        // field the file did not set.
+        const int burnoutHigh2 = 18;
+        form.ResetAll();
+        form.Find<QLabel>("LModel")->setText("Q7323D");
+        for (int i : {1, 5, 6, 7, 8, 12, 15, 16, 17, 22, 23, 25, 26}) {
+            form.ShowField(i);
+        }
+        form.UpdateLimits(form.Find<QComboBox>("CInput2"));
+        QVERIFY(!ShownText(form, "TBurnoutHigh2").isEmpty());
+        QCOMPARE(bench.state.ParameterTable[burnoutHigh2].Name, QStringLiteral("Burnout High 2"));
+        bench.dialogs.expect(BoxKind::Error,
+                             "The configuration shown cannot be written to the Q7323D.\r\r"
+                             "It holds no value for:\r"
+                             "     - Burnout High 2\r"
+                             "\rNothing was written. Read the module or load a complete "
+                             "configuration file.");
+        QVERIFY(!form.WriteAll());
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
+        QVERIFY(bench.engine().commands().isEmpty());
     }
 
     void noModuleNoWrite() {

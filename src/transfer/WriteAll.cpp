@@ -40,15 +40,16 @@ class BusyScope {
     bool& busy_;
 };
 
-// Whether the window shows a value for the parameter: a list with its choices, or an edit with
-// a text. A parameter that neither a read nor a loaded file has set shows neither.
-bool showsValue(const TForm1& form, const TTableEntry& entry) {
+// Whether the window holds a value for the parameter that a read or a loaded file put there.
+// Only showing a field turns its hint on again after the reset, so a field that merely took a
+// text from the sensor limits still counts as empty.
+bool holdsValue(const TForm1& form, const TTableEntry& entry) {
     if (entry.FieldType == FieldKind::Choice) {
         const auto* list = form.Find<QComboBox>(QStringLiteral("C") + entry.Field);
-        return list != nullptr && list->count() > 0;
+        return list != nullptr && widgets::showHint(list) && list->count() > 0;
     }
     const auto* field = form.Find<QLineEdit>(QStringLiteral("T") + entry.Field);
-    return field != nullptr && !field->text().isEmpty();
+    return field != nullptr && widgets::showHint(field) && !field->text().isEmpty();
 }
 
 bool choosesPt200OrPt300(const TForm1& form) {
@@ -115,7 +116,7 @@ bool TForm1::WriteAll() {
     const BusyScope busy(Busy);
     const QString shownModel = Find<QLabel>(QStringLiteral("LModel"))->text();
     const WritePlan plan = PlanWrite(state_.ParameterTable, shownModel, [this](int i) {
-        return showsValue(*this, state_.ParameterTable[i]);
+        return holdsValue(*this, state_.ParameterTable[i]);
     });
     if (!plan.complete()) {
         state_.message(BoxKind::Error, IncompleteConfigurationText(shownModel, plan));
