@@ -23,6 +23,25 @@ QStringList blankTagWrites(int channel) {
     return commands;
 }
 
+// Puts known contents into every register the write tests read, so that no expectation rests
+// on the simulator's power-on contents: the sensor, Downscale 1 = -20, both Highscales 2000,
+// the output limits, Modbus address 1, blank tags; everything else 0.
+void presetRegisters(modsim::ModuleEngine& engine, int sensor) {
+    for (int address = 0x00; address <= 0xFE; address += 2) {
+        engine.setRegister(address, 0);
+    }
+    for (int address = 0x100; address <= 0x11E; address += 2) {
+        engine.setRegister(address, 0x2020);
+    }
+    const std::pair<int, int> known[] = {
+        {0x00, sensor}, {0x10, sensor}, {0x02, 0xFFEC}, {0x04, 2000},  {0x14, 2000},
+        {0xC4, 3800},   {0xC0, 20500},  {0xC6, 3600},   {0xC2, 21000}, {0xCC, 100},
+        {0xC8, 10200},  {0xCE, 0},      {0xCA, 10500},  {0xF0, 1}};
+    for (const auto& [address, value] : known) {
+        engine.setRegister(address, static_cast<quint16>(value));
+    }
+}
+
 }  // namespace
 
 class TestWriteAll : public QObject {
@@ -36,43 +55,45 @@ class TestWriteAll : public QObject {
 
     void writeSendsTheShownValuesInCatalogueOrder_data() {
         QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("sensor");
         QTest::addColumn<QStringList>("traffic");
         QTest::newRow("Q7323X copies Input 1 first")
-            << "Q7323X"
+            << "Q7323X" << 0
             << IdentificationTraffic() + QStringList{"00110000", "00010000", "0003FFEC",
                                                      "000507D0", "000B0000", "000D0000",
                                                      "00130000", "001507D0", "00210000",
                                                      "00070000", "00290000", "00170000"};
         QTest::newRow("Q7323Y copies Input 1 first")
-            << "Q7323Y"
-            << IdentificationTraffic() + QStringList{"00110000", "00010000", "0003FFEC", "000507D0",
+            << "Q7323Y" << 1
+            << IdentificationTraffic() + QStringList{"00110001", "00010001", "0003FFEC", "000507D0",
                                                      "000B0000", "000D0000", "00130000", "001507D0",
                                                      "00210000", "00070000", "00230000", "00290000",
                                                      "00170000", "002B0000"};
         QTest::newRow("Q7383X has no Input 1 to copy")
-            << "Q7383X"
+            << "Q7383X" << 3
             << IdentificationTraffic() + blankTagWrites(1) +
-                   QStringList{"00010003", "00090000", "0003FFEC", "000503E8", "00130000",
-                               "001503E8", "00210000", "00070000", "00290000", "00170000"};
+                   QStringList{"00010003", "00090000", "0003FFEC", "000507D0", "00130000",
+                               "001507D0", "00210000", "00070000", "00290000", "00170000"};
         QTest::newRow("Q7383Y has no Input 1 to copy")
-            << "Q7383Y"
+            << "Q7383Y" << 3
             << IdentificationTraffic() + blankTagWrites(1) +
-                   QStringList{"00010003", "00090000", "0003FFEC", "000503E8",
-                               "00130000", "001503E8", "00210000", "00070000",
+                   QStringList{"00010003", "00090000", "0003FFEC", "000507D0",
+                               "00130000", "001507D0", "00210000", "00070000",
                                "00230000", "00290000", "00170000", "002B0000"};
-        QTest::newRow("Q7356S") << "Q7356S"
+        QTest::newRow("Q7356S") << "Q7356S" << 0
                                 << IdentificationTraffic() +
                                        QStringList{"00C50ED8", "00C15014", "00CD0064", "00C927D8",
-                                                   "00130000", "00152710", "00F10001", "00F30000",
+                                                   "00130000", "001507D0", "00F10001", "00F30000",
                                                    "00F50000", "00210000", "00290000"};
     }
 
     void writeSendsTheShownValuesInCatalogueOrder() {
         QFETCH(QString, model);
+        QFETCH(int, sensor);
         QFETCH(QStringList, traffic);
         WindowBench bench(model);
         QVERIFY(bench.started);
-        bench.engine().setRegister(0x02, 0xFFEC);  // Downscale 1 = -20 where the model has it
+        presetRegisters(bench.engine(), sensor);
         ReadForWriting(bench);
         bench.form->TBSaveComClick();
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
