@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
@@ -63,5 +64,12 @@ int main(int argc, char* argv[]) {
     }
     qputenv("KVC7345_PORTS", module.portName().toLocal8Bit());
     listPorts("with one simulated module", rounds);
+
+    QStringList missing;
+    for (int i = 0; i < 500; ++i) {
+        missing << QStringLiteral("/dev/kvc-missing-%1").arg(i);
+    }
+    qputenv("KVC7345_PORTS", missing.join(QDir::listSeparator()).toLocal8Bit());
+    listPorts("with 500 names that lead nowhere", rounds);
     return 0;
 }
