@@ -26,6 +26,11 @@ int PrintUsage(bool toError) {
         "  defaults --out DIR                      save every model's factory defaults"));
     print(QStringLiteral("  parameters [--model M [--firmware N]]   list the parameter catalogue"));
     print(QStringLiteral("  sensors                                 list the sensor table"));
+    print(QStringLiteral("  write (--port NAME | --demo MODEL) FILE.NVC [--yes] [--home DIR]"));
+    print(QStringLiteral(
+        "                                          write a configuration file to the module;"));
+    print(QStringLiteral(
+        "                                          questions are answered No without --yes"));
     print(QString());
     print(
         QStringLiteral("Without a command the window opens: kvc7345 [--port NAME | --demo "
@@ -86,6 +91,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("defaults"), RunDefaults},
         {QStringLiteral("parameters"), RunParameters},
         {QStringLiteral("sensors"), RunSensors},
+        {QStringLiteral("write"), RunWrite},
     };
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         return PrintUsage(false);

@@ -7,6 +7,7 @@
 #include "transfer/EntryList.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -21,6 +22,8 @@ struct ProgramState {
     Dialogs* dialogs;
     SettingsStore settings;
     SerialLink link;
+    // The names the port searches try (tests); unset, the system's (SystemPortNamesToTry).
+    std::optional<QStringList> SearchedPorts;
 
     // The connected or loaded module: 6-character code ("" when none) and firmware version.
     QString ModelCode;

@@ -3,6 +3,7 @@
 #include "records/Clock.h"
 #include "shell/ProgramState.h"
 #include "shell/window/Pages.h"
+#include "shell/window/PortSettings.h"
 #include "shell/window/WidgetFactory.h"
 
 #include <QApplication>
@@ -62,6 +63,7 @@ TForm1::TForm1(ProgramState& state, QWidget* parent) : QMainWindow(parent), stat
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyDown(key); });
     }
+    ConnectPortSettings(*this);
     qApp->installEventFilter(this);
     connectSession();
 }

@@ -16,9 +16,7 @@ void TForm1::connectToolBar() {
     }
 }
 
-// Reading, writing, files, printing and the manual arrive with their own subsystems; until
-// then their buttons are present and do nothing.
-void TForm1::TBSaveComClick() {}
+// Printing arrives with its own subsystem; until then its button is present and does nothing.
 void TForm1::BitBtn1Click() {}
 
 void TForm1::TBClearClick() {

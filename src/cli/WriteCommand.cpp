@@ -1,0 +1,58 @@
+#include "cli/CommandSession.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleOutput.h"
+#include "transfer/WriteAll.h"
+
+#include <QLabel>
+
+namespace {
+
+// The options that take a value; every other word not starting with "--" is the file.
+const QStringList ValueOptions{QStringLiteral("--port"), QStringLiteral("--demo"),
+                               QStringLiteral("--home")};
+
+QString configurationFile(const QStringList& arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (ValueOptions.contains(arguments[i])) {
+            ++i;
+        } else if (!arguments[i].startsWith(QLatin1String("--"))) {
+            return arguments[i];
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+int RunWrite(const QStringList& arguments) {
+    const QString file = configurationFile(arguments);
+    if (file.isEmpty()) {
+        PrintError(QStringLiteral("write needs the configuration file to write (FILE.NVC)"));
+        return PrintUsage(true);
+    }
+    CommandSession session(arguments.contains(QStringLiteral("--yes")));
+    if (!session.start(arguments)) {
+        return 2;
+    }
+    // The file is loaded through the window's own open dialog, answered with the given file.
+    auto* dialogs = dynamic_cast<ConsoleDialogs*>(session.state().dialogs);
+    if (dialogs == nullptr) {
+        return 2;
+    }
+    dialogs->presetFile(file);
+    TForm1& form = session.form();
+    if (!form.ReadFromFile(QString())) {
+        PrintError(QStringLiteral("Nothing written: ") + file +
+                   QStringLiteral(" could not be loaded"));
+        return 1;
+    }
+
+    const auto* status = form.Find<QLabel>(QStringLiteral("LStatus"));
+    const QString before = status->text();
+    const bool written = SaveToModule(form);
+    // The status box tells how a write that began has ended; refusals have spoken already.
+    if (status->text() != before) {
+        (written ? PrintOut : PrintError)(status->text());
+    }
+    return written ? 0 : 1;
+}

@@ -1,0 +1,209 @@
+// Writing the shown configuration to the connected module.
+
+#include "transfer/WriteAll.h"
+
+#include "link/Identification.h"
+#include "link/ModuleTag.h"
+#include "shell/ProgramState.h"
+#include "shell/TForm1.h"
+#include "shell/window/WidgetFactory.h"
+#include "transfer/WritePlan.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QUrl>
+
+#include <optional>
+
+namespace {
+
+constexpr int StatusSettleMs = 100;
+constexpr int AutomaticCloseMs = 1500;
+// Firmware from which the temperature converters keep module tags.
+constexpr int FirstTagVersion = 259;
+// The firmware that lacks the sensors "Pt 200" and "Pt 300" (list positions 21 and 22).
+constexpr int FirmwareWithoutPt200 = 256;
+constexpr int Pt200Index = 21;
+constexpr int Pt300Index = 22;
+
+// Keeps Busy set while the write runs, and clears it on every way out.
+class BusyScope {
+  public:
+    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+    ~BusyScope() { busy_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+  private:
+    bool& busy_;
+};
+
+// Whether the window holds a value for the parameter that a read or a loaded file put there.
+// Only showing a field turns its hint on again after the reset, so a field that merely took a
+// text from the sensor limits still counts as empty.
+bool holdsValue(const TForm1& form, const TTableEntry& entry) {
+    if (entry.FieldType == FieldKind::Choice) {
+        const auto* list = form.Find<QComboBox>(QStringLiteral("C") + entry.Field);
+        return list != nullptr && widgets::showHint(list) && list->count() > 0;
+    }
+    const auto* field = form.Find<QLineEdit>(QStringLiteral("T") + entry.Field);
+    return field != nullptr && widgets::showHint(field) && !field->text().isEmpty();
+}
+
+bool choosesPt200OrPt300(const TForm1& form) {
+    for (const char* name : {"CInputTm1", "CInputTm2"}) {
+        const int index = form.Find<QComboBox>(QString::fromLatin1(name))->currentIndex();
+        if (index == Pt200Index || index == Pt300Index) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The tags a module keeps: tag 1 on the temperature converters from firmware 259, tag 2 only
+// on the Q7383D.
+int tagsOf(const QString& model, int version) {
+    if (!model.contains(QLatin1String("Q738")) || version < FirstTagVersion) {
+        return 0;
+    }
+    return model == QLatin1String("Q7383D") ? 2 : 1;
+}
+
+// Sends the planned commands on one open port. Replies are not judged, but a line that stays
+// silent means the module is gone: the write stops there, and the result names the first entry
+// whose reply never came.
+std::optional<int> sendParameters(SerialLink& link, const QString& port, const WritePlan& plan) {
+    link.ComHandle = link.OpenComm(port);
+    int repliesRead = 0;
+    std::optional<int> unconfirmed;
+    for (const WriteStep& step : plan.steps) {
+        if (!step.readsReply) {
+            link.WriteToComm(link.ComHandle, step.command);
+        } else if (link.exchange(link.ComHandle, step.command).silent()) {
+            unconfirmed = EntryConfirmedBy(plan, repliesRead);
+            break;
+        } else {
+            ++repliesRead;
+        }
+    }
+    link.ShutDownComm(link.ComHandle);
+    return unconfirmed;
+}
+
+bool isChecked(const TForm1& form, const char* name) {
+    return form.Find<QCheckBox>(QString::fromLatin1(name))->isChecked();
+}
+
+}  // namespace
+
+bool SaveToModule(TForm1& form) {
+    if (form.Busy) {
+        return false;
+    }
+    return form.CheckAll(QStringLiteral("write")) && form.WriteAll();
+}
+
+void TForm1::TBSaveComClick() {
+    SaveToModule(*this);
+}
+
+bool TForm1::WriteAll() {
+    if (Busy) {
+        return false;
+    }
+    const BusyScope busy(Busy);
+    const QString shownModel = Find<QLabel>(QStringLiteral("LModel"))->text();
+    const WritePlan plan = PlanWrite(state_.ParameterTable, shownModel, [this](int i) {
+        return holdsValue(*this, state_.ParameterTable[i]);
+    });
+    if (!plan.complete()) {
+        state_.message(BoxKind::Error, IncompleteConfigurationText(shownModel, plan));
+        return false;
+    }
+    if (!TryPort(state_)) {
+        return false;
+    }
+
+    // Identification replaces the version by the module's. A refused write puts the
+    // configuration's back, so that trying again is checked against the same firmware.
+    const int configurationVersion = state_.ModelVersion;
+    const auto refuse = [&] {
+        state_.ModelVersion = configurationVersion;
+        return false;
+    };
+    QString code;
+    DetectModel(state_, code);
+    if (code.isEmpty()) {
+        return refuse();  // identification has told the user why
+    }
+    if (shownModel != code) {
+        state_.message(BoxKind::Error, ModelMismatchText(shownModel, code));
+        return refuse();
+    }
+    if (configurationVersion > state_.ModelVersion) {
+        if (state_.message(BoxKind::Warning, NewerFirmwareText(), BoxButtons::OkCancel) ==
+            BoxAnswer::Ok) {
+            state_.dialogs->openUrl(QUrl(NewerFirmwareAddress()));
+        }
+        return refuse();
+    }
+    if (state_.ModelVersion == FirmwareWithoutPt200 && choosesPt200OrPt300(*this)) {
+        state_.message(BoxKind::Error, UnavailableSensorText(code));
+        return refuse();
+    }
+    if (isChecked(*this, "CBWarnNoModify") && StatusPanel(2).isEmpty() &&
+        state_.message(BoxKind::Information, UnchangedQuestionText(), BoxButtons::YesNo) !=
+            BoxAnswer::Yes) {
+        return refuse();
+    }
+
+    state_.ModelCode = code;
+    // Only now is the module known to be the configuration's model, so the layout may follow it.
+    AdjustFor(code);
+
+    const QString port = state_.link.ComPortName;
+    const QString title = QStringLiteral("Writing configuration to ") + port;
+    QWidget* box = FindControl(QStringLiteral("PStatus"));
+    FindControl(QStringLiteral("BStatus"))->setVisible(false);
+    box->setVisible(true);
+    box->raise();
+    SetStatusBox(title,
+                 QStringLiteral("Please wait while parameters \r are loaded into the ") + code);
+    FindControl(QStringLiteral("PageControl1"))->setEnabled(false);
+    Sleep(StatusSettleMs);
+
+    // A tag the configuration shows goes only to a module that keeps it.
+    for (int channel = 1; channel <= tagsOf(code, state_.ModelVersion); ++channel) {
+        const auto* field = Find<QLineEdit>(QStringLiteral("TTag%1").arg(channel));
+        if (widgets::isEnabled(field)) {
+            WriteTag(state_, channel, field->text());
+        }
+    }
+
+    const std::optional<int> unconfirmed = sendParameters(state_.link, port, plan);
+    if (unconfirmed) {
+        SetStatusBox(title, StoppedAnsweringText(state_.ParameterTable[*unconfirmed].Name));
+        SetStatusPanel(0, QStringLiteral("Status: Configuration Not Written"));
+        FindControl(QStringLiteral("BStatus"))->setVisible(true);
+        Memo(QStringLiteral("Writing ") + code + QStringLiteral(" configuration to ") + port +
+             QStringLiteral(" failed"));
+        return false;
+    }
+
+    Memo(WriteLogLine(code, !StatusPanel(2).isEmpty(), port));
+    SetStatusPanel(2, QString());
+    SetStatusPanel(0, QStringLiteral("Status: New Configuration Uploaded Correctly"));
+    Find<QLabel>(QStringLiteral("LStatus"))
+        ->setText(QStringLiteral("Configuration succesfully written to ") + code +
+                  QStringLiteral("."));
+    FindControl(QStringLiteral("BStatus"))->setVisible(true);
+    if (isChecked(*this, "CBCloseInfoPositiveWrite")) {
+        Sleep(AutomaticCloseMs);
+        BStatusClick();
+    }
+    Busy = false;
+    WriteToFile(QStringLiteral("backup"));
+    return true;
+}

@@ -1,0 +1,308 @@
+#include "link/PortSearch.h"
+#include "support/WindowBench.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+
+#include <map>
+
+using modsim::Fault;
+using modsim::PtyModule;
+
+namespace {
+
+QStringList numberedNames() {
+    return {"COM1",  "COM2",  "COM3",  "COM4",  "COM5",  "COM6",  "COM7",  "COM8",
+            "COM9",  "COM10", "COM11", "COM12", "COM13", "COM14", "COM15", "COM16",
+            "COM17", "COM18", "COM19", "COM20", "COM21", "COM22", "COM23", "COM24",
+            "COM25", "COM26", "COM27", "COM28", "COM29", "COM30", "COM31", "COM32"};
+}
+
+QString noModuleText(int count) {
+    return QString::number(count) +
+           " available serial ports were found on this system,\r"
+           "but no valid NV Product was found on any of them.\r\r"
+           "Please Verify that:\r\r"
+           "     - module is correctly plugged in\r"
+           "     - module is correctly power supplied\r"
+           "     - no other application is interfering with serial communication.";
+}
+
+QString foundQuestion(const QString& port) {
+    return "        Valid module was found on " + port +
+           "\rDo you wish to save this as Default Port for future use?";
+}
+
+QString problems(const ScriptedDialogs& dialogs) {
+    return dialogs.problems().join('\n');
+}
+
+// The window on module "A" plus a second answering module "B", a silent one "S", a symbolic
+// link "LA" to A and "LS" to S, and a name "X" that leads nowhere. Rows name ports by these
+// letters.
+struct PortsBench {
+    WindowBench bench{"Q7383D", 6149};
+    PtyModule second{"Q7323S", 0, false};
+    PtyModule silent{"Q7323S", 0, false};
+    QTemporaryDir links;
+    bool started = false;
+
+    PortsBench() {
+        started = bench.started && second.start() && silent.start() &&
+                  bench.module.linkAs(path("LA")) && silent.linkAs(path("LS"));
+        silent.engine().setFault(Fault::Silent);
+        bench.state.settings.WriteConfig("DEFAULTCOMPORT", "COM9");
+    }
+
+    QString path(const QString& letter) const {
+        if (letter == "A") {
+            return bench.module.portName();
+        }
+        if (letter == "B") {
+            return second.portName();
+        }
+        if (letter == "S") {
+            return silent.portName();
+        }
+        return QDir(links.path()).filePath(letter);  // LA, LS, and X which is never made
+    }
+
+    QStringList paths(const QStringList& letters) const {
+        QStringList names;
+        for (const QString& letter : letters) {
+            names << path(letter);
+        }
+        return names;
+    }
+
+    void searchOnly(const QStringList& letters) { bench.state.SearchedPorts = paths(letters); }
+    TForm1& form() { return *bench.form; }
+    QString defaultPort() { return bench.state.settings.ReadConfig("DEFAULTCOMPORT"); }
+};
+
+}  // namespace
+
+class TestPortSearch : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void namesToTry_data() {
+        QTest::addColumn<QStringList>("systemPorts");
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("numbered only") << QStringList{} << QStringList{} << QStringList{};
+        QTest::newRow("system ports next")
+            << QStringList{"/dev/ttyUSB0", "/dev/ttyACM0"} << QStringList{}
+            << QStringList{"/dev/ttyUSB0", "/dev/ttyACM0"};
+        QTest::newRow("extra names last")
+            << QStringList{"/dev/ttyUSB0"} << QStringList{"/dev/pts/7", "/tmp/module"}
+            << QStringList{"/dev/ttyUSB0", "/dev/pts/7", "/tmp/module"};
+        QTest::newRow("repeats and empty names dropped")
+            << QStringList{"COM3", "/dev/ttyACM0"} << QStringList{"", "/dev/ttyACM0", "COM3", ""}
+            << QStringList{"/dev/ttyACM0"};
+    }
+
+    void namesToTry() {
+        QFETCH(QStringList, systemPorts);
+        QFETCH(QStringList, extra);
+        QFETCH(QStringList, after);
+        const QString extraText = extra.join(QDir::listSeparator());
+        QCOMPARE(PortNamesToTry(systemPorts, extraText), numberedNames() + after);
+    }
+
+    void environmentNamesComeLast() {
+        const QString list = QStringList{"/tmp/one", "/tmp/two"}.join(QDir::listSeparator());
+        qputenv("KVC7345_PORTS", list.toLocal8Bit());
+        const QStringList names = SystemPortNamesToTry();
+        qunsetenv("KVC7345_PORTS");
+        QCOMPARE(names.mid(0, 32), numberedNames());
+        QCOMPARE(names.mid(names.size() - 2), (QStringList{"/tmp/one", "/tmp/two"}));
+    }
+
+    void aLinkIsTheSamePort() {
+        PortsBench ports;
+        QVERIFY(ports.started);
+        const QString identity = PortIdentity(ports.path("A"));
+        QVERIFY(!identity.isEmpty());
+        QCOMPARE(PortIdentity(ports.path("LA")), identity);
+        QVERIFY(PortIdentity(ports.path("B")) != identity);
+        QCOMPARE(PortIdentity(ports.path("X")), QString());
+        QCOMPARE(PortIdentity(QString()), QString());
+    }
+
+    void visitPorts_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("maxOpened");
+        QTest::addColumn<QStringList>("visited");  // letter, then "+" when a module answered
+        QTest::newRow("every port once")
+            << QStringList{"A", "LA", "S", "LS", "B"} << 32 << QStringList{"A+", "S", "B+"};
+        QTest::newRow("missing names skipped")
+            << QStringList{"X", "B", "X"} << 32 << QStringList{"B+"};
+        QTest::newRow("at most maxOpened")
+            << QStringList{"S", "A", "B"} << 2 << QStringList{"S", "A+"};
+        QTest::newRow("nothing") << QStringList{} << 32 << QStringList{};
+    }
+
+    void visitPorts() {
+        QFETCH(QStringList, names);
+        QFETCH(int, maxOpened);
+        QFETCH(QStringList, visited);
+        PortsBench ports;
+        QVERIFY(ports.started);
+        std::map<QString, QString> letters;
+        for (const char* letter : {"A", "B", "S", "LA", "LS"}) {
+            letters[ports.path(letter)] = letter;
+        }
+        QStringList seen;
+        SerialLink& link = ports.bench.state.link;
+        const int opened = VisitPorts(
+            link, ports.paths(names),
+            [&](const PortVisit& port) {
+                seen << letters[port.name] + (port.answered ? "+" : "");
+                return true;
+            },
+            maxOpened);
+        QCOMPARE(seen, visited);
+        QCOMPARE(opened, visited.size());
+        QCOMPARE(link.ComHandle, 0);
+    }
+
+    void findTheRightComStopsAtTheFirst_data() {
+        QTest::addColumn<BoxAnswer>("answer");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("saved") << BoxAnswer::Yes << true;
+        QTest::newRow("not saved") << BoxAnswer::No << false;
+    }
+
+    void findTheRightComStopsAtTheFirst() {
+        QFETCH(BoxAnswer, answer);
+        QFETCH(bool, stored);
+        PortsBench ports;
+        QVERIFY(ports.started);
+        ports.searchOnly({"X", "S", "A", "B"});
+        ports.bench.dialogs.expect(BoxKind::Confirmation, foundQuestion(ports.path("A")),
+                                   BoxButtons::YesNo, answer);
+        QCOMPARE(ports.form().FindTheRightCom(), ports.path("A"));
+        QVERIFY2(ports.bench.dialogs.problems().isEmpty(),
+                 qPrintable(problems(ports.bench.dialogs)));
+        QCOMPARE(ports.defaultPort(), stored ? ports.path("A") : QString("COM9"));
+        QCOMPARE(ports.silent.engine().commands(), QStringList{"00d00000"});
+        QCOMPARE(ports.bench.engine().commands(), QStringList{"00d00000"});
+        QVERIFY(ports.second.engine().commands().isEmpty());
+    }
+
+    void aModuleOnTheDefaultPortIsConfirmed() {
+        PortsBench ports;
+        QVERIFY(ports.started);
+        ports.searchOnly({"B", "A"});
+        ports.bench.state.settings.WriteConfig("DEFAULTCOMPORT", ports.path("B"));
+        ports.bench.dialogs.expect(BoxKind::Information, "Currently defined Default COM Port (" +
+                                                             ports.path("B") + ") is correct.");
+        QCOMPARE(ports.form().FindTheRightCom(), ports.path("B"));
+        QVERIFY2(ports.bench.dialogs.problems().isEmpty(),
+                 qPrintable(problems(ports.bench.dialogs)));
+        QCOMPARE(ports.defaultPort(), ports.path("B"));
+    }
+
+    void noModuleAnywhere_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("count");
+        QTest::newRow("no port at all") << QStringList{} << 0;
+        QTest::newRow("nothing that opens") << QStringList{"X", "X"} << 0;
+        QTest::newRow("one silent port") << QStringList{"X", "S"} << 1;
+        QTest::newRow("one silent port, two names") << QStringList{"LS", "S"} << 1;
+    }
+
+    void noModuleAnywhere() {
+        QFETCH(QStringList, names);
+        QFETCH(int, count);
+        PortsBench ports;
+        QVERIFY(ports.started);
+        ports.searchOnly(names);
+        ports.bench.dialogs.expect(BoxKind::Error, noModuleText(count), BoxButtons::RetryCancel,
+                                   BoxAnswer::Cancel);
+        QCOMPARE(ports.form().FindTheRightCom(), QString());
+        QVERIFY2(ports.bench.dialogs.problems().isEmpty(),
+                 qPrintable(problems(ports.bench.dialogs)));
+        QCOMPARE(ports.defaultPort(), QString("COM9"));
+    }
+
+    void retrySearchesAgain() {
+        PortsBench ports;
+        QVERIFY(ports.started);
+        ports.searchOnly({"S"});
+        ports.bench.dialogs.expect(BoxKind::Error, noModuleText(1), BoxButtons::RetryCancel,
+                                   BoxAnswer::Retry);
+        ports.bench.dialogs.expect(BoxKind::Error, noModuleText(1), BoxButtons::RetryCancel,
+                                   BoxAnswer::Cancel);
+        QCOMPARE(ports.form().FindTheRightCom(), QString());
+        QVERIFY2(ports.bench.dialogs.problems().isEmpty(),
+                 qPrintable(problems(ports.bench.dialogs)));
+        QCOMPARE(ports.silent.engine().commands(), (QStringList{"00d00000", "00d00000"}));
+    }
+
+    void findPortsListsAndSelectsTheLast_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("two modules")
+            << QStringList{"A", "S", "X", "B", "LA"} << QStringList{"A", "S", "B"} << "B";
+        QTest::newRow("first answers") << QStringList{"A", "S"} << QStringList{"A", "S"} << "A";
+        QTest::newRow("none answers") << QStringList{"S", "LS"} << QStringList{"S"} << "";
+        QTest::newRow("no port") << QStringList{"X"} << QStringList{} << "";
+    }
+
+    void findPortsListsAndSelectsTheLast() {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, listed);
+        QFETCH(QString, selected);
+        PortsBench ports;
+        QVERIFY(ports.started);
+        auto* choices = ports.form().Find<QComboBox>("CDefaultComPort");
+        choices->addItems({"COM1", "COM2"});  // an earlier listing goes away
+        ports.searchOnly(names);
+        ports.form().FindPorts();
+        QStringList shown;
+        for (int i = 0; i < choices->count(); ++i) {
+            shown << choices->itemText(i);
+        }
+        QCOMPARE(shown, ports.paths(listed));
+        QCOMPARE(choices->currentText(), selected.isEmpty() ? QString() : ports.path(selected));
+        QVERIFY(ports.bench.dialogs.shown().isEmpty());
+    }
+
+    void changeStoresTheChoice_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("nothing selected") << QStringList{"S"} << "";
+        QTest::newRow("module's port selected") << QStringList{"S", "B"} << "B";
+    }
+
+    void changeStoresTheChoice() {
+        QFETCH(QStringList, names);
+        QFETCH(QString, stored);
+        PortsBench ports;
+        QVERIFY(ports.started);
+        ports.searchOnly(names);
+        ports.form().FindPorts();
+        ports.form().Find<QPushButton>("BChangeDefaultComPort")->click();
+        QCOMPARE(ports.defaultPort(), stored.isEmpty() ? QString() : ports.path(stored));
+    }
+
+    void startButtonSearches() {
+        PortsBench ports;
+        QVERIFY(ports.started);
+        ports.searchOnly({"B"});
+        ports.bench.dialogs.expect(BoxKind::Confirmation, foundQuestion(ports.path("B")),
+                                   BoxButtons::YesNo, BoxAnswer::Yes);
+        ports.form().Find<QPushButton>("BAutoDetect")->click();
+        QVERIFY2(ports.bench.dialogs.problems().isEmpty(),
+                 qPrintable(problems(ports.bench.dialogs)));
+        QCOMPARE(ports.defaultPort(), ports.path("B"));
+    }
+};
+
+QTEST_MAIN(TestPortSearch)
+#include "tst_portsearch.moc"

@@ -1,0 +1,178 @@
+#include "catalogue/CatalogueLookup.h"
+#include "transfer/WritePlan.h"
+
+#include <QTest>
+
+#include <map>
+
+Q_DECLARE_METATYPE(std::optional<int>)
+
+namespace {
+
+using Values = std::map<int, int>;  // catalogue index -> Value
+
+TParameterTable tableWith(const Values& values) {
+    TParameterTable table = InitialParameterTable();
+    for (const auto& [index, value] : values) {
+        table[index].Value = value;
+    }
+    return table;
+}
+
+QStringList commandsOf(const WritePlan& plan) {
+    QStringList commands;
+    for (const WriteStep& step : plan.steps) {
+        // A command sent without reading its reply is marked with "!".
+        commands << step.command + (step.readsReply ? "" : "!");
+    }
+    return commands;
+}
+
+const auto everythingHeld = [](int) { return true; };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Values)
+
+class TestWritePlan : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void dataWord_data() {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<std::optional<int>>("word");
+        QTest::newRow("zero") << 0 << std::optional<int>(0);
+        QTest::newRow("-20") << -20 << std::optional<int>(0xFFEC);
+        QTest::newRow("-1") << -1 << std::optional<int>(0xFFFF);
+        QTest::newRow("largest signed") << 32767 << std::optional<int>(0x7FFF);
+        QTest::newRow("smallest signed") << -32768 << std::optional<int>(0x8000);
+        QTest::newRow("largest unsigned") << 65535 << std::optional<int>(0xFFFF);
+        QTest::newRow("-65536") << -65536 << std::optional<int>(0);
+        QTest::newRow("65536 does not fit") << 65536 << std::optional<int>();
+        QTest::newRow("-65537 does not fit") << -65537 << std::optional<int>();
+    }
+
+    void dataWord() {
+        QFETCH(int, value);
+        QFETCH(std::optional<int>, word);
+        QCOMPARE(DataWord(value), word);
+    }
+
+    void commandsInCatalogueOrder_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<QList<int>>("confirmedBy");  // entry of reply 0, 1, 2
+        QTest::newRow("Q7323X copies Input 1 first")
+            << "Q7323X"
+            << QStringList{"00110001!", "00010001", "0003FFEC", "000507D0", "000B0000", "000D0000",
+                           "0013001E",  "00150000", "00210002", "00070001", "00290000", "00170000"}
+            << QList<int>{1, 1, 5};
+        QTest::newRow("Q7323D writes Input 2 in its place")
+            << "Q7323D" << QStringList{"00010001", "0003FFEC", "000507D0", "000B0000", "000D0000",
+                                       "00110000", "0013001E", "00150000", "001B0000", "001D0000",
+                                       "00210002", "00070001", "00290000", "00170000"}
+            << QList<int>{1, 5, 6};
+    }
+
+    void commandsInCatalogueOrder() {
+        QFETCH(QString, model);
+        QFETCH(QStringList, commands);
+        QFETCH(QList<int>, confirmedBy);
+        // Input 1 = V dc, Downscale 1 = -20, Highscale 1 = 2000, Downscale 2 = 30,
+        // Output 1 = 1-5 V, Burnout 1 = Downscale.
+        const TParameterTable table =
+            tableWith({{1, 1}, {5, -20}, {6, 2000}, {15, 30}, {22, 2}, {23, 1}});
+        const WritePlan plan = PlanWrite(table, model, everythingHeld);
+        QVERIFY(plan.complete());
+        QCOMPARE(commandsOf(plan), commands);
+        for (int reply = 0; reply < confirmedBy.size(); ++reply) {
+            QCOMPARE(EntryConfirmedBy(plan, reply), confirmedBy[reply]);
+        }
+    }
+
+    void incompleteConfigurationSendsNothing_data() {
+        QTest::addColumn<QList<int>>("unheld");
+        QTest::addColumn<Values>("values");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("two parameters never set")
+            << QList<int>{6, 26} << Values{}
+            << "The configuration shown cannot be written to the Q7323D.\r\r"
+               "It holds no value for:\r"
+               "     - Highscale 1\r"
+               "     - Burnout 2\r"
+               "\rNothing was written. Read the module or load a complete configuration file.";
+        QTest::newRow("a value beyond a register")
+            << QList<int>{} << Values{{16, 65536}}
+            << "The configuration shown cannot be written to the Q7323D.\r\r"
+               "These values do not fit into a module register:\r"
+               "     - Highscale 2\r"
+               "\rNothing was written. Read the module or load a complete configuration file.";
+        QTest::newRow("both") << QList<int>{1} << Values{{7, -70000}}
+                              << "The configuration shown cannot be written to the Q7323D.\r\r"
+                                 "It holds no value for:\r"
+                                 "     - Input 1\r\r"
+                                 "These values do not fit into a module register:\r"
+                                 "     - Burnout Low 1\r"
+                                 "\rNothing was written. Read the module or load a complete "
+                                 "configuration file.";
+    }
+
+    void incompleteConfigurationSendsNothing() {
+        QFETCH(QList<int>, unheld);
+        QFETCH(Values, values);
+        QFETCH(QString, text);
+        const WritePlan plan = PlanWrite(tableWith(values), "Q7323D",
+                                         [&](int index) { return !unheld.contains(index); });
+        QVERIFY(!plan.complete());
+        QVERIFY(plan.steps.isEmpty());
+        QCOMPARE(IncompleteConfigurationText("Q7323D", plan), text);
+    }
+
+    void onlyTheModelsParameters() {
+        // A parameter of another model is neither sent nor missed.
+        const WritePlan plan =
+            PlanWrite(InitialParameterTable(), "Q7323S", [](int index) { return index != 12; });
+        QVERIFY(plan.complete());
+        for (const WriteStep& step : plan.steps) {
+            QVERIFY(!step.command.startsWith("0011"));
+        }
+        QVERIFY(PlanWrite(InitialParameterTable(), "-", everythingHeld).steps.isEmpty());
+    }
+
+    void copiesInput1_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<bool>("copies");
+        for (const char* model : {"Q7383X", "Q7323X", "Q7323Y", "Q7383Y"}) {
+            QTest::newRow(model) << model << true;
+        }
+        for (const char* model : {"Q7323D", "Q7383D", "Q7323S", "V7320D", "Q7323"}) {
+            QTest::newRow(model) << model << false;
+        }
+    }
+
+    void copiesInput1() {
+        QFETCH(QString, model);
+        QFETCH(bool, copies);
+        QCOMPARE(CopiesInput1ToChannel2(model), copies);
+    }
+
+    void texts() {
+        QCOMPARE(ModelMismatchText("Q7383S", "Q7383D"),
+                 QString("Writing a configuration belonging to a Q7383S into a Q7383D is not "
+                         "permitted"));
+        QCOMPARE(UnavailableSensorText("Q7383S"),
+                 QString("One or more of the chosen Sensors are not available\rfor the software "
+                         "release of the Q7383S you are using.Please change sensor type."));
+        QCOMPARE(WriteLogLine("Q7323D", true, "COM3"),
+                 QString("Wrote Q7323D modified configuration to COM3"));
+        QCOMPARE(WriteLogLine("Q7323D", false, "/dev/pts/4"),
+                 QString("Wrote Q7323D unmodified configuration to /dev/pts/4"));
+        qputenv("KVC7345_SERVER", "http://kvc.test");
+        QCOMPARE(NewerFirmwareAddress(),
+                 QString("http://kvc.test?p=software.php&target=kvc7345&errorcode=1003"));
+        qunsetenv("KVC7345_SERVER");
+    }
+};
+
+QTEST_MAIN(TestWritePlan)
+#include "tst_writeplan.moc"

@@ -1,0 +1,121 @@
+// Read, edit, write, read again, for every model the program configures.
+
+#include "support/WindowEditing.h"
+
+#include "catalogue/CatalogueLookup.h"
+#include "catalogue/EditValidation.h"
+#include "catalogue/ValueFormat.h"
+#include "link/ModelTable.h"
+#include "shell/window/WidgetFactory.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+// Lists whose change re-ranges the whole configuration; the round trip edits the others.
+bool isRangeList(const QString& key) {
+    return key.startsWith(QLatin1String("Input")) || key.startsWith(QLatin1String("Output"));
+}
+
+// Every parameter of the model as the window shows it: "key=text" for numbers, "key#index"
+// for choices, with the catalogue value.
+QStringList shownConfiguration(const TForm1& form) {
+    const ProgramState& state = form.state();
+    QStringList shown;
+    for (const TTableEntry& entry : state.ParameterTable) {
+        if (!AppliesToModel(entry, state.ModelCode)) {
+            continue;
+        }
+        const QString value = QString::number(entry.Value);
+        if (entry.FieldType == FieldKind::Number) {
+            shown << entry.Field + "=" + form.Find<QLineEdit>("T" + entry.Field)->text() + " (" +
+                         value + ")";
+        } else {
+            shown << entry.Field + "#" +
+                         QString::number(form.Find<QComboBox>("C" + entry.Field)->currentIndex()) +
+                         " (" + value + ")";
+        }
+    }
+    return shown;
+}
+
+// Changes the first three numbers and the first two choices the user can edit.
+int editSeveral(TForm1& form) {
+    const TParameterTable& table = form.state().ParameterTable;
+    const QString model = form.state().ModelCode;
+    int numbers = 0;
+    int choices = 0;
+    for (int i = 1; i <= TParameterTable::Count; ++i) {
+        const TTableEntry& entry = table[i];
+        if (!AppliesToModel(entry, model) || isRangeList(entry.Field)) {
+            continue;
+        }
+        if (entry.FieldType == FieldKind::Number && numbers < 3) {
+            const QString name = "T" + entry.Field;
+            if (!widgets::isEnabled(form.FindControl(name))) {
+                continue;
+            }
+            // One step of a few units in the last digit, staying inside the limits.
+            const qint64 high = ScaledLimit(entry.MaxValue, entry.Decimal);
+            const int value = entry.Value + 7 <= high ? entry.Value + 7 : entry.Value - 7;
+            TypeInto(form, name, FormatMyInt(value, entry.Decimal));
+            ++numbers;
+        } else if (entry.FieldType == FieldKind::Choice && choices < 2) {
+            const auto* list = form.Find<QComboBox>("C" + entry.Field);
+            if (!widgets::isEnabled(list) || list->count() < 2) {
+                continue;
+            }
+            Choose(form, list->objectName(), (list->currentIndex() + 1) % list->count());
+            ++choices;
+        }
+    }
+    return numbers + choices;
+}
+
+}  // namespace
+
+class TestRoundTrip : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void readEditWriteRead_data() {
+        QTest::addColumn<QString>("model");
+        for (const QString& model : ConfigurableModels()) {
+            QTest::newRow(qPrintable(model)) << model;
+        }
+    }
+
+    void readEditWriteRead() {
+        QFETCH(QString, model);
+        WindowBench bench(model);
+        QVERIFY(bench.started);
+        TForm1& form = *bench.form;
+        form.ReadAll();
+        form.BStatusClick();
+        QVERIFY(!form.ConfigurationEmpty);
+        const QStringList asRead = shownConfiguration(form);
+
+        QVERIFY(editSeveral(form) >= 3);
+        const QStringList edited = shownConfiguration(form);
+        QVERIFY(edited != asRead);
+
+        form.TBSaveComClick();
+        QCOMPARE(bench.lastLogText(),
+                 "Wrote " + model + " modified configuration to " + bench.port());
+        const QStringList differences = RegisterDifferences(form, bench.engine());
+        QVERIFY2(differences.isEmpty(), qPrintable(differences.join('\n')));
+        form.BStatusClick();
+
+        form.ReadAll();
+        QVERIFY2(bench.dialogs.problems().isEmpty(),
+                 qPrintable(bench.dialogs.problems().join('\n')));
+        QCOMPARE(shownConfiguration(form), edited);
+    }
+};
+
+QTEST_MAIN(TestRoundTrip)
+#include "tst_writeroundtrip.moc"
