@@ -121,17 +121,6 @@ class TestPortSearch : public QObject {
         QCOMPARE(names.mid(names.size() - 2), (QStringList{"/tmp/one", "/tmp/two"}));
     }
 
-    void aLinkIsTheSamePort() {
-        PortsBench ports;
-        QVERIFY(ports.started);
-        const QString identity = PortIdentity(ports.path("A"));
-        QVERIFY(!identity.isEmpty());
-        QCOMPARE(PortIdentity(ports.path("LA")), identity);
-        QVERIFY(PortIdentity(ports.path("B")) != identity);
-        QCOMPARE(PortIdentity(ports.path("X")), QString());
-        QCOMPARE(PortIdentity(QString()), QString());
-    }
-
     void visitPorts_data() {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<int>("maxOpened");

@@ -94,19 +94,6 @@ class TestWritePlan : public QObject {
         QTest::addColumn<QList<int>>("unheld");
         QTest::addColumn<Values>("values");
         QTest::addColumn<QString>("text");
-        QTest::newRow("two parameters never set")
-            << QList<int>{6, 26} << Values{}
-            << "The configuration shown cannot be written to the Q7323D.\r\r"
-               "It holds no value for:\r"
-               "     - Highscale 1\r"
-               "     - Burnout 2\r"
-               "\rNothing was written. Read the module or load a complete configuration file.";
-        QTest::newRow("a value beyond a register")
-            << QList<int>{} << Values{{16, 65536}}
-            << "The configuration shown cannot be written to the Q7323D.\r\r"
-               "These values do not fit into a module register:\r"
-               "     - Highscale 2\r"
-               "\rNothing was written. Read the module or load a complete configuration file.";
         QTest::newRow("both") << QList<int>{1} << Values{{7, -70000}}
                               << "The configuration shown cannot be written to the Q7323D.\r\r"
                                  "It holds no value for:\r"
@@ -154,23 +141,6 @@ class TestWritePlan : public QObject {
         QFETCH(QString, model);
         QFETCH(bool, copies);
         QCOMPARE(CopiesInput1ToChannel2(model), copies);
-    }
-
-    void texts() {
-        QCOMPARE(ModelMismatchText("Q7383S", "Q7383D"),
-                 QString("Writing a configuration belonging to a Q7383S into a Q7383D is not "
-                         "permitted"));
-        QCOMPARE(UnavailableSensorText("Q7383S"),
-                 QString("One or more of the chosen Sensors are not available\rfor the software "
-                         "release of the Q7383S you are using.Please change sensor type."));
-        QCOMPARE(WriteLogLine("Q7323D", true, "COM3"),
-                 QString("Wrote Q7323D modified configuration to COM3"));
-        QCOMPARE(WriteLogLine("Q7323D", false, "/dev/pts/4"),
-                 QString("Wrote Q7323D unmodified configuration to /dev/pts/4"));
-        qputenv("KVC7345_SERVER", "http://kvc.test");
-        QCOMPARE(NewerFirmwareAddress(),
-                 QString("http://kvc.test?p=software.php&target=kvc7345&errorcode=1003"));
-        qunsetenv("KVC7345_SERVER");
     }
 };
 
