@@ -97,11 +97,11 @@ void TForm1::buildWindow() {
     } otherPages[] = {{"TabSheet2", "Values", BuildValuesPage},
                       {"TabSheet3", "Settings", BuildSettingsPage},
                       {"TabSheet4", "About", BuildAboutPage}};
-    for (const auto& spec : otherPages) {
+    for (const auto& layout : otherPages) {
         auto* page = new QWidget;
-        page->setObjectName(QString::fromLatin1(spec.name));
-        spec.build(page);
-        pages_->addTab(page, QString::fromLatin1(spec.caption));
+        page->setObjectName(QString::fromLatin1(layout.name));
+        layout.build(page);
+        pages_->addTab(page, QString::fromLatin1(layout.caption));
     }
 }
 

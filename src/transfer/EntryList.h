@@ -15,13 +15,12 @@ struct EntryList {
     const QString& FileNames(int slot) const { return names_.at(slot - 1); }
     const QString& FileValues(int slot) const { return values_.at(slot - 1); }
 
-    void ResetFileArrays()
-    {
+    void ResetFileArrays() {
         names_.fill(QString());
         values_.fill(QString());
     }
 
-private:
+  private:
     std::array<QString, Slots> names_;
     std::array<QString, Slots> values_;
 };
@@ -37,14 +36,13 @@ struct ReportRows {
     const QString& PrintValues(int slot) const { return values_.at(slot - 1); }
     const QString& PrintUnits(int slot) const { return units_.at(slot - 1); }
 
-    void ResetPrintArrays()
-    {
+    void ResetPrintArrays() {
         names_.fill(QString());
         values_.fill(QString());
         units_.fill(QString());
     }
 
-private:
+  private:
     std::array<QString, Slots> names_;
     std::array<QString, Slots> values_;
     std::array<QString, Slots> units_;

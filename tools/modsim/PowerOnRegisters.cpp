@@ -23,7 +23,7 @@ std::map<int, quint16> PowerOnRegisters(const QString& model) {
     // Spans in the sensor's decimals: TC K in tenths of a degree, mA in thousandths, Hz on the
     // 5 KHz range in tenths.
     if (isTemperatureModel(model)) {
-        registers[0x00] = 3;      // TC K
+        registers[0x00] = 3;  // TC K
         registers[0x10] = 3;
         registers[0x04] = 10000;  // 0.0..1000.0 °C
         registers[0x14] = 10000;

@@ -90,15 +90,15 @@ void TForm1::buildToolBar(QWidget* page) {
 
     int left = 2 + 112 + 188;
     for (std::size_t i = 0; i < std::size(ToolButtons); ++i) {
-        const ToolButtonSpec& spec = ToolButtons[i];
+        const ToolButtonSpec& layout = ToolButtons[i];
         auto* button = new QToolButton(bar);
-        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setObjectName(QString::fromLatin1(layout.name));
         button->setGeometry(left, 2, 51, 28);
-        button->setIcon(spec.icon());
+        button->setIcon(layout.icon());
         button->setIconSize({24, 24});
         button->setAutoRaise(true);
-        button->setEnabled(spec.enabled);
-        setHint(button, QString::fromLatin1(spec.hint));
+        button->setEnabled(layout.enabled);
+        setHint(button, QString::fromLatin1(layout.hint));
         left += 51;
         // A thin divider after every pair of buttons.
         if (i % 2 == 1 && i + 1 < std::size(ToolButtons)) {
@@ -112,15 +112,16 @@ void TForm1::buildToolBar(QWidget* page) {
 }
 
 void TForm1::buildGroups(QWidget* page) {
-    for (const GroupSpec& spec : Groups) {
-        group(page, QString::fromLatin1(spec.name), QString(), spec.place);
+    for (const GroupSpec& layout : Groups) {
+        group(page, QString::fromLatin1(layout.name), QString(), layout.place);
     }
     auto groupNamed = [page](const char* name) {
         return page->findChild<QGroupBox*>(QString::fromLatin1(name));
     };
-    for (const HeadingSpec& spec : Headings) {
-        QLabel* heading = headingPanel(groupNamed(spec.group), QString::fromLatin1(spec.name),
-                                       QString::fromLatin1(spec.caption), {8, spec.top, 161, 18});
+    for (const HeadingSpec& layout : Headings) {
+        QLabel* heading =
+            headingPanel(groupNamed(layout.group), QString::fromLatin1(layout.name),
+                         QString::fromLatin1(layout.caption), {8, layout.top, 161, 18});
         setTextColour(heading, Silver);
     }
 
@@ -177,13 +178,13 @@ void TForm1::buildLogAndInformation(QWidget* page) {
         {"Panel5", "LExtra2Left", "", "LExtra2Right", "", 1, 1},
         {"Panel9", "LDataSheet", "", nullptr, nullptr, 1, 2},
     };
-    for (const InfoPanel& spec : panels) {
-        QFrame* box = panel(strip, QString::fromLatin1(spec.name),
-                            {spec.column * 181, spec.row * 18, 179, 17});
-        label(box, QString::fromLatin1(spec.left), QString::fromLatin1(spec.leftCaption),
-              {4, 0, spec.right ? 48 : 171, 16});
-        if (spec.right != nullptr) {
-            label(box, QString::fromLatin1(spec.right), QString::fromLatin1(spec.rightCaption),
+    for (const InfoPanel& layout : panels) {
+        QFrame* box = panel(strip, QString::fromLatin1(layout.name),
+                            {layout.column * 181, layout.row * 18, 179, 17});
+        label(box, QString::fromLatin1(layout.left), QString::fromLatin1(layout.leftCaption),
+              {4, 0, layout.right ? 48 : 171, 16});
+        if (layout.right != nullptr) {
+            label(box, QString::fromLatin1(layout.right), QString::fromLatin1(layout.rightCaption),
                   {52, 0, 123, 16});
         }
     }
