@@ -75,8 +75,20 @@ int main(int argc, char* argv[]) {
     }();
     const QString command = arguments.value(0);
     // Options alone (--demo, --port) open the window; a command word runs without one.
-    const bool windowless = !command.isEmpty() && !command.startsWith(QLatin1String("--"));
+    const bool help = command == QLatin1String("--help") || command == QLatin1String("-h");
+    const bool windowless =
+        help || (!command.isEmpty() && !command.startsWith(QLatin1String("--")));
     // Commands never need a display; they drive the same operations off-screen.
+#ifdef Q_OS_LINUX
+    // Without a desktop the window cannot open; say so instead of letting the toolkit abort.
+    if (!windowless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("No display is available for the window. Run under a desktop (or xvfb-run), "
+                   "or use one of the commands of --help.\n",
+                   stderr);
+        return 1;
+    }
+#endif
     if (windowless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -93,7 +105,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("sensors"), RunSensors},
         {QStringLiteral("write"), RunWrite},
     };
-    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+    if (help) {
         return PrintUsage(false);
     }
     if (!windowless) {
