@@ -1,4 +1,5 @@
 #include "link/Identification.h"
+#include "support/ExpectedTexts.h"
 #include "support/SimulatedPort.h"
 
 #include <QTest>
@@ -8,14 +9,6 @@ using modsim::Fault;
 namespace {
 
 // The texts as the user reads them, written out here on purpose rather than taken from the code.
-const QString PortWarning = QStringLiteral(
-    "Default COM Port (%1) defined in Settings is not available at the moment.\r\r"
-    "Please Verify that:\r\r"
-    "     - cable LNK0307 is correctly plugged in the module (6 pin jack)\r"
-    "     - module is correctly supplied\r"
-    "     - serial cable is LNK00310 or similar\r"
-    "     - COM port settings are correct\r"
-    "     - USB/Serial converter (if present) is functioning");
 const QString NotConfigurable = QStringLiteral(
     "This Isolator cannot be configured via software. Please use Verove Rizizivu Dorudoduvovu "
     "(KPT5530)");
@@ -142,7 +135,7 @@ class TestIdentification : public QObject {
         SimulatedPort bench(QStringLiteral("Q7383D"), 6149, false);
         QVERIFY(bench.started);
         bench.engine().setFault(Fault::Silent);
-        bench.dialogs.expect(BoxKind::Warning, PortWarning.arg(bench.port()));
+        bench.dialogs.expect(BoxKind::Warning, ExpectedPortWarning(bench.port()));
         QString code = QStringLiteral("before");
         DetectModel(bench.state, code);
         QCOMPARE(code, QString());
@@ -156,7 +149,7 @@ class TestIdentification : public QObject {
         SimulatedPort bench(QStringLiteral("Q7383D"), 6149, false);
         bench.state.link.ComPortName = QStringLiteral("/dev/kvc7345-absent");
         bench.state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), QStringLiteral("COM4"));
-        bench.dialogs.expect(BoxKind::Warning, PortWarning.arg(QStringLiteral("COM4")));
+        bench.dialogs.expect(BoxKind::Warning, ExpectedPortWarning(QStringLiteral("COM4")));
         QVERIFY(!TryPort(bench.state));
         QVERIFY(!TryPortSilent(bench.state));
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));

@@ -1,3 +1,4 @@
+#include "support/ExpectedTexts.h"
 #include "support/WindowBench.h"
 
 #include "catalogue/CatalogueLookup.h"
@@ -258,16 +259,7 @@ class TestReadAll : public QObject {
         QVERIFY(bench.started);
         if (silent) {
             bench.engine().setFault(Fault::Silent);
-            bench.dialogs.expect(BoxKind::Warning,
-                                 "Default COM Port (" + bench.port() +
-                                     ") defined in Settings is not available at the moment.\r\r"
-                                     "Please Verify that:\r\r"
-                                     "     - cable LNK0307 is correctly plugged in the module (6 "
-                                     "pin jack)\r"
-                                     "     - module is correctly supplied\r"
-                                     "     - serial cable is LNK00310 or similar\r"
-                                     "     - COM port settings are correct\r"
-                                     "     - USB/Serial converter (if present) is functioning");
+            bench.dialogs.expect(BoxKind::Warning, ExpectedPortWarning(bench.port()));
         } else {
             bench.engine().setModelReply(reply);
             bench.dialogs.expect(BoxKind::Warning,

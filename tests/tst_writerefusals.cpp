@@ -1,5 +1,6 @@
 // Writes that are refused before anything is sent, and the question before an unchanged one.
 
+#include "support/ExpectedTexts.h"
 #include "support/WindowEditing.h"
 
 #include "modsim/ModuleEngine.h"
@@ -219,16 +220,7 @@ class TestWriteRefusals : public QObject {
         QVERIFY(bench.started);
         ReadForWriting(bench);
         bench.engine().setFault(Fault::Silent);
-        bench.dialogs.expect(BoxKind::Warning,
-                             "Default COM Port (" + bench.port() +
-                                 ") defined in Settings is not available at the moment.\r\r"
-                                 "Please Verify that:\r\r"
-                                 "     - cable LNK0307 is correctly plugged in the module (6 "
-                                 "pin jack)\r"
-                                 "     - module is correctly supplied\r"
-                                 "     - serial cable is LNK00310 or similar\r"
-                                 "     - COM port settings are correct\r"
-                                 "     - USB/Serial converter (if present) is functioning");
+        bench.dialogs.expect(BoxKind::Warning, ExpectedPortWarning(bench.port()));
         QVERIFY(!bench.form->WriteAll());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.engine().commands(), (QStringList{"00D00000", "00D00000"}));

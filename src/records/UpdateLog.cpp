@@ -1,5 +1,6 @@
 // The window's log list goes to the system log when the window closes.
 
+#include "records/Clock.h"
 #include "records/ConfigurationFile.h"
 #include "records/SystemLog.h"
 #include "shell/ProgramFolder.h"
@@ -16,7 +17,7 @@ void TForm1::UpdateLog() {
     for (int i = 0; i < log_->count(); ++i) {
         lines << log_->item(i)->text();
     }
-    const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString date = Today();
     const QString path = QDir(ProgramSubfolder(state_.ProgramFolder, QStringLiteral("log")))
                              .filePath(QStringLiteral("system.log"));
     const WriteOutcome outcome = AppendBytes(path, SystemLogBlock(date, lines));

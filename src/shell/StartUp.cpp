@@ -2,6 +2,7 @@
 // closes.
 
 #include "shell/StartUp.h"
+#include "records/Clock.h"
 
 #include "shell/ConfigIni.h"
 #include "shell/MakerSite.h"
@@ -33,10 +34,6 @@ const std::pair<const char*, const char*> RestoredBoxes[] = {
     {"WARNNOMODIFY", "CBWarnNoModify"},           {"AUTOUPDATE", "CBAutoCheckUpdate"},
 };
 
-QString today() {
-    return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-}
-
 }  // namespace
 
 void TForm1::FormShow() {
@@ -48,7 +45,7 @@ void TForm1::FormShow() {
          QStringLiteral(" started"));
     Find<QLabel>(QStringLiteral("LUpdateInstalledVersionDx"))
         ->setText(DottedVersion(state_.SoftwareVersion));
-    state_.ConfigurationDate = today();
+    state_.ConfigurationDate = Today();
     state_.PrinterAvailable = !QPrinterInfo::availablePrinters().isEmpty();
 
     ScanConfig(state_);
@@ -91,7 +88,7 @@ void TForm1::FormShow() {
             rememberBox->setChecked(true);
         }
     }
-    Find<QLabel>(QStringLiteral("LDateRight"))->setText(today());
+    Find<QLabel>(QStringLiteral("LDateRight"))->setText(Today());
 
     for (const auto& [key, box] : RestoredBoxes) {
         if (settings.ReadConfig(QString::fromLatin1(key)) == Yes) {

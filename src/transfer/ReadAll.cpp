@@ -6,6 +6,7 @@
 #include "link/Identification.h"
 #include "link/ModuleTag.h"
 #include "link/RegisterProtocol.h"
+#include "records/Clock.h"
 #include "shell/Online.h"
 #include "shell/ProgramState.h"
 #include "shell/TForm1.h"
@@ -170,7 +171,7 @@ void TForm1::ReadAll() {
         BStatusClick();
     }
     ConfigurationEmpty = false;
-    state_.ConfigurationDate = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    state_.ConfigurationDate = Today();
     Memo(QStringLiteral("Read ") + code + QStringLiteral(" configuration from ") + port);
 
     auto* dataSheet = Find<QLabel>(QStringLiteral("LDataSheet"));

@@ -1,26 +1,17 @@
 // The reset of the whole window: every parameter field empty and grey, no module shown.
 
 #include "catalogue/Definitions.h"
+#include "records/Clock.h"
 #include "shell/ProgramState.h"
 #include "shell/TForm1.h"
 #include "shell/window/WidgetFactory.h"
 
 #include <QComboBox>
-#include <QDate>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 
 using namespace widgets;
-
-namespace {
-
-QString today() {
-    return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-}
-
-}  // namespace
 
 void TForm1::ResetAll() {
     FindControl(QStringLiteral("LDataSheet"))->setVisible(false);
@@ -37,7 +28,7 @@ void TForm1::ResetAll() {
     Find<QLabel>(QStringLiteral("LModelTop"))->setText(QString());
     Find<QLabel>(QStringLiteral("LSourceRight"))->setText(QStringLiteral("-"));
     Find<QLabel>(QStringLiteral("LDateLeft"))->setText(QStringLiteral("Date:"));
-    Find<QLabel>(QStringLiteral("LDateRight"))->setText(today());
+    Find<QLabel>(QStringLiteral("LDateRight"))->setText(Today());
     for (const char* extra : {"LExtra1Left", "LExtra2Left", "LExtra1Right", "LExtra2Right"}) {
         Find<QLabel>(QString::fromLatin1(extra))->setText(QString());
     }
@@ -70,5 +61,5 @@ void TForm1::ResetAll() {
             }
         }
     }
-    state_.ConfigurationDate = today();
+    state_.ConfigurationDate = Today();
 }
