@@ -1,14 +1,13 @@
 // Times the port listing of the settings page: building the names to try, and FindPorts over
 // them, on this machine's own ports and with a simulated module added through KVC7345_PORTS.
 
+#include "form/TForm1.h"
 #include "link/PortSearch.h"
 #include "modsim/PtyModule.h"
 #include "shell/Dialogs.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
 
-#include <QApplication>
-#include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -41,7 +40,7 @@ void listPorts(const char* what, int rounds) {
         form.FindPorts();
     }
     const double listing = milliseconds(timer) / rounds;
-    const auto* choices = form.Find<QComboBox>(QStringLiteral("CDefaultComPort"));
+    const FormControl* choices = form.FindControl(QStringLiteral("CDefaultComPort"));
     std::printf("%s: %lld names, names built in %.2f ms, FindPorts %.1f ms, %d listed (%s)\n", what,
                 static_cast<long long>(names.size()), naming, listing, choices->count(),
                 qPrintable(choices->currentText()));
@@ -50,8 +49,7 @@ void listPorts(const char* what, int rounds) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
 
     qputenv("KVC7345_PORTS", "");

@@ -1,12 +1,12 @@
 // Times a full configuration read from the simulated module paced like the real line, for the
 // largest models, against its floor: 50 ms for every command sent plus the read's fixed 100 ms.
 
+#include "form/TForm1.h"
 #include "modsim/PtyModule.h"
 #include "shell/Dialogs.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
@@ -50,8 +50,7 @@ void measure(const QString& model, int firmware, int rounds) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     measure(QStringLiteral("V7380D"), 300, rounds);
     measure(QStringLiteral("Q7383D"), 6149, rounds);

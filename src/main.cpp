@@ -1,13 +1,16 @@
 // kvc7345: the configurator for Q7300/V7300 modules. With a command it runs without a display.
 
+#include "RunWindow.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 
 int PrintUsage(bool toError) {
     const auto print = toError ? PrintError : PrintOut;
@@ -78,23 +81,23 @@ int main(int argc, char* argv[]) {
     const bool help = command == QLatin1String("--help") || command == QLatin1String("-h");
     const bool windowless =
         help || (!command.isEmpty() && !command.startsWith(QLatin1String("--")));
-    // Commands never need a display; they drive the same operations off-screen.
 #ifdef Q_OS_LINUX
     // Without a desktop the window cannot open; say so instead of letting the toolkit abort.
     if (!windowless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("No display is available for the window. Run under a desktop (or xvfb-run), "
-                   "or use one of the commands of --help.\n",
-                   stderr);
+        std::fputs(
+            "No display is available for the window. Run under a desktop (or xvfb-run), "
+            "or use one of the commands of --help.\n",
+            stderr);
         return 1;
     }
 #endif
-    if (windowless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
     standardHandler = qInstallMessageHandler(quietPlatformNotes);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KVC7345"));
+    // Commands drive the window model alone: no display, no platform plugin.
+    const std::unique_ptr<QCoreApplication> app =
+        windowless ? std::make_unique<QCoreApplication>(argc, argv)
+                   : std::make_unique<QApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("KVC7345"));
 
     const std::map<QString, std::function<int(const QStringList&)>> commands{
         {QStringLiteral("identify"), RunIdentify},

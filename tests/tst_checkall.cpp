@@ -1,14 +1,10 @@
 #include "catalogue/CatalogueLookup.h"
 #include "catalogue/ModelLayout.h"
+#include "catalogue/ParameterLayout.h"
+#include "form/TForm1.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
 #include "support/ScriptedDialogs.h"
 
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QTest>
 
@@ -71,12 +67,12 @@ class Window {
     void setTexts(const QStringList& changes) {
         for (const QString& change : changes) {
             if (change.startsWith(QLatin1Char('-')) || change.startsWith(QLatin1Char('+'))) {
-                QWidget* control = form.FindControl(change.mid(1));
+                FormControl* control = form.FindControl(change.mid(1));
                 QVERIFY2(control, qPrintable(change));
                 control->setEnabled(change.startsWith(QLatin1Char('+')));
                 continue;
             }
-            auto* edit = form.Find<QLineEdit>(change.section(QLatin1Char('='), 0, 0));
+            FormControl* edit = form.FindControl(change.section(QLatin1Char('='), 0, 0));
             QVERIFY2(edit, qPrintable(change));
             edit->setText(change.section(QLatin1Char('='), 1));
         }
@@ -85,9 +81,8 @@ class Window {
     // The texts of the log list's lines, without their time stamps.
     QStringList logLines() const {
         QStringList lines;
-        const auto* log = form.Find<QListWidget>(QStringLiteral("ListBox1"));
-        for (int row = 0; row < log->count(); ++row) {
-            lines << log->item(row)->text().section(QStringLiteral("] - "), 1);
+        for (const QString& line : form.LogLines()) {
+            lines << line.section(QStringLiteral("] - "), 1);
         }
         return lines;
     }
@@ -165,7 +160,7 @@ class TestCheckAll : public QObject {
             window.state.Report.PrintNames(j) = QStringLiteral("stale");
         }
 
-        window.form.CheckAll(QStringLiteral("read"));
+        window.form.CheckAll(CheckMode::Read);
         QCOMPARE(window.fileNames(), padded(names, EntryList::Slots));
         for (int j = names.size() + 1; j <= EntryList::Slots; ++j) {
             QCOMPARE(window.state.Entries.FileValues(j), QString());
@@ -180,9 +175,9 @@ class TestCheckAll : public QObject {
         window.showConsistentTexts();
         window.setTexts({"TDownscale1=-12.5", "TCJRef1=", "-TUpscale2"});
         // The list shows something else than the catalogue holds; the catalogue counts.
-        window.form.Find<QComboBox>(QStringLiteral("CBurn1"))->setCurrentIndex(0);
+        window.form.Control(QStringLiteral("CBurn1")).setCurrentIndex(0);
 
-        QVERIFY(window.form.CheckAll(QStringLiteral("read")));
+        QVERIFY(window.form.CheckAll(CheckMode::Read));
         const auto value = [&window](const char* name) {
             return window.state.Entries.FileValues(Q7383DNames.indexOf(name) + 1);
         };
@@ -219,7 +214,7 @@ class TestCheckAll : public QObject {
         Window window(QStringLiteral("Q7383D"), 6149);
         window.show({QStringLiteral("Burn2=%1").arg(value)});
         window.showConsistentTexts();
-        QVERIFY(window.form.CheckAll(QStringLiteral("print")));
+        QVERIFY(window.form.CheckAll(CheckMode::Print));
         QCOMPARE(window.state.Entries.FileNames(19), QStringLiteral("Burnout 2"));
         QCOMPARE(window.state.Entries.FileValues(19), text);
         QCOMPARE(window.state.Report.PrintNames(19), QStringLiteral("Burnout 2"));
@@ -236,13 +231,15 @@ class TestCheckAll : public QObject {
         window.showConsistentTexts();
         window.setTexts({"-CCJCom1", "-TCJRef1", "-TRTDLineRef1", "-CCJCom2", "-TCJRef2",
                          "-TRTDLineRef2", "-TLimitVLowLow1", "-CFunction1"});
-        window.form.Find<QLabel>(QStringLiteral("LDownscale1DIM"))->setText(QStringLiteral("°C"));
-        window.form.Find<QLabel>(QStringLiteral("LUpscale1DIM"))->setText(QStringLiteral("°C"));
-        window.form.Find<QLabel>(QStringLiteral("LUpscale2DIM"))->setText(QStringLiteral("Ohm"));
+        window.form.Control(QStringLiteral("LDownscale1DIM")).setText(QStringLiteral("°C"));
+        window.form.Control(QStringLiteral("LUpscale1DIM")).setText(QStringLiteral("°C"));
+        window.form.Control(QStringLiteral("LUpscale2DIM")).setText(QStringLiteral("Ohm"));
         // A disabled group around the fields (as while an operation runs) hides none of them.
-        window.form.Find<QLineEdit>(QStringLiteral("TUpscale1"))->parentWidget()->setEnabled(false);
+        const auto place = PlaceOf(QStringLiteral("Upscale1"));
+        QVERIFY(place);
+        window.form.Control(place->group).setEnabled(false);
 
-        QVERIFY(window.form.CheckAll(QStringLiteral("print")));
+        QVERIFY(window.form.CheckAll(CheckMode::Print));
         const QStringList expected{"Sensor 1|TC K|",
                                    "Lead 1|3 wire|",
                                    "Downscale 1|0|°C",
@@ -275,7 +272,7 @@ class TestCheckAll : public QObject {
     void modes_data() {
         QTest::addColumn<int>("version");
         QTest::addColumn<QStringList>("changes");
-        QTest::addColumn<QString>("mode");
+        QTest::addColumn<CheckMode>("mode");
         QTest::addColumn<QString>("box");  // "" when none
         QTest::addColumn<BoxButtons>("buttons");
         QTest::addColumn<BoxAnswer>("answer");
@@ -290,51 +287,54 @@ class TestCheckAll : public QObject {
         const auto Ok = BoxButtons::Ok;
         const auto OkCancel = BoxButtons::OkCancel;
         const auto row = [](const char* tag, int version, const QStringList& changes,
-                            const char* mode, const QString& box, BoxButtons buttons,
+                            CheckMode mode, const QString& box, BoxButtons buttons,
                             BoxAnswer answer, bool result, const QStringList& log) {
             QTest::newRow(tag) << version << changes << mode << box << buttons << answer << result
                                << log;
         };
 
-        for (const char* mode : {"read", "write", "print"}) {
-            row(qPrintable(QStringLiteral("clean, %1").arg(mode)), 6149, none, mode, "", Ok,
+        const std::pair<const char*, CheckMode> modes[] = {
+            {"read", CheckMode::Read}, {"write", CheckMode::Write}, {"print", CheckMode::Print}};
+        for (const auto& [name, mode] : modes) {
+            row(qPrintable(QStringLiteral("clean, %1").arg(name)), 6149, none, mode, "", Ok,
                 BoxAnswer::Ok, true, {});
-            row(qPrintable(QStringLiteral("error, %1").arg(mode)), 6149, fail, mode, failed, Ok,
+            row(qPrintable(QStringLiteral("error, %1").arg(name)), 6149, fail, mode, failed, Ok,
                 BoxAnswer::Ok, false, {});
         }
-        row("warning, read", 6149, warn, "read", "", Ok, BoxAnswer::Ok, true, {MaLog});
-        row("warning, write, OK", 6149, warn, "write", warned + "Press Cancel to stop writing",
-            OkCancel, BoxAnswer::Ok, true, {MaLog});
-        row("warning, write, Cancel", 6149, warn, "write", warned + "Press Cancel to stop writing",
-            OkCancel, BoxAnswer::Cancel, false, {MaLog});
-        row("warning, print, OK", 6149, warn, "print", warned + "Press Cancel to stop printing",
-            OkCancel, BoxAnswer::Ok, true, {MaLog});
-        row("warning, print, Cancel", 6149, warn, "print", warned + "Press Cancel to stop printing",
-            OkCancel, BoxAnswer::Cancel, false, {MaLog});
+        row("warning, read", 6149, warn, CheckMode::Read, "", Ok, BoxAnswer::Ok, true, {MaLog});
+        row("warning, write, OK", 6149, warn, CheckMode::Write,
+            warned + "Press Cancel to stop writing", OkCancel, BoxAnswer::Ok, true, {MaLog});
+        row("warning, write, Cancel", 6149, warn, CheckMode::Write,
+            warned + "Press Cancel to stop writing", OkCancel, BoxAnswer::Cancel, false, {MaLog});
+        row("warning, print, OK", 6149, warn, CheckMode::Print,
+            warned + "Press Cancel to stop printing", OkCancel, BoxAnswer::Ok, true, {MaLog});
+        row("warning, print, Cancel", 6149, warn, CheckMode::Print,
+            warned + "Press Cancel to stop printing", OkCancel, BoxAnswer::Cancel, false, {MaLog});
         row("both spans equal and a warning, write", 6149,
             {"TUpscale1=5", "TDownscale1=5", "TUpscale2=5", "TDownscale2=5", "TLimitmAHigh1=19"},
-            "write", "\r" + SameSpan + "\r" + MaWarning + "\r", Ok, BoxAnswer::Ok, false, {MaLog});
+            CheckMode::Write, "\r" + SameSpan + "\r" + MaWarning + "\r", Ok, BoxAnswer::Ok, false,
+            {MaLog});
         row("equal span on a disabled Upscale1, write", 6149,
-            {"TUpscale1=5", "TDownscale1=5", "-TUpscale1"}, "write", "", Ok, BoxAnswer::Ok, true,
-            {});
-        row("limit holding no number, write", 6149, {"TLimitVHighHigh1="}, "write",
+            {"TUpscale1=5", "TDownscale1=5", "-TUpscale1"}, CheckMode::Write, "", Ok, BoxAnswer::Ok,
+            true, {});
+        row("limit holding no number, write", 6149, {"TLimitVHighHigh1="}, CheckMode::Write,
             "\rError: V High Limit (burnout) is not a valid number\r", Ok, BoxAnswer::Ok, false,
             {});
-        row("limit holding no number, read", 6149, {"TLimitmALow1=3,8"}, "read",
+        row("limit holding no number, read", 6149, {"TLimitmALow1=3,8"}, CheckMode::Read,
             "\rError: mA Low Limit (normal operation) is not a valid number\r", Ok, BoxAnswer::Ok,
             false, {});
         row("firmware 6145 with enabled limits, write", 6145,
-            {"+TLimitmALow1", "+TLimitmAHigh1", "TLimitmALow1=20.5", "TLimitmAHigh1=19"}, "write",
-            "", Ok, BoxAnswer::Ok, true, {});
+            {"+TLimitmALow1", "+TLimitmAHigh1", "TLimitmALow1=20.5", "TLimitmAHigh1=19"},
+            CheckMode::Write, "", Ok, BoxAnswer::Ok, true, {});
         row("limits disabled at 6149, write", 6149,
-            {"-TLimitmAHigh1", "TLimitmALow1=20.5", "TLimitmAHigh1=19"}, "write", "", Ok,
+            {"-TLimitmAHigh1", "TLimitmALow1=20.5", "TLimitmAHigh1=19"}, CheckMode::Write, "", Ok,
             BoxAnswer::Ok, true, {});
     }
 
     void modes() {
         QFETCH(int, version);
         QFETCH(QStringList, changes);
-        QFETCH(QString, mode);
+        QFETCH(CheckMode, mode);
         QFETCH(QString, box);
         QFETCH(BoxButtons, buttons);
         QFETCH(BoxAnswer, answer);
@@ -360,8 +360,8 @@ class TestCheckAll : public QObject {
         Window window(QStringLiteral("Q7383D"), 6149);
         window.show({"Output1=0"});
         window.showConsistentTexts();
-        window.form.Find<QComboBox>(QStringLiteral("COutput1"))->setCurrentIndex(1);  // 0-20 mA
-        QVERIFY(window.form.CheckAll(QStringLiteral("read")));
+        window.form.Control(QStringLiteral("COutput1")).setCurrentIndex(1);  // 0-20 mA
+        QVERIFY(window.form.CheckAll(CheckMode::Read));
         QCOMPARE(window.logLines(), QStringList{MaLog});
     }
 };

@@ -271,7 +271,7 @@ class TestConsistency : public QObject {
     void decision_data() {
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<bool>("errorFired");
-        QTest::addColumn<QString>("mode");
+        QTest::addColumn<CheckMode>("mode");
         QTest::addColumn<bool>("shown");
         QTest::addColumn<QString>("text");
         QTest::addColumn<BoxButtons>("buttons");
@@ -285,26 +285,29 @@ class TestConsistency : public QObject {
         const auto Ok = BoxButtons::Ok;
         const auto OkCancel = BoxButtons::OkCancel;
 
-        for (const char* mode : {"read", "write", "print"}) {
-            QTest::addRow("nothing, %s", mode) << none << false << mode << false << "" << Ok;
-            QTest::addRow("errors, %s", mode) << errors << true << mode << true << failed << Ok;
+        const std::pair<const char*, CheckMode> modes[] = {
+            {"read", CheckMode::Read}, {"write", CheckMode::Write}, {"print", CheckMode::Print}};
+        for (const auto& [name, mode] : modes) {
+            QTest::addRow("nothing, %s", name) << none << false << mode << false << "" << Ok;
+            QTest::addRow("errors, %s", name) << errors << true << mode << true << failed << Ok;
         }
-        QTest::newRow("warning, read") << warnings << false << "read" << false << "" << Ok;
-        QTest::newRow("warning, write") << warnings << false << "write" << true
+        QTest::newRow("warning, read") << warnings << false << CheckMode::Read << false << "" << Ok;
+        QTest::newRow("warning, write") << warnings << false << CheckMode::Write << true
                                         << warned + "Press Cancel to stop writing" << OkCancel;
-        QTest::newRow("warning, print") << warnings << false << "print" << true
+        QTest::newRow("warning, print") << warnings << false << CheckMode::Print << true
                                         << warned + "Press Cancel to stop printing" << OkCancel;
         QTest::newRow("error and warning, write")
-            << both << true << "write" << true << "\r" + VLowBurnout + "\r" + MaWarning + "\r"
-            << Ok;
+            << both << true << CheckMode::Write << true
+            << "\r" + VLowBurnout + "\r" + MaWarning + "\r" << Ok;
         QTest::newRow("error and warning, read")
-            << both << true << "read" << true << "\r" + VLowBurnout + "\r" + MaWarning + "\r" << Ok;
+            << both << true << CheckMode::Read << true
+            << "\r" + VLowBurnout + "\r" + MaWarning + "\r" << Ok;
     }
 
     void decision() {
         QFETCH(QStringList, messages);
         QFETCH(bool, errorFired);
-        QFETCH(QString, mode);
+        QFETCH(CheckMode, mode);
         QFETCH(bool, shown);
         QFETCH(QString, text);
         QFETCH(BoxButtons, buttons);

@@ -1,15 +1,11 @@
 #include "support/ConfigurationFiles.h"
+#include "support/FormControls.h"
 #include "support/WindowBench.h"
 
 #include "catalogue/CatalogueLookup.h"
 #include "catalogue/ModelLayout.h"
-#include "shell/window/WidgetFactory.h"
 
-#include <QComboBox>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 
 namespace {
@@ -23,13 +19,7 @@ const QStringList Q7323SLines{
     "Burnout 1 = UpScale"};
 
 QString text(const TForm1& form, const QString& name) {
-    if (const auto* label = form.Find<QLabel>(name)) {
-        return label->text();
-    }
-    if (const auto* list = form.Find<QComboBox>(name)) {
-        return list->currentText();
-    }
-    return form.Find<QLineEdit>(name)->text();
+    return ShownTextOf(form.Control(name));
 }
 
 int valueOf(const ProgramState& state, const QString& key) {
@@ -44,9 +34,9 @@ struct LoadBench : WindowBench {
     // Loads `bytes` as "name" through the open command and its dialog.
     bool load(const QByteArray& bytes, const QString& name = "my.NVC") {
         dialogs.answerFileDialog(PutFile(archive(), name, bytes));
-        return form->ReadFromFile(QString());
+        return form->ReadFromFile(FileSource::Archive);
     }
-    int logLines() const { return form->Find<QListWidget>("ListBox1")->count(); }
+    int logLines() const { return static_cast<int>(form->LogLines().size()); }
     QString problems() const { return dialogs.problems().join('\n'); }
 };
 
@@ -74,7 +64,7 @@ class TestFileLoad : public QObject {
         const TForm1& form = *bench.form;
         QCOMPARE(text(form, "LModel"), QStringLiteral("Q7323S"));
         QCOMPARE(text(form, "LModelTop"), QStringLiteral("Q7323S"));
-        QCOMPARE(form.FindControl("LModel")->toolTip(), QStringLiteral("SW Rev. 258"));
+        QCOMPARE(ToolTipOf(form.Control("LModel")), QStringLiteral("SW Rev. 258"));
         QCOMPARE(bench.state.ModelVersion, 258);
         // Texts load as written, points and commas included.
         QCOMPARE(text(form, "LDateLeft"), QStringLiteral("Created:"));
@@ -95,9 +85,8 @@ class TestFileLoad : public QObject {
         QCOMPARE(text(form, "TBurnoutLow1"), QStringLiteral("-0.500"));
         QCOMPARE(text(form, "COutput1"), QStringLiteral("0-10 V"));
         QCOMPARE(text(form, "CBurn1"), QStringLiteral("UpScale"));
-        QVERIFY(widgets::isEnabled(form.FindControl("TUpscale1")));
-        QCOMPARE(form.FindControl("TUpscale1")->toolTip(),
-                 QStringLiteral("Range from -2 to 12 (V)"));
+        QVERIFY(form.FindControl("TUpscale1")->isEnabled());
+        QCOMPARE(ToolTipOf(form.Control("TUpscale1")), QStringLiteral("Range from -2 to 12 (V)"));
         QCOMPARE(text(form, "LUpscale1DIM"), QStringLiteral("V"));
 
         // The read-mode check rebuilt the entry list from the window.
@@ -117,7 +106,7 @@ class TestFileLoad : public QObject {
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(text(*bench.form, "CInputTm1"), QStringLiteral("Pt 100"));
         QCOMPARE(text(*bench.form, "TDownscale1"), QStringLiteral("-50.0"));
-        QVERIFY(widgets::isEnabled(bench.form->FindControl("TTag2")));
+        QVERIFY(bench.form->FindControl("TTag2")->isEnabled());
         // Empty additional information leaves the strip as the reset left it.
         QCOMPARE(text(*bench.form, "LExtra1Left"), QString());
     }
@@ -126,10 +115,10 @@ class TestFileLoad : public QObject {
         LoadBench bench;
         QVERIFY(bench.load(ConfigurationFileBytes("Q7323S", {"TAG1 = AB.C, D"})));
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
-        QVERIFY(widgets::isEnabled(bench.form->FindControl("TTag1")));
-        QCOMPARE(widgets::textColour(bench.form->FindControl("LTag1")), widgets::Black);
+        QVERIFY(bench.form->FindControl("TTag1")->isEnabled());
+        QCOMPARE(bench.form->FindControl("LTag1")->colour(), colours::Black);
         QCOMPARE(text(*bench.form, "TTag1"), QStringLiteral("AB.C, D"));
-        QVERIFY(!widgets::isEnabled(bench.form->FindControl("TTag2")));
+        QVERIFY(!bench.form->FindControl("TTag2")->isEnabled());
     }
 
     void onlyTheFirstSixCharactersNameTheModel() {
@@ -145,7 +134,7 @@ class TestFileLoad : public QObject {
         LoadBench bench;
         QVERIFY(bench.load(ConfigurationFileBytes("Q7323S", Q7323SLines.mid(0, 6))));
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
-        QVERIFY(!widgets::isEnabled(bench.form->FindControl("COutput1")));
+        QVERIFY(!bench.form->FindControl("COutput1")->isEnabled());
         QVERIFY(!bench.form->ConfigurationEmpty);
         // The check ran: every parameter of the model has its slot; the empty edits no value.
         QCOMPARE(bench.state.Entries.FileNames(7), QStringLiteral("Burnout 1"));
@@ -209,7 +198,7 @@ class TestFileLoad : public QObject {
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         // OK leaves a reset window.
         QCOMPARE(text(*bench.form, "LModel"), QStringLiteral("-"));
-        QVERIFY(!widgets::isEnabled(bench.form->FindControl("COutput1")));
+        QVERIFY(!bench.form->FindControl("COutput1")->isEnabled());
         QCOMPARE(bench.logLines(), 0);
     }
 
@@ -233,7 +222,7 @@ class TestFileLoad : public QObject {
             PutFile(defaults, "bad.NVC", ConfigurationFileBytes("Q7323S", {line})));
         bench.dialogs.answerFileDialog(
             PutFile(bench.archive(), "good.NVC", ConfigurationFileBytes("Q7323S", Q7323SLines)));
-        QVERIFY(bench.form->ReadFromFile("DEFAULTS"));
+        QVERIFY(bench.form->ReadFromFile(FileSource::FactoryDefaults));
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(bench.dialogs.fileRequests().size(), 2);
         QCOMPARE(bench.dialogs.fileRequests()[0].folder, defaults);
@@ -312,7 +301,7 @@ class TestFileLoad : public QObject {
                              BoxButtons::YesNo, BoxAnswer::Yes);
         if (unreadable) {
             bench.dialogs.answerFileDialog(QDir(bench.archive()).filePath("gone.NVC"));
-            QVERIFY(!bench.form->ReadFromFile(QString()));
+            QVERIFY(!bench.form->ReadFromFile(FileSource::Archive));
             QCOMPARE(bench.dialogs.shown().size(), 2);
             const QString box = bench.dialogs.shown().last().text;
             QVERIFY2(box.startsWith("The configuration file could not be read.\r\r") &&
@@ -350,7 +339,7 @@ class TestFileLoad : public QObject {
     void cancelledDialogLoadsNothing() {
         LoadBench bench;
         bench.dialogs.answerFileDialog(QString());
-        QVERIFY(!bench.form->ReadFromFile(QString()));
+        QVERIFY(!bench.form->ReadFromFile(FileSource::Archive));
         QCOMPARE(text(*bench.form, "LSourceRight"), QStringLiteral("-"));
         QVERIFY(!bench.form->Busy);
         QCOMPARE(bench.logLines(), 0);

@@ -4,10 +4,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QRegularExpression>
-#include <QTabWidget>
 #include <QTest>
 
 Q_DECLARE_METATYPE(BoxAnswer)
@@ -54,14 +51,14 @@ struct SaveBench : WindowBench {
                         {"MDVERSION = 258", "DONEBY = Someone", "Input 1 = V dc (E)",
                          "Downscale 1 = 1.500", "Highscale 1 = 10.000", "Burnout Low 1 = -0.500",
                          "Burnout High 1 = 11.000", "Output 1 = 0-10 V", "Burnout 1 = UpScale"})));
-        loaded = form->ReadFromFile(QString());
-        form->Find<QLineEdit>("TDefaultDoneBy")->setText("J. Smith");
+        loaded = form->ReadFromFile(FileSource::Archive);
+        form->FindControl("TDefaultDoneBy")->setText("J. Smith");
         form->SetStatusPanel(2, "Modified");
     }
 
     QString archive() const { return QDir(home.path()).filePath("archive"); }
     QString problems() const { return dialogs.problems().join('\n'); }
-    int logLines() const { return form->Find<QListWidget>("ListBox1")->count(); }
+    int logLines() const { return static_cast<int>(form->LogLines().size()); }
 
     bool loaded = false;
 };
@@ -168,7 +165,7 @@ class TestFileSave : public QObject {
         QFETCH(bool, saved);
         SaveBench bench;
         bench.state.settings.WriteConfig("WARNNOINFO", setting);
-        bench.form->Find<QLineEdit>("TDefaultDoneFor")->setText(doneFor);
+        bench.form->FindControl("TDefaultDoneFor")->setText(doneFor);
         if (asked) {
             bench.dialogs.expect(BoxKind::Warning, MissingInformation, BoxButtons::YesNo, answer);
         }
@@ -179,7 +176,7 @@ class TestFileSave : public QObject {
         bench.form->TBSaveFileClick();
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(QFileInfo::exists(target), saved);
-        QCOMPARE(bench.form->Find<QTabWidget>("PageControl1")->currentIndex(), saved ? 0 : 2);
+        QCOMPARE(bench.form->Control("PageControl1").currentIndex(), saved ? 0 : 2);
     }
 
     void emptyLogListStillWritesItsSeparator() {
@@ -193,8 +190,7 @@ class TestFileSave : public QObject {
         // The next run adds its own block after it.
         bench.form->TBClearClick();
         bench.form->UpdateLog();
-        const QByteArray line =
-            bench.form->Find<QListWidget>("ListBox1")->item(0)->text().toLatin1() + "\r\n";
+        const QByteArray line = bench.form->LogLines().value(0).toLatin1() + "\r\n";
         QVERIFY(line.endsWith("] - Global reset\r\n"));
         QCOMPARE(FileBytes(log), separator + separator + line);
     }

@@ -1,7 +1,6 @@
 #include "link/ModuleTag.h"
 #include "support/WindowBench.h"
 
-#include <QLineEdit>
 #include <QTest>
 
 class TestModuleTag : public QObject {
@@ -55,16 +54,16 @@ class TestModuleTag : public QObject {
 
     void leavingATagFieldCleansIt() {
         WindowBench bench("Q7383D", 6149);
-        auto* field = bench.form->Find<QLineEdit>("TTag1");
-        field->setText(
+        FormControl& field = bench.form->Control("TTag1");
+        field.setText(
             "A\tB\x01"
             "C");
         bench.dialogs.expect(BoxKind::Warning, "Unadmitted characters where found in Tag name");
         bench.form->CheckTag(field);
-        QCOMPARE(field->text(), QStringLiteral("A?B?C"));
-        field->setText("Clean tag");
+        QCOMPARE(field.text(), QStringLiteral("A?B?C"));
+        field.setText("Clean tag");
         bench.form->CheckTag(field);  // nothing to clean: no second warning
-        QCOMPARE(field->text(), QStringLiteral("Clean tag"));
+        QCOMPARE(field.text(), QStringLiteral("Clean tag"));
         QVERIFY2(bench.dialogs.problems().isEmpty(),
                  qPrintable(bench.dialogs.problems().join('\n')));
     }

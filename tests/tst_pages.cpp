@@ -16,9 +16,13 @@
 #include <QValueAxis>
 #include <memory>
 
+#include "form/TForm1.h"
 #include "shell/MakerSite.h"
-#include "shell/window/Pages.h"
-#include "shell/window/WidgetFactory.h"
+#include "shell/ProgramState.h"
+#include "support/ScriptedDialogs.h"
+#include "window/MainWindow.h"
+#include "window/Pages.h"
+#include "window/WidgetFactory.h"
 
 namespace {
 
@@ -240,8 +244,13 @@ class TestPages : public QObject {
     void refreshListsHoldTheRates() {
         const QStringList rates{"100", "200", "300",  "400",  "500",  "600",  "700",
                                 "800", "900", "1000", "2000", "3000", "4000", "5000"};
+        // The rates come from the window model, which the main window shows.
+        ScriptedDialogs dialogs;
+        ProgramState state(dialogs);
+        TForm1 form(state);
+        const ConfiguratorWindow window(form);
         for (const char* name : {"CBRefresh1", "CBRefresh2"}) {
-            auto* list = find<QComboBox>(name);
+            auto* list = window.Find<QComboBox>(QString::fromLatin1(name));
             QStringList items;
             for (int i = 0; i < list->count(); ++i) {
                 items << list->itemText(i);

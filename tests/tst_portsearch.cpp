@@ -1,9 +1,7 @@
 #include "link/PortSearch.h"
 #include "support/WindowBench.h"
 
-#include <QComboBox>
 #include <QDir>
-#include <QPushButton>
 #include <QTest>
 
 #include <map>
@@ -249,15 +247,12 @@ class TestPortSearch : public QObject {
         QFETCH(QString, selected);
         PortsBench ports;
         QVERIFY(ports.started);
-        auto* choices = ports.form().Find<QComboBox>("CDefaultComPort");
-        choices->addItems({"COM1", "COM2"});  // an earlier listing goes away
+        FormControl* choices = ports.form().FindControl("CDefaultComPort");
+        choices->addItem("COM1");  // an earlier listing goes away
+        choices->addItem("COM2");
         ports.searchOnly(names);
         ports.form().FindPorts();
-        QStringList shown;
-        for (int i = 0; i < choices->count(); ++i) {
-            shown << choices->itemText(i);
-        }
-        QCOMPARE(shown, ports.paths(listed));
+        QCOMPARE(choices->items(), ports.paths(listed));
         QCOMPARE(choices->currentText(), selected.isEmpty() ? QString() : ports.path(selected));
         QVERIFY(ports.bench.dialogs.shown().isEmpty());
     }
@@ -276,7 +271,7 @@ class TestPortSearch : public QObject {
         QVERIFY(ports.started);
         ports.searchOnly(names);
         ports.form().FindPorts();
-        ports.form().Find<QPushButton>("BChangeDefaultComPort")->click();
+        ports.form().Click("BChangeDefaultComPort");
         QCOMPARE(ports.defaultPort(), stored.isEmpty() ? QString() : ports.path(stored));
     }
 
@@ -286,7 +281,7 @@ class TestPortSearch : public QObject {
         ports.searchOnly({"B"});
         ports.bench.dialogs.expect(BoxKind::Confirmation, foundQuestion(ports.path("B")),
                                    BoxButtons::YesNo, BoxAnswer::Yes);
-        ports.form().Find<QPushButton>("BAutoDetect")->click();
+        ports.form().Click("BAutoDetect");
         QVERIFY2(ports.bench.dialogs.problems().isEmpty(),
                  qPrintable(problems(ports.bench.dialogs)));
         QCOMPARE(ports.defaultPort(), ports.path("B"));

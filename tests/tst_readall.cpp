@@ -1,15 +1,12 @@
 #include "support/ExpectedTexts.h"
+#include "support/FormControls.h"
 #include "support/WindowBench.h"
 
 #include "catalogue/CatalogueLookup.h"
 #include "modsim/ModuleEngine.h"
+#include "records/ConfigurationFile.h"
 #include "shell/MakerSite.h"
-#include "shell/window/WidgetFactory.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTemporaryFile>
 #include <QTest>
 
@@ -30,10 +27,7 @@ QStringList tagReads(int channel) {
 }
 
 QString text(const TForm1& form, const char* name) {
-    if (const auto* label = form.Find<QLabel>(QString::fromLatin1(name))) {
-        return label->text();
-    }
-    return form.Find<QLineEdit>(QString::fromLatin1(name))->text();
+    return form.Control(QString::fromLatin1(name)).text();
 }
 
 const TTableEntry& entry(const ProgramState& state, const char* key) {
@@ -64,14 +58,13 @@ class TestReadAll : public QObject {
         QCOMPARE(text(*bench.form, "LStatus"),
                  QStringLiteral("Q7356S parameters correctly loaded."));
         QCOMPARE(text(*bench.form, "LModel"), QStringLiteral("Q7356S"));
-        QCOMPARE(bench.form->FindControl("LModel")->toolTip(), QStringLiteral("SW Rev. 7168"));
+        QCOMPARE(ToolTipOf(bench.form->Control("LModel")), QStringLiteral("SW Rev. 7168"));
         QCOMPARE(bench.lastLogText(), "Read Q7356S configuration from " + bench.port());
         QVERIFY(!bench.form->ConfigurationEmpty);
         QVERIFY(!bench.form->Busy);
         QCOMPARE(bench.state.link.ComHandle, 0);
-        QVERIFY(bench.form->FindControl("PStatus")->isVisible() || !bench.form->isVisible());
-        QVERIFY(
-            bench.form->FindControl("BStatus")->isVisibleTo(bench.form->FindControl("PStatus")));
+        QVERIFY(bench.form->Control("PStatus").isVisible());
+        QVERIFY(bench.form->FindControl("BStatus")->isVisible());
     }
 
     void tagsFollowModelAndFirmware_data() {
@@ -102,8 +95,8 @@ class TestReadAll : public QObject {
         }
         QCOMPARE(bench.engine().commands().mid(0, expected.size()), expected);
         QCOMPARE(bench.engine().commands().value(expected.size()), QStringLiteral("00000000"));
-        QCOMPARE(widgets::isEnabled(bench.form->FindControl("TTag1")), tags >= 1);
-        QCOMPARE(widgets::isEnabled(bench.form->FindControl("TTag2")), tags >= 2);
+        QCOMPARE(bench.form->FindControl("TTag1")->isEnabled(), tags >= 1);
+        QCOMPARE(bench.form->FindControl("TTag2")->isEnabled(), tags >= 2);
         if (tags >= 1) {
             QCOMPARE(text(*bench.form, "TTag1"), QStringLiteral("AB            Z "));
         }
@@ -139,10 +132,10 @@ class TestReadAll : public QObject {
         bench.engine().setRegister(address, static_cast<quint16>(word));
         bench.form->ReadAll();
         QCOMPARE(entry(bench.state, key.toLatin1()).Value, value);
-        if (const auto* list = bench.form->Find<QComboBox>("C" + key)) {
+        if (const auto* list = bench.form->FindControl("C" + key)) {
             QCOMPARE(list->currentText(), shown);
         } else {
-            QCOMPARE(bench.form->Find<QLineEdit>("T" + key)->text(), shown);
+            QCOMPARE(bench.form->FindControl("T" + key)->text(), shown);
         }
     }
 
@@ -162,9 +155,9 @@ class TestReadAll : public QObject {
         QVERIFY(bench.started);
         bench.engine().setRegister(0x00, static_cast<quint16>(sensor));
         bench.form->ReadAll();
-        QCOMPARE(widgets::isEnabled(bench.form->FindControl("CLead1")), lead);
-        QCOMPARE(widgets::isEnabled(bench.form->FindControl("TRTDLineRef1")), lead);
-        QCOMPARE(widgets::isEnabled(bench.form->FindControl("CCJCom1")), coldJunction);
+        QCOMPARE(bench.form->FindControl("CLead1")->isEnabled(), lead);
+        QCOMPARE(bench.form->FindControl("TRTDLineRef1")->isEnabled(), lead);
+        QCOMPARE(bench.form->FindControl("CCJCom1")->isEnabled(), coldJunction);
         // A read is no edit.
         QCOMPARE(bench.form->StatusPanel(2), QString());
     }
@@ -208,10 +201,10 @@ class TestReadAll : public QObject {
     void statusBoxClosesItselfWhenAsked() {
         WindowBench bench("Q7323S");
         QVERIFY(bench.started);
-        bench.form->Find<QCheckBox>("CBCloseInfoPositiveRead")->setChecked(true);
+        bench.form->FindControl("CBCloseInfoPositiveRead")->setChecked(true);
         bench.form->ReadAll();
-        QVERIFY(!bench.form->FindControl("PStatus")->isVisibleTo(bench.form.get()));
-        QVERIFY(widgets::isEnabled(bench.form->FindControl("PageControl1")));
+        QVERIFY(!bench.form->FindControl("PStatus")->isVisible());
+        QVERIFY(bench.form->FindControl("PageControl1")->isEnabled());
     }
 
     void failuresLeaveNothingHalfRead_data() {
@@ -240,7 +233,7 @@ class TestReadAll : public QObject {
         QVERIFY(bench.form->ConfigurationEmpty);
         QVERIFY(!bench.form->Busy);
         QCOMPARE(bench.state.link.ComHandle, 0);
-        QVERIFY(!widgets::isEnabled(bench.form->FindControl("CInput1")));
+        QVERIFY(!bench.form->FindControl("CInput1")->isEnabled());
         QCOMPARE(text(*bench.form, "LModel"), QStringLiteral("-"));
         QVERIFY(bench.configurationLog().isEmpty());
     }

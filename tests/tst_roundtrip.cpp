@@ -2,16 +2,13 @@
 // point locale (and in the saving locale), the window shows the same configuration.
 
 #include "support/ConfigurationFiles.h"
+#include "support/FormControls.h"
 #include "support/WindowBench.h"
 
 #include "catalogue/CatalogueLookup.h"
-#include "shell/window/WidgetFactory.h"
 
-#include <QComboBox>
 #include <QDate>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -39,14 +36,8 @@ struct Snapshot {
 };
 
 Shown shownOf(const TForm1& form, const QString& name) {
-    const QWidget* control = form.FindControl(name);
-    Shown shown{{}, widgets::isEnabled(control), control->toolTip()};
-    if (const auto* list = qobject_cast<const QComboBox*>(control)) {
-        shown.text = list->currentText();
-    } else {
-        shown.text = static_cast<const QLineEdit*>(control)->text();
-    }
-    return shown;
+    const FormControl& control = form.Control(name);
+    return Shown{ShownTextOf(control), control.isEnabled(), ToolTipOf(control)};
 }
 
 Snapshot snapshot(const TForm1& form, const ProgramState& state) {
@@ -87,7 +78,7 @@ void compare(const Snapshot& actual, const Snapshot& expected) {
 }
 
 QString label(const TForm1& form, const char* name) {
-    return form.Find<QLabel>(name)->text();
+    return form.FindControl(name)->text();
 }
 
 // The file a save must write for the shown configuration, DATE and TIME aside.
@@ -108,7 +99,7 @@ QStringList expectedLines(const TForm1& form, const ProgramState& state) {
                       line("DONEFOR", "ACME, Inc.")};
     for (const char* tag : {"TAG1", "TAG2"}) {
         const QString field = QStringLiteral("TTag") + QLatin1Char(tag[3]);
-        if (widgets::isEnabled(form.FindControl(field))) {
+        if (form.FindControl(field)->isEnabled()) {
             lines << line(tag, shownOf(form, field).text);
         }
     }
@@ -149,8 +140,8 @@ class TestRoundTrip : public QObject {
         }
         bench.form->ReadAll();
         QVERIFY(!bench.form->ConfigurationEmpty);
-        bench.form->Find<QLineEdit>("TDefaultDoneBy")->setText("J. Smith");
-        bench.form->Find<QLineEdit>("TDefaultDoneFor")->setText("ACME, Inc.");
+        bench.form->FindControl("TDefaultDoneBy")->setText("J. Smith");
+        bench.form->FindControl("TDefaultDoneFor")->setText("ACME, Inc.");
         const Snapshot read = snapshot(*bench.form, bench.state);
         const QStringList expected = expectedLines(*bench.form, bench.state);
 

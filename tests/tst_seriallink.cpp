@@ -157,6 +157,89 @@ class TestSerialLink : public QObject {
         QCOMPARE(link.ComHandle, 0);
     }
 
+    void waitsKeepTheEventLoopRunning() {
+        PtyModule module(QStringLiteral("Q7383D"));
+        QVERIFY(module.start());
+        module.engine().setFault(Fault::Silent);
+        SerialLink link;
+        const PortHandle handle = link.OpenComm(module.portName());
+        QVERIFY(handle != InvalidHandle);
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(5);
+        // Turnaround plus the whole read time-out: a blocking wait would leave the count at 0.
+        const RegisterReply reply = link.exchange(handle, QStringLiteral("00d00000"));
+        ticker.stop();
+        QVERIFY(reply.silent());
+        QVERIFY2(ticks > 10, qPrintable(QString::number(ticks)));
+        link.ShutDownComm(handle);
+    }
+
+    void exchangeAnswersWithEitherTiming_data() {
+        QTest::addColumn<bool>("unpaced");
+        QTest::newRow("real timing, paced module") << false;
+        QTest::newRow("unpaced timing, unpaced module") << true;
+    }
+
+    void exchangeAnswersWithEitherTiming() {
+        QFETCH(bool, unpaced);
+        PtyModule module(QStringLiteral("Q7383D"), 6149, !unpaced);
+        QVERIFY(module.start());
+        SerialLink link;
+        link.timing = unpaced ? LinkTiming::Unpaced() : LinkTiming::Real();
+        const PortHandle handle = link.OpenComm(module.portName());
+        QVERIFY(handle != InvalidHandle);
+        const RegisterReply reply = link.exchange(handle, QStringLiteral("00d00000"));
+        QCOMPARE(reply.text, QStringLiteral("80000008"));
+        QCOMPARE(reply.received, 10);
+        QCOMPARE(link.WriteReadComm(handle, QStringLiteral("00d80000")),
+                 QStringLiteral("80001805"));
+        link.ShutDownComm(handle);
+    }
+
+    void unpacedTimingStillWaitsOutASilentModule() {
+        PtyModule module(QStringLiteral("Q7383D"), 0, false);
+        QVERIFY(module.start());
+        module.engine().setFault(Fault::Silent);
+        SerialLink link;
+        link.timing = LinkTiming::Unpaced();
+        const PortHandle handle = link.OpenComm(module.portName());
+        QElapsedTimer timer;
+        timer.start();
+        const RegisterReply reply = link.exchange(handle, QStringLiteral("00d00000"));
+        // Only the turnaround is dropped; the read still gives the module its whole time-out.
+        QVERIFY2(timer.elapsed() >= 95, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(reply.silent());
+        link.ShutDownComm(handle);
+    }
+
+    void pauseWaitsOnlyWithFixedPauses_data() {
+        QTest::addColumn<bool>("fixedPauses");
+        QTest::addColumn<int>("milliseconds");
+        QTest::newRow("fixed pauses on") << true << 20;
+        QTest::newRow("fixed pauses off") << false << 2000;
+    }
+
+    void pauseWaitsOnlyWithFixedPauses() {
+        QFETCH(bool, fixedPauses);
+        QFETCH(int, milliseconds);
+        SerialLink link;
+        link.timing.fixedPauses = fixedPauses;
+        bool ran = false;
+        QTimer::singleShot(0, this, [&ran] { ran = true; });
+        QElapsedTimer timer;
+        timer.start();
+        link.pause(milliseconds);
+        // A waited pause runs pending events; a skipped one returns before any of them.
+        QCOMPARE(ran, fixedPauses);
+        if (fixedPauses) {
+            QVERIFY(timer.elapsed() >= milliseconds - 1);
+        } else {
+            QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+        }
+    }
+
     void isHex_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("hex");

@@ -2,19 +2,13 @@
 // boxes of the Settings page, the half-second refresh, the function keys and the links.
 
 #include "shell/ProgramFolder.h"
+#include "support/FormControls.h"
 #include "support/ProgramRun.h"
 #include "support/WindowBench.h"
 
-#include <QCheckBox>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
 #include <QUrlQuery>
 
 #include <memory>
@@ -58,9 +52,11 @@ QStringList enabledToolButtons(const TForm1& form) {
 }
 
 int logLinesEndingWith(const TForm1& form, const QString& text) {
-    return form.Find<QListWidget>(QStringLiteral("ListBox1"))
-        ->findItems(QStringLiteral("] - ") + text, Qt::MatchEndsWith)
-        .size();
+    int lines = 0;
+    for (const QString& line : form.LogLines()) {
+        lines += line.endsWith(QStringLiteral("] - ") + text) ? 1 : 0;
+    }
+    return lines;
 }
 
 QString problems(const ScriptedDialogs& dialogs) {
@@ -106,30 +102,27 @@ class TestSession : public QObject {
         QFETCH(bool, accepted);
         const auto run = start(settingsFile({"ADMINPASSWORD   = Secret", "PROMPTPASSWORD  = Y"}));
         TForm1& form = *run->form;
-        QWidget* cover = form.FindControl(QStringLiteral("PasswordPanel"));
+        const FormControl* cover = form.FindControl(QStringLiteral("PasswordPanel"));
         QVERIFY(!cover->isHidden());
         QCOMPARE(form.StatusPanel(0),
                  QStringLiteral("Status: Insert password to start working session"));
         // The pages are behind the cover, the status bar with that text in front of it.
-        const QObjectList stack = cover->parent()->children();
-        QVERIFY(stack.indexOf(cover) >
-                stack.indexOf(form.FindControl(QStringLiteral("PageControl1"))));
-        QVERIFY(stack.indexOf(cover) <
-                stack.indexOf(form.FindControl(QStringLiteral("StatusBar1"))));
-        QVERIFY(form.Find<QCheckBox>(QStringLiteral("CheckBox1"))->isChecked());
+        QVERIFY(cover->stackOrder() > form.Control(QStringLiteral("PageControl1")).stackOrder());
+        QVERIFY(cover->stackOrder() < form.Control(QStringLiteral("StatusBar1")).stackOrder());
+        QVERIFY(form.FindControl(QStringLiteral("CheckBox1"))->isChecked());
         QCOMPARE(enabledPasswordControls(form), 8);
         // Ticking the box behind the cover keeps the password and says nothing.
         QCOMPARE(run->state.settings.ReadConfig(QStringLiteral("ADMINPASSWORD")),
                  QStringLiteral("Secret"));
 
-        form.Find<QLineEdit>(QStringLiteral("TEntryPassword"))->setText(QStringLiteral("wrong"));
-        form.Find<QPushButton>(QStringLiteral("BEnterPassword"))->click();
-        const auto* result = form.Find<QLabel>(QStringLiteral("LResultEntry"));
+        form.FindControl(QStringLiteral("TEntryPassword"))->setText(QStringLiteral("wrong"));
+        form.Click(QStringLiteral("BEnterPassword"));
+        const auto* result = form.FindControl(QStringLiteral("LResultEntry"));
         QCOMPARE(result->text(), QStringLiteral("This password is not correct, please retry."));
         QVERIFY(!cover->isHidden());
 
-        form.Find<QLineEdit>(QStringLiteral("TEntryPassword"))->setText(typed);
-        form.Find<QPushButton>(QStringLiteral("BEnterPassword"))->click();
+        form.FindControl(QStringLiteral("TEntryPassword"))->setText(typed);
+        form.Click(QStringLiteral("BEnterPassword"));
         QCOMPARE(cover->isHidden(), accepted);
         QCOMPARE(form.StatusPanel(0),
                  accepted ? QStringLiteral("Status: Ready")
@@ -167,16 +160,16 @@ class TestSession : public QObject {
         QFETCH(QString, message);
         const auto run = start(settingsFile({"ADMINPASSWORD   = Secret", "PROMPTPASSWORD  = Y"}));
         TForm1& form = *run->form;
-        form.Find<QLineEdit>(QStringLiteral("TEntryPassword"))->setText(QStringLiteral("Secret"));
+        form.FindControl(QStringLiteral("TEntryPassword"))->setText(QStringLiteral("Secret"));
         form.BEnterPasswordClick();
-        form.Find<QLineEdit>(QStringLiteral("TOldPasswordInput"))->setText(oldInput);
-        form.Find<QLineEdit>(QStringLiteral("TNewPasswordInput"))->setText(newInput);
+        form.FindControl(QStringLiteral("TOldPasswordInput"))->setText(oldInput);
+        form.FindControl(QStringLiteral("TNewPasswordInput"))->setText(newInput);
         run->dialogs.expect(static_cast<BoxKind>(kind), message);
-        form.Find<QPushButton>(QStringLiteral("BChangePassword"))->click();
+        form.Click(QStringLiteral("BChangePassword"));
         QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
         QTEST(run->state.settings.ReadConfig(QStringLiteral("ADMINPASSWORD")), "stored");
         // The fields keep what was typed.
-        QCOMPARE(form.Find<QLineEdit>(QStringLiteral("TNewPasswordInput"))->text(), newInput);
+        QCOMPARE(form.FindControl(QStringLiteral("TNewPasswordInput"))->text(), newInput);
     }
 
     void restrictionOnAndOff() {
@@ -184,24 +177,24 @@ class TestSession : public QObject {
         TForm1& form = *run->form;
         QVERIFY(form.FindControl(QStringLiteral("PasswordPanel"))->isHidden());
         QCOMPARE(enabledPasswordControls(form), 0);
-        auto* box = form.Find<QCheckBox>(QStringLiteral("CheckBox1"));
+        const QString box = QStringLiteral("CheckBox1");
         const QString activated = QStringLiteral(
             "Password request at entry activated.\r\rActually set password: \"quorvel\"");
         const SettingsStore& settings = run->state.settings;
 
         run->dialogs.expect(BoxKind::Warning, activated);
-        box->click();
+        ClickBox(form, box);
         QCOMPARE(settings.ReadConfig(QStringLiteral("ADMINPASSWORD")), QStringLiteral("quorvel"));
         QCOMPARE(settings.ReadConfig(QStringLiteral("PROMPTPASSWORD")), QStringLiteral("Y"));
         QCOMPARE(enabledPasswordControls(form), 8);
 
-        box->click();
+        ClickBox(form, box);
         QCOMPARE(settings.ReadConfig(QStringLiteral("PROMPTPASSWORD")), QStringLiteral("N"));
         QCOMPARE(enabledPasswordControls(form), 0);
 
         run->state.settings.WriteConfig(QStringLiteral("ADMINPASSWORD"), QStringLiteral("Again"));
         run->dialogs.expect(BoxKind::Warning, activated);
-        box->click();
+        ClickBox(form, box);
         QCOMPARE(settings.ReadConfig(QStringLiteral("ADMINPASSWORD")), QStringLiteral("quorvel"));
         QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
 
@@ -232,12 +225,12 @@ class TestSession : public QObject {
         QFETCH(QString, box);
         QFETCH(QString, key);
         const auto run = start(settingsFile({}));
-        auto* check = run->form->Find<QCheckBox>(box);
+        const FormControl* check = run->form->FindControl(box);
         QVERIFY(!check->isChecked());
         QCOMPARE(run->state.settings.ReadConfig(key), QString());
-        check->click();
+        ClickBox(*run->form, box);
         QCOMPARE(run->state.settings.ReadConfig(key), QStringLiteral("Y"));
-        check->click();
+        ClickBox(*run->form, box);
         QCOMPARE(run->state.settings.ReadConfig(key), QStringLiteral("N"));
         QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
     }
@@ -263,17 +256,16 @@ class TestSession : public QObject {
         QFETCH(QString, message);
         const auto run = start(settingsFile({"DONEBY          = Old", "DONEFOR         = Old"}));
         TForm1& form = *run->form;
-        form.Find<QLineEdit>(QStringLiteral("TDefaultDoneBy"))
-            ->setText(QStringLiteral("Ann Smith"));
-        form.Find<QLineEdit>(QStringLiteral("TDefaultDoneFor"))->setText(QStringLiteral("ACME"));
-        form.Find<QCheckBox>(QStringLiteral("CBDoneByDoneFor"))->setChecked(remember);
+        form.FindControl(QStringLiteral("TDefaultDoneBy"))->setText(QStringLiteral("Ann Smith"));
+        form.FindControl(QStringLiteral("TDefaultDoneFor"))->setText(QStringLiteral("ACME"));
+        form.FindControl(QStringLiteral("CBDoneByDoneFor"))->setChecked(remember);
         run->dialogs.expect(BoxKind::Information, message);
-        form.Find<QPushButton>(QStringLiteral("BDoneByDoneFor"))->click();
+        form.Click(QStringLiteral("BDoneByDoneFor"));
         QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
         QTEST(run->state.settings.ReadConfig(QStringLiteral("DONEBY")), "doneBy");
         QTEST(run->state.settings.ReadConfig(QStringLiteral("DONEFOR")), "doneFor");
         // The texts stay for this session's files and reports either way.
-        QCOMPARE(form.Find<QLineEdit>(QStringLiteral("TDefaultDoneBy"))->text(),
+        QCOMPARE(form.FindControl(QStringLiteral("TDefaultDoneBy"))->text(),
                  QStringLiteral("Ann Smith"));
     }
 
@@ -284,14 +276,14 @@ class TestSession : public QObject {
         bench.state.PortForThisRun = bench.port();
         TForm1& form = *bench.form;
         form.FormShow();
-        auto* pages = form.Find<QTabWidget>(QStringLiteral("PageControl1"));
-        QCOMPARE(pages->tabText(0), QStringLiteral("Main"));
+        const FormControl& pages = form.Control(QStringLiteral("PageControl1"));
+        QCOMPARE(pages.items().value(0), QStringLiteral("Main"));
 
         // The running timer fills an emptied status panel.
         form.SetStatusPanel(0, QString());
         QTRY_COMPARE(form.StatusPanel(0), QStringLiteral("Status : Ready"));
         QCOMPARE(enabledToolButtons(form), (QStringList{"TBOpenCom", "BitBtn3"}));
-        QCOMPARE(pages->tabText(0), QStringLiteral("Configuration"));
+        QCOMPARE(pages.items().value(0), QStringLiteral("Configuration"));
 
         form.FormKeyDown(Qt::Key_F1);
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
@@ -301,14 +293,14 @@ class TestSession : public QObject {
                                                         "TBSaveFile", "BitBtn1", "TBClear"}));
         form.SetStatusPanel(2, QStringLiteral("Modified"));
         form.Timer2Timer();
-        QCOMPARE(pages->tabText(0), QStringLiteral("Configuration *"));
+        QCOMPARE(pages.items().value(0), QStringLiteral("Configuration *"));
 
         form.FormKeyDown(Qt::Key_F7);
         QVERIFY(form.ConfigurationEmpty);
         form.Timer2Timer();
         QCOMPARE(enabledToolButtons(form), (QStringList{"TBOpenCom", "BitBtn3"}));
         QCOMPARE(form.StatusPanel(2), QString());
-        QCOMPARE(pages->tabText(0), QStringLiteral("Configuration"));
+        QCOMPARE(pages.items().value(0), QStringLiteral("Configuration"));
     }
 
     void functionKeys_data() {
@@ -361,12 +353,7 @@ class TestSession : public QObject {
         QFETCH(QString, address);
         const auto run = start(settingsFile({}));
         run->state.ModelCode = QStringLiteral("Q7383D");
-        QWidget* widget = run->form->FindControl(control);
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            button->click();
-        } else {
-            QTest::mouseClick(widget, Qt::LeftButton);
-        }
+        run->form->Click(control);
         QCOMPARE(run->dialogs.openedUrls().size(), 1);
         const QUrl opened = run->dialogs.openedUrls().constFirst();
         if (opened.isLocalFile()) {
@@ -377,7 +364,7 @@ class TestSession : public QObject {
 
     void supportMail() {
         const auto run = start(settingsFile({}));
-        QTest::mouseClick(run->form->FindControl(QStringLiteral("Label1")), Qt::LeftButton);
+        run->form->Click(QStringLiteral("Label1"));
         QCOMPARE(run->dialogs.openedUrls().size(), 1);
         const QUrl mail = run->dialogs.openedUrls().constFirst();
         QCOMPARE(mail.scheme(), QStringLiteral("mailto"));

@@ -2,19 +2,15 @@
 // the run counter and the welcome, the rescue set, the settings restored into the window.
 
 #include "shell/ProgramFolder.h"
+#include "support/FormControls.h"
 #include "support/ProgramRun.h"
+#include "window/MainWindow.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QSaveFile>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -110,23 +106,24 @@ class TestStartUp : public QObject {
         run.form->Busy = true;
         run.form->FormShow();
         const TForm1& form = *run.form;
-        QCOMPARE(form.windowTitle(), QStringLiteral("Norvik KVC7345 Configurator [1.3.2]"));
-        const auto* log = form.Find<QListWidget>(QStringLiteral("ListBox1"));
-        QVERIFY(log->count() >= 1);
-        QVERIFY(log->item(0)->text().endsWith(QStringLiteral("] - KVC7345 1.3.2 started")));
-        QCOMPARE(form.Find<QLabel>(QStringLiteral("LUpdateInstalledVersionDx"))->text(),
+        QCOMPARE(form.Control(QStringLiteral("TForm1")).text(),
+                 QStringLiteral("Norvik KVC7345 Configurator [1.3.2]"));
+        const QStringList& log = form.LogLines();
+        QVERIFY(log.size() >= 1);
+        QVERIFY(log.first().endsWith(QStringLiteral("] - KVC7345 1.3.2 started")));
+        QCOMPARE(form.FindControl(QStringLiteral("LUpdateInstalledVersionDx"))->text(),
                  QStringLiteral("1.3.2"));
         const QString today = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-        QCOMPARE(form.Find<QLabel>(QStringLiteral("LDateRight"))->text(), today);
+        QCOMPARE(form.FindControl(QStringLiteral("LDateRight"))->text(), today);
         QCOMPARE(run.state.ConfigurationDate, today);
         QCOMPARE(form.Busy, false);
         QCOMPARE(form.ConfigurationEmpty, true);
         QCOMPARE(run.state.link.ComPortName, QStringLiteral("COM1"));
-        QCOMPARE(form.Find<QTabWidget>(QStringLiteral("PageControl1"))->currentIndex(), 0);
+        QCOMPARE(form.Control(QStringLiteral("PageControl1")).currentIndex(), 0);
         QVERIFY(form.FindControl(QStringLiteral("PasswordPanel"))->isHidden());
         QVERIFY(form.findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
         for (const char* refresh : {"CBRefresh1", "CBRefresh2"}) {
-            QCOMPARE(form.Find<QComboBox>(QLatin1String(refresh))->currentText(),
+            QCOMPARE(form.FindControl(QLatin1String(refresh))->currentText(),
                      QStringLiteral("200"));
         }
         QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
@@ -148,8 +145,8 @@ class TestStartUp : public QObject {
         run.dialogs.expect(BoxKind::Error, Rescue);  // and no welcome: the rescue RUNTIMES is 2
         run.form->FormShow();
         // Boxes never ticked before take the next free slots.
-        run.form->Find<QCheckBox>(QStringLiteral("CBWarnNoModify"))->click();
-        run.form->Find<QCheckBox>(QStringLiteral("CBAutoCheckUpdate"))->click();
+        ClickBox(*run.form, QStringLiteral("CBWarnNoModify"));
+        ClickBox(*run.form, QStringLiteral("CBAutoCheckUpdate"));
         const SettingsStore& store = run.state.settings;
         QCOMPARE(store.ConfigKeys(12), QStringLiteral("NOCONFIRMWRITE"));
         QCOMPARE(store.ConfigKeys(13), QStringLiteral("WARNNOMODIFY"));
@@ -189,7 +186,7 @@ class TestStartUp : public QObject {
             QCOMPARE(run.state.link.ComPortName, QStringLiteral("COM3"));
             run.form->Timer2Timer();
             run.form->Timer2Timer();
-            QCOMPARE(run.form->Find<QLabel>(QStringLiteral("LDefaultComPort"))->text(),
+            QCOMPARE(run.form->FindControl(QStringLiteral("LDefaultComPort"))->text(),
                      QStringLiteral("COM3"));
             run.form->FormClose();
             QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
@@ -292,8 +289,8 @@ class TestStartUp : public QObject {
         install(settings);
         ProgramRun run(folder_);
         run.form->FormShow();
-        QCOMPARE(run.form->Find<QCheckBox>(box)->isChecked(), ticked);
-        QCOMPARE(run.form->Find<QTabWidget>(QStringLiteral("PageControl1"))->currentIndex(),
+        QCOMPARE(run.form->FindControl(box)->isChecked(), ticked);
+        QCOMPARE(run.form->Control(QStringLiteral("PageControl1")).currentIndex(),
                  box == QLatin1String("CBViewValueScreen") ? 1 : 0);
         run.form->FormClose();
         // Ticking at start-up writes the same value back: the file is as it was, but counted.
@@ -319,12 +316,11 @@ class TestStartUp : public QObject {
                     .replace("DONEFOR         = ", "DONEFOR         = " + doneFor));
         ProgramRun run(folder_);
         run.form->FormShow();
-        QCOMPARE(run.form->Find<QLineEdit>(QStringLiteral("TDefaultDoneBy"))->text(),
+        QCOMPARE(run.form->FindControl(QStringLiteral("TDefaultDoneBy"))->text(),
                  QString::fromLatin1(doneBy));
-        QCOMPARE(run.form->Find<QLineEdit>(QStringLiteral("TDefaultDoneFor"))->text(),
+        QCOMPARE(run.form->FindControl(QStringLiteral("TDefaultDoneFor"))->text(),
                  QString::fromLatin1(doneFor));
-        QTEST(run.form->Find<QCheckBox>(QStringLiteral("CBDoneByDoneFor"))->isChecked(),
-              "remember");
+        QTEST(run.form->FindControl(QStringLiteral("CBDoneByDoneFor"))->isChecked(), "remember");
     }
 
     void portNamedForTheRun_data() {
@@ -353,9 +349,10 @@ class TestStartUp : public QObject {
     void closingTheWindowSavesTheSettings() {
         install(shippedWith("RUNTIMES        = 0", "RUNTIMES        = 8"));
         ProgramRun run(folder_);
-        run.form->show();
+        ConfiguratorWindow window(*run.form);
+        window.show();
         run.form->FormShow();
-        QVERIFY(run.form->close());
+        QVERIFY(window.close());
         QVERIFY(ConfigIniBytes(folder_).contains("RUNTIMES        = 9\r\n"));
         QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
     }

@@ -4,9 +4,7 @@
 #include "support/WindowEditing.h"
 
 #include "modsim/ModuleEngine.h"
-#include "shell/window/WidgetFactory.h"
 
-#include <QLineEdit>
 #include <QTest>
 
 using modsim::Fault;
@@ -117,7 +115,7 @@ class TestWriteAll : public QObject {
         TypeInto(*bench.form, "TUpscale2", "350.5");
         Choose(*bench.form, "CInputTm2", 11);  // Pt 100
         Choose(*bench.form, "CBurn1", 2);
-        bench.form->Find<QLineEdit>("TTag2")->setText("Pump 7");
+        bench.form->FindControl("TTag2")->setText("Pump 7");
         QCOMPARE(bench.form->StatusPanel(2), QStringLiteral("Modified"));
 
         bench.form->TBSaveComClick();
@@ -139,9 +137,8 @@ class TestWriteAll : public QObject {
         QVERIFY(
             bench.configurationLog().contains("Sensor 2                                 = Pt 100"));
         // The status box waits for its OK button.
-        QVERIFY(bench.form->FindControl("PStatus")->isVisibleTo(bench.form.get()));
-        QVERIFY(
-            bench.form->FindControl("BStatus")->isVisibleTo(bench.form->FindControl("PStatus")));
+        QVERIFY(bench.form->FindControl("PStatus")->isVisible());
+        QVERIFY(bench.form->FindControl("BStatus")->isVisible());
         QVERIFY(!bench.form->FindControl("PageControl1")->isEnabled());
     }
 
@@ -151,7 +148,7 @@ class TestWriteAll : public QObject {
         ReadForWriting(bench);
         SetChecked(*bench.form, "CBCloseInfoPositiveWrite", true);
         QVERIFY(bench.form->WriteAll());
-        QVERIFY(!bench.form->FindControl("PStatus")->isVisibleTo(bench.form.get()));
+        QVERIFY(!bench.form->FindControl("PStatus")->isVisible());
         QVERIFY(bench.form->FindControl("PageControl1")->isEnabled());
     }
 
@@ -178,7 +175,7 @@ class TestWriteAll : public QObject {
         ReadForWriting(bench);
         // Both tag fields in use, as a loaded file may leave them.
         for (const auto& [name, tag] : {std::pair{"TTag1", "AB"}, std::pair{"TTag2", "CD"}}) {
-            auto* field = bench.form->Find<QLineEdit>(name);
+            auto* field = bench.form->FindControl(name);
             field->setEnabled(true);
             field->setText(tag);
         }
@@ -226,8 +223,7 @@ class TestWriteAll : public QObject {
         QCOMPARE(bench.lastLogText(),
                  "Writing " + model + " configuration to " + bench.port() + " failed");
         QCOMPARE(bench.configurationLog(), logAfterRead);
-        QVERIFY(
-            bench.form->FindControl("BStatus")->isVisibleTo(bench.form->FindControl("PStatus")));
+        QVERIFY(bench.form->FindControl("BStatus")->isVisible());
         QVERIFY(!bench.form->Busy);
         QCOMPARE(bench.state.link.ComHandle, 0);
     }

@@ -5,9 +5,6 @@
 
 #include "modsim/ModuleEngine.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTest>
 
 using modsim::Fault;
@@ -68,8 +65,7 @@ class TestWriteRefusals : public QObject {
         QVERIFY(bench.started && swapped.start());
         ReadForWriting(bench);
         const QString description = bench.form->StatusPanel(1);
-        const bool secondSensorShown =
-            bench.form->FindControl("CInputTm2")->isVisibleTo(bench.form.get());
+        const bool secondSensorShown = bench.form->FindControl("CInputTm2")->isVisible();
         UseModule(bench, swapped);
         bench.dialogs.expect(BoxKind::Error,
                              "Writing a configuration belonging to a Q7383S into a Q7383D is not "
@@ -79,8 +75,7 @@ class TestWriteRefusals : public QObject {
         QCOMPARE(swapped.engine().commands(), IdentificationTraffic());
         // The window still shows the Q7383S configuration in the Q7383S layout.
         QCOMPARE(bench.form->StatusPanel(1), description);
-        QCOMPARE(bench.form->FindControl("CInputTm2")->isVisibleTo(bench.form.get()),
-                 secondSensorShown);
+        QCOMPARE(bench.form->FindControl("CInputTm2")->isVisible(), secondSensorShown);
         QCOMPARE(bench.state.ModelCode, QStringLiteral("Q7383S"));
         QCOMPARE(ShownText(*bench.form, "LModel"), QStringLiteral("Q7383S"));
         QVERIFY(!bench.form->Busy);
@@ -172,8 +167,8 @@ class TestWriteRefusals : public QObject {
         QVERIFY(bench.started);
         ReadForWriting(bench);
         // What a hand-shortened file leaves: parameters without any value.
-        bench.form->Find<QLineEdit>("TBurnoutHigh2")->clear();
-        bench.form->Find<QComboBox>("CBurn2")->clear();
+        bench.form->FindControl("TBurnoutHigh2")->clear();
+        bench.form->FindControl("CBurn2")->clear();
         bench.dialogs.expect(BoxKind::Error,
                              "The configuration shown cannot be written to the Q7323D.\r\r"
                              "It holds no value for:\r"
@@ -197,11 +192,11 @@ class TestWriteRefusals : public QObject {
         // field the file did not set.
         const int burnoutHigh2 = 18;
         form.ResetAll();
-        form.Find<QLabel>("LModel")->setText("Q7323D");
+        form.FindControl("LModel")->setText("Q7323D");
         for (int i : {1, 5, 6, 7, 8, 12, 15, 16, 17, 22, 23, 25, 26}) {
             form.ShowField(i);
         }
-        form.UpdateLimits(form.Find<QComboBox>("CInput2"));
+        form.UpdateLimits(form.Control("CInput2"));
         QVERIFY(!ShownText(form, "TBurnoutHigh2").isEmpty());
         QCOMPARE(bench.state.ParameterTable[burnoutHigh2].Name, QStringLiteral("Burnout High 2"));
         bench.dialogs.expect(BoxKind::Error,

@@ -6,10 +6,7 @@
 #include "catalogue/EditValidation.h"
 #include "catalogue/ValueFormat.h"
 #include "link/ModelTable.h"
-#include "shell/window/WidgetFactory.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -30,11 +27,11 @@ QStringList shownConfiguration(const TForm1& form) {
         }
         const QString value = QString::number(entry.Value);
         if (entry.FieldType == FieldKind::Number) {
-            shown << entry.Field + "=" + form.Find<QLineEdit>("T" + entry.Field)->text() + " (" +
+            shown << entry.Field + "=" + form.FindControl("T" + entry.Field)->text() + " (" +
                          value + ")";
         } else {
             shown << entry.Field + "#" +
-                         QString::number(form.Find<QComboBox>("C" + entry.Field)->currentIndex()) +
+                         QString::number(form.FindControl("C" + entry.Field)->currentIndex()) +
                          " (" + value + ")";
         }
     }
@@ -54,7 +51,7 @@ int editSeveral(TForm1& form) {
         }
         if (entry.FieldType == FieldKind::Number && numbers < 3) {
             const QString name = "T" + entry.Field;
-            if (!widgets::isEnabled(form.FindControl(name))) {
+            if (!form.FindControl(name)->isEnabled()) {
                 continue;
             }
             // One step of a few units in the last digit, staying inside the limits.
@@ -63,8 +60,8 @@ int editSeveral(TForm1& form) {
             TypeInto(form, name, FormatMyInt(value, entry.Decimal));
             ++numbers;
         } else if (entry.FieldType == FieldKind::Choice && choices < 2) {
-            const auto* list = form.Find<QComboBox>("C" + entry.Field);
-            if (!widgets::isEnabled(list) || list->count() < 2) {
+            const auto* list = form.FindControl("C" + entry.Field);
+            if (!list->isEnabled() || list->count() < 2) {
                 continue;
             }
             Choose(form, list->objectName(), (list->currentIndex() + 1) % list->count());

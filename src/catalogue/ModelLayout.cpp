@@ -1,6 +1,7 @@
 #include "catalogue/ModelLayout.h"
 
 #include "catalogue/CatalogueLookup.h"
+#include "catalogue/FirmwareVersions.h"
 
 #include <QStringList>
 
@@ -248,8 +249,8 @@ void AddNewSensors(TParameterTable& table, TSensorTable& sensors, const QString&
             setValidFor(table, OffDelayKeys, QStringLiteral("Q7326S"));
             setValidFor(table, ColdJunction1Keys, QString());
             setValidFor(table, ColdJunction2Keys, QString());
-        } else if (version == 259 || version >= 6145) {
-            offerNewSensorsUpTo(table, initial, version == 259 ? 25 : 27);
+        } else if (version == firmware::ExtendedFields || version >= 6145) {
+            offerNewSensorsUpTo(table, initial, version == firmware::ExtendedFields ? 25 : 27);
             setValidFor(table, OffDelayKeys, QStringLiteral("Q7326SQ7384S"));
             setValidFor(table, FunctionKeys, newFunctions);
             setValidFor(table, ColdJunction1Keys, oldColdJunction1);
@@ -264,7 +265,8 @@ void AddNewSensors(TParameterTable& table, TSensorTable& sensors, const QString&
         setValidFor(table, ColdJunction1Keys, QStringLiteral("V7380SV7380D"));
         setValidFor(table, ColdJunction2Keys, QStringLiteral("V7380D"));
     }
-    setValidFor(table, LimitKeys, q738 && version >= 6146 ? oldColdJunction1 : QString());
+    setValidFor(table, LimitKeys,
+                q738 && version >= firmware::OutputLimits ? oldColdJunction1 : QString());
     if (model.contains(QLatin1String("Q7356S"))) {
         setValidFor(table, WorkingLimitKeys,
                     version >= 7168 ? QStringLiteral("Q7356S") : QString());

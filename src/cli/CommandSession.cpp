@@ -1,6 +1,7 @@
 #include "cli/CommandSession.h"
 
 #include "cli/ConsoleOutput.h"
+#include "shell/ConfigIni.h"
 #include "shell/ProgramFolder.h"
 
 QString CommandSession::optionValue(const QStringList& arguments, const QString& option) {
@@ -22,6 +23,11 @@ bool CommandSession::start(const QStringList& arguments) {
     }
     state_ = std::make_unique<ProgramState>(dialogs_);
     state_->ProgramFolder = ResolveProgramFolder(home);
+    if (!port_.isDemo() && port_.portName().isEmpty()) {
+        // No port named: the default port of the program folder, as the window uses it.
+        ScanConfig(*state_);
+        state_->link.ComPortName = state_->settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT"));
+    }
     port_.applyTo(*state_);
     form_ = std::make_unique<TForm1>(*state_);
     return true;

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "cli/PortChoice.h"
+#include "form/TForm1.h"
 #include "shell/Dialogs.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
 
 #include <QTemporaryDir>
 
 #include <memory>
 
 // What a windowless command works with: the chosen port (or an in-process simulated module),
-// message boxes printed on standard error, the program folder, and an off-screen main window
+// message boxes printed on standard error, the program folder, and the window model
 // whose operations the command drives.
 class CommandSession {
   public:

@@ -17,9 +17,6 @@ int RunShow(const QStringList& arguments);
 // Saves the factory-default configuration of every model, read from simulated modules.
 int RunDefaults(const QStringList& arguments);
 
-// Opens the main window, on a named port or on a simulated module (--demo [MODEL]).
-int RunWindow(const QStringList& arguments);
-
 // Loads a configuration file and writes it to the module, as F2 does in the window.
 int RunWrite(const QStringList& arguments);
 

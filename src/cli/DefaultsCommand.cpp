@@ -5,12 +5,12 @@
 #include "cli/CommandSession.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
+#include "form/TForm1.h"
 #include "link/ModelTable.h"
 #include "modsim/PtyModule.h"
 #include "records/ConfigurationFile.h"
 #include "records/ShownHeader.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
 
 #include <QDir>
 #include <QLocale>
@@ -55,10 +55,12 @@ bool saveFactoryDefault(const QString& model, const QDir& folder) {
     state.OnlineOverride = false;
     state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), module.portName());
     state.link.ComPortName = module.portName();
+    // The simulator answers at once; its registers are what matters, not the line's pace.
+    state.link.timing = LinkTiming::Unpaced();
     TForm1 form(state);
 
     form.ReadAll();
-    if (form.ConfigurationEmpty || !form.CheckAll(QStringLiteral("write")) || dialogs.shown > 0) {
+    if (form.ConfigurationEmpty || !form.CheckAll(CheckMode::Write) || dialogs.shown > 0) {
         PrintError(model + QStringLiteral(": the simulated module's configuration was not read "
                                           "and checked cleanly"));
         return false;

@@ -1,36 +1,36 @@
+#include "cli/CommandSession.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
-#include "cli/PortChoice.h"
 #include "link/Identification.h"
-#include "shell/Dialogs.h"
-#include "shell/ProgramState.h"
 
 int RunIdentify(const QStringList& arguments) {
-    PortChoice port;
-    QString error;
-    if (!port.parse(arguments, &error) || !port.start(&error)) {
-        PrintError(error);
+    CommandSession session;
+    if (!session.start(arguments)) {
         return 2;
     }
-    ConsoleDialogs dialogs;
-    ProgramState state(dialogs);
-    port.applyTo(state);
-
-    QString code;
-    DetectModel(state, code);
-    if (state.ModelVersion == 0) {
-        PrintOut(QStringLiteral("No module answered on ") + port.portName());
-        return 1;
+    ProgramState& state = session.state();
+    const QString port = state.link.ComPortName;
+    const ModuleIdentity identity = IdentifyModule(state);
+    switch (identity.result) {
+        case ModuleIdentity::Result::NoModule:
+            PrintOut(QStringLiteral("No module answered on ") + port);
+            return 1;
+        case ModuleIdentity::Result::InvalidFirmwareReply:
+            PrintOut(QStringLiteral("A module answered on %1, but its firmware reply is not a "
+                                    "number")
+                         .arg(port));
+            return 1;
+        case ModuleIdentity::Result::Unrecognised:
+            PrintOut(QStringLiteral("Module on %1 not identified (firmware %2)")
+                         .arg(port)
+                         .arg(identity.firmware));
+            return 1;
+        case ModuleIdentity::Result::Identified:
+            break;
     }
-    if (code.isEmpty()) {
-        PrintOut(QStringLiteral("Module on %1 not identified (firmware %2)")
-                     .arg(port.portName())
-                     .arg(state.ModelVersion));
-        return 1;
-    }
-    state.ModelCode = code;
-    CompareWorkingVersion(state, code, state.ModelVersion);
-    PrintOut(QStringLiteral("Model: ") + code);
-    PrintOut(QStringLiteral("Firmware: ") + QString::number(state.ModelVersion));
+    state.ModelCode = identity.code;
+    CompareWorkingVersion(state, identity.code, identity.firmware);
+    PrintOut(QStringLiteral("Model: ") + identity.code);
+    PrintOut(QStringLiteral("Firmware: ") + QString::number(identity.firmware));
     return 0;
 }

@@ -24,9 +24,6 @@ bool PortChoice::parse(const QStringList& arguments, QString* error) {
                      .arg(demoModel_, ConfigurableModels().join(QLatin1Char(' ')));
         return false;
     }
-    if (port_.isEmpty() && demoModel_.isEmpty()) {
-        port_ = QStringLiteral("COM1");
-    }
     return true;
 }
 
@@ -34,15 +31,28 @@ bool PortChoice::start(QString* error) {
     if (demoModel_.isEmpty()) {
         return true;
     }
+#ifdef KVC7345_DEMO
     demo_ = std::make_unique<modsim::PtyModule>(demoModel_);
     return demo_->start(error);
+#else
+    *error = QStringLiteral("This build has no simulated module: give --port NAME");
+    return false;
+#endif
 }
 
 QString PortChoice::portName() const {
-    return demo_ ? demo_->portName() : port_;
+#ifdef KVC7345_DEMO
+    if (demo_) {
+        return demo_->portName();
+    }
+#endif
+    return port_;
 }
 
 void PortChoice::applyTo(ProgramState& state) const {
+    if (portName().isEmpty()) {
+        return;  // the default port of the program folder's config.ini stays
+    }
     state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), portName());
     state.link.ComPortName = portName();
 }

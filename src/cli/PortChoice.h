@@ -1,6 +1,8 @@
 #pragma once
 
+#ifdef KVC7345_DEMO
 #include "modsim/PtyModule.h"
+#endif
 
 #include <QString>
 
@@ -16,14 +18,17 @@ class PortChoice {
     bool parse(const QStringList& arguments, QString* error);
     // Starts the demo module when asked for one; false with a reason when it cannot start.
     bool start(QString* error);
-    // Makes the chosen port the default port and the port in use.
+    // Makes the chosen port the default port and the port in use; without --port or --demo
+    // the settings' default port stays.
     void applyTo(ProgramState& state) const;
 
-    bool isDemo() const { return demo_ != nullptr; }
+    bool isDemo() const { return !demoModel_.isEmpty(); }
     QString portName() const;
 
   private:
     QString port_;
     QString demoModel_;
+#ifdef KVC7345_DEMO
     std::unique_ptr<modsim::PtyModule> demo_;
+#endif
 };

@@ -2,6 +2,9 @@
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
 #include "records/ConfigurationFile.h"
+#include "records/ShownHeader.h"
+
+#include <QDateTime>
 
 int RunRead(const QStringList& arguments) {
     CommandSession session;
@@ -11,17 +14,24 @@ int RunRead(const QStringList& arguments) {
     TForm1& form = session.form();
     form.ReadAll();
     if (form.ConfigurationEmpty) {
+        // The status box says where the read stopped; the identification has spoken already.
+        const QString why = form.Control(QStringLiteral("LStatus")).text();
+        if (!why.isEmpty()) {
+            PrintError(why);
+        }
         return 1;
     }
-    const EntryList& entries = session.state().Entries;
-    for (int i = 1; i <= EntryList::Slots; ++i) {
-        if (!entries.FileNames(i).isEmpty() && !entries.FileValues(i).isEmpty()) {
-            PrintOut(KeyLine(entries.FileNames(i), entries.FileValues(i)));
-        }
+    // One text for the screen and the file, so both show the same moment and lines.
+    const QByteArray text = ConfigurationFileText(ShownHeader(form, QDateTime::currentDateTime()),
+                                                  session.state().Entries);
+    QStringList lines = QString::fromLatin1(text).split(QStringLiteral("\r\n"));
+    lines.removeLast();  // the empty rest after the last line end
+    for (const QString& line : lines) {
+        PrintOut(line);
     }
     const QString out = CommandSession::optionValue(arguments, QStringLiteral("--out"));
     if (!out.isEmpty()) {
-        const WriteOutcome outcome = form.SubWriteToFile(out, WriteMode::Rewrite);
+        const WriteOutcome outcome = WriteConfigurationBytes(out, text, WriteMode::Rewrite);
         if (!outcome.written) {
             PrintError(QStringLiteral("Cannot write ") + outcome.error);
             return 1;

@@ -4,16 +4,13 @@
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
 #include "records/ConfigurationFile.h"
-#include "shell/window/WidgetFactory.h"
 
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace {
 
 QString caption(const TForm1& form, const char* name) {
-    return form.Find<QLabel>(QString::fromLatin1(name))->text();
+    return form.Control(QString::fromLatin1(name)).text();
 }
 
 }  // namespace
@@ -33,7 +30,7 @@ int RunShow(const QStringList& arguments) {
     // The file takes the place of the open dialog; the load is the window's own.
     session.dialogs().presetFile(QFileInfo(file).absoluteFilePath());
     TForm1& form = session.form();
-    if (!form.ReadFromFile(QString())) {
+    if (!form.ReadFromFile(FileSource::Archive)) {
         return 1;
     }
 
@@ -44,9 +41,9 @@ int RunShow(const QStringList& arguments) {
     PrintOut(KeyLine(QStringLiteral("DONEFOR"), caption(form, "LExtra2Right")));
     // A tag line only for a tag field in use, as a save writes them.
     for (const QString& key : {QStringLiteral("TAG1"), QStringLiteral("TAG2")}) {
-        const auto* field = form.Find<QLineEdit>(QStringLiteral("T") + key);
-        if (widgets::isEnabled(field)) {
-            PrintOut(KeyLine(key, field->text()));
+        const FormControl& field = form.Control(QStringLiteral("T") + key);
+        if (field.isEnabled()) {
+            PrintOut(KeyLine(key, field.text()));
         }
     }
     for (const QString& line : ParameterLines(state.Entries)) {

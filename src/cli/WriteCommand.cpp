@@ -3,8 +3,6 @@
 #include "cli/ConsoleOutput.h"
 #include "transfer/WriteAll.h"
 
-#include <QLabel>
-
 namespace {
 
 // The options that take a value; every other word not starting with "--" is the file.
@@ -41,18 +39,18 @@ int RunWrite(const QStringList& arguments) {
     }
     dialogs->presetFile(file);
     TForm1& form = session.form();
-    if (!form.ReadFromFile(QString())) {
+    if (!form.ReadFromFile(FileSource::Archive)) {
         PrintError(QStringLiteral("Nothing written: ") + file +
                    QStringLiteral(" could not be loaded"));
         return 1;
     }
 
-    const auto* status = form.Find<QLabel>(QStringLiteral("LStatus"));
-    const QString before = status->text();
+    const FormControl& status = form.Control(QStringLiteral("LStatus"));
+    const QString before = status.text();
     const bool written = SaveToModule(form);
     // The status box tells how a write that began has ended; refusals have spoken already.
-    if (status->text() != before) {
-        (written ? PrintOut : PrintError)(status->text());
+    if (status.text() != before) {
+        (written ? PrintOut : PrintError)(status.text());
     }
     return written ? 0 : 1;
 }

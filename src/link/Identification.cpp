@@ -92,26 +92,45 @@ bool TryPort(ProgramState& state) {
     return false;
 }
 
-int DetectModelVersion(ProgramState& state) {
+namespace {
+
+ModuleIdentity::Result versionReading(ProgramState& state, int& version) {
+    version = 0;
     if (!TryPort(state)) {
-        return 0;
+        return ModuleIdentity::Result::NoModule;
     }
     const QString data = ReplyData(exchangeOnce(state, VersionQuery));
-    const auto version = ParseHexWord(data);
-    if (!version) {
+    const auto word = ParseHexWord(data);
+    if (!word) {
         // The port is closed already; nothing has been changed on the module.
         state.message(BoxKind::Error, InvalidIntegerText(QStringLiteral("0x") + data));
-        return 0;
+        return ModuleIdentity::Result::InvalidFirmwareReply;
     }
-    return *version;
+    version = *word;
+    return ModuleIdentity::Result::Identified;
 }
 
-void DetectModel(ProgramState& state, QString& code) {
-    state.ModelVersion = DetectModelVersion(state);
-    if (state.ModelVersion == 0) {
-        code.clear();
-        return;
+}  // namespace
+
+int DetectModelVersion(ProgramState& state) {
+    int version = 0;
+    versionReading(state, version);
+    return version;
+}
+
+ModuleIdentity IdentifyModule(ProgramState& state, const QString& codeBefore) {
+    ModuleIdentity identity;
+    identity.code = codeBefore;
+    identity.result = versionReading(state, state.ModelVersion);
+    identity.firmware = state.ModelVersion;
+    if (identity.result != ModuleIdentity::Result::Identified || state.ModelVersion == 0) {
+        identity.code.clear();
+        if (identity.result == ModuleIdentity::Result::Identified) {
+            identity.result = ModuleIdentity::Result::NoModule;
+        }
+        return identity;
     }
+    QString& code = identity.code;
     const ModelLookup found = LookupModelReply(exchangeOnce(state, ModelQuery));
     switch (found.kind) {
         case ModelReplyKind::Model:
@@ -122,11 +141,21 @@ void DetectModel(ProgramState& state, QString& code) {
             break;
         case ModelReplyKind::NotConfigurable:
             state.message(BoxKind::Warning, NotConfigurableText());
+            identity.result = ModuleIdentity::Result::Unrecognised;
             break;
         case ModelReplyKind::NotRecognised:
             state.message(BoxKind::Warning, NotRecognisedText(state.SoftwareVersion));
+            identity.result = ModuleIdentity::Result::Unrecognised;
             break;
     }
+    if (code.isEmpty()) {
+        identity.result = ModuleIdentity::Result::Unrecognised;
+    }
+    return identity;
+}
+
+void DetectModel(ProgramState& state, QString& code) {
+    code = IdentifyModule(state, code).code;
 }
 
 void is60or50(ProgramState& state, QString& code) {

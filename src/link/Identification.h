@@ -14,6 +14,23 @@ bool TryPortSilent(ProgramState& state);
 // not a number (the user has been told either way).
 int DetectModelVersion(ProgramState& state);
 
+// What identifying the connected module found.
+struct ModuleIdentity {
+    enum class Result {
+        NoModule,              // no module answered the presence probe
+        InvalidFirmwareReply,  // a module answered, but its firmware reply is not a number
+        Unrecognised,          // the model is unknown or cannot be configured
+        Identified,
+    };
+    Result result = Result::NoModule;
+    QString code;
+    int firmware = 0;
+};
+
+// Identifies the connected module and sets ModelVersion. The code is `codeBefore` for a model
+// that is unknown or cannot be configured (after a warning), "" when nothing was identified.
+ModuleIdentity IdentifyModule(ProgramState& state, const QString& codeBefore = QString());
+
 // Identifies the connected module: sets ModelVersion and `code`. `code` becomes "" when no module
 // answered and is left as it was for a model that is unknown or cannot be configured (after a
 // warning).

@@ -27,3 +27,27 @@ inline constexpr int BaudRate = 9600;
 inline constexpr auto ByteTime = std::chrono::microseconds(1'000'000 * 10 / BaudRate);
 
 }  // namespace linktiming
+
+// The waits one link uses, as a value so a test or the unpaced simulator can shorten them.
+// Real() is what a module on a 9600-baud line needs.
+struct LinkTiming {
+    std::chrono::milliseconds turnaround = linktiming::Turnaround;
+    std::chrono::milliseconds readInterval = linktiming::ReadInterval;
+    std::chrono::milliseconds readTotal = linktiming::ReadTotal;
+    std::chrono::milliseconds writeTotal = linktiming::WriteTotal;
+    // The fixed pauses of operations: status box settle, tag turnarounds, automatic close.
+    bool fixedPauses = true;
+
+    static constexpr LinkTiming Real() { return {}; }
+
+    static constexpr LinkTiming Unpaced() {
+        LinkTiming timing;
+        // No turnaround: the unpaced simulator answers at once and the read waits for it anyway.
+        timing.turnaround = std::chrono::milliseconds(0);
+        // No fixed pauses: they let a real module settle, and the simulator has nothing to settle.
+        timing.fixedPauses = false;
+        // The read time-outs stay real: a silent module must still be told from a slow answer.
+        // The write time-out stays real: it only bounds a stuck line, a working one never hits it.
+        return timing;
+    }
+};

@@ -43,7 +43,7 @@ TagReadResult ReadTag(ProgramState& state, int channel) {
     for (int k = 0; k < RegistersPerTag; ++k) {
         const int registerCode = firstReadRegister(channel) + 2 * k;
         link.WriteToComm(link.ComHandle, tagCommand(registerCode, QStringLiteral("0000")));
-        Sleep(TagTurnaroundMs);
+        link.pause(TagTurnaroundMs);
         const QString data = ReplyData(link.ReadFromComm(link.ComHandle));
         const auto word = ParseHexWord(data);
         if (!word) {
@@ -78,7 +78,7 @@ void WriteTag(ProgramState& state, int channel, const QString& text) {
     link.ComHandle = link.OpenComm(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")));
     for (const QString& command : TagWriteCommands(channel, text)) {
         link.WriteToComm(link.ComHandle, command);
-        Sleep(TagTurnaroundMs);
+        link.pause(TagTurnaroundMs);
     }
     link.ShutDownComm(link.ComHandle);
 }

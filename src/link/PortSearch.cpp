@@ -59,11 +59,17 @@ QString PortIdentity(const QString& portName) {
 }
 
 int VisitPorts(SerialLink& link, const QStringList& names,
-               const std::function<bool(const PortVisit&)>& visit, int maxOpened) {
+               const std::function<bool(const PortVisit&)>& visit, int maxOpened,
+               const std::function<bool(int place, int total)>& proceed) {
     int opened = 0;
+    int place = 0;
     QSet<QString> tried;
     for (const QString& name : names) {
         if (opened >= maxOpened) {
+            break;
+        }
+        ++place;
+        if (proceed && !proceed(place, static_cast<int>(names.size()))) {
             break;
         }
         const QString identity = PortIdentity(name);

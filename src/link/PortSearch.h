@@ -37,6 +37,9 @@ struct PortVisit {
 
 // Opens the named ports in order, each device once and at most `maxOpened` of them, sends the
 // model query "00d00000" on each and closes it again, telling `visit` about every port that
-// opened. `visit` returns false to end the search. Returns how many ports opened.
+// opened. `visit` returns false to end the search. `proceed`, when given, hears of every name
+// before it is tried (its place, counted from 1, and the number of names) and returns false to
+// end the search there. Returns how many ports opened.
 int VisitPorts(SerialLink& link, const QStringList& names,
-               const std::function<bool(const PortVisit&)>& visit, int maxOpened = MaxOpenedPorts);
+               const std::function<bool(const PortVisit&)>& visit, int maxOpened = MaxOpenedPorts,
+               const std::function<bool(int place, int total)>& proceed = {});

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QPointer>
 #include <QSerialPort>
 #include <QTimer>
 
@@ -20,20 +21,61 @@ using namespace std::chrono;
 
 const QString BlankReply(linktiming::ReplyChars, QLatin1Char(' '));
 
+// Why a wait on the port ended, from least to most final.
+enum class WaitEnd { TimedOut, Signalled, LineFailed, PortGone };
+
+// Timeout only says a wait ran out; anything else means the line itself went wrong.
+bool isLineFailure(QSerialPort::SerialPortError error) {
+    return error != QSerialPort::NoError && error != QSerialPort::TimeoutError;
+}
+
+bool haveEventLoop() {
+    return QCoreApplication::instance() != nullptr;
+}
+
+// Runs a local event loop until the port emits `signal`, the line fails, the port is destroyed
+// or `milliseconds` pass, so the calling thread keeps painting and running its timers.
+template <typename Signal>
+WaitEnd waitOnPort(const QPointer<QSerialPort>& port, qint64 milliseconds, Signal signal) {
+    QEventLoop loop;
+    WaitEnd end = WaitEnd::TimedOut;
+    // Several signals may arrive before the loop returns; the most final one decides.
+    const auto finish = [&loop, &end](WaitEnd why) {
+        end = std::max(end, why);
+        loop.quit();
+    };
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(port, signal, &loop, [&finish] { finish(WaitEnd::Signalled); });
+    QObject::connect(port, &QSerialPort::errorOccurred, &loop,
+                     [&finish](QSerialPort::SerialPortError error) {
+                         if (isLineFailure(error)) {
+                             finish(WaitEnd::LineFailed);
+                         }
+                     });
+    // Another event handler may close the port while this loop runs.
+    QObject::connect(port, &QObject::destroyed, &loop, [&finish] { finish(WaitEnd::PortGone); });
+    deadline.start(static_cast<int>(milliseconds));
+    loop.exec();
+    return port ? end : WaitEnd::PortGone;
+}
+
 // Reads up to ReplyBytes with the line's time-outs: done when 10 bytes arrived, when the gap
-// after a byte reaches ReadInterval, or when ReadTotal has passed. Bytes beyond 10 stay in the
-// port's buffer for the next read.
-QByteArray readUpToReplyBytes(QSerialPort& port) {
+// after a byte reaches the read interval, or when the read total has passed. Bytes beyond 10
+// stay in the port's buffer for the next read.
+QByteArray readUpToReplyBytes(const QPointer<QSerialPort>& port, const LinkTiming& timing) {
     QByteArray received;
     QElapsedTimer sinceStart;
     sinceStart.start();
     QElapsedTimer sinceLastByte;
-    const qint64 total = duration_cast<milliseconds>(linktiming::ReadTotal).count();
-    const qint64 interval = duration_cast<milliseconds>(linktiming::ReadInterval).count();
+    const qint64 total = timing.readTotal.count();
+    const qint64 interval = timing.readInterval.count();
 
-    while (received.size() < linktiming::ReplyBytes) {
-        if (port.bytesAvailable() > 0) {
-            received += port.read(linktiming::ReplyBytes - received.size());
+    while (port && received.size() < linktiming::ReplyBytes) {
+        if (port->bytesAvailable() > 0) {
+            received += port->read(linktiming::ReplyBytes - received.size());
             sinceLastByte.start();
             continue;
         }
@@ -41,15 +83,42 @@ QByteArray readUpToReplyBytes(QSerialPort& port) {
         if (sinceLastByte.isValid()) {
             wait = std::min(wait, interval - sinceLastByte.elapsed());
         }
-        if (wait <= 0) {
+        // A line that vanished earlier (unplugged adapter) will deliver nothing more.
+        if (wait <= 0 || !port->isOpen() || port->error() == QSerialPort::ResourceError) {
             break;
         }
-        if (!port.waitForReadyRead(static_cast<int>(wait)) &&
-            port.error() != QSerialPort::TimeoutError && port.error() != QSerialPort::NoError) {
-            break;  // the line is gone (unplugged adapter): nothing more will arrive
+        if (haveEventLoop()) {
+            if (waitOnPort(port, wait, &QSerialPort::readyRead) >= WaitEnd::LineFailed) {
+                break;
+            }
+        } else if (!port->waitForReadyRead(static_cast<int>(wait)) &&
+                   isLineFailure(port->error())) {
+            break;
         }
     }
     return received;
+}
+
+// Sends the command line and waits until it has left the port or the write time-out passed.
+// Errors and short writes are not reported here: the reply that follows shows them.
+void writeLine(const QPointer<QSerialPort>& port, const QString& command, milliseconds writeTotal) {
+    if (!port) {
+        return;
+    }
+    port->write(command.toLatin1() + "\r\n");
+    if (!haveEventLoop()) {
+        port->waitForBytesWritten(static_cast<int>(writeTotal.count()));
+        return;
+    }
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    while (port && port->bytesToWrite() > 0) {
+        const qint64 wait = writeTotal.count() - sinceStart.elapsed();
+        if (wait <= 0 ||
+            waitOnPort(port, wait, &QSerialPort::bytesWritten) >= WaitEnd::LineFailed) {
+            break;
+        }
+    }
 }
 
 RegisterReply toReply(const QByteArray& bytes) {
@@ -98,36 +167,27 @@ bool SerialLink::SetupCOMPort(PortHandle handle) {
     return accepted;
 }
 
-void SerialLink::writeLine(QSerialPort& serial, const QString& command) {
-    // Errors and short writes are not reported here: the reply that follows shows them.
-    serial.write(command.toLatin1() + "\r\n");
-    serial.waitForBytesWritten(
-        static_cast<int>(duration_cast<milliseconds>(linktiming::WriteTotal).count()));
-}
-
 void SerialLink::WriteToComm(PortHandle handle, const QString& command) {
-    if (QSerialPort* serial = port(handle)) {
-        writeLine(*serial, command);
-    }
+    writeLine(port(handle), command, timing.writeTotal);
 }
 
+// The waits below run the thread's events, which may close the port or even destroy this link:
+// the port is followed through a QPointer and the timing is copied, so nothing dangles after.
 RegisterReply SerialLink::readReply(PortHandle handle) {
-    QSerialPort* serial = port(handle);
-    if (serial == nullptr) {
-        return toReply({});
-    }
-    return toReply(readUpToReplyBytes(*serial));
+    const LinkTiming used = timing;
+    return toReply(readUpToReplyBytes(port(handle), used));
 }
 
 RegisterReply SerialLink::exchange(PortHandle handle, const QString& command) {
-    QSerialPort* serial = port(handle);
-    if (serial == nullptr) {
+    const LinkTiming used = timing;
+    const QPointer<QSerialPort> serial = port(handle);
+    if (!serial) {
         return toReply({});
     }
-    writeLine(*serial, command);
-    // A plain blocking wait: the module needs this turnaround and nothing else may run meanwhile.
-    std::this_thread::sleep_for(linktiming::Turnaround);
-    return toReply(readUpToReplyBytes(*serial));
+    writeLine(serial, command, used.writeTotal);
+    // The module needs this turnaround before its answer is read.
+    Sleep(static_cast<int>(used.turnaround.count()));
+    return toReply(readUpToReplyBytes(serial, used));
 }
 
 QString SerialLink::ReadFromComm(PortHandle handle) {
@@ -145,6 +205,12 @@ void SerialLink::ShutDownComm(PortHandle handle) {
     }
     if (ComHandle == handle) {
         ComHandle = 0;
+    }
+}
+
+void SerialLink::pause(int milliseconds) {
+    if (timing.fixedPauses) {
+        Sleep(milliseconds);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/LinkTiming.h"
+
 #include <QString>
 
 #include <map>
@@ -24,8 +26,9 @@ struct RegisterReply {
 };
 
 // The serial byte link to one module: open a port by name, exchange 8-character register
-// commands at 9600 8N1 with the fixed timing of LinkTiming.h, close it again. No port is held
-// between operations; each operation opens, exchanges and closes.
+// commands at 9600 8N1 with the waits of `timing`, close it again. No port is held between
+// operations; each operation opens, exchanges and closes. Every wait keeps the calling thread's
+// events running, so a window stays responsive during an exchange.
 class SerialLink {
   public:
     SerialLink();
@@ -37,6 +40,8 @@ class SerialLink {
     QString ComPortName;
     // The handle shared by the routines of one operation; 0 when none is open.
     PortHandle ComHandle = 0;
+    // The waits of every exchange; the real line timing unless a test chooses another.
+    LinkTiming timing;
 
     // Opens and prepares the port; InvalidHandle when it is missing or in use. Everything
     // received before the open is discarded.
@@ -59,9 +64,12 @@ class SerialLink {
 
     bool isOpen(PortHandle handle) const;
 
+    // One of the fixed pauses of an operation: waits like Sleep() when timing.fixedPauses is
+    // set, returns at once otherwise.
+    void pause(int milliseconds);
+
   private:
     QSerialPort* port(PortHandle handle) const;
-    void writeLine(QSerialPort& port, const QString& command);
 
     std::map<PortHandle, std::unique_ptr<QSerialPort>> ports_;
     PortHandle nextHandle_ = 1;

@@ -2,20 +2,13 @@
 // catalogue; then the refresh that a read from a module also ends with.
 
 #include "catalogue/ModelLayout.h"
+#include "form/TForm1.h"
 #include "link/Identification.h"
 #include "records/ConfigurationReader.h"
 #include "records/FileMessages.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
-#include "shell/window/WidgetFactory.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 
 #include <optional>
-
-using namespace widgets;
 
 namespace {
 
@@ -49,7 +42,7 @@ bool isHeaderKey(const QString& key) {
 }
 
 void setCaption(TForm1& form, const char* name, const QString& text) {
-    form.Find<QLabel>(QString::fromLatin1(name))->setText(text);
+    form.Control(QString::fromLatin1(name)).setText(text);
 }
 
 // The texts of a header line load as written; only MDVERSION is a number. False when it is
@@ -67,8 +60,8 @@ bool applyHeader(TForm1& form, ProgramState& state, const QString& model, const 
         }
         state.ModelVersion = *version;
         CompareWorkingVersion(state, state.ModelCode, *version);
-        setHint(form.FindControl(QStringLiteral("LModel")),
-                QStringLiteral("SW Rev. ") + QString::number(*version));
+        form.Control(QStringLiteral("LModel"))
+            .setHint(QStringLiteral("SW Rev. ") + QString::number(*version));
         // The choice lines that follow are compared with the sensors of this firmware, not with
         // those of whatever module was connected before.
         AddNewSensors(state.ParameterTable, state.SensorTable, model, *version);
@@ -81,66 +74,28 @@ bool applyHeader(TForm1& form, ProgramState& state, const QString& model, const 
         }
     } else if (key == QLatin1String("TAG1") || key == QLatin1String("TAG2")) {
         const QString channel = key.right(1);
-        auto* tag = form.Find<QLineEdit>(QStringLiteral("TTag") + channel);
-        tag->setEnabled(true);
-        setTextColour(form.FindControl(QStringLiteral("LTag") + channel), Black);
-        tag->setText(value);
+        FormControl& tag = form.Control(QStringLiteral("TTag") + channel);
+        tag.setEnabled(true);
+        form.Control(QStringLiteral("LTag") + channel).setTextColour(colours::Black);
+        tag.setText(value);
     }
     return true;
 }
 
-// Runs the refresh a loaded configuration needs: limits, cold junction and alarm fields follow
-// their choices, then the read-mode check rebuilds the entry list from the window.
-void refresh(TForm1& form, ProgramState& state, const QString& model) {
-    AddNewSensors(state.ParameterTable, state.SensorTable, model, state.ModelVersion);
-    form.FindControl(QStringLiteral("LDataSheet"))->setVisible(false);
-
-    auto list = [&form](const char* name) {
-        return form.Find<QComboBox>(QString::fromLatin1(name));
-    };
-    for (const char* name : {"CInputTm1", "CInputTm2", "CInputHz1"}) {
-        if (isEnabled(list(name))) {
-            form.UpdateLimits(list(name));
-        }
-    }
-    // The window may be off-screen: "visible" is the control's own visibility.
-    if (!list("CInput1")->isHidden()) {
-        form.UpdateLimits(list("CInput1"));
-    }
-    if (isEnabled(list("CInput2"))) {
-        form.UpdateLimits(list("CInput2"));
-    }
-    // The Q7323X gets a second pass over channel 1, whose sensor also sets the limits of its
-    // second output.
-    if (model == QLatin1String("Q7323X")) {
-        form.UpdateLimits(list("CInput1"));
-    }
-    for (const char* name : {"CCJCom1", "CCJCom2"}) {
-        if (isEnabled(list(name))) {
-            form.CCJComClick(list(name));
-        }
-    }
-    for (const char* name : {"CType1A", "CType2A", "CType1B", "CType2B"}) {
-        if (isEnabled(list(name))) {
-            form.Modified(list(name));
-        }
-    }
-    form.CheckAll(QStringLiteral("read"));
-}
-
 }  // namespace
 
-bool TForm1::InsertDataFromFileToScreen(const QString& model) {
-    // Abort keeps what was applied so far; Retry offers another file from the archive. Either
-    // way nothing more of this file is applied.
+LoadOutcome TForm1::InsertDataFromFileToScreen(const QString& model) {
+    // Abort keeps what was applied so far; Retry asks for another file from the archive.
+    // Either way nothing more of this file is applied.
     auto abandon = [this](BoxKind kind, const QString& text, BoxButtons buttons) {
         const BoxAnswer answer = state_.message(kind, text, buttons);
         if (answer == BoxAnswer::Retry) {
-            ReadFromFile(QString());
-        } else if (buttons == BoxButtons::OkRetry) {
+            return LoadOutcome::Retry;
+        }
+        if (buttons == BoxButtons::OkRetry) {
             ResetAll();
         }
-        return false;
+        return LoadOutcome::Abandoned;
     };
     auto invalidFile = [&abandon] {
         return abandon(BoxKind::Error, InvalidConfigurationFileText(), BoxButtons::AbortRetry);
@@ -150,7 +105,6 @@ bool TForm1::InsertDataFromFileToScreen(const QString& model) {
         if (EntriesEndAt(state_.Entries, n)) {
             break;
         }
-        // Copies: a Retry loads another file into the same list.
         const QString key = state_.Entries.FileNames(n);
         const QString value = state_.Entries.FileValues(n);
         if (isHeaderKey(key)) {
@@ -180,6 +134,6 @@ bool TForm1::InsertDataFromFileToScreen(const QString& model) {
         }
         ShowField(*index);
     }
-    refresh(*this, state_, model);
-    return true;
+    RefreshAfterTransfer(TransferSource::Load);
+    return LoadOutcome::Applied;
 }

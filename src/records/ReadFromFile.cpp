@@ -1,16 +1,15 @@
 // Loading a configuration file (from the archive or the factory defaults) into the window.
 
+#include "form/TForm1.h"
 #include "records/ConfigurationReader.h"
 #include "records/FileMessages.h"
 #include "shell/Online.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 
 #include <optional>
 
@@ -60,78 +59,86 @@ FileDialogRequest openRequest(const ProgramState& state, bool defaults) {
 }  // namespace
 
 void TForm1::TBOpenFileClick() {
-    ReadFromFile(QString());
+    ReadFromFile(FileSource::Archive);
 }
 
 void TForm1::BitBtn2Click() {
-    ReadFromFile(QStringLiteral("DEFAULTS"));
+    ReadFromFile(FileSource::FactoryDefaults);
 }
 
-bool TForm1::ReadFromFile(const QString& source) {
-    Busy = true;
-    auto stop = [this] {
+bool TForm1::ReadFromFile(FileSource source) {
+    // A Retry offers another file from the archive, as a new load that asks its questions
+    // again. Once a file was partly applied, the load's answer is whether a configuration
+    // is shown in the end.
+    bool partlyApplied = false;
+    auto finish = [&](bool result) {
         Busy = false;
-        return false;
+        return partlyApplied ? !ConfigurationEmpty : result;
     };
-    if (StatusPanel(2) == QLatin1String("Modified") &&
-        state_.message(BoxKind::Warning,
-                       QStringLiteral("Parameters were modified.\rDo you wish to acquire new data "
-                                      "and lose changes?"),
-                       BoxButtons::YesNo) != BoxAnswer::Yes) {
-        return stop();
-    }
-    const QString path =
-        state_.dialogs->chooseOpenFile(openRequest(state_, source == QLatin1String("DEFAULTS")));
-    if (path.isEmpty()) {
-        return stop();
-    }
-
-    // The whole file is read and its shape checked before the window changes, so a file that
-    // cannot be a configuration leaves the shown one as it was.
-    const FileBytes file = readBytes(path);
-    if (!file.bytes) {
-        state_.message(BoxKind::Error, UnreadableFileText(file.error));
-        return stop();
-    }
-    ConfigurationText text;
-    if (file.tooLarge) {
-        text.shape = FileShape::TooManyKeyLines;
-    } else {
-        text = ReadConfigurationText(*file.bytes);
-    }
-    if (text.shape != FileShape::Valid) {
-        if (state_.message(BoxKind::Error, InvalidConfigurationFileText(),
-                           BoxButtons::AbortRetry) == BoxAnswer::Retry) {
-            return ReadFromFile(QString());
+    for (FileSource offered = source;; offered = FileSource::Archive) {
+        Busy = true;
+        if (StatusPanel(2) == QLatin1String("Modified") &&
+            state_.message(BoxKind::Warning,
+                           QStringLiteral("Parameters were modified.\rDo you wish to acquire new "
+                                          "data and lose changes?"),
+                           BoxButtons::YesNo) != BoxAnswer::Yes) {
+            return finish(false);
         }
-        return stop();
+        const QString path = state_.dialogs->chooseOpenFile(
+            openRequest(state_, offered == FileSource::FactoryDefaults));
+        if (path.isEmpty()) {
+            return finish(false);
+        }
+
+        // The whole file is read and its shape checked before the window changes, so a file
+        // that cannot be a configuration leaves the shown one as it was.
+        const FileBytes file = readBytes(path);
+        if (!file.bytes) {
+            state_.message(BoxKind::Error, UnreadableFileText(file.error));
+            return finish(false);
+        }
+        ConfigurationText text;
+        if (file.tooLarge) {
+            text.shape = FileShape::TooManyKeyLines;
+        } else {
+            text = ReadConfigurationText(*file.bytes);
+        }
+        if (text.shape != FileShape::Valid) {
+            if (state_.message(BoxKind::Error, InvalidConfigurationFileText(),
+                               BoxButtons::AbortRetry) == BoxAnswer::Retry) {
+                continue;
+            }
+            return finish(false);
+        }
+
+        ResetAll();
+        state_.Entries = text.entries;
+        FormControl& sourceLabel = Control(QStringLiteral("LSourceRight"));
+        sourceLabel.setText(QFileInfo(path).fileName());
+        state_.ModelCode = text.model;
+        AdjustFor(state_.ModelCode);
+        Control(QStringLiteral("LModel")).setText(state_.ModelCode);
+        Control(QStringLiteral("LModelTop")).setText(state_.ModelCode);
+
+        const LoadOutcome outcome = InsertDataFromFileToScreen(state_.ModelCode);
+        if (outcome != LoadOutcome::Applied) {
+            partlyApplied = true;
+            if (outcome == LoadOutcome::Retry) {
+                continue;
+            }
+            return finish(false);
+        }
+        AdjustFor(state_.ModelCode);
+
+        FormControl& dataSheet = Control(QStringLiteral("LDataSheet"));
+        dataSheet.setText(state_.ModelCode + QStringLiteral(" Online information"));
+        dataSheet.setVisible(Online(state_) && state_.settings.ReadConfig(QStringLiteral(
+                                                   "ONLINEPLINK")) == QLatin1String("Y"));
+
+        ConfigurationEmpty = false;
+        SetStatusPanel(2, QString());
+        Memo(QStringLiteral("Read ") + state_.ModelCode +
+             QStringLiteral(" configuration from file ") + sourceLabel.text());
+        return finish(true);
     }
-
-    ResetAll();
-    state_.Entries = text.entries;
-    auto* sourceLabel = Find<QLabel>(QStringLiteral("LSourceRight"));
-    sourceLabel->setText(QFileInfo(path).fileName());
-    state_.ModelCode = text.model;
-    AdjustFor(state_.ModelCode);
-    Find<QLabel>(QStringLiteral("LModel"))->setText(state_.ModelCode);
-    Find<QLabel>(QStringLiteral("LModelTop"))->setText(state_.ModelCode);
-
-    if (!InsertDataFromFileToScreen(state_.ModelCode)) {
-        // A Retry inside may have loaded another file in the meantime.
-        Busy = false;
-        return !ConfigurationEmpty;
-    }
-    AdjustFor(state_.ModelCode);
-
-    auto* dataSheet = Find<QLabel>(QStringLiteral("LDataSheet"));
-    dataSheet->setText(state_.ModelCode + QStringLiteral(" Online information"));
-    dataSheet->setVisible(Online(state_) && state_.settings.ReadConfig(QStringLiteral(
-                                                "ONLINEPLINK")) == QLatin1String("Y"));
-
-    ConfigurationEmpty = false;
-    SetStatusPanel(2, QString());
-    Memo(QStringLiteral("Read ") + state_.ModelCode + QStringLiteral(" configuration from file ") +
-         sourceLabel->text());
-    Busy = false;
-    return true;
 }

@@ -1,22 +1,18 @@
 // The window's log list goes to the system log when the window closes.
 
+#include "form/TForm1.h"
 #include "records/Clock.h"
 #include "records/ConfigurationFile.h"
 #include "records/SystemLog.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
 
 #include <QDate>
 #include <QDir>
-#include <QListWidget>
 #include <QLocale>
 
 void TForm1::UpdateLog() {
-    QStringList lines;
-    for (int i = 0; i < log_->count(); ++i) {
-        lines << log_->item(i)->text();
-    }
+    const QStringList& lines = logLines_;
     const QString date = Today();
     const QString path = QDir(ProgramSubfolder(state_.ProgramFolder, QStringLiteral("log")))
                              .filePath(QStringLiteral("system.log"));

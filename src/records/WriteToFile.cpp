@@ -1,34 +1,30 @@
 // Writing the shown configuration to a configuration file or to the configuration log.
 
+#include "form/TForm1.h"
 #include "records/Clock.h"
 #include "records/ConfigurationFile.h"
 #include "records/FileMessages.h"
 #include "records/ShownHeader.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
-#include "shell/window/WidgetFactory.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QLocale>
-#include <QTabWidget>
 
 namespace {
 
 QString fieldText(const TForm1& form, const char* name) {
-    const auto* field = form.Find<QLineEdit>(QString::fromLatin1(name));
-    return field != nullptr ? field->text() : QString();
+    return form.Control(QString::fromLatin1(name)).text();
 }
 
 std::optional<QString> tagIfInUse(const TForm1& form, const char* name) {
-    const auto* field = form.Find<QLineEdit>(QString::fromLatin1(name));
-    if (field == nullptr || !widgets::isEnabled(field)) {
+    const FormControl& field = form.Control(QString::fromLatin1(name));
+    if (!field.isEnabled()) {
         return std::nullopt;
     }
-    return field->text();
+    return field.text();
 }
 
 const QString SettingsMissingText = QStringLiteral(
@@ -66,17 +62,17 @@ void TForm1::TBSaveFileClick() {
          fieldText(*this, "TDefaultDoneFor").isEmpty()) &&
         state_.message(BoxKind::Warning, SettingsMissingText, BoxButtons::YesNo) ==
             BoxAnswer::Yes) {
-        Find<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(SettingsPage);
+        Control(QStringLiteral("PageControl1")).setCurrentIndex(SettingsPage);
         return;
     }
-    if (!CheckAll(QStringLiteral("write"))) {
+    if (!CheckAll(CheckMode::Write)) {
         return;
     }
-    WriteToFile(QString());
+    WriteToFile(SaveTarget::ChosenFile);
 }
 
-void TForm1::WriteToFile(const QString& target) {
-    if (target == QLatin1String("backup")) {
+void TForm1::WriteToFile(SaveTarget target) {
+    if (target == SaveTarget::ConfigurationLog) {
         const QString path = QDir(ProgramSubfolder(state_.ProgramFolder, QStringLiteral("log")))
                                  .filePath(QStringLiteral("config.log"));
         const WriteOutcome outcome = SubWriteToFile(path, WriteMode::Append);

@@ -51,15 +51,6 @@ BoxAnswer NegativeAnswer(BoxButtons buttons);
 QString BoxKindName(BoxKind kind);
 QString BoxAnswerName(BoxAnswer answer);
 
-// Real modal boxes on screen.
-class WidgetDialogs final : public Dialogs {
-  public:
-    BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons) override;
-    QString chooseSaveFile(const FileDialogRequest& request) override;
-    QString chooseOpenFile(const FileDialogRequest& request) override;
-    bool openUrl(const QUrl& url) override;
-};
-
 // For the command line: prints every box on standard error and answers it without asking,
 // positively when `acceptQuestions` is set, negatively otherwise; Retry is never chosen.
 class ConsoleDialogs final : public Dialogs {

@@ -1,9 +1,9 @@
 // The manual and the links of the window: everything is opened by the desktop through the
 // dialogs, so a test sees what would have been opened.
 
+#include "form/TForm1.h"
 #include "shell/MakerSite.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
 
 #include <QDir>
 #include <QUrl>

@@ -3,13 +3,8 @@
 
 #include "shell/Password.h"
 
+#include "form/TForm1.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
-#include "shell/window/WidgetFactory.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace {
 
@@ -30,9 +25,9 @@ PasswordChange CheckPasswordChange(const QString& oldInput, const QString& newIn
 
 void TForm1::BEnterPasswordClick() {
     // Neither the entry nor the answer is cleared, and there is no limit on attempts.
-    const QString typed = Find<QLineEdit>(QStringLiteral("TEntryPassword"))->text();
+    const QString typed = FindControl(QStringLiteral("TEntryPassword"))->text();
     if (typed != state_.settings.ReadConfig(AdminPassword)) {
-        Find<QLabel>(QStringLiteral("LResultEntry"))
+        FindControl(QStringLiteral("LResultEntry"))
             ->setText(QStringLiteral("This password is not correct, please retry."));
         return;
     }
@@ -45,8 +40,8 @@ void TForm1::BChangePasswordClick() {
 }
 
 void TForm1::ChangePassword() {
-    const QString oldInput = Find<QLineEdit>(QStringLiteral("TOldPasswordInput"))->text();
-    const QString newInput = Find<QLineEdit>(QStringLiteral("TNewPasswordInput"))->text();
+    const QString oldInput = FindControl(QStringLiteral("TOldPasswordInput"))->text();
+    const QString newInput = FindControl(QStringLiteral("TNewPasswordInput"))->text();
     switch (CheckPasswordChange(oldInput, newInput, state_.settings.ReadConfig(AdminPassword))) {
         case PasswordChange::FillBothFields:
             state_.message(BoxKind::Error, QStringLiteral("Fill both fields please."));
@@ -65,7 +60,7 @@ void TForm1::ChangePassword() {
 void TForm1::CheckBox1Click() {
     // Switched on from the Settings page (not by the start-up, which ticks the box behind the
     // cover): the password starts again from the default, and the user is told which it is.
-    const bool wasOff = !widgets::isEnabled(FindControl(QStringLiteral("LAdministration1")));
+    const bool wasOff = !Control(QStringLiteral("LAdministration1")).isEnabled();
     if (wasOff && FindControl(QStringLiteral("PasswordPanel"))->isHidden()) {
         state_.settings.WriteConfig(AdminPassword, DefaultPassword);
         state_.message(BoxKind::Warning,
@@ -73,7 +68,7 @@ void TForm1::CheckBox1Click() {
                                       "password: \"") +
                            DefaultPassword + QLatin1Char('"'));
     }
-    const bool on = Find<QCheckBox>(QStringLiteral("CheckBox1"))->isChecked();
+    const bool on = FindControl(QStringLiteral("CheckBox1"))->isChecked();
     setPasswordFieldsEnabled(on);
     state_.settings.WriteConfig(QStringLiteral("PROMPTPASSWORD"),
                                 on ? QStringLiteral("Y") : QStringLiteral("N"));

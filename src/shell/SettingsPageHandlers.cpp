@@ -1,17 +1,14 @@
 // The yes/no boxes and the remembered additional information of the Settings page. Each
 // writes its setting in memory at once; config.ini follows when the window closes.
 
+#include "form/TForm1.h"
 #include "shell/ProgramState.h"
 #include "shell/SettingsBoxes.h"
-#include "shell/TForm1.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
 
 void TForm1::SettingsBoxClick(const QString& boxName) {
     for (const auto& [box, key] : SettingsBoxes) {
         if (boxName == QLatin1String(box)) {
-            const bool ticked = Find<QCheckBox>(boxName)->isChecked();
+            const bool ticked = FindControl(boxName)->isChecked();
             state_.settings.WriteConfig(QString::fromLatin1(key),
                                         ticked ? QStringLiteral("Y") : QStringLiteral("N"));
             return;
@@ -21,11 +18,11 @@ void TForm1::SettingsBoxClick(const QString& boxName) {
 
 void TForm1::BDoneByDoneForClick() {
     SettingsStore& settings = state_.settings;
-    if (Find<QCheckBox>(QStringLiteral("CBDoneByDoneFor"))->isChecked()) {
+    if (FindControl(QStringLiteral("CBDoneByDoneFor"))->isChecked()) {
         settings.WriteConfig(QStringLiteral("DONEBY"),
-                             Find<QLineEdit>(QStringLiteral("TDefaultDoneBy"))->text());
+                             FindControl(QStringLiteral("TDefaultDoneBy"))->text());
         settings.WriteConfig(QStringLiteral("DONEFOR"),
-                             Find<QLineEdit>(QStringLiteral("TDefaultDoneFor"))->text());
+                             FindControl(QStringLiteral("TDefaultDoneFor"))->text());
         state_.message(
             BoxKind::Information,
             QStringLiteral("Inserted values were saved as default parameters for future use."));

@@ -17,20 +17,25 @@ QString SettingsStore::ReadConfig(const QString& key) const {
 bool SettingsStore::WriteConfig(const QString& key, const QString& value) {
     int i = 0;
     bool matched = false;
+    bool changed = false;
     for (; i < SlotCount && !keys_[i].isEmpty(); ++i) {
         if (keys_[i] == key) {
+            changed = changed || values_[i] != value;
             values_[i] = value;
             matched = true;
         }
     }
-    if (matched) {
-        return true;
+    if (!matched) {
+        if (i == SlotCount) {
+            return false;
+        }
+        keys_[i] = key;
+        values_[i] = value;
+        changed = true;
     }
-    if (i == SlotCount) {
-        return false;
+    if (changed && onChanged) {
+        onChanged(key);
     }
-    keys_[i] = key;
-    values_[i] = value;
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 // The program's settings in memory: 50 key/value slots. Slot numbers are 1-based, as in the
 // settings file. The first slot with an empty key ends the list for WriteConfig; a lookup visits
@@ -27,6 +28,9 @@ class SettingsStore {
     const QString& ConfigValues(int slot) const { return values_.at(slot - 1); }
 
     void clear();
+
+    // Told after WriteConfig changed a stored value, so whoever shows it follows at once.
+    std::function<void(const QString& key)> onChanged;
 
   private:
     std::array<QString, SlotCount> keys_;

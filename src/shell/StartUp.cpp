@@ -2,24 +2,13 @@
 // closes.
 
 #include "shell/StartUp.h"
-#include "records/Clock.h"
 
+#include "form/TForm1.h"
+#include "records/Clock.h"
 #include "shell/ConfigIni.h"
 #include "shell/MakerSite.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
 
-#include <QChartView>
-#include <QCheckBox>
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QDate>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QPrinterInfo>
-#include <QSignalBlocker>
-#include <QTabWidget>
 #include <QTimer>
 
 namespace {
@@ -40,30 +29,25 @@ void TForm1::FormShow() {
     SettingsStore& settings = state_.settings;
     Busy = false;
     state_.SoftwareVersion = SoftwareVersionText;
-    setWindowTitle(WindowCaption(state_.SoftwareVersion));
+    Control(QStringLiteral("TForm1")).setText(WindowCaption(state_.SoftwareVersion));
     Memo(QStringLiteral("KVC7345 ") + DottedVersion(state_.SoftwareVersion) +
          QStringLiteral(" started"));
-    Find<QLabel>(QStringLiteral("LUpdateInstalledVersionDx"))
+    FindControl(QStringLiteral("LUpdateInstalledVersionDx"))
         ->setText(DottedVersion(state_.SoftwareVersion));
     state_.ConfigurationDate = Today();
-    state_.PrinterAvailable = !QPrinterInfo::availablePrinters().isEmpty();
 
     ScanConfig(state_);
     if (!state_.PortForThisRun.isEmpty()) {
         settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), state_.PortForThisRun);
     }
+    DefaultPortChanged();
 
     // The start-up update check belongs here: when AUTOUPDATE is "Y" and the computer is
     // online, the maker's server is asked for a newer release before the run is counted.
 
     // The live reading starts at 200 ms on both channels (its timers come with the reading).
     for (const char* refresh : {"CBRefresh1", "CBRefresh2"}) {
-        Find<QComboBox>(QString::fromLatin1(refresh))->setCurrentIndex(1);
-    }
-    for (const char* chart : {"Chart1", "Chart2"}) {
-        Find<QChartView>(QString::fromLatin1(chart))
-            ->chart()
-            ->setBackgroundBrush(palette().color(QPalette::Button));
+        Control(QString::fromLatin1(refresh)).setCurrentIndex(1);
     }
 
     const int runs = RunCount(settings.ReadConfig(QStringLiteral("RUNTIMES")));
@@ -77,46 +61,48 @@ void TForm1::FormShow() {
 
     state_.link.ComPortName = settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT"));
     ConfigurationEmpty = true;
-    FindPorts();
+    // The port list (FindPorts) is filled once the window has been painted: probing a silent
+    // port takes a noticeable moment, and the window shows meanwhile.
 
-    auto* rememberBox = Find<QCheckBox>(QStringLiteral("CBDoneByDoneFor"));
+    FormControl& rememberBox = Control(QStringLiteral("CBDoneByDoneFor"));
     for (const auto& [key, field] :
          {std::pair{"DONEBY", "TDefaultDoneBy"}, std::pair{"DONEFOR", "TDefaultDoneFor"}}) {
         const QString remembered = settings.ReadConfig(QString::fromLatin1(key));
         if (!remembered.isEmpty()) {
-            Find<QLineEdit>(QString::fromLatin1(field))->setText(remembered);
-            rememberBox->setChecked(true);
+            FindControl(QString::fromLatin1(field))->setText(remembered);
+            rememberBox.setChecked(true);
         }
     }
-    Find<QLabel>(QStringLiteral("LDateRight"))->setText(Today());
+    FindControl(QStringLiteral("LDateRight"))->setText(Today());
 
     for (const auto& [key, box] : RestoredBoxes) {
         if (settings.ReadConfig(QString::fromLatin1(key)) == Yes) {
-            Find<QCheckBox>(QString::fromLatin1(box))->setChecked(true);
+            FindControl(QString::fromLatin1(box))->setChecked(true);
         }
     }
     {
         // Choosing the first page is no visit of the Values page: no reading starts.
-        const QSignalBlocker quiet(pages_);
+        FormControl& pages = Control(QStringLiteral("PageControl1"));
+        const QuietControl quiet(pages);
         if (settings.ReadConfig(QStringLiteral("FIRSTISVALUES")) == Yes) {
-            Find<QCheckBox>(QStringLiteral("CBViewValueScreen"))->setChecked(true);
-            pages_->setCurrentIndex(1);
+            Control(QStringLiteral("CBViewValueScreen")).setChecked(true);
+            pages.setCurrentIndex(1);
         } else {
-            pages_->setCurrentIndex(0);
+            pages.setCurrentIndex(0);
         }
     }
 
     if (settings.ReadConfig(QStringLiteral("PROMPTPASSWORD")) == Yes) {
         // The cover hides the pages; the status bar stays in front of it, so its text tells
         // the user what to do.
-        QWidget* cover = FindControl(QStringLiteral("PasswordPanel"));
+        FormControl* cover = &Control(QStringLiteral("PasswordPanel"));
         cover->setVisible(true);
         cover->raise();
         FindControl(QStringLiteral("StatusBar1"))->raise();
-        Find<QLineEdit>(QStringLiteral("TEntryPassword"))->setFocus();
+        FindControl(QStringLiteral("TEntryPassword"))->setFocus();
         SetStatusPanel(0, QStringLiteral("Status: Insert password to start working session"));
         // With the cover up, ticking the box keeps the stored password.
-        Find<QCheckBox>(QStringLiteral("CheckBox1"))->setChecked(true);
+        FindControl(QStringLiteral("CheckBox1"))->setChecked(true);
         setPasswordFieldsEnabled(true);
     }
 }
@@ -127,8 +113,17 @@ void TForm1::FormClose() {
     UpdateLog();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
-    // Closing asks nothing, also with unsaved changes: the settings and the log are written.
-    FormClose();
-    event->accept();
+void TForm1::DefaultPortChanged() {
+    const QString port = state_.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT"));
+    Control(QStringLiteral("LDefaultComPort")).setText(port);
+    state_.link.ComPortName = port;
+}
+
+void TForm1::PageControl1Change() {
+    constexpr int ValuesPage = 1;
+    if (Control(QStringLiteral("PageControl1")).currentIndex() != ValuesPage) {
+        return;
+    }
+    // Opening the Values page starts the input reading at once when BStartReadValues is shown
+    // and the silent probe finds a module; that start arrives with the live reading.
 }

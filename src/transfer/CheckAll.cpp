@@ -2,24 +2,20 @@
 // files and the report, the consistency rules, and the user's say on warnings.
 
 #include "catalogue/CatalogueLookup.h"
+#include "form/TForm1.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
 #include "transfer/ChoiceText.h"
 #include "transfer/ConsistencyRules.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace {
 
 // A control's own enabled state. The pages are disabled while an operation's status box is in
 // front (a read checks its configuration then), and that must not hide every field.
-bool ownEnabled(const QWidget* control) {
-    return control != nullptr && !control->testAttribute(Qt::WA_ForceDisabled);
+bool ownEnabled(const FormControl* control) {
+    return control != nullptr && control->isEnabled();
 }
 
-QString shownText(const QLineEdit* field) {
+QString shownText(const FormControl* field) {
     return field != nullptr ? field->text() : QString();
 }
 
@@ -43,11 +39,11 @@ void collect(const TForm1& form, ProgramState& state) {
         QString unit;
         bool printed = false;
         if (entry.FieldType == FieldKind::Number) {
-            const auto* field = form.Find<QLineEdit>(QStringLiteral("T") + entry.Field);
+            const auto* field = form.FindControl(QStringLiteral("T") + entry.Field);
             value = shownText(field);
             printed = ownEnabled(field);
             if (const auto* label =
-                    form.Find<QLabel>(QStringLiteral("L") + entry.Field + QStringLiteral("DIM"))) {
+                    form.FindControl(QStringLiteral("L") + entry.Field + QStringLiteral("DIM"))) {
                 unit = label->text();
             }
         } else {
@@ -72,19 +68,19 @@ ShownConfiguration readShownConfiguration(const TForm1& form, const ProgramState
     shown.modelVersion = state.ModelVersion;
     for (int channel = 1; channel <= 2; ++channel) {
         const QString digit = QString::number(channel);
-        const auto* upscale = form.Find<QLineEdit>(QStringLiteral("TUpscale") + digit);
-        const auto* downscale = form.Find<QLineEdit>(QStringLiteral("TDownscale") + digit);
+        const auto* upscale = form.FindControl(QStringLiteral("TUpscale") + digit);
+        const auto* downscale = form.FindControl(QStringLiteral("TDownscale") + digit);
         shown.spans.at(channel - 1) = {shownText(upscale), shownText(downscale),
                                        ownEnabled(upscale)};
     }
     for (int i = 0; i < OutputLimitCount; ++i) {
         const QString key = OutputLimitKey(static_cast<OutputLimit>(i));
-        const auto* field = form.Find<QLineEdit>(QStringLiteral("T") + key);
+        const auto* field = form.FindControl(QStringLiteral("T") + key);
         const auto index = IndexOfKey(state.ParameterTable, key);
         shown.limits.at(i) = {index ? state.ParameterTable[*index].Name : key, shownText(field),
                               ownEnabled(field)};
     }
-    if (const auto* output = form.Find<QComboBox>(QStringLiteral("COutput1"))) {
+    if (const auto* output = form.FindControl(QStringLiteral("COutput1"))) {
         shown.outputRange = output->currentIndex();
     }
     return shown;
@@ -92,7 +88,7 @@ ShownConfiguration readShownConfiguration(const TForm1& form, const ProgramState
 
 }  // namespace
 
-bool TForm1::CheckAll(const QString& mode) {
+bool TForm1::CheckAll(CheckMode mode) {
     collect(*this, state_);
 
     const CheckFindings findings = ApplyConsistencyRules(readShownConfiguration(*this, state_));

@@ -1,11 +1,12 @@
 #include "transfer/ConsistencyRules.h"
 
+#include "catalogue/FirmwareVersions.h"
+
 #include <cmath>
 
 namespace {
 
-// Firmware 0x1802 is the first whose temperature converters have settable output limits.
-constexpr int OutputLimitsVersion = 6146;
+using firmware::OutputLimits;
 
 using enum OutputLimit;
 
@@ -48,8 +49,7 @@ bool sameSpanEnds(const SpanEnds& span) {
 }
 
 bool limitRulesApply(const ShownConfiguration& shown) {
-    return shown.modelCode.contains(QLatin1String("Q738")) &&
-           shown.modelVersion >= OutputLimitsVersion &&
+    return shown.modelCode.contains(QLatin1String("Q738")) && shown.modelVersion >= OutputLimits &&
            shown.limits.at(static_cast<std::size_t>(mALow)).enabled &&
            shown.limits.at(static_cast<std::size_t>(mAHigh)).enabled;
 }
@@ -181,7 +181,7 @@ QString FindingsText(const QStringList& messages) {
     return text;
 }
 
-std::optional<DecisionBox> DecisionFor(const CheckFindings& findings, const QString& mode) {
+std::optional<DecisionBox> DecisionFor(const CheckFindings& findings, CheckMode mode) {
     if (findings.messages.isEmpty()) {
         return std::nullopt;
     }
@@ -189,11 +189,11 @@ std::optional<DecisionBox> DecisionFor(const CheckFindings& findings, const QStr
     if (findings.errorFired) {
         return DecisionBox{text, BoxButtons::Ok};
     }
-    if (mode == QLatin1String("write")) {
+    if (mode == CheckMode::Write) {
         return DecisionBox{text + QStringLiteral("Press Cancel to stop writing"),
                            BoxButtons::OkCancel};
     }
-    if (mode == QLatin1String("print")) {
+    if (mode == CheckMode::Print) {
         return DecisionBox{text + QStringLiteral("Press Cancel to stop printing"),
                            BoxButtons::OkCancel};
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/FormModes.h"
+
 // The consistency rules a configuration passes before it leaves the window (written, saved,
 // printed) and after it was placed there (read, loaded). They work on the texts shown in the
 // window, not on the catalogue values, because that is what the user sees and what gets written.
@@ -72,6 +74,6 @@ struct DecisionBox {
     BoxButtons buttons = BoxButtons::Ok;
 };
 
-// The box for mode "read", "write" or "print"; nothing when there is no finding, or only
+// The box for a check in that mode; nothing when there is no finding, or only
 // warnings and nobody is about to write or print.
-std::optional<DecisionBox> DecisionFor(const CheckFindings& findings, const QString& mode);
+std::optional<DecisionBox> DecisionFor(const CheckFindings& findings, CheckMode mode);

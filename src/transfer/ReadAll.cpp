@@ -1,26 +1,16 @@
 // Reading the connected module's whole configuration into the window.
 
 #include "catalogue/CatalogueLookup.h"
+#include "catalogue/FirmwareVersions.h"
 #include "catalogue/ModelLayout.h"
 #include "catalogue/RegisterWord.h"
+#include "form/TForm1.h"
 #include "link/Identification.h"
 #include "link/ModuleTag.h"
 #include "link/RegisterProtocol.h"
 #include "records/Clock.h"
 #include "shell/Online.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
-#include "shell/window/WidgetFactory.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDate>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QPushButton>
-
-using namespace widgets;
 
 namespace {
 
@@ -28,19 +18,20 @@ namespace {
 constexpr int ReadAttempts = 3;
 // A choice register above this is no index: the first choice is shown.
 constexpr int LargestChoiceIndex = 200;
-// Firmware from which the temperature converters keep module tags.
-constexpr int FirstTagVersion = 259;
 constexpr int StatusSettleMs = 100;
 constexpr int AutomaticCloseMs = 1200;
 
 const QString Answered = QStringLiteral("8000");
 
-}  // namespace
-
-void TForm1::SetStatusBox(const QString& title, const QString& text) {
-    Find<QLabel>(QStringLiteral("LStatusTitle"))->setText(title);
-    Find<QLabel>(QStringLiteral("LStatus"))->setText(DisplayText(text));
+int parametersOf(const TParameterTable& table, const QString& code) {
+    int count = 0;
+    for (const TTableEntry& entry : table) {
+        count += AppliesToModel(entry, code) ? 1 : 0;
+    }
+    return count;
 }
+
+}  // namespace
 
 void TForm1::TBOpenComClick() {
     ReadAll();
@@ -72,55 +63,67 @@ void TForm1::ReadAll() {
     CompareWorkingVersion(state_, code, state_.ModelVersion);
     AddNewSensors(state_.ParameterTable, state_.SensorTable, code, state_.ModelVersion);
 
-    auto* model = Find<QLabel>(QStringLiteral("LModel"));
-    model->setText(code);
-    setHint(model, QStringLiteral("SW Rev. ") + QString::number(state_.ModelVersion));
-    Find<QLabel>(QStringLiteral("LModelTop"))->setText(code);
+    FormControl& model = Control(QStringLiteral("LModel"));
+    model.setText(code);
+    model.setHint(QStringLiteral("SW Rev. ") + QString::number(state_.ModelVersion));
+    Control(QStringLiteral("LModelTop")).setText(code);
 
     Busy = true;
-    const QString port = state_.link.ComPortName;
-    QWidget* box = FindControl(QStringLiteral("PStatus"));
-    FindControl(QStringLiteral("BStatus"))->setVisible(false);
-    FindControl(QStringLiteral("PageControl1"))->setEnabled(false);
-    box->setVisible(true);
+    SerialLink& link = state_.link;
+    const QString port = link.ComPortName;
+    FormControl& box = Control(QStringLiteral("PStatus"));
+    Control(QStringLiteral("BStatus")).setVisible(false);
+    Control(QStringLiteral("PageControl1")).setEnabled(false);
+    box.setVisible(true);
     SetStatusBox(QStringLiteral("Reading configuration from ") + port,
                  QStringLiteral("Please wait while parameters\r are retrieved from the ") + code);
-    box->raise();
-    Sleep(StatusSettleMs);
+    box.raise();
+    link.pause(StatusSettleMs);
 
     // Ends the read without a half configuration on screen, saying where it stopped.
     auto fail = [&](const QString& why) {
         ResetAll();
         SetStatusBox(QStringLiteral("Reading configuration from ") + port, why);
-        FindControl(QStringLiteral("BStatus"))->setVisible(true);
+        Control(QStringLiteral("BStatus")).setVisible(true);
         Memo(QStringLiteral("Reading ") + code + QStringLiteral(" configuration from ") + port +
              QStringLiteral(" failed"));
         Busy = false;
     };
+    const QString stopped = QStringLiteral("The window was closed before the read ended.");
 
-    if (code.contains(QLatin1String("Q738")) && state_.ModelVersion >= FirstTagVersion) {
-        const int channels = code == QLatin1String("Q7383D") ? 2 : 1;
-        for (int channel = 1; channel <= channels; ++channel) {
-            const TagReadResult tag = ReadTag(state_, channel);
-            if (!tag.tag) {
-                fail(QStringLiteral("The module did not send tag %1 correctly.").arg(channel));
-                return;
-            }
-            auto* field = Find<QLineEdit>(QStringLiteral("TTag%1").arg(channel));
-            field->setEnabled(true);
-            setTextColour(FindControl(QStringLiteral("LTag%1").arg(channel)), Black);
-            field->setText(*tag.tag);
+    const int tags = TagsKeptBy(code, state_.ModelVersion);
+    for (int channel = 1; channel <= tags; ++channel) {
+        if (StopRequested()) {
+            fail(stopped);
+            return;
         }
+        ShowProgress(channel, tags, QStringLiteral("Tag"));
+        const TagReadResult tag = ReadTag(state_, channel);
+        if (!tag.tag) {
+            fail(QStringLiteral("The module did not send tag %1 correctly.").arg(channel));
+            return;
+        }
+        FormControl& field = Control(QStringLiteral("TTag%1").arg(channel));
+        field.setEnabled(true);
+        Control(QStringLiteral("LTag%1").arg(channel)).setTextColour(colours::Black);
+        field.setText(*tag.tag);
     }
-    Find<QLabel>(QStringLiteral("LSourceRight"))->setText(port);
+    Control(QStringLiteral("LSourceRight")).setText(port);
 
-    SerialLink& link = state_.link;
     link.ComHandle = link.OpenComm(state_.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")));
+    const int total = parametersOf(state_.ParameterTable, code);
+    int done = 0;
     for (int i = 1; i <= TParameterTable::Count; ++i) {
         TTableEntry& entry = state_.ParameterTable[i];
         if (!AppliesToModel(entry, code)) {
             continue;
         }
+        if (StopRequested()) {
+            link.ShutDownComm(link.ComHandle);
+            fail(stopped);
+            return;
+        }
+        ShowProgress(++done, total, QStringLiteral("Parameter"));
         QString reply;
         for (int attempt = 0; attempt < ReadAttempts && !reply.startsWith(Answered); ++attempt) {
             reply = link.WriteReadComm(
@@ -144,42 +147,27 @@ void TForm1::ReadAll() {
         ShowField(i);
     }
     link.ShutDownComm(link.ComHandle);
+    EndProgress();
 
-    for (const char* name : {"CInputTm1", "CInputTm2", "CInputHz1", "CInput1", "CInput2"}) {
-        if (auto* list = Find<QComboBox>(QString::fromLatin1(name)); widgets::isEnabled(list)) {
-            UpdateLimits(list);
-        }
-    }
-    for (const char* name : {"CCJCom1", "CCJCom2"}) {
-        if (auto* list = Find<QComboBox>(QString::fromLatin1(name)); widgets::isEnabled(list)) {
-            CCJComClick(list);
-        }
-    }
-    for (const char* name : {"CType1A", "CType2A", "CType1B", "CType2B"}) {
-        if (auto* list = Find<QComboBox>(QString::fromLatin1(name)); widgets::isEnabled(list)) {
-            Modified(list);
-        }
-    }
-
-    FindControl(QStringLiteral("TabSheet1"))->setEnabled(true);
-    Find<QLabel>(QStringLiteral("LStatus"))
-        ->setText(code + QStringLiteral(" parameters correctly loaded."));
-    FindControl(QStringLiteral("BStatus"))->setVisible(true);
-    CheckAll(QStringLiteral("read"));
-    if (Find<QCheckBox>(QStringLiteral("CBCloseInfoPositiveRead"))->isChecked()) {
-        Sleep(AutomaticCloseMs);
+    Control(QStringLiteral("TabSheet1")).setEnabled(true);
+    Control(QStringLiteral("LStatus"))
+        .setText(code + QStringLiteral(" parameters correctly loaded."));
+    Control(QStringLiteral("BStatus")).setVisible(true);
+    RefreshAfterTransfer(TransferSource::Read);
+    if (Control(QStringLiteral("CBCloseInfoPositiveRead")).isChecked()) {
+        link.pause(AutomaticCloseMs);
         BStatusClick();
     }
     ConfigurationEmpty = false;
     state_.ConfigurationDate = Today();
     Memo(QStringLiteral("Read ") + code + QStringLiteral(" configuration from ") + port);
 
-    auto* dataSheet = Find<QLabel>(QStringLiteral("LDataSheet"));
-    const bool link_shown =
+    FormControl& dataSheet = Control(QStringLiteral("LDataSheet"));
+    const bool linkShown =
         Online(state_) &&
         state_.settings.ReadConfig(QStringLiteral("ONLINEPLINK")) == QLatin1String("Y");
-    dataSheet->setText(code + QStringLiteral(" Online information"));
-    dataSheet->setVisible(link_shown);
+    dataSheet.setText(code + QStringLiteral(" Online information"));
+    dataSheet.setVisible(linkShown);
     Busy = false;
-    WriteToFile(QStringLiteral("backup"));
+    WriteToFile(SaveTarget::ConfigurationLog);
 }

@@ -2,17 +2,13 @@
 
 #include "transfer/WriteAll.h"
 
+#include "catalogue/FirmwareVersions.h"
+#include "form/TForm1.h"
 #include "link/Identification.h"
 #include "link/ModuleTag.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
-#include "shell/window/WidgetFactory.h"
 #include "transfer/WritePlan.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QUrl>
 
 #include <optional>
@@ -21,10 +17,7 @@ namespace {
 
 constexpr int StatusSettleMs = 100;
 constexpr int AutomaticCloseMs = 1500;
-// Firmware from which the temperature converters keep module tags.
-constexpr int FirstTagVersion = 259;
-// The firmware that lacks the sensors "Pt 200" and "Pt 300" (list positions 21 and 22).
-constexpr int FirmwareWithoutPt200 = 256;
+// The list positions of the sensors "Pt 200" and "Pt 300".
 constexpr int Pt200Index = 21;
 constexpr int Pt300Index = 22;
 
@@ -40,21 +33,9 @@ class BusyScope {
     bool& busy_;
 };
 
-// Whether the window holds a value for the parameter that a read or a loaded file put there.
-// Only showing a field turns its hint on again after the reset, so a field that merely took a
-// text from the sensor limits still counts as empty.
-bool holdsValue(const TForm1& form, const TTableEntry& entry) {
-    if (entry.FieldType == FieldKind::Choice) {
-        const auto* list = form.Find<QComboBox>(QStringLiteral("C") + entry.Field);
-        return list != nullptr && widgets::showHint(list) && list->count() > 0;
-    }
-    const auto* field = form.Find<QLineEdit>(QStringLiteral("T") + entry.Field);
-    return field != nullptr && widgets::showHint(field) && !field->text().isEmpty();
-}
-
 bool choosesPt200OrPt300(const TForm1& form) {
     for (const char* name : {"CInputTm1", "CInputTm2"}) {
-        const int index = form.Find<QComboBox>(QString::fromLatin1(name))->currentIndex();
+        const int index = form.Control(QString::fromLatin1(name)).currentIndex();
         if (index == Pt200Index || index == Pt300Index) {
             return true;
         }
@@ -62,23 +43,18 @@ bool choosesPt200OrPt300(const TForm1& form) {
     return false;
 }
 
-// The tags a module keeps: tag 1 on the temperature converters from firmware 259, tag 2 only
-// on the Q7383D.
-int tagsOf(const QString& model, int version) {
-    if (!model.contains(QLatin1String("Q738")) || version < FirstTagVersion) {
-        return 0;
-    }
-    return model == QLatin1String("Q7383D") ? 2 : 1;
-}
-
 // Sends the planned commands on one open port. Replies are not judged, but a line that stays
 // silent means the module is gone: the write stops there, and the result names the first entry
 // whose reply never came.
-std::optional<int> sendParameters(SerialLink& link, const QString& port, const WritePlan& plan) {
+std::optional<int> sendParameters(TForm1& form, const QString& port, const WritePlan& plan) {
+    SerialLink& link = form.state().link;
     link.ComHandle = link.OpenComm(port);
     int repliesRead = 0;
     std::optional<int> unconfirmed;
+    const int total = static_cast<int>(plan.steps.size());
+    int done = 0;
     for (const WriteStep& step : plan.steps) {
+        form.ShowProgress(++done, total, QStringLiteral("Parameter"));
         if (!step.readsReply) {
             link.WriteToComm(link.ComHandle, step.command);
         } else if (link.exchange(link.ComHandle, step.command).silent()) {
@@ -89,11 +65,12 @@ std::optional<int> sendParameters(SerialLink& link, const QString& port, const W
         }
     }
     link.ShutDownComm(link.ComHandle);
+    form.EndProgress();
     return unconfirmed;
 }
 
 bool isChecked(const TForm1& form, const char* name) {
-    return form.Find<QCheckBox>(QString::fromLatin1(name))->isChecked();
+    return form.Control(QString::fromLatin1(name)).isChecked();
 }
 
 }  // namespace
@@ -102,7 +79,7 @@ bool SaveToModule(TForm1& form) {
     if (form.Busy) {
         return false;
     }
-    return form.CheckAll(QStringLiteral("write")) && form.WriteAll();
+    return form.CheckAll(CheckMode::Write) && form.WriteAll();
 }
 
 void TForm1::TBSaveComClick() {
@@ -114,10 +91,9 @@ bool TForm1::WriteAll() {
         return false;
     }
     const BusyScope busy(Busy);
-    const QString shownModel = Find<QLabel>(QStringLiteral("LModel"))->text();
-    const WritePlan plan = PlanWrite(state_.ParameterTable, shownModel, [this](int i) {
-        return holdsValue(*this, state_.ParameterTable[i]);
-    });
+    const QString shownModel = Control(QStringLiteral("LModel")).text();
+    const WritePlan plan =
+        PlanWrite(state_.ParameterTable, shownModel, [this](int i) { return HoldsValue(i); });
     if (!plan.complete()) {
         state_.message(BoxKind::Error, IncompleteConfigurationText(shownModel, plan));
         return false;
@@ -149,7 +125,7 @@ bool TForm1::WriteAll() {
         }
         return refuse();
     }
-    if (state_.ModelVersion == FirmwareWithoutPt200 && choosesPt200OrPt300(*this)) {
+    if (state_.ModelVersion == firmware::WithoutPt200 && choosesPt200OrPt300(*this)) {
         state_.message(BoxKind::Error, UnavailableSensorText(code));
         return refuse();
     }
@@ -165,24 +141,27 @@ bool TForm1::WriteAll() {
 
     const QString port = state_.link.ComPortName;
     const QString title = QStringLiteral("Writing configuration to ") + port;
-    QWidget* box = FindControl(QStringLiteral("PStatus"));
+    FormControl* box = &Control(QStringLiteral("PStatus"));
     FindControl(QStringLiteral("BStatus"))->setVisible(false);
     box->setVisible(true);
     box->raise();
     SetStatusBox(title,
                  QStringLiteral("Please wait while parameters \r are loaded into the ") + code);
     FindControl(QStringLiteral("PageControl1"))->setEnabled(false);
-    Sleep(StatusSettleMs);
+    state_.link.pause(StatusSettleMs);
 
     // A tag the configuration shows goes only to a module that keeps it.
-    for (int channel = 1; channel <= tagsOf(code, state_.ModelVersion); ++channel) {
-        const auto* field = Find<QLineEdit>(QStringLiteral("TTag%1").arg(channel));
-        if (widgets::isEnabled(field)) {
-            WriteTag(state_, channel, field->text());
+    const int tags = TagsKeptBy(code, state_.ModelVersion);
+    for (int channel = 1; channel <= tags; ++channel) {
+        const FormControl& field = Control(QStringLiteral("TTag%1").arg(channel));
+        if (field.isEnabled()) {
+            ShowProgress(channel, tags, QStringLiteral("Tag"));
+            WriteTag(state_, channel, field.text());
         }
     }
+    EndProgress();
 
-    const std::optional<int> unconfirmed = sendParameters(state_.link, port, plan);
+    const std::optional<int> unconfirmed = sendParameters(*this, port, plan);
     if (unconfirmed) {
         SetStatusBox(title, StoppedAnsweringText(state_.ParameterTable[*unconfirmed].Name));
         SetStatusPanel(0, QStringLiteral("Status: Configuration Not Written"));
@@ -195,15 +174,15 @@ bool TForm1::WriteAll() {
     Memo(WriteLogLine(code, !StatusPanel(2).isEmpty(), port));
     SetStatusPanel(2, QString());
     SetStatusPanel(0, QStringLiteral("Status: New Configuration Uploaded Correctly"));
-    Find<QLabel>(QStringLiteral("LStatus"))
+    FindControl(QStringLiteral("LStatus"))
         ->setText(QStringLiteral("Configuration succesfully written to ") + code +
                   QStringLiteral("."));
     FindControl(QStringLiteral("BStatus"))->setVisible(true);
     if (isChecked(*this, "CBCloseInfoPositiveWrite")) {
-        Sleep(AutomaticCloseMs);
+        state_.link.pause(AutomaticCloseMs);
         BStatusClick();
     }
     Busy = false;
-    WriteToFile(QStringLiteral("backup"));
+    WriteToFile(SaveTarget::ConfigurationLog);
     return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "form/TForm1.h"
 #include "shell/ProgramState.h"
-#include "shell/TForm1.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QByteArray>

@@ -1,8 +1,15 @@
 #include "support/SimulatedPort.h"
 
+#include "link/LinkTiming.h"
+
 SimulatedPort::SimulatedPort(const QString& model, int firmware, bool paced)
     : module(model, firmware, paced) {
     started = module.start();
     state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), module.portName());
     state.link.ComPortName = module.portName();
+    // An unpaced module answers at once: the logic tests need not wait for turnarounds. A paced
+    // one keeps the real line timing.
+    if (!paced) {
+        state.link.timing = LinkTiming::Unpaced();
+    }
 }

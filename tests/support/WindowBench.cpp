@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 
 WindowBench::WindowBench(const QString& model, int firmware, bool paced)
     : SimulatedPort(model, firmware, paced) {
@@ -12,11 +11,11 @@ WindowBench::WindowBench(const QString& model, int firmware, bool paced)
 }
 
 QString WindowBench::lastLogText() const {
-    const auto* log = form->Find<QListWidget>(QStringLiteral("ListBox1"));
-    if (log->count() == 0) {
+    const QStringList& log = form->LogLines();
+    if (log.isEmpty()) {
         return {};
     }
-    return log->item(log->count() - 1)->text().mid(QStringLiteral("[hh:mm:ss] - ").size());
+    return log.last().mid(QStringLiteral("[hh:mm:ss] - ").size());
 }
 
 QByteArray WindowBench::configurationLog() const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TForm1.h"
+#include "form/TForm1.h"
 #include "support/SimulatedPort.h"
 
 #include <QTemporaryDir>

@@ -4,11 +4,6 @@
 #include "catalogue/RegisterWord.h"
 #include "catalogue/ValueFormat.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-
 const QStringList& IdentificationTraffic() {
     static const QStringList traffic{QStringLiteral("00D00000"), QStringLiteral("00D00000"),
                                      QStringLiteral("00d80000"), QStringLiteral("00d00000")};
@@ -26,26 +21,21 @@ QString ScriptProblems(const ScriptedDialogs& dialogs) {
 }
 
 QString ShownText(const TForm1& form, const char* name) {
-    if (const auto* label = form.Find<QLabel>(QString::fromLatin1(name))) {
-        return label->text();
-    }
-    return form.Find<QLineEdit>(QString::fromLatin1(name))->text();
+    return form.Control(QString::fromLatin1(name)).text();
 }
 
 void SetChecked(TForm1& form, const char* name, bool checked) {
-    form.Find<QCheckBox>(QString::fromLatin1(name))->setChecked(checked);
+    form.Control(QString::fromLatin1(name)).setChecked(checked);
 }
 
 void TypeInto(TForm1& form, const QString& name, const QString& text) {
-    auto* field = form.Find<QLineEdit>(name);
-    field->setText(text);
+    FormControl& field = form.Control(name);
+    field.setText(text);
     form.OnEditLeave(field);
 }
 
 void Choose(TForm1& form, const QString& name, int index) {
-    auto* list = form.Find<QComboBox>(name);
-    list->setCurrentIndex(index);
-    emit list->activated(index);
+    form.Choose(name, index);
 }
 
 void UseModule(SimulatedPort& bench, const modsim::PtyModule& module) {
@@ -65,11 +55,10 @@ QStringList RegisterDifferences(const TForm1& form, const modsim::ModuleEngine& 
         QString shown;
         QString held;
         if (entry.FieldType == FieldKind::Number) {
-            shown = form.Find<QLineEdit>(QStringLiteral("T") + entry.Field)->text();
+            shown = form.Control(QStringLiteral("T") + entry.Field).text();
             held = FormatMyInt(WordToValue(word, code), entry.Decimal);
         } else {
-            shown = QString::number(
-                form.Find<QComboBox>(QStringLiteral("C") + entry.Field)->currentIndex());
+            shown = QString::number(form.Control(QStringLiteral("C") + entry.Field).currentIndex());
             held = QString::number(word);
         }
         if (shown != held) {

@@ -1,0 +1,85 @@
+// Opening the main window: the window model of the run, the widgets that show it, the start-up.
+
+#include "RunWindow.h"
+
+#include "cli/CommandSession.h"
+#include "cli/ConsoleOutput.h"
+#include "cli/PortChoice.h"
+#include "form/TForm1.h"
+#include "shell/ProgramFolder.h"
+#include "shell/ProgramState.h"
+#include "window/MainWindow.h"
+#include "window/WidgetDialogs.h"
+
+#include <QApplication>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+#include <memory>
+
+int RunWindow(const QStringList& arguments) {
+    QStringList options = arguments;
+    // "--demo" alone simulates the dual temperature converter.
+    if (const qsizetype demo = options.indexOf(QStringLiteral("--demo"));
+        demo >= 0 &&
+        (demo + 1 >= options.size() || options[demo + 1].startsWith(QLatin1String("--")))) {
+        options.insert(demo + 1, QStringLiteral("Q7383D"));
+    }
+    PortChoice port;
+    QString error;
+    if (!port.parse(options, &error) || !port.start(&error)) {
+        PrintError(error);
+        return 2;
+    }
+    QString home = CommandSession::optionValue(options, QStringLiteral("--home"));
+    // A demo never touches the user's own settings or logs.
+    std::unique_ptr<QTemporaryDir> demoHome;
+    if (home.isEmpty() && port.isDemo()) {
+        demoHome = std::make_unique<QTemporaryDir>();
+        if (!demoHome->isValid()) {
+            PrintError(QStringLiteral("No temporary folder for the demo: ") +
+                       demoHome->errorString());
+            return 2;
+        }
+        home = demoHome->path();
+    }
+
+    WidgetDialogs dialogs;
+    ProgramState state(dialogs);
+    state.ProgramFolder = ResolveProgramFolder(home);
+    // Without --port or --demo the default port of config.ini is used.
+    if (port.isDemo() || options.contains(QStringLiteral("--port"))) {
+        state.PortForThisRun = port.portName();
+    }
+
+    state.PrinterAvailable = !QPrinterInfo::availablePrinters().isEmpty();
+
+    // The browser window for the product pages (TForm2) joins the main window here once it
+    // exists; until then the product page opens in the desktop's browser.
+    TForm1 form(state);
+    ConfiguratorWindow window(form);
+    dialogs.setParentWindow(&window);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+    if (qEnvironmentVariableIsSet("KVC7345_FIRST_PAINT_NOTE")) {
+        // For the start-up benchmark: say when the window has been painted, then end the run.
+        QObject::connect(&window, &ConfiguratorWindow::firstPainted, &window, [] {
+            std::fputs("painted\n", stderr);
+            std::fflush(stderr);
+            QCoreApplication::quit();
+        });
+    }
+    // The port list is probed once the window is on screen, so the first paint never waits
+    // for a silent port.
+    QObject::connect(&window, &ConfiguratorWindow::firstPainted, &form,
+                     [&form] { form.RunCommand([&form] { form.FindPorts(); }); });
+    window.show();
+    form.FormShow();
+    return QApplication::exec();
+}

@@ -1,0 +1,87 @@
+// Field states of the parameter controls.
+
+#include "catalogue/ValueFormat.h"
+#include "form/TForm1.h"
+#include "shell/ProgramState.h"
+
+namespace {
+
+void setFieldState(TForm1& form, const QString& key, FieldKind kind, bool enabled) {
+    const quint32 colour = enabled ? colours::Black : colours::Silver;
+    if (FormControl* caption = form.FindControl(QStringLiteral("L") + key)) {
+        caption->setTextColour(colour);
+    }
+    if (kind != FieldKind::Choice) {
+        if (FormControl* value = form.FindControl(QStringLiteral("T") + key)) {
+            value->setEnabled(enabled);
+        }
+        if (FormControl* unit =
+                form.FindControl(QStringLiteral("L") + key + QStringLiteral("DIM"))) {
+            unit->setTextColour(colour);
+        }
+    } else if (FormControl* value = form.FindControl(QStringLiteral("C") + key)) {
+        value->setEnabled(enabled);
+    }
+}
+
+}  // namespace
+
+void TForm1::EnableField(const QString& key, FieldKind kind) {
+    setFieldState(*this, key, kind, true);
+}
+
+void TForm1::DisableField(const QString& key, FieldKind kind) {
+    setFieldState(*this, key, kind, false);
+}
+
+void TForm1::ShowField(int index) {
+    const TTableEntry& entry = state_.ParameterTable[index];
+    shownFields_.insert(index);
+    FormControl& caption = Control(QStringLiteral("L") + entry.Field);
+    caption.setTextColour(colours::Black);
+    caption.setHint(entry.Name);
+    caption.setShowHint(true);
+    if (entry.FieldType == FieldKind::Choice) {
+        FormControl& choice = Control(QStringLiteral("C") + entry.Field);
+        QStringList items;
+        for (const QString& item : entry.Items) {
+            if (!item.isEmpty()) {
+                items << item;
+            }
+        }
+        choice.setItems(items, entry.Value < items.size() ? entry.Value : -1);
+        choice.setEnabled(true);
+        choice.setTextColour(colours::Black);
+        choice.setHint(QStringLiteral("Hint: ") + entry.Name);
+        choice.setShowHint(true);
+        return;
+    }
+    FormControl& field = Control(QStringLiteral("T") + entry.Field);
+    field.setEnabled(true);
+    field.setTextColour(colours::Black);
+    field.setText(FormatMyInt(entry.Value, entry.Decimal));
+    field.setHint(QStringLiteral("Range from %1 to %2 (%3)")
+                      .arg(entry.MinValue)
+                      .arg(entry.MaxValue)
+                      .arg(entry.Dimension));
+    field.setShowHint(true);
+    if (FormControl* unit =
+            FindControl(QStringLiteral("L") + entry.Field + QStringLiteral("DIM"))) {
+        unit->setEnabled(true);
+        unit->setTextColour(colours::Black);
+        unit->setText(entry.Dimension);
+    }
+}
+
+bool TForm1::HoldsValue(int index) const {
+    // A field that merely took a text from the sensor limits after the reset still counts as
+    // empty: only showing a value puts it on screen.
+    if (!shownFields_.contains(index)) {
+        return false;
+    }
+    const TTableEntry& entry = state_.ParameterTable[index];
+    if (entry.FieldType == FieldKind::Choice) {
+        return Control(QStringLiteral("C") + entry.Field).count() > 0;
+    }
+    return !Control(QStringLiteral("T") + entry.Field).text().isEmpty();
+}

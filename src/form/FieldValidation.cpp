@@ -1,0 +1,246 @@
+// Keeping the shown configuration consistent while the user edits it: sensor limits, the
+// modification mark, typed numbers and the fields that depend on a choice.
+
+#include "catalogue/CatalogueLookup.h"
+#include "catalogue/EditValidation.h"
+#include "catalogue/FirmwareVersions.h"
+#include "catalogue/SensorLimits.h"
+#include "catalogue/ValueFormat.h"
+#include "shell/ProgramState.h"
+#include "form/TForm1.h"
+
+
+namespace {
+
+const QStringList RtdSensors{
+    QStringLiteral("Pt 100"), QStringLiteral("Pt 200"), QStringLiteral("Pt 300"),
+    QStringLiteral("Pt 500"), QStringLiteral("Pp 100"), QStringLiteral("Pi 100"),
+    QStringLiteral("Pi 50"),  QStringLiteral("Ni 100"), QStringLiteral("Cu 100"),
+    QStringLiteral("Cu 53"),  QStringLiteral("Cu 50"),  QStringLiteral("Cu 46")};
+
+// The models whose one sensor list also sets the ranges of the second output.
+const QStringList TwoOutputModels{QStringLiteral("Q7323X"), QStringLiteral("Q7323Y"),
+                                  QStringLiteral("Q7383X"), QStringLiteral("Q7383Y")};
+
+const QStringList DelayEdits{QStringLiteral("TOnDelay1A"),  QStringLiteral("TOnDelay2A"),
+                             QStringLiteral("TOnDelay1B"),  QStringLiteral("TOnDelay2B"),
+                             QStringLiteral("TOffDelay1A"), QStringLiteral("TOffDelay2A"),
+                             QStringLiteral("TOffDelay1B"), QStringLiteral("TOffDelay2B")};
+
+// The channel-2 off-delays have edits but no catalogue entry; they take the limits of their
+// channel-1 counterparts.
+struct ExtraDelay {
+    QString name;
+    int minimum;
+    int maximum;
+    int decimals;
+    QString unit;
+};
+
+std::optional<ExtraDelay> extraDelay(const QString& editName) {
+    if (editName == QLatin1String("TOffDelay2A")) {
+        return ExtraDelay{QStringLiteral("Alarm A Ch 2 Off Delay"), 0, 1000, 1,
+                          QStringLiteral("sec")};
+    }
+    if (editName == QLatin1String("TOffDelay2B")) {
+        return ExtraDelay{QStringLiteral("Alarm B Ch 2 Off Delay"), 0, 1000, 1,
+                          QStringLiteral("sec")};
+    }
+    return std::nullopt;
+}
+
+QString limitWarning(const QString& name, const char* which, int limit, const QString& unit) {
+    return name + QStringLiteral(" for specified sensor has a ") + QLatin1String(which) +
+           QStringLiteral(" allowed value of ") + QString::number(limit) + QLatin1Char(' ') + unit;
+}
+
+}  // namespace
+
+void TForm1::UpdateLimits(FormControl& sender) {
+    Modified(sender);
+    for (const QString& name : DelayEdits) {
+        if (FindControl(name)->isEnabled()) {
+            if (auto* unit =
+                    FindControl(QStringLiteral("L") + name.mid(1) + QStringLiteral("DIM"))) {
+                unit->setText(QStringLiteral("sec"));
+            }
+        }
+    }
+
+    const QString& model = state_.ModelCode;
+    QString sensor = sender.currentText();
+    if (model == QLatin1String("Q7326S") || model == QLatin1String("Q7356S")) {
+        sensor = QStringLiteral("mA dC (I)");
+        FindControl(QStringLiteral("CInput1"))->setEnabled(false);
+    }
+    const int tag = sender.tag();
+    const FunctionTexts functions{FindControl(QStringLiteral("CFunction1"))->currentText(),
+                                  FindControl(QStringLiteral("CFunction2"))->currentText()};
+
+    for (TTableEntry& entry : state_.ParameterTable) {
+        const bool secondOutput =
+            TwoOutputModels.contains(model) && (entry.Field == QLatin1String("Upscale2") ||
+                                                entry.Field == QLatin1String("Downscale2"));
+        const int channel = secondOutput ? 2 : tag;
+        if (!AppliesToModel(entry, model) || entry.FieldType != FieldKind::Number ||
+            !entry.Changes || !entry.Field.contains(QString::number(channel))) {
+            continue;
+        }
+        const auto limits =
+            GetSensorVars(state_.SensorTable, state_.ModelVersion, entry.Field, sensor, functions);
+        if (!limits) {
+            continue;  // a sensor the table does not know keeps the limits it had
+        }
+        qint64 value = entry.Value;
+        value = std::min(value, ScaledLimit(limits->Max, limits->Dec));
+        value = std::max(value, ScaledLimit(limits->Min, limits->Dec));
+        entry.MinValue = limits->Min;
+        entry.MaxValue = limits->Max;
+        entry.Decimal = limits->Dec;
+        entry.Dimension = limits->Dim;
+        entry.Value = static_cast<int>(value);
+
+        auto* field = FindControl(QStringLiteral("T") + entry.Field);
+        field->setText(FormatMyInt(entry.Value, entry.Decimal));
+        if (auto* unit = FindControl(QStringLiteral("L") + entry.Field + QStringLiteral("DIM"))) {
+            unit->setText(limits->Dim);
+        }
+        field->setHint(QStringLiteral("Range from %1 to %2 (%3)")
+                           .arg(limits->Min)
+                           .arg(limits->Max)
+                           .arg(limits->Dim));
+    }
+
+    const QString t = QString::number(tag);
+    const bool extended = state_.ModelVersion >= firmware::ExtendedFields;
+    if (RtdSensors.contains(sensor)) {
+        EnableField(QStringLiteral("Lead") + t, FieldKind::Choice);
+        if (extended) {
+            EnableField(QStringLiteral("RTDLineRef") + t, FieldKind::Number);
+        }
+    } else {
+        DisableField(QStringLiteral("Lead") + t, FieldKind::Choice);
+        if (extended) {
+            DisableField(QStringLiteral("RTDLineRef") + t, FieldKind::Number);
+        }
+    }
+    if (sensor.contains(QLatin1String("TC")) && extended) {
+        EnableField(QStringLiteral("CJCom") + t, FieldKind::Choice);
+        if (FindControl(QStringLiteral("CCJCom") + t)->currentText() !=
+            QLatin1String("Automatic")) {
+            EnableField(QStringLiteral("CJRef") + t, FieldKind::Number);
+        }
+    } else {
+        DisableField(QStringLiteral("CJCom") + t, FieldKind::Choice);
+        DisableField(QStringLiteral("CJRef") + t, FieldKind::Number);
+    }
+}
+
+void TForm1::Modified(FormControl& sender) {
+    if (!ConfigurationEmpty) {
+        SetStatusPanel(2, QStringLiteral("Modified"));
+    }
+    if (sender.kind() != ControlKind::Choice) {
+        return;
+    }
+    FormControl* choice = &sender;
+    if (const auto i = IndexOfControl(state_.ParameterTable, choice->objectName())) {
+        state_.ParameterTable[*i].Value = choice->currentIndex();
+    }
+    const QString name = choice->objectName();
+    for (const char* channel : {"1", "2"}) {
+        auto* sensorList = FindControl(QStringLiteral("CInputTm") + QLatin1String(channel));
+        if (name == QStringLiteral("CFunction") + QLatin1String(channel) &&
+            sensorList->isEnabled()) {
+            UpdateLimits(*sensorList);
+        }
+    }
+
+    static const QStringList alarmTypes{QStringLiteral("CType1A"), QStringLiteral("CType1B"),
+                                        QStringLiteral("CType2A"), QStringLiteral("CType2B")};
+    if (!alarmTypes.contains(name)) {
+        return;
+    }
+    const QString s = name.right(2);
+    const QString type = choice->currentText();
+    const bool off = type == QLatin1String("Off");
+    const bool pulse = type == QLatin1String("Pulse");
+    const bool burnout = type == QLatin1String("Burnout");
+    const bool thresholds = !off && !pulse && !burnout;
+
+    auto setField = [this](const QString& key, FieldKind kind, bool enabled) {
+        if (enabled) {
+            EnableField(key, kind);
+        } else {
+            DisableField(key, kind);
+        }
+    };
+    for (const char* stem : {"Set", "Hysteresis", "OnDelay"}) {
+        setField(QLatin1String(stem) + s, FieldKind::Number, thresholds);
+    }
+    const QString& model = state_.ModelCode;
+    if (state_.ModelVersion >= firmware::ExtendedFields || model == QLatin1String("Q7326S")) {
+        setField(QStringLiteral("OffDelay") + s, FieldKind::Number, thresholds);
+    }
+    if (s == QLatin1String("1A") && model == QLatin1String("Q7351S")) {
+        setField(QStringLiteral("Divider") + s, FieldKind::Choice, thresholds || pulse);
+    }
+    setField(QStringLiteral("Relay") + s, FieldKind::Choice, thresholds || burnout);
+}
+
+void TForm1::OnEditLeave(FormControl& sender) {
+    QString name;
+    int minimum = 0;
+    int maximum = 0;
+    int decimals = 0;
+    QString unit;
+    TTableEntry* entry = nullptr;
+    if (const auto i = IndexOfControl(state_.ParameterTable, sender.objectName())) {
+        entry = &state_.ParameterTable[*i];
+        name = entry->Name;
+        minimum = entry->MinValue;
+        maximum = entry->MaxValue;
+        decimals = entry->Decimal;
+        unit = entry->Dimension;
+    } else if (const auto extra = extraDelay(sender.objectName())) {
+        name = extra->name;
+        minimum = extra->minimum;
+        maximum = extra->maximum;
+        decimals = extra->decimals;
+        unit = extra->unit;
+    } else {
+        return;
+    }
+
+    const auto typed = ParseTypedNumber(sender.text(), decimals);
+    if (!typed) {
+        state_.message(BoxKind::Warning, QStringLiteral("Please insert only numeric values."));
+        sender.setText(QStringLiteral("0"));
+        return;
+    }
+    qint64 raw = *typed;
+    if (raw > ScaledLimit(maximum, decimals)) {
+        state_.message(BoxKind::Warning, limitWarning(name, "maximum", maximum, unit));
+        raw = ScaledLimit(maximum, decimals);
+    }
+    if (raw < ScaledLimit(minimum, decimals)) {
+        state_.message(BoxKind::Warning, limitWarning(name, "minimum", minimum, unit));
+        raw = ScaledLimit(minimum, decimals);
+    }
+    sender.setText(FormatMyInt(static_cast<int>(raw), decimals));
+    if (entry != nullptr) {
+        entry->Value = static_cast<int>(raw);
+    }
+}
+
+void TForm1::CCJComClick(FormControl& sender) {
+    const QString n = sender.objectName().right(1);
+    const bool fixed = sender.currentText() == QLatin1String("Fixed");
+    for (const QString& caption :
+         {QStringLiteral("LCJRef") + n + QStringLiteral("DIM"), QStringLiteral("LCJRef") + n}) {
+        if (FormControl* label = FindControl(caption)) {
+            label->setTextColour(fixed ? colours::Black : colours::Silver);
+        }
+    }
+    FindControl(QStringLiteral("TCJRef") + n)->setEnabled(fixed);
+}

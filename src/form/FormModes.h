@@ -1,0 +1,19 @@
+#pragma once
+
+// The modes the window's operations pass between them.
+
+// Why a configuration is checked: it arrived (read or load), or it is about to leave the window
+// for the module or a file, or for the printed report.
+enum class CheckMode { Read, Write, Print };
+
+// Where a save goes: appended to the configuration log, or a file the user chooses.
+enum class SaveTarget { ConfigurationLog, ChosenFile };
+
+// Which folder a load offers first: the archive of saved files or the factory defaults.
+enum class FileSource { Archive, FactoryDefaults };
+
+// How applying a loaded file ended: applied, abandoned by the user, or another file asked for.
+enum class LoadOutcome { Applied, Abandoned, Retry };
+
+// What has just filled the window: a read from the module or a loaded file.
+enum class TransferSource { Read, Load };

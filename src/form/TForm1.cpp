@@ -1,0 +1,141 @@
+#include "form/TForm1.h"
+
+#include "records/Clock.h"
+#include "shell/ProgramState.h"
+
+#include <QTimer>
+
+TForm1::TForm1(ProgramState& state, QObject* parent) : QObject(parent), state_(state) {
+    setObjectName(QStringLiteral("TForm1"));
+    buildControls();
+    connectHandlers();
+    statusPanels_[0] = QStringLiteral("Status");
+
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName(QStringLiteral("Timer2"));
+    timer2_->setInterval(500);
+    connect(timer2_, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    timer2_->start();
+
+    timer3_ = new QTimer(this);
+    timer3_->setObjectName(QStringLiteral("Timer3"));
+    timer3_->setInterval(1000);
+    connect(timer3_, &QTimer::timeout, this, &TForm1::Timer3Timer);
+    timer3_->start();
+    Timer3Timer();
+}
+
+TForm1::~TForm1() {
+    state_.settings.onChanged = nullptr;
+}
+
+FormControl& TForm1::add(const QString& name, ControlKind kind) {
+    controls_.push_back(std::make_unique<FormControl>(*this, name, kind));
+    FormControl& control = *controls_.back();
+    controlsByName_.insert(name.toLower(), &control);
+    return control;
+}
+
+FormControl* TForm1::FindControl(const QString& name) const {
+    return controlsByName_.value(name.toLower(), nullptr);
+}
+
+FormControl& TForm1::Control(const QString& name) const {
+    FormControl* control = FindControl(name);
+    Q_ASSERT_X(control != nullptr, "TForm1::Control", qPrintable(name));
+    return *control;
+}
+
+void TForm1::controlChanged(FormControl& control, ControlProperty property) {
+    emit changed(&control, property);
+}
+
+int TForm1::nextStackPlace(bool front) {
+    return front ? ++frontPlace_ : --backPlace_;
+}
+
+QString TForm1::StatusPanel(int index) const {
+    return statusPanels_.at(static_cast<std::size_t>(index));
+}
+
+void TForm1::SetStatusPanel(int index, const QString& text) {
+    QString& panel = statusPanels_.at(static_cast<std::size_t>(index));
+    if (panel != text) {
+        panel = text;
+        emit statusPanelChanged(index);
+    }
+}
+
+void TForm1::Memo(const QString& text) {
+    const QString line = QStringLiteral("[") + PrintTime() + QStringLiteral("] - ") + text;
+    logLines_ << line;
+    emit logAppended(line);
+}
+
+void TForm1::Timer3Timer() {
+    SetStatusPanel(3, PrintTime());
+}
+
+void TForm1::Timer2Timer() {
+    if (StatusPanel(0).isEmpty()) {
+        SetStatusPanel(0, QStringLiteral("Status : Ready"));
+    }
+    const bool shown = !ConfigurationEmpty;
+    for (const char* name : {"TBSaveCom", "TBSaveFile", "BitBtn1", "TBClear"}) {
+        Control(QString::fromLatin1(name)).setEnabled(shown);
+    }
+    Control(QStringLiteral("TBOpenCom")).setEnabled(true);
+    Control(QStringLiteral("BitBtn3")).setEnabled(true);
+    if (ConfigurationEmpty) {
+        SetStatusPanel(2, QString());
+    }
+    // Keeps the default port among the settings config.ini is rewritten with, even when the
+    // file lacked it; the port in use follows the setting's changes on its own.
+    SettingsStore& settings = state_.settings;
+    settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"),
+                         settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")));
+
+    // The first page's caption is set only when it differs, so an idle window repaints nothing.
+    FormControl& pages = Control(QStringLiteral("PageControl1"));
+    QStringList captions = pages.items();
+    const int first = 0;
+    if (StatusPanel(2) == QLatin1String("Modified") && !TabMarked) {
+        captions[first] += QStringLiteral(" *");
+        TabMarked = true;
+    } else if (StatusPanel(2).isEmpty()) {
+        captions[first] = QStringLiteral("Configuration");
+        TabMarked = false;
+    }
+    if (captions != pages.items()) {
+        pages.setItems(captions, pages.currentIndex());
+    }
+}
+
+void TForm1::FormKeyDown(int key) {
+    if (Busy || Control(QStringLiteral("PasswordPanel")).isVisible()) {
+        return;
+    }
+    const std::pair<int, const char*> keys[] = {
+        {Qt::Key_F1, "TBOpenCom"},  {Qt::Key_F2, "TBSaveCom"}, {Qt::Key_F3, "BitBtn3"},
+        {Qt::Key_F4, "TBSaveFile"}, {Qt::Key_F5, "BitBtn2"},   {Qt::Key_F6, "BitBtn1"},
+        {Qt::Key_F7, "TBClear"},    {Qt::Key_F8, "TBHelp"},
+    };
+    for (const auto& [code, name] : keys) {
+        if (code == key) {
+            Control(QString::fromLatin1(name)).click();
+            return;
+        }
+    }
+}
+
+void TForm1::ShowProgress(int done, int total, const QString& what) {
+    progress_ = {true, done, total, QStringLiteral("%1 %2 of %3").arg(what).arg(done).arg(total)};
+    emit progressChanged();
+}
+
+void TForm1::EndProgress() {
+    if (progress_.active) {
+        progress_ = {};
+        emit progressChanged();
+    }
+}

@@ -1,0 +1,229 @@
+#pragma once
+
+#include "catalogue/Definitions.h"
+#include "catalogue/ModelLayout.h"
+#include "form/FormControl.h"
+#include "form/FormModes.h"
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QTimer;
+struct ProgramState;
+struct WriteOutcome;
+enum class WriteMode;
+
+// The refresh rates the live values offer, in milliseconds.
+QStringList RefreshRateChoices();
+
+// How far the operation that talks to the module has come, for the progress bar.
+struct OperationProgress {
+    bool active = false;
+    int done = 0;
+    int total = 0;
+    QString text;  // "Parameter 3 of 41"
+};
+
+// The main window without widgets: every control the operations read or set, by name, with its
+// state; the log list, the status bar and the run's flags. Its members are the window's event
+// handlers and operations, and they work on this model only, so the command line and the tests
+// run them with no display. The window (a separate library) shows the model and passes the
+// user's keys, clicks and edits to it.
+class TForm1 : public QObject, public ControlOwner {
+    Q_OBJECT
+
+  public:
+    explicit TForm1(ProgramState& state, QObject* parent = nullptr);
+    ~TForm1() override;
+
+    ProgramState& state() const { return state_; }
+
+    // The control with that name, letter case ignored; nullptr when there is none.
+    FormControl* FindControl(const QString& name) const;
+    // The control with that name, which must exist.
+    FormControl& Control(const QString& name) const;
+    // Every control, in the order they were made.
+    const std::vector<std::unique_ptr<FormControl>>& Controls() const { return controls_; }
+
+    // Field states of one parameter (key K): its caption, value control and unit.
+    void EnableField(const QString& key, FieldKind kind);
+    void DisableField(const QString& key, FieldKind kind);
+    // Puts catalogue entry `index` (1..70) into the shown state: its value, choices, unit and
+    // hints, enabled.
+    void ShowField(int index);
+    // Whether the window holds a value for the parameter that a read or a loaded file put there
+    // (a field the sensor limits merely filled in does not count).
+    bool HoldsValue(int index) const;
+
+    // Appends "[hh:mm:ss] - text" to the log list.
+    void Memo(const QString& text);
+    const QStringList& LogLines() const { return logLines_; }
+
+    // The four panels of the status bar: 0 status, 1 model, 2 modification mark, 3 clock.
+    QString StatusPanel(int index) const;
+    void SetStatusPanel(int index, const QString& text);
+
+    // Window-level flags shared by the operations.
+    bool ConfigurationEmpty = true;
+    bool Busy = false;
+    bool TabMarked = false;
+
+    // Timers and keys. Modifier keys do not matter: Shift+F7 resets like F7.
+    void Timer2Timer();
+    void Timer3Timer();
+    void FormKeyDown(int key);
+
+    // Tool bar handlers.
+    void TBOpenComClick();
+    void TBSaveComClick();
+    void TBOpenFileClick();
+    void TBSaveFileClick();
+    void BitBtn2Click();
+    void BitBtn1Click();
+    void TBClearClick();
+    void TBHelpClick();
+
+    // The status box closes with its OK button.
+    void BStatusClick();
+    // Puts a title and a text ("\r" breaks the line) into the status box.
+    void SetStatusBox(const QString& title, const QString& text);
+
+    // Clears every parameter field and the module information.
+    void ResetAll();
+    // Reads the connected module's whole configuration into the window.
+    void ReadAll();
+    // Collects the shown configuration into the entry list and the report rows and applies the
+    // consistency rules. True when the caller may go on.
+    bool CheckAll(CheckMode mode);
+    // Writes the shown configuration (as the last CheckAll collected it) to a file.
+    WriteOutcome SubWriteToFile(const QString& fileName, WriteMode mode);
+    // Appends the configuration to the configuration log, or saves it to a file the user
+    // chooses.
+    void WriteToFile(SaveTarget target);
+
+    // Loads a configuration file into the window; true when a file was applied.
+    bool ReadFromFile(FileSource source);
+    // Applies the loaded entry list to the window.
+    LoadOutcome InsertDataFromFileToScreen(const QString& model);
+    // The limits, cold junction and alarm fields follow their choices after a read or a load,
+    // then the read-mode check rebuilds the entry list.
+    void RefreshAfterTransfer(TransferSource source);
+    // Appends the log list to the system log (at closing).
+    void UpdateLog();
+
+    // Port discovery and writing a configuration to the module.
+    QString FindTheRightCom();
+    void FindPorts();
+    void BAutoDetectClick();
+    void BChangeDefaultComPortClick();
+    bool WriteAll();
+
+    // Start-up, working session and password.
+    void FormShow();
+    void FormClose();
+    void PageControl1Change();
+    void BEnterPasswordClick();
+    void BChangePasswordClick();
+    void ChangePassword();
+    void CheckBox1Click();
+    void BDoneByDoneForClick();
+    // A yes/no box of the Settings page changed: its setting becomes "Y" or "N".
+    void SettingsBoxClick(const QString& boxName);
+    void BitBtn4Click();
+    void LDataSheetClick();
+    void Label5Click();
+    void Label1Click();
+    // The default port setting changed: the port in use and its label follow.
+    void DefaultPortChanged();
+
+    // Cleans a tag edit that lost the focus: characters outside 32..126 become "?".
+    void CheckTag(FormControl& field);
+
+    // The layout for a model (frame, selectors, captions) and its parts.
+    void AdjustFor(const QString& model);
+    void LightPanels(const PanelLamps& flags);
+    void LightSensors(const SensorLamps& flags);
+
+    // Edits and choices keep the catalogue and the dependent fields consistent.
+    void UpdateLimits(FormControl& sender);
+    void Modified(FormControl& sender);
+    void OnEditLeave(FormControl& sender);
+    void CCJComClick(FormControl& sender);
+
+    // --- What the window passes on from the user ---
+
+    // Runs a command of the user's (a click, a key, a page change): refused while another is
+    // running; the field being edited is first validated as if it had been left. False when
+    // refused.
+    bool RunCommand(const std::function<void()>& command);
+    bool CommandRunning() const { return commandDepth_ > 0; }
+    // A press of a button or link, or a choice the user made in a list.
+    void Click(const QString& name);
+    void Choose(const QString& name, int index);
+    // A keystroke changed an edit's text.
+    void Typed(const QString& name, const QString& text);
+    // The focus entered or left an edit.
+    void FieldEntered(const QString& name);
+    void FieldLeft(const QString& name);
+    // Validates the field being edited as if it had been left; what is written, saved, logged
+    // and printed is then what the user sees.
+    void CommitEditing();
+    // The user closes the window. True when it may close now; during an operation a read or a
+    // port search stops at its next exchange, a write finishes, and closeNow() follows.
+    bool RequestClose();
+    // Set when the window is closing: reads and port searches stop at the next exchange.
+    bool StopRequested() const { return stopRequested_; }
+
+    // Progress of the running transfer.
+    const OperationProgress& Progress() const { return progress_; }
+    void ShowProgress(int done, int total, const QString& what);
+    void EndProgress();
+
+    // ControlOwner
+    void controlChanged(FormControl& control, ControlProperty property) override;
+    int nextStackPlace(bool front) override;
+
+  signals:
+    void changed(FormControl* control, ControlProperty property);
+    void statusPanelChanged(int index);
+    void logAppended(const QString& line);
+    void progressChanged();
+    // A close that waited for an operation may now proceed.
+    void closeNow();
+
+  private:
+    FormControl& add(const QString& name, ControlKind kind);
+    void buildControls();
+    void buildParameterControls();
+    void connectHandlers();
+    void setPasswordFieldsEnabled(bool enabled);
+    bool validatesOnLeave(const QString& name) const;
+
+    ProgramState& state_;
+    std::vector<std::unique_ptr<FormControl>> controls_;
+    QHash<QString, FormControl*> controlsByName_;
+    QStringList logLines_;
+    std::array<QString, 4> statusPanels_;
+    OperationProgress progress_;
+    QTimer* timer2_ = nullptr;
+    QTimer* timer3_ = nullptr;
+    int commandDepth_ = 0;
+    int frontPlace_ = 0;
+    int backPlace_ = 0;
+    bool stopRequested_ = false;
+    bool closePending_ = false;
+    // The catalogue entries a read or a load has put on screen since the last reset.
+    QSet<int> shownFields_;
+    // The edits that validate their text when they are left (lower-case names).
+    QSet<QString> leaveValidated_;
+    // The edit whose text has not been validated since the user entered or typed into it.
+    QString pendingEdit_;
+};

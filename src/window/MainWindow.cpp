@@ -1,0 +1,251 @@
+#include "window/MainWindow.h"
+
+#include "form/TForm1.h"
+#include "window/Pages.h"
+#include "window/WidgetFactory.h"
+
+#include <QApplication>
+#include <QChartView>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr int MinimumClientHeight = 566;
+constexpr int MaximumClientHeight = 752;
+
+QFont windowFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    if (!QFontDatabase::families().contains(font.family())) {
+        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        font.setStyleHint(QFont::SansSerif);
+    }
+    font.setPointSize(8);
+    return font;
+}
+
+bool isUserInput(QEvent::Type type) {
+    switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+ConfiguratorWindow::ConfiguratorWindow(TForm1& form, QWidget* parent)
+    : QMainWindow(parent), form_(form) {
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(windowFont());
+    buildWindow();
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if (!widget->objectName().isEmpty()) {
+            widgetsByName_.insert(widget->objectName().toLower(), widget);
+        }
+    }
+    for (const char* chart : {"Chart1", "Chart2"}) {
+        if (auto* view = Find<QChartView>(QString::fromLatin1(chart))) {
+            view->chart()->setBackgroundBrush(palette().color(QPalette::Button));
+        }
+    }
+    bindControls();
+
+    connect(&form_, &TForm1::changed, this, [this](FormControl* control, ControlProperty property) {
+        showProperty(*control, property);
+    });
+    connect(&form_, &TForm1::statusPanelChanged, this, &ConfiguratorWindow::showStatusPanel);
+    connect(&form_, &TForm1::logAppended, this, &ConfiguratorWindow::appendLog);
+    connect(&form_, &TForm1::progressChanged, this, &ConfiguratorWindow::showProgress);
+    connect(&form_, &TForm1::closeNow, this, &QWidget::close, Qt::QueuedConnection);
+    for (int i = 0; i < 4; ++i) {
+        showStatusPanel(i);
+    }
+    for (const QString& line : form_.LogLines()) {
+        appendLog(line);
+    }
+    // The function keys, the hints and the input lock during operations concern every control.
+    qApp->installEventFilter(this);
+}
+
+ConfiguratorWindow::~ConfiguratorWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void ConfiguratorWindow::buildWindow() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(client);
+    setFixedWidth(ClientWidth);
+    setMinimumHeight(MinimumClientHeight);
+    setMaximumHeight(MaximumClientHeight);
+    resize(ClientWidth, ClientHeight);
+
+    // Back to front: the status box, the password cover, the status bar, the pages.
+    buildStatusBox(client);
+    buildPasswordPanel(client);
+    buildStatusBar(client);
+
+    pages_ = new QTabWidget(client);
+    pages_->setObjectName(QStringLiteral("PageControl1"));
+    pages_->setGeometry(0, 0, 745, 639);
+    pages_->addTab(buildMainPage(), QStringLiteral("Main"));
+    const struct {
+        const char* name;
+        const char* caption;
+        void (*build)(QWidget*);
+    } otherPages[] = {{"TabSheet2", "Values", BuildValuesPage},
+                      {"TabSheet3", "Settings", BuildSettingsPage},
+                      {"TabSheet4", "About", BuildAboutPage}};
+    for (const auto& layout : otherPages) {
+        auto* page = new QWidget;
+        page->setObjectName(QString::fromLatin1(layout.name));
+        layout.build(page);
+        pages_->addTab(page, QString::fromLatin1(layout.caption));
+    }
+    pages_->installEventFilter(this);
+}
+
+void ConfiguratorWindow::buildStatusBar(QWidget* client) {
+    auto* bar = new QFrame(client);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setGeometry(0, ClientHeight - 19, ClientWidth, 19);
+    const int widths[4] = {245, 350, 60, ClientWidth - 245 - 350 - 60};
+    int left = 0;
+    for (int i = 0; i < 4; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        panel->setGeometry(left, 0, widths[i] - 2, 19);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setAlignment((i < 2 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
+        statusPanels_[i] = panel;
+        left += widths[i];
+    }
+    // The progress of a transfer takes the place of the status text while it runs.
+    progress_ = new QProgressBar(bar);
+    progress_->setObjectName(QStringLiteral("TransferProgress"));
+    progress_->setGeometry(statusPanels_[0]->geometry());
+    progress_->setTextVisible(true);
+    progress_->setAlignment(Qt::AlignCenter);
+    progress_->setVisible(false);
+}
+
+QWidget* ConfiguratorWindow::widgetNamed(const QString& name) const {
+    return widgetsByName_.value(name.toLower(), nullptr);
+}
+
+bool ConfiguratorWindow::isOwnWidget(const QObject* object) const {
+    return object->isWidgetType() && static_cast<const QWidget*>(object)->window() == this;
+}
+
+void ConfiguratorWindow::showStatusPanel(int index) {
+    statusPanels_[index]->setText(form_.StatusPanel(index));
+}
+
+void ConfiguratorWindow::showProgress() {
+    const OperationProgress& progress = form_.Progress();
+    progress_->setVisible(progress.active);
+    if (progress.active) {
+        progress_->setRange(0, progress.total);
+        progress_->setValue(progress.done);
+        progress_->setFormat(progress.text);
+        progress_->raise();
+    }
+}
+
+void ConfiguratorWindow::appendLog(const QString& line) {
+    log_->addItem(line);
+    // The newest line becomes the top line of the visible area.
+    log_->scrollToItem(log_->item(log_->count() - 1), QAbstractItemView::PositionAtTop);
+}
+
+void ConfiguratorWindow::showLogLineHint(const QPoint& position) {
+    const QListWidgetItem* item = log_->itemAt(position);
+    if (item == nullptr) {
+        return;
+    }
+    const QString line = item->text();
+    log_->setToolTip(line.size() >= 3 ? line : QString());
+    form_.SetStatusPanel(0, log_->toolTip());
+}
+
+bool ConfiguratorWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == pages_ && type == QEvent::Paint && !painted_) {
+        painted_ = true;
+        QTimer::singleShot(0, this, &ConfiguratorWindow::firstPainted);
+    }
+    if (!isOwnWidget(watched)) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    // While an operation talks to the module the window keeps painting, but takes no input.
+    if (form_.CommandRunning() && isUserInput(type)) {
+        return true;
+    }
+    if (type == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key >= Qt::Key_F1 && key <= Qt::Key_F8) {
+            // Modifier keys do not matter, as they never did.
+            form_.RunCommand([this, key] { form_.FormKeyDown(key); });
+            return true;
+        }
+    } else if (type == QEvent::MouseMove && log_ != nullptr && watched == log_->viewport()) {
+        showLogLineHint(static_cast<QMouseEvent*>(event)->position().toPoint());
+    } else if (type == QEvent::Enter) {
+        // Like a tool tip, but always in status panel 0; a control without a hint empties it.
+        form_.SetStatusPanel(0, static_cast<QWidget*>(watched)->toolTip());
+    } else if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
+        FormControl* control = controlOf_.value(static_cast<QWidget*>(watched), nullptr);
+        if (control != nullptr && control->kind() == ControlKind::Edit) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (type == QEvent::FocusIn) {
+                form_.FieldEntered(control->objectName());
+            } else if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                // Leaving the field, not a message box or a menu taking the focus for a moment.
+                form_.FieldLeft(control->objectName());
+            }
+        }
+    } else if (type == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // The window's links are labels.
+        FormControl* control = controlOf_.value(static_cast<QWidget*>(watched), nullptr);
+        if (control != nullptr && control->kind() == ControlKind::Label && control->onClick) {
+            form_.Click(control->objectName());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void ConfiguratorWindow::closeEvent(QCloseEvent* event) {
+    // Closing asks nothing, also with unsaved changes: the settings and the log are written,
+    // once an operation on the line has come to its end.
+    if (form_.RequestClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "form/FormControl.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QTabWidget;
+class TForm1;
+
+// The main window: four pages, the tool bar, the parameter groups, the status bar, the status
+// box and the password cover. It shows the window model and hands the user's clicks, keys,
+// edits and focus changes to it; every decision is the model's.
+class ConfiguratorWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    static constexpr int ClientWidth = 747;
+    static constexpr int ClientHeight = 658;
+
+    explicit ConfiguratorWindow(TForm1& form, QWidget* parent = nullptr);
+    ~ConfiguratorWindow() override;
+
+    TForm1& form() const { return form_; }
+    // The widget with that objectName, letter case ignored; nullptr when there is none.
+    QWidget* widgetNamed(const QString& name) const;
+    template <class T>
+    T* Find(const QString& name) const {
+        return qobject_cast<T*>(widgetNamed(name));
+    }
+
+  signals:
+    // The window has been painted for the first time.
+    void firstPainted();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildWindow();
+    QWidget* buildMainPage();
+    void buildToolBar(QWidget* page);
+    void buildGroups(QWidget* page);
+    void buildLogAndInformation(QWidget* page);
+    void buildStatusBar(QWidget* client);
+    void buildStatusBox(QWidget* client);
+    void buildPasswordPanel(QWidget* client);
+    void buildParameterControls(QWidget* page);
+
+    void bindControls();
+    void bind(FormControl& control, QWidget* widget);
+    void showProperty(const FormControl& control, ControlProperty property);
+    void showAll(const FormControl& control);
+    void showStatusPanel(int index);
+    void showProgress();
+    void appendLog(const QString& line);
+    void showLogLineHint(const QPoint& position);
+    bool isOwnWidget(const QObject* object) const;
+
+    TForm1& form_;
+    QHash<QString, QWidget*> widgetsByName_;
+    QHash<const FormControl*, QWidget*> widgetOf_;
+    QHash<const QWidget*, FormControl*> controlOf_;
+    QTabWidget* pages_ = nullptr;
+    QListWidget* log_ = nullptr;
+    QLabel* statusPanels_[4] = {};
+    QProgressBar* progress_ = nullptr;
+    bool painted_ = false;
+};

@@ -1,0 +1,110 @@
+#include "window/WidgetDialogs.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::StandardButtons standardButtons(BoxButtons buttons) {
+    switch (buttons) {
+        case BoxButtons::Ok:
+            return QMessageBox::Ok;
+        case BoxButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case BoxButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case BoxButtons::RetryCancel:
+            return QMessageBox::Retry | QMessageBox::Cancel;
+        case BoxButtons::OkCancelIgnore:
+            return QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Ignore;
+        case BoxButtons::AbortRetry:
+            return QMessageBox::Abort | QMessageBox::Retry;
+        case BoxButtons::OkRetry:
+            return QMessageBox::Ok | QMessageBox::Retry;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon icon(BoxKind kind) {
+    switch (kind) {
+        case BoxKind::Warning:
+            return QMessageBox::Warning;
+        case BoxKind::Error:
+            return QMessageBox::Critical;
+        case BoxKind::Information:
+            return QMessageBox::Information;
+        case BoxKind::Confirmation:
+            return QMessageBox::Question;
+        case BoxKind::Plain:
+            return QMessageBox::NoIcon;
+    }
+    return QMessageBox::NoIcon;
+}
+
+BoxAnswer fromStandardButton(int button) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return BoxAnswer::Yes;
+        case QMessageBox::No:
+            return BoxAnswer::No;
+        case QMessageBox::Retry:
+            return BoxAnswer::Retry;
+        case QMessageBox::Ignore:
+            return BoxAnswer::Ignore;
+        case QMessageBox::Abort:
+            return BoxAnswer::Abort;
+        case QMessageBox::Cancel:
+            return BoxAnswer::Cancel;
+        default:
+            return BoxAnswer::Ok;
+    }
+}
+
+}  // namespace
+
+BoxAnswer WidgetDialogs::message(BoxKind kind, const QString& text, BoxButtons buttons) {
+    // A box without a kind carries the program's title, as its other boxes carry their kind.
+    const QString caption = kind == BoxKind::Plain ? ApplicationTitle : BoxKindName(kind);
+    QMessageBox box(icon(kind), caption, DisplayText(text), standardButtons(buttons), parent_);
+    const int pressed = box.exec();
+    // Closing the box without a button counts as its declining answer.
+    if (box.clickedButton() == nullptr) {
+        return NegativeAnswer(buttons);
+    }
+    return fromStandardButton(pressed);
+}
+
+namespace {
+
+QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
+                      QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, request.title, request.folder, request.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (!request.proposedName.isEmpty()) {
+        dialog.selectFile(request.proposedName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QString WidgetDialogs::chooseSaveFile(const FileDialogRequest& request) {
+    return runFileDialog(parent_, request, QFileDialog::AcceptSave);
+}
+
+QString WidgetDialogs::chooseOpenFile(const FileDialogRequest& request) {
+    return runFileDialog(parent_, request, QFileDialog::AcceptOpen);
+}
+
+bool WidgetDialogs::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,112 @@
+#include "window/WidgetFactory.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace widgets {
+
+namespace {
+
+constexpr auto HintProperty = "kvcHint";
+constexpr auto ShowHintProperty = "kvcShowHint";
+
+template <class W>
+W* place(W* widget, const QString& name, const QRect& where) {
+    widget->setObjectName(name);
+    widget->setGeometry(where);
+    return widget;
+}
+
+void refreshToolTip(QWidget* widget) {
+    widget->setToolTip(showHint(widget) ? hint(widget) : QString());
+}
+
+}  // namespace
+
+QLabel* label(QWidget* parent, const QString& name, const QString& caption, const QRect& where) {
+    return place(new QLabel(caption, parent), name, where);
+}
+
+QLineEdit* edit(QWidget* parent, const QString& name, const QRect& where) {
+    return place(new QLineEdit(parent), name, where);
+}
+
+QComboBox* list(QWidget* parent, const QString& name, const QRect& where) {
+    return place(new QComboBox(parent), name, where);
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
+                    const QRect& where) {
+    return place(new QPushButton(caption, parent), name, where);
+}
+
+QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& caption,
+                    const QRect& where) {
+    auto* box = place(new QCheckBox(caption, parent), name, where);
+    box->setLayoutDirection(Qt::RightToLeft);  // the caption stands left of the box
+    return box;
+}
+
+QGroupBox* group(QWidget* parent, const QString& name, const QString& caption, const QRect& where) {
+    return place(new QGroupBox(caption, parent), name, where);
+}
+
+QLabel* headingPanel(QWidget* parent, const QString& name, const QString& caption,
+                     const QRect& where) {
+    auto* heading = label(parent, name, caption, where);
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setFrameShape(QFrame::Panel);
+    heading->setFrameShadow(QFrame::Raised);
+    return heading;
+}
+
+QFrame* panel(QWidget* parent, const QString& name, const QRect& where) {
+    auto* frame = place(new QFrame(parent), name, where);
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
+}
+
+bool isEnabled(const QWidget* widget) {
+    return !widget->testAttribute(Qt::WA_ForceDisabled);
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::WindowText, colour);
+        palette.setColor(group, QPalette::Text, colour);
+        palette.setColor(group, QPalette::ButtonText, colour);
+    }
+    widget->setPalette(palette);
+}
+
+QColor textColour(const QWidget* widget) {
+    return widget->palette().color(QPalette::Active, QPalette::WindowText);
+}
+
+void setHint(QWidget* widget, const QString& text) {
+    widget->setProperty(HintProperty, text);
+    refreshToolTip(widget);
+}
+
+QString hint(const QWidget* widget) {
+    return widget->property(HintProperty).toString();
+}
+
+void setShowHint(QWidget* widget, bool show) {
+    widget->setProperty(ShowHintProperty, show);
+    refreshToolTip(widget);
+}
+
+bool showHint(const QWidget* widget) {
+    const QVariant shown = widget->property(ShowHintProperty);
+    return !shown.isValid() || shown.toBool();
+}
+
+}  // namespace widgets
