@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 --parallel "$(nproc)"

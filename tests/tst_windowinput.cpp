@@ -1,0 +1,159 @@
+// The window driven with real keys: what the user types is what is written and saved, one bad
+// entry gives one warning, the clock runs during a read, and closing waits for the read.
+
+#include "catalogue/ValueFormat.h"
+#include "form/TForm1.h"
+#include "support/ExpectedTexts.h"
+#include "support/WindowBench.h"
+#include "window/MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Reads the module into the window through F1 and closes the status box.
+void readWithF1(WindowBench& bench, ConfiguratorWindow& window) {
+    QTest::keyClick(&window, Qt::Key_F1);
+    bench.form->BStatusClick();
+    // The half-second timer enables the tools that need a configuration on screen.
+    bench.form->Timer2Timer();
+    bench.engine().clearCommands();
+}
+
+// Focus for an edit that an off-screen window would not give on its own.
+QLineEdit* focusedEdit(ConfiguratorWindow& window, const char* name) {
+    auto* field = window.Find<QLineEdit>(QString::fromLatin1(name));
+    window.activateWindow();
+    field->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    return field;
+}
+
+}  // namespace
+
+class TestWindowInput : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void typedValueIsValidatedBeforeTheCommand_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("F2 writes it") << int(Qt::Key_F2);
+        QTest::newRow("F4 saves it") << int(Qt::Key_F4);
+    }
+
+    // -2 is below the sensor's minimum: the command must use the clamped value the field then
+    // shows, never the raw text.
+    void typedValueIsValidatedBeforeTheCommand() {
+        QFETCH(int, key);
+        WindowBench bench(QStringLiteral("Q7383D"), 6149);
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        readWithF1(bench, window);
+
+        QLineEdit* field = focusedEdit(window, "TDownscale1");
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("-9999"));
+        QCOMPARE(bench.form->Control(QStringLiteral("TDownscale1")).text(),
+                 QStringLiteral("-9999"));
+        const QString saved = QDir(bench.home.path()).filePath(QStringLiteral("typed.NVC"));
+        bench.dialogs.answerFileDialog(saved);
+        QTest::keyClick(field, static_cast<Qt::Key>(key));
+
+        const QString shown = bench.form->Control(QStringLiteral("TDownscale1")).text();
+        QCOMPARE(field->text(), shown);
+        QVERIFY(shown != QStringLiteral("-9999"));
+        // Exactly the minimum warning of the field, before the command went on.
+        QCOMPARE(bench.dialogs.shown().size(), 1);
+        QVERIFY(bench.dialogs.shown().constFirst().text.startsWith(
+            QStringLiteral("Downscale 1 for specified sensor has a minimum allowed value of")));
+        if (key == Qt::Key_F2) {
+            QVERIFY2(bench.engine().commands().size() > 4, "the write did not run");
+            QVERIFY(bench.configurationLog().contains(
+                QByteArray("Downscale 1                              = ") + shown.toLatin1()));
+        } else {
+            QVERIFY(fileBytes(saved).contains(
+                QByteArray("Downscale 1                              = ") + shown.toLatin1()));
+        }
+    }
+
+    void oneBadEntryGivesOneWarning() {
+        WindowBench bench(QStringLiteral("Q7383D"), 6149);
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        readWithF1(bench, window);
+        QLineEdit* field = focusedEdit(window, "TDownscale1");
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("abc"));
+        bench.dialogs.expect(BoxKind::Warning,
+                             QStringLiteral("Please insert only numeric values."));
+        // Leaving the field by the keyboard: one focus loss, one validation.
+        focusedEdit(window, "TUpscale1");
+        QCOMPARE(bench.dialogs.shown().size(), 1);
+        QCOMPARE(field->text(), QStringLiteral("0"));
+        QVERIFY2(bench.dialogs.problems().isEmpty(),
+                 qPrintable(bench.dialogs.problems().join('\n')));
+    }
+
+    void clockRunsDuringARead() {
+        WindowBench bench(QStringLiteral("Q7383D"), 6149, true);
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        auto* clock = window.Find<QLabel>(QStringLiteral("StatusBar1Panel3"));
+        QStringList seen;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (seen.isEmpty() || seen.last() != clock->text()) {
+                seen << clock->text();
+            }
+        });
+        watch.start(50);
+        QTest::keyClick(&window, Qt::Key_F1);
+        QVERIFY(!bench.form->ConfigurationEmpty);
+        // A paced read takes over two seconds: the one-second clock must have moved meanwhile.
+        QVERIFY2(seen.size() >= 2, qPrintable(seen.join(QLatin1Char(' '))));
+    }
+
+    void closingDuringAReadWaitsForIt() {
+        WindowBench bench(QStringLiteral("Q7383D"), 6149, true);
+        const QString ini = QDir(bench.home.path()).filePath(QStringLiteral("config.ini"));
+        {
+            QFile file(ini);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("RUNTIMES        = 1\r\n");
+        }
+        const QByteArray iniBefore = fileBytes(ini);
+        const QString systemLog =
+            QDir(bench.home.path()).filePath(QStringLiteral("log/system.log"));
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+
+        bool untouchedWhileReading = true;
+        bool closeRefused = false;
+        QTimer::singleShot(300, &window, [&] {
+            closeRefused = !window.close();
+            untouchedWhileReading = fileBytes(ini) == iniBefore && !QFile::exists(systemLog);
+        });
+        QTest::keyClick(&window, Qt::Key_F1);
+        QVERIFY(closeRefused);
+        QVERIFY(untouchedWhileReading);
+        // The read stopped at the next exchange, long before the whole configuration came.
+        QVERIFY(bench.form->ConfigurationEmpty);
+        QTRY_VERIFY(!window.isVisible());
+        QVERIFY(fileBytes(ini) != iniBefore);
+        QVERIFY(QFile::exists(systemLog));
+    }
+};
+
+QTEST_MAIN(TestWindowInput)
+#include "tst_windowinput.moc"
