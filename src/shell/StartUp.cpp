@@ -59,7 +59,6 @@ void TForm1::FormShow() {
     timer2_->start();
     // The status box's OK button was centred when the box was built.
 
-    state_.link.ComPortName = settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT"));
     ConfigurationEmpty = true;
     // The port list (FindPorts) is filled once the window has been painted: probing a silent
     // port takes a noticeable moment, and the window shows meanwhile.
