@@ -2,6 +2,12 @@
 #include "support/ExpectedTexts.h"
 #include "support/SimulatedPort.h"
 
+#include "link/PortOpenFailure.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using modsim::Fault;
@@ -149,10 +155,73 @@ class TestIdentification : public QObject {
         SimulatedPort bench(QStringLiteral("Q7383D"), 6149, false);
         bench.state.link.ComPortName = QStringLiteral("/dev/kvc7345-absent");
         bench.state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), QStringLiteral("COM4"));
-        bench.dialogs.expect(BoxKind::Warning, ExpectedPortWarning(QStringLiteral("COM4")));
+        bench.dialogs.expect(BoxKind::Warning,
+                             ExpectedPortWarning(QStringLiteral("COM4")) +
+                                 "\r\rReason: there is no port /dev/kvc7345-absent on this "
+                                 "computer.");
         QVERIFY(!TryPort(bench.state));
         QVERIFY(!TryPortSilent(bench.state));
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
+    }
+
+    // A port that does not open says why below the checklist; one another program holds is
+    // "in use", with no cable checklist at all.
+    void aPortThatWillNotOpenSaysWhy_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << "missing"
+                                 << "%CHECKLIST%\r\rReason: there is no port %PATH% on this "
+                                    "computer.";
+        QTest::newRow("folder") << "folder"
+                                << "%CHECKLIST%\r\rReason: %PATH% is a folder, not a serial port.";
+        QTest::newRow("plain file")
+            << "file"
+            << "%CHECKLIST%\r\rReason: %PATH% is a file, not a serial port.";
+        QTest::newRow("held by another") << "held"
+                                         << "Default COM Port (%PATH%) defined in Settings is in "
+                                            "use by another program.\r\rClose the program that "
+                                            "holds it (it may be another KVC7345 window) and try "
+                                            "again.";
+    }
+
+    void aPortThatWillNotOpenSaysWhy() {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        SimulatedPort bench(QStringLiteral("Q7383D"), 6149, false);
+        QVERIFY(bench.started);
+        QTemporaryDir folder;
+        QString path = folder.filePath(QStringLiteral("port"));
+        SerialLink holder;
+        if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else if (kind == QLatin1String("file")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (kind == QLatin1String("held")) {
+            path = bench.port();
+            QVERIFY(holder.OpenComm(path) > 0);
+        }
+        bench.state.link.ComPortName = path;
+        bench.state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), path);
+        message.replace(QStringLiteral("%CHECKLIST%"), ExpectedPortWarning(path));
+        message.replace(QStringLiteral("%PATH%"), path);
+        bench.dialogs.expect(BoxKind::Warning, message);
+        QVERIFY(!TryPort(bench.state));
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
+        QVERIFY(bench.engine().commands().isEmpty());
+        QCOMPARE(bench.state.link.openPortCount(), 0);
+    }
+
+    void aRefusedDeviceNamesTheDialoutGroup() {
+        const QFileInfo device(QStringLiteral("/dev/ttyS0"));
+        if (!device.exists() || device.isWritable()) {
+            QSKIP("needs a serial device this user may not open (not root, not in dialout)");
+        }
+        const PortOpenFailure failure =
+            DescribeOpenFailure(QStringLiteral("/dev/ttyS0"), QSerialPort::PermissionError,
+                                QStringLiteral("Permission denied"));
+        QCOMPARE(failure.fault, PortOpenFault::PermissionDenied);
+        QVERIFY(failure.reason.contains(QStringLiteral("dialout")));
     }
 
     void moduleAnsweringOnlyTheSecondProbeIsPresent() {

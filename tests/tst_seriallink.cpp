@@ -65,6 +65,32 @@ class TestSerialLink : public QObject {
         link.ShutDownComm(handle);
     }
 
+    // An answer that missed its read is never taken for the reply to the next command, on the
+    // same open port or on the port opened again at once.
+    void lateAnswerIsDiscardedBeforeTheNextCommand_data() {
+        QTest::addColumn<bool>("reopen");
+        QTest::newRow("same port") << false;
+        QTest::newRow("port opened again") << true;
+    }
+
+    void lateAnswerIsDiscardedBeforeTheNextCommand() {
+        QFETCH(bool, reopen);
+        PtyModule module(QStringLiteral("Q7383D"), 6149);
+        QVERIFY(module.start());
+        module.engine().setFault(Fault::Slow);
+        SerialLink link;
+        PortHandle handle = link.OpenComm(module.portName());
+        QVERIFY(link.exchange(handle, QStringLiteral("00d80000")).silent());
+        module.engine().setFault(Fault::None);
+        if (reopen) {
+            link.ShutDownComm(handle);
+            handle = link.OpenComm(module.portName());
+        }
+        QCOMPARE(link.WriteReadComm(handle, QStringLiteral("00d00000")),
+                 QStringLiteral("80000008"));
+        link.ShutDownComm(handle);
+    }
+
     void partialReplyIsPaddedWithBlanks() {
         PtyModule module(QStringLiteral("Q7383D"));
         QVERIFY(module.start());

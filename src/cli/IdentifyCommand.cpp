@@ -13,7 +13,11 @@ int RunIdentify(const QStringList& arguments) {
     const ModuleIdentity identity = IdentifyModule(state);
     switch (identity.result) {
         case ModuleIdentity::Result::NoModule:
-            PrintOut(QStringLiteral("No module answered on ") + port);
+            // A port that never opened was not asked anything; the warning has said why.
+            PrintOut((state.link.lastOpenFailure().fault == PortOpenFault::None
+                          ? QStringLiteral("No module answered on ")
+                          : QStringLiteral("Could not open ")) +
+                     port);
             return 1;
         case ModuleIdentity::Result::InvalidFirmwareReply:
             PrintOut(QStringLiteral("A module answered on %1, but its firmware reply is not a "

@@ -13,7 +13,13 @@ bool PortChoice::parse(const QStringList& arguments, QString* error) {
             *error = argument + QStringLiteral(" needs a value");
             return false;
         }
-        (argument == QLatin1String("--port") ? port_ : demoModel_) = arguments[i + 1];
+        const QString& value = arguments[i + 1];
+        // An empty name would quietly fall back to the settings' port or to COM1.
+        if (value.trimmed().isEmpty()) {
+            *error = argument + QStringLiteral(" needs a value, not an empty name");
+            return false;
+        }
+        (argument == QLatin1String("--port") ? port_ : demoModel_) = value;
     }
     if (!port_.isEmpty() && !demoModel_.isEmpty()) {
         *error = QStringLiteral("Give either --port or --demo, not both");

@@ -1,6 +1,7 @@
 #include "link/Identification.h"
 
 #include "link/ModelTable.h"
+#include "link/PortOpenFailure.h"
 #include "link/RegisterProtocol.h"
 #include "shell/ConversionError.h"
 #include "shell/MakerSite.h"
@@ -24,16 +25,24 @@ QString exchangeOnce(ProgramState& state, const QString& command) {
     return reply;
 }
 
-bool probe(ProgramState& state) {
+// What the presence probe found; `openFailure` tells why when the port did not open.
+struct ProbeResult {
+    bool present = false;
+    PortOpenFailure openFailure;
+};
+
+ProbeResult probe(ProgramState& state) {
     SerialLink& link = state.link;
     const PortHandle handle = link.OpenComm(link.ComPortName);
-    bool present = false;
-    if (handle != InvalidHandle) {
-        present = link.exchange(handle, PresenceProbe).answered() ||
-                  link.exchange(handle, PresenceProbe).answered();
+    ProbeResult result;
+    if (handle == InvalidHandle) {
+        result.openFailure = link.lastOpenFailure();
+    } else {
+        result.present = link.exchange(handle, PresenceProbe).answered() ||
+                         link.exchange(handle, PresenceProbe).answered();
     }
     link.ShutDownComm(handle);
-    return present;
+    return result;
 }
 
 QChar eighth(const QString& reply) {
@@ -78,17 +87,37 @@ QString UnsupportedVersionText(const QString& code, int version, const QString& 
            MakerWebSite() + QStringLiteral(" for updates.");
 }
 
+QString PortInUseText(const QString& defaultPort) {
+    return QStringLiteral("Default COM Port (") + defaultPort +
+           QStringLiteral(") defined in Settings is in use by another program.") +
+           QStringLiteral(
+               "\r\rClose the program that holds it (it may be another KVC7345 "
+               "window) and try again.");
+}
+
+QString PortProblemText(const QString& defaultPort, const PortOpenFailure& failure) {
+    switch (failure.fault) {
+        case PortOpenFault::None:
+            return PortNotAvailableText(defaultPort);
+        case PortOpenFault::InUse:
+            return PortInUseText(defaultPort);
+        default:
+            return PortNotAvailableText(defaultPort) + QStringLiteral("\r\r") + failure.reason;
+    }
+}
+
 bool TryPortSilent(ProgramState& state) {
-    return probe(state);
+    return probe(state).present;
 }
 
 bool TryPort(ProgramState& state) {
-    if (probe(state)) {
+    const ProbeResult found = probe(state);
+    if (found.present) {
         return true;
     }
-    state.message(
-        BoxKind::Warning,
-        PortNotAvailableText(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT"))));
+    state.message(BoxKind::Warning,
+                  PortProblemText(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")),
+                                  found.openFailure));
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+struct PortOpenFailure;
 struct ProgramState;
 
 // The presence probe: true when a module answers "00D00000" on ComPortName (one retry).
@@ -45,6 +46,10 @@ bool CompareWorkingVersion(ProgramState& state, const QString& code, int version
 
 // The warning texts, shared with anyone who needs to recognise them.
 QString PortNotAvailableText(const QString& defaultPort);
+QString PortInUseText(const QString& defaultPort);
+// The presence probe's warning: the cable checklist, with the system's reason below it when the
+// port did not even open; for a port another program holds, the in-use text instead.
+QString PortProblemText(const QString& defaultPort, const PortOpenFailure& failure);
 QString NotConfigurableText();
 QString NotRecognisedText(const QString& softwareVersion);
 QString UnsupportedVersionText(const QString& code, int version, const QString& softwareVersion);

@@ -70,17 +70,26 @@ QStringList TagWriteCommands(int channel, const QString& text) {
     return commands;
 }
 
-void WriteTag(ProgramState& state, int channel, const QString& text) {
+bool WriteTag(ProgramState& state, int channel, const QString& text) {
     if (!TryPort(state)) {
-        return;
+        return false;
     }
     SerialLink& link = state.link;
     link.ComHandle = link.OpenComm(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")));
+    if (link.ComHandle == InvalidHandle) {
+        link.ComHandle = 0;
+        return false;
+    }
+    bool sent = true;
     for (const QString& command : TagWriteCommands(channel, text)) {
-        link.WriteToComm(link.ComHandle, command);
+        if (!link.WriteToComm(link.ComHandle, command)) {
+            sent = false;  // the line is gone; the rest would not arrive either
+            break;
+        }
         link.pause(TagTurnaroundMs);
     }
     link.ShutDownComm(link.ComHandle);
+    return sent;
 }
 
 QString CleanTag(const QString& text, bool* replaced) {

@@ -24,8 +24,9 @@ struct TagReadResult {
 TagReadResult ReadTag(ProgramState& state, int channel);
 
 // Writes `text` as the tag of `channel`, padded with blanks to 16 characters (the empty tag as
-// blanks). The module's answers are not read.
-void WriteTag(ProgramState& state, int channel, const QString& text);
+// blanks). The module's answers are not read. False when no module answered the presence probe
+// (the user has been told) or the port would not open, so nothing was sent.
+bool WriteTag(ProgramState& state, int channel, const QString& text);
 
 // The tag characters allowed: printable ASCII, blank included. Others become "?"; `replaced`
 // tells whether any was.

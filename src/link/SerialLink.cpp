@@ -2,6 +2,7 @@
 
 #include "link/LinkTiming.h"
 #include "link/PortNames.h"
+#include "link/PortOpenFailure.h"
 #include "link/RegisterProtocol.h"
 
 #include <QCoreApplication>
@@ -100,15 +101,20 @@ QByteArray readUpToReplyBytes(const QPointer<QSerialPort>& port, const LinkTimin
 }
 
 // Sends the command line and waits until it has left the port or the write time-out passed.
-// Errors and short writes are not reported here: the reply that follows shows them.
-void writeLine(const QPointer<QSerialPort>& port, const QString& command, milliseconds writeTotal) {
+// False when the line took it only in part or failed (an unplugged adapter, a closed
+// pseudo-terminal); a reply that follows would show the same, but a write without a reply has
+// only this to go by.
+bool writeLine(const QPointer<QSerialPort>& port, const QString& command, milliseconds writeTotal) {
     if (!port) {
-        return;
+        return false;
     }
-    port->write(command.toLatin1() + "\r\n");
+    const QByteArray line = command.toLatin1() + "\r\n";
+    if (port->write(line) != line.size()) {
+        return false;
+    }
     if (!haveEventLoop()) {
-        port->waitForBytesWritten(static_cast<int>(writeTotal.count()));
-        return;
+        return port->waitForBytesWritten(static_cast<int>(writeTotal.count())) ||
+               port->bytesToWrite() == 0;
     }
     QElapsedTimer sinceStart;
     sinceStart.start();
@@ -119,6 +125,7 @@ void writeLine(const QPointer<QSerialPort>& port, const QString& command, millis
             break;
         }
     }
+    return port && port->bytesToWrite() == 0 && !isLineFailure(port->error());
 }
 
 RegisterReply toReply(const QByteArray& bytes) {
@@ -138,9 +145,18 @@ SerialLink::SerialLink() = default;
 SerialLink::~SerialLink() = default;
 
 PortHandle SerialLink::OpenComm(const QString& portName) {
+    lastOpenFailure_ = {};
+    if (portName.isEmpty()) {
+        lastOpenFailure_ = {PortOpenFault::Missing, QStringLiteral("Reason: no port is named.")};
+        return InvalidHandle;
+    }
+    const QString location = SystemPortLocation(portName);
     auto serial = std::make_unique<QSerialPort>();
-    serial->setPortName(SystemPortLocation(portName));
-    if (portName.isEmpty() || !serial->open(QIODevice::ReadWrite)) {
+    serial->setPortName(location);
+    serial->setObjectName(location);
+    // The driver opens a port exclusively: a lock file and TIOCEXCL where the system has them.
+    if (!serial->open(QIODevice::ReadWrite)) {
+        lastOpenFailure_ = DescribeOpenFailure(location, serial->error(), serial->errorString());
         return InvalidHandle;
     }
     const PortHandle handle = nextHandle_++;
@@ -167,15 +183,21 @@ bool SerialLink::SetupCOMPort(PortHandle handle) {
     return accepted;
 }
 
-void SerialLink::WriteToComm(PortHandle handle, const QString& command) {
-    writeLine(port(handle), command, timing.writeTotal);
+bool SerialLink::WriteToComm(PortHandle handle, const QString& command) {
+    const QPointer<QSerialPort> serial = port(handle);
+    if (!serial) {
+        return false;
+    }
+    discardLateAnswer(*serial);
+    return writeLine(serial, command, timing.writeTotal);
 }
 
-// The waits below run the thread's events, which may close the port or even destroy this link:
-// the port is followed through a QPointer and the timing is copied, so nothing dangles after.
+// The waits below run the thread's events, which may close the port: the port is followed
+// through a QPointer and the timing is copied, so nothing dangles after.
 RegisterReply SerialLink::readReply(PortHandle handle) {
     const LinkTiming used = timing;
-    return toReply(readUpToReplyBytes(port(handle), used));
+    const QPointer<QSerialPort> serial = port(handle);
+    return received(serial, readUpToReplyBytes(serial, used));
 }
 
 RegisterReply SerialLink::exchange(PortHandle handle, const QString& command) {
@@ -184,10 +206,57 @@ RegisterReply SerialLink::exchange(PortHandle handle, const QString& command) {
     if (!serial) {
         return toReply({});
     }
+    discardLateAnswer(*serial);
     writeLine(serial, command, used.writeTotal);
     // The module needs this turnaround before its answer is read.
     Sleep(static_cast<int>(used.turnaround.count()));
-    return toReply(readUpToReplyBytes(serial, used));
+    return received(serial, readUpToReplyBytes(serial, used));
+}
+
+RegisterReply SerialLink::received(const QSerialPort* serial, const QByteArray& bytes) {
+    if (serial != nullptr) {
+        if (bytes.size() < linktiming::ReplyBytes) {
+            // The read gave up before a whole answer came: the rest may still be on its way.
+            lateAnswerUntil_[serial->objectName()] = Clock::now() + timing.readTotal;
+        } else {
+            lateAnswerUntil_.erase(serial->objectName());
+        }
+    }
+    return toReply(bytes);
+}
+
+// Waits out an answer that missed its read, throwing away what arrives, so that it is never
+// read as the reply to the next command. The line must stay quiet for one read time after the
+// read that gave up, and for one byte interval after any late byte.
+void SerialLink::discardLateAnswer(QSerialPort& serial) {
+    const auto late = lateAnswerUntil_.find(serial.objectName());
+    if (late == lateAnswerUntil_.end()) {
+        return;
+    }
+    Clock::time_point quietUntil = late->second;
+    lateAnswerUntil_.erase(late);
+    const LinkTiming used = timing;
+    const QPointer<QSerialPort> guarded(&serial);
+    while (guarded && guarded->isOpen()) {
+        guarded->clear(QSerialPort::Input);
+        const auto left = std::chrono::ceil<milliseconds>(quietUntil - Clock::now()).count();
+        if (left <= 0) {
+            break;
+        }
+        bool arrived = false;
+        if (haveEventLoop()) {
+            const WaitEnd end = waitOnPort(guarded, left, &QSerialPort::readyRead);
+            if (end >= WaitEnd::LineFailed) {
+                break;
+            }
+            arrived = end == WaitEnd::Signalled;
+        } else {
+            arrived = guarded->waitForReadyRead(static_cast<int>(left));
+        }
+        if (arrived) {
+            quietUntil = std::max(quietUntil, Clock::now() + used.readInterval);
+        }
+    }
 }
 
 QString SerialLink::ReadFromComm(PortHandle handle) {

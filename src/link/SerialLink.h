@@ -1,9 +1,11 @@
 #pragma once
 
 #include "link/LinkTiming.h"
+#include "link/PortOpenFailure.h"
 
 #include <QString>
 
+#include <chrono>
 #include <map>
 #include <memory>
 
@@ -43,13 +45,14 @@ class SerialLink {
     // The waits of every exchange; the real line timing unless a test chooses another.
     LinkTiming timing;
 
-    // Opens and prepares the port; InvalidHandle when it is missing or in use. Everything
-    // received before the open is discarded.
+    // Opens and prepares the port; InvalidHandle when it is missing or in use (the cause is
+    // then in lastOpenFailure()). Everything received before the open is discarded.
     PortHandle OpenComm(const QString& portName);
     // 9600 8N1, no flow control, break cleared. True when every setting was accepted.
     bool SetupCOMPort(PortHandle handle);
     // Sends the command line and reads nothing; the answer stays queued for the next read.
-    void WriteToComm(PortHandle handle, const QString& command);
+    // False when the line did not take the whole command (no port, a failed or vanished line).
+    bool WriteToComm(PortHandle handle, const QString& command);
     // Reads one reply without sending.
     QString ReadFromComm(PortHandle handle);
     // Sends the command line, waits the fixed turnaround, reads one reply.
@@ -63,15 +66,29 @@ class SerialLink {
     RegisterReply exchange(PortHandle handle, const QString& command);
 
     bool isOpen(PortHandle handle) const;
+    // Ports this link holds open; 0 between operations.
+    int openPortCount() const { return static_cast<int>(ports_.size()); }
+
+    // Why the latest OpenComm failed; fault None after a successful open.
+    const PortOpenFailure& lastOpenFailure() const { return lastOpenFailure_; }
 
     // One of the fixed pauses of an operation: waits like Sleep() when timing.fixedPauses is
     // set, returns at once otherwise.
     void pause(int milliseconds);
 
   private:
+    using Clock = std::chrono::steady_clock;
+
     QSerialPort* port(PortHandle handle) const;
+    RegisterReply received(const QSerialPort* serial, const QByteArray& bytes);
+    void discardLateAnswer(QSerialPort& serial);
 
     std::map<PortHandle, std::unique_ptr<QSerialPort>> ports_;
+    // Ports whose last read timed out, by device, with the time before which the missed answer
+    // may still arrive. Kept by device, not handle: a port closed and opened again at once
+    // would otherwise receive that answer as the reply to its first command.
+    std::map<QString, Clock::time_point> lateAnswerUntil_;
+    PortOpenFailure lastOpenFailure_;
     PortHandle nextHandle_ = 1;
 };
 

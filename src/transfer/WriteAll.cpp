@@ -150,25 +150,33 @@ bool TForm1::WriteAll() {
     FindControl(QStringLiteral("PageControl1"))->setEnabled(false);
     state_.link.pause(StatusSettleMs);
 
+    // Ends a write that began but did not complete: the status box says where it stopped.
+    const auto stop = [&](const QString& where) {
+        EndProgress();
+        SetStatusBox(title, StoppedAnsweringText(where));
+        SetStatusPanel(0, QStringLiteral("Status: Configuration Not Written"));
+        FindControl(QStringLiteral("BStatus"))->setVisible(true);
+        Memo(QStringLiteral("Writing ") + code + QStringLiteral(" configuration to ") + port +
+             QStringLiteral(" failed"));
+        return false;
+    };
+
     // A tag the configuration shows goes only to a module that keeps it.
     const int tags = TagsKeptBy(code, state_.ModelVersion);
     for (int channel = 1; channel <= tags; ++channel) {
         const FormControl& field = Control(QStringLiteral("TTag%1").arg(channel));
         if (field.isEnabled()) {
             ShowProgress(channel, tags, QStringLiteral("Tag"));
-            WriteTag(state_, channel, field.text());
+            if (!WriteTag(state_, channel, field.text())) {
+                return stop(QStringLiteral("Tag %1").arg(channel));
+            }
         }
     }
     EndProgress();
 
     const std::optional<int> unconfirmed = sendParameters(*this, port, plan);
     if (unconfirmed) {
-        SetStatusBox(title, StoppedAnsweringText(state_.ParameterTable[*unconfirmed].Name));
-        SetStatusPanel(0, QStringLiteral("Status: Configuration Not Written"));
-        FindControl(QStringLiteral("BStatus"))->setVisible(true);
-        Memo(QStringLiteral("Writing ") + code + QStringLiteral(" configuration to ") + port +
-             QStringLiteral(" failed"));
-        return false;
+        return stop(state_.ParameterTable[*unconfirmed].Name);
     }
 
     Memo(WriteLogLine(code, !StatusPanel(2).isEmpty(), port));

@@ -1,0 +1,167 @@
+// The line's faults as the command line meets them: what is printed, the exit status, and what
+// the module received.
+
+#include "link/SerialLink.h"
+#include "modsim/PtyModule.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using modsim::Fault;
+using modsim::PtyModule;
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+QString program() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../kvc7345"));
+}
+
+Outcome runProgram(const QTemporaryDir& home, const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", home.path());
+    process.setProcessEnvironment(environment);
+    process.start(program(), arguments + QStringList{"--home", home.path()});
+    Outcome outcome;
+    if (process.waitForFinished(120000)) {
+        outcome.exitCode = process.exitCode();
+    }
+    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
+    outcome.err = QString::fromUtf8(process.readAllStandardError());
+    return outcome;
+}
+
+QString portWarning(const QString& port) {
+    return "Warning: Default COM Port (" + port +
+           ") defined in Settings is not available at the moment.\n\nPlease Verify that:\n\n"
+           "     - cable LNK0307 is correctly plugged in the module (6 pin jack)\n"
+           "     - module is correctly supplied\n"
+           "     - serial cable is LNK00310 or similar\n"
+           "     - COM port settings are correct\n"
+           "     - USB/Serial converter (if present) is functioning\n";
+}
+
+}  // namespace
+
+class TestLineCommands : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        QVERIFY2(QFile::exists(program()), qPrintable(program() + " has not been built"));
+    }
+
+    void faultsArePrintedWithTheirExitStatus_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("read stops answering") << "read"
+                                              << "stop-after:30" << 1 << ""
+                                              << "The module stopped answering\nat Lead 2.\n";
+        QTest::newRow("read garbled") << "read"
+                                      << "nonhex:30" << 1 << ""
+                                      << "The module sent an invalid value\nfor Lead 2.\n";
+        QTest::newRow("read line goes away") << "read"
+                                             << "disconnect-after:30" << 1 << ""
+                                             << "The module stopped answering\nat Lead 2.\n";
+        // A late answer is thrown away, never read as the answer to the next command.
+        QTest::newRow("read slow module") << "read"
+                                          << "slow" << 1 << ""
+                                          << "%WARNING%";
+        QTest::newRow("identify slow module") << "identify"
+                                              << "slow" << 1 << "No module answered on %PORT%\n"
+                                              << "%WARNING%";
+    }
+
+    void faultsArePrintedWithTheirExitStatus() {
+        QFETCH(QString, command);
+        QFETCH(QString, fault);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        PtyModule module(QStringLiteral("Q7383D"), 6149);
+        QVERIFY(module.start());
+        Fault kind{};
+        int count = 0;
+        QVERIFY(modsim::ParseFault(fault, kind, count));
+        module.engine().setFault(kind, count);
+        QTemporaryDir home;
+        const Outcome outcome = runProgram(home, {command, "--port", module.portName()});
+        err.replace("%WARNING%", portWarning(module.portName()));
+        out.replace("%PORT%", module.portName());
+        QCOMPARE(outcome.err, err);
+        QCOMPARE(outcome.out, out);
+        QCOMPARE(outcome.exitCode, exitCode);
+        QVERIFY(!QFile::exists(QDir(home.path()).filePath("log/config.log")));
+    }
+
+    // The tag 2 probe meets garbage: the write stops before any of its tag writes, says so, and
+    // logs nothing as written.
+    void aTagThatCannotBeWrittenFailsTheWrite() {
+        PtyModule module(QStringLiteral("Q7383D"), 6149, false);
+        QVERIFY(module.start());
+        module.engine().setFault(Fault::Garbage, 10);
+        QTemporaryDir home;
+        const QString file =
+            QDir(QStringLiteral(KVC7345_DATA_DIR)).filePath("factorydefaults/Q7383D.NVC");
+        const Outcome outcome =
+            runProgram(home, {"write", "--port", module.portName(), file, "--yes"});
+        QCOMPARE(outcome.out, QString());
+        QCOMPARE(outcome.err, portWarning(module.portName()) +
+                                  "The module stopped answering during the write\nat Tag 2.\n"
+                                  "The configuration was not completely written.\n");
+        QCOMPARE(outcome.exitCode, 1);
+        const QStringList commands = module.engine().commands();
+        QVERIFY(commands.contains("01012020"));  // a tag 1 write went out
+        for (const QString& command : commands) {
+            QVERIFY2(!command.startsWith("011"), qPrintable(command));
+        }
+        QVERIFY(!QFile::exists(QDir(home.path()).filePath("log/config.log")));
+    }
+
+    void anUnusablePortSaysWhy_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("empty name") << "empty" << 2 << "--port needs a value, not an empty name\n";
+        QTest::newRow("held by another program")
+            << "held" << 1
+            << "Warning: Default COM Port (%PORT%) defined in Settings is in use by another "
+               "program.\n\nClose the program that holds it (it may be another KVC7345 window) "
+               "and try again.\n";
+    }
+
+    void anUnusablePortSaysWhy() {
+        QFETCH(QString, kind);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        PtyModule module(QStringLiteral("Q7383D"), 6149, false);
+        QVERIFY(module.start());
+        SerialLink holder;
+        QString port;
+        if (kind == QLatin1String("held")) {
+            port = module.portName();
+            QVERIFY(holder.OpenComm(port) > 0);
+        }
+        QTemporaryDir home;
+        const Outcome outcome = runProgram(home, {"identify", "--port", port});
+        QCOMPARE(outcome.err, err.replace("%PORT%", port));
+        QCOMPARE(outcome.exitCode, exitCode);
+        QVERIFY(module.engine().commands().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestLineCommands)
+#include "tst_linecommands.moc"
