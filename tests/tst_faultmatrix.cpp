@@ -121,8 +121,8 @@ class TestFaultMatrix : public QObject {
         const QString noModule = ExpectedPortWarning(port);
         const QString noVersion = QStringLiteral("'0x    ' is not a valid integer value");
         const QString nonHexVersion = QStringLiteral("'0xXZ?G' is not a valid integer value");
-        // Five characters and the line end: the line end is read as data.
-        const QString shortVersion = QStringLiteral("'0x1\r\n ' is not a valid integer value");
+        // Five characters and the line end: the line end is read as data, and shown by its codes.
+        const QString shortVersion = QStringLiteral("'0x1<0D><0A> ' is not a valid integer value");
         // Half-way faults: N is half the commands of a clean run, filled in per operation.
         const QString half = QStringLiteral(":half");
         const auto stoppedReading = [](const char* at) { return ::stoppedReading(at); };

@@ -72,7 +72,12 @@ class TestLineCommands : public QObject {
                                               << "The module stopped answering\nat Lead 2.\n";
         QTest::newRow("read garbled") << "read"
                                       << "nonhex:30" << 1 << ""
-                                      << "The module sent an invalid value\nfor Lead 2.\n";
+                                      << "The module sent an invalid value (XZ?G)\nfor Lead 2.\n";
+        // The line end of a short reply is shown by its codes, not as a line break.
+        QTest::newRow("read short reply")
+            << "read"
+            << "short:30" << 1 << ""
+            << "The module sent an invalid value (0<0D><0A> )\nfor Lead 2.\n";
         QTest::newRow("read line goes away") << "read"
                                              << "disconnect-after:30" << 1 << ""
                                              << "The module stopped answering\nat Lead 2.\n";

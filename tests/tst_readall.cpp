@@ -213,7 +213,7 @@ class TestReadAll : public QObject {
         QTest::newRow("stops answering") << "stop-after:6"
                                          << "The module stopped answering\nat Highscale 1.";
         QTest::newRow("garbled data") << "nonhex:4"
-                                      << "The module sent an invalid value\nfor Input 1.";
+                                      << "The module sent an invalid value (XZ?G)\nfor Input 1.";
     }
 
     void failuresLeaveNothingHalfRead() {

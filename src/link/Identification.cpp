@@ -132,7 +132,9 @@ ModuleIdentity::Result versionReading(ProgramState& state, int& version) {
     const auto word = ParseHexWord(data);
     if (!word) {
         // The port is closed already; nothing has been changed on the module.
-        state.message(BoxKind::Error, InvalidIntegerText(QStringLiteral("0x") + data));
+        // Control characters are shown by their codes so the box keeps its single line.
+        state.message(BoxKind::Error,
+                      InvalidIntegerText(QStringLiteral("0x") + VisibleReply(data)));
         return ModuleIdentity::Result::InvalidFirmwareReply;
     }
     version = *word;

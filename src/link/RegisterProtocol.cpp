@@ -45,3 +45,15 @@ QString HexWord(int value) {
     const int word = value < 0 ? value + 65536 : value;
     return QStringLiteral("%1").arg(word & 0xFFFF, 4, 16, QLatin1Char('0')).toUpper();
 }
+
+QString VisibleReply(const QString& text) {
+    QString shown;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
+            shown += c;
+        } else {
+            shown += QStringLiteral("<%1>").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+        }
+    }
+    return shown;
+}

@@ -22,3 +22,7 @@ int HexDigitValue(QChar c);
 
 // A 16-bit value as 4 upper-case hex digits; negative values are sent as value + 65536.
 QString HexWord(int value);
+
+// Reply characters as a message can show them: a control character or a byte outside printable
+// ASCII becomes its code in angle brackets ("<0D>"), so a garbled reply never breaks a line.
+QString VisibleReply(const QString& text);

@@ -133,7 +133,8 @@ void TForm1::ReadAll() {
         if (!reply.startsWith(Answered) || !word) {
             link.ShutDownComm(link.ComHandle);
             fail(reply.startsWith(Answered)
-                     ? QStringLiteral("The module sent an invalid value\rfor ") + entry.Name +
+                     ? QStringLiteral("The module sent an invalid value (") +
+                           VisibleReply(ReplyData(reply)) + QStringLiteral(")\rfor ") + entry.Name +
                            QStringLiteral(".")
                      : QStringLiteral("The module stopped answering\rat ") + entry.Name +
                            QStringLiteral("."));
