@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the configuration file reader and checks what it promises whatever
-// the file holds: no crash, at most 80 key lines, a six-character model code, keys that are
-// prefixes of their lines without two blanks in a row, numbers inside a register's range, and
-// key lines that read back as they were written.
+// the file holds: no crash, at most 80 key lines, a six-character model code and no NUL byte in
+// a file it accepts, keys that are prefixes of their lines without two blanks in a row, numbers
+// inside a register's range, and key lines that read back as they were written.
 
 #include "records/ConfigurationFile.h"
 #include "records/ConfigurationReader.h"
@@ -53,6 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(text.keyLines >= 0 && text.keyLines <= EntryList::Slots);
     if (text.shape == FileShape::Valid) {
         require(text.model.size() == 6);
+        require(!bytes.contains('\0'));
     }
     for (int n = 1; n <= EntryList::Slots; ++n) {
         EntriesEndAt(text.entries, n);

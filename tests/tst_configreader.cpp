@@ -1,12 +1,17 @@
+#include "records/ConfigurationCheck.h"
 #include "records/ConfigurationReader.h"
 #include "records/SystemLog.h"
+#include "support/ConfigurationFiles.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <optional>
 
 Q_DECLARE_METATYPE(FileShape)
 Q_DECLARE_METATYPE(std::optional<int>)
+Q_DECLARE_METATYPE(FileContent)
 
 namespace {
 
@@ -53,6 +58,11 @@ class TestConfigurationReader : public QObject {
             << Comments + "Q7323S\r\n" + keyLines(80) << FileShape::Valid << "Q7323S" << 80;
         QTest::newRow("81 key lines") << Comments + "Q7323S\r\n" + keyLines(81)
                                       << FileShape::TooManyKeyLines << "Q7323S" << 80;
+        QTest::newRow("NUL among the comments")
+            << QByteArray("#\r\n#") + '\0' + "\r\n#\r\n\r\nQ7323S\r\n"
+            << FileShape::NotText << "" << 0;
+        QTest::newRow("NUL in a value") << Comments + "Q7323S\r\nDONEBY = Jo" + '\0' + "hn\r\n"
+                                        << FileShape::NotText << "" << 0;
         QTest::newRow("an empty line ends the list")
             << Comments + "Q7323S\r\n" + keyLines(80) + "\r\n" + keyLines(5) << FileShape::Valid
             << "Q7323S" << 80;
@@ -166,6 +176,118 @@ class TestConfigurationReader : public QObject {
         QFETCH(QString, value);
         QFETCH(std::optional<int>, number);
         QCOMPARE(FileNumber(value), number);
+    }
+
+    void firmware_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<std::optional<int>>("firmware");
+        QTest::newRow("6149") << "6149" << std::optional<int>(6149);
+        QTest::newRow("1") << "1" << std::optional<int>(1);
+        QTest::newRow("65535") << "65535" << std::optional<int>(65535);
+        QTest::newRow("with a point") << "6.149" << std::optional<int>(6149);
+        QTest::newRow("0") << "0" << std::optional<int>();
+        QTest::newRow("negative") << "-258" << std::optional<int>();
+        QTest::newRow("65536") << "65536" << std::optional<int>();
+        QTest::newRow("word") << "new" << std::optional<int>();
+        QTest::newRow("empty") << "" << std::optional<int>();
+    }
+
+    void firmware() {
+        QFETCH(QString, value);
+        QFETCH(std::optional<int>, firmware);
+        QCOMPARE(FileFirmware(value), firmware);
+    }
+
+    void content_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<FileContent>("content");
+        QTest::addColumn<QString>("detail");
+        const QStringList q7323s{"DATE = 7/12/26", "MDVERSION = 258",
+                                 "DONEBY = ", "Input 1 = mA dC (I)", "Highscale 1 = 20.000"};
+        QTest::newRow("complete") << "Q7323S" << q7323s << FileContent::Valid << "";
+        QTest::newRow("header only")
+            << "Q7383D" << QStringList{"MDVERSION = 6149"} << FileContent::Valid << "";
+        QTest::newRow("unknown keys are the loader's")
+            << "Q7323S" << q7323s + QStringList{"Input 9 = x"} << FileContent::Valid << "";
+        QTest::newRow("parameter of another firmware")
+            << "Q7383Y" << QStringList{"MDVERSION = 258", "Function 1 = Sub"} << FileContent::Valid
+            << "";
+        QTest::newRow("Eurocard model")
+            << "V7385D" << QStringList{"MDVERSION = 300"} << FileContent::Valid << "";
+        QTest::newRow("unknown model")
+            << "XXXXXX" << q7323s << FileContent::UnknownModel << "XXXXXX";
+        QTest::newRow("lower-case model")
+            << "q7383d" << QStringList{"MDVERSION = 6149"} << FileContent::UnknownModel << "q7383d";
+        QTest::newRow("no MDVERSION")
+            << "Q7323S" << QStringList{"Input 1 = mA dC (I)"} << FileContent::NoFirmware << "";
+        QTest::newRow("negative MDVERSION")
+            << "Q7323S" << QStringList{"MDVERSION = -1"} << FileContent::NoFirmware << "-1";
+        QTest::newRow("a second, empty MDVERSION")
+            << "Q7323S" << QStringList{"MDVERSION = 258", "MDVERSION = "} << FileContent::NoFirmware
+            << "";
+        QTest::newRow("MDVERSION beyond the end")
+            << "Q7323S" << QStringList{" = ", " = ", " = ", " = ", "MDVERSION = 258"}
+            << FileContent::NoFirmware << "";
+        QTest::newRow("parameter of another model")
+            << "Q7323S" << q7323s + QStringList{"Sensor 2 = TC K"} << FileContent::ForeignParameter
+            << "Sensor 2";
+        QTest::newRow("another model's line beyond the end")
+            << "Q7323S" << q7323s + QStringList{" = ", " = ", " = ", " = ", "Sensor 2 = TC K"}
+            << FileContent::Valid << "";
+    }
+
+    void content() {
+        QFETCH(QString, model);
+        QFETCH(QStringList, lines);
+        QFETCH(FileContent, content);
+        QFETCH(QString, detail);
+        const ConfigurationText text = ReadConfigurationText(ConfigurationFileBytes(model, lines));
+        QCOMPARE(text.shape, FileShape::Valid);
+        const ContentCheck check = CheckConfigurationContent(text);
+        QCOMPARE(check.content, content);
+        QCOMPARE(check.detail, detail);
+    }
+
+    void shippedDefaultsAreValid() {
+        const QDir folder(QStringLiteral(KVC7345_DATA_DIR "/factorydefaults"));
+        const QStringList files = folder.entryList({"*.NVC"}, QDir::Files);
+        QCOMPARE(files.size(), 23);
+        for (const QString& name : files) {
+            const ConfigurationText text = ReadConfigurationText(FileBytes(folder.filePath(name)));
+            QCOMPARE(text.shape, FileShape::Valid);
+            QVERIFY2(CheckConfigurationContent(text).content == FileContent::Valid,
+                     qPrintable(name));
+        }
+    }
+
+    void kindOfFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("regular file") << "plain.NVC"
+                                      << "";
+        QTest::newRow("missing: opening says why") << "gone.NVC"
+                                                   << "";
+        QTest::newRow("folder") << "folder.NVC"
+                                << "it is a folder, not a file";
+        QTest::newRow("pipe") << "pipe.NVC"
+                              << "it is not a regular file (a device or a pipe)";
+        QTest::newRow("link to a regular file") << "link.NVC"
+                                                << "";
+    }
+
+    void kindOfFile() {
+        QFETCH(QString, name);
+        QFETCH(QString, problem);
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        PutFile(folder.path(), "plain.NVC", "Q7323S\r\n");
+        QVERIFY(dir.mkdir("folder.NVC"));
+        QFile::link(dir.filePath("plain.NVC"), dir.filePath("link.NVC"));
+        if (name == "pipe.NVC" && !MakePipe(dir.filePath(name))) {
+            QSKIP("This system makes no pipes.");
+        }
+        QCOMPARE(FileKindProblem(dir.filePath(name)), problem);
     }
 
     void endOfTheList_data() {

@@ -111,7 +111,7 @@ class TestFileCommands : public QObject {
         QTemporaryDir home;
         const Run shown = run({"show", shipped(model + ".NVC"), "--home", home.path()});
         QCOMPARE(shown.exitCode, 0);
-        QCOMPARE(boxLines(shown.err), QStringList());
+        QCOMPARE(shown.err, QString());
 
         QStringList expected = QString::fromLatin1(FileBytes(shipped(model + ".NVC")))
                                    .split("\r\n", Qt::SkipEmptyParts)
@@ -124,10 +124,11 @@ class TestFileCommands : public QObject {
 
     void showKeepsHeaderTextsAsWritten() {
         QTemporaryDir home;
-        const QString file = PutFile(
-            home.path(), "texts.NVC",
-            ConfigurationFileBytes("Q7323S", {"DATE = 07.12.2026", "DONEBY = J. Smith",
-                                              "DONEFOR = ", "TAG1 = A.B,C", "Output 1 = 0-5 V"}));
+        const QString file =
+            PutFile(home.path(), "texts.NVC",
+                    ConfigurationFileBytes(
+                        "Q7323S", {"DATE = 07.12.2026", "MDVERSION = 258", "DONEBY = J. Smith",
+                                   "DONEFOR = ", "TAG1 = A.B,C", "Output 1 = 0-5 V"}));
         const Run shown = run({"show", file, "--home", home.path()});
         QCOMPARE(shown.exitCode, 0);
         const QStringList lines = shown.out.split('\n');
@@ -142,27 +143,128 @@ class TestFileCommands : public QObject {
     void showRefusesWhatTheWindowRefuses_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("reason");  // the line that follows the box, "" for none
+        const QString invalid =
+            "Error: The chosen file does not seem to be a valid configuration file";
+        const QByteArray q7383d = FileBytes(shipped("Q7383D.NVC"));
+        auto q7383dWith = [&q7383d](const QByteArray& from, const QByteArray& to) {
+            return QByteArray(q7383d).replace(from, to);
+        };
+        const QByteArray firmware = "MDVERSION                                = 6149";
         QTest::newRow("unknown key")
-            << ConfigurationFileBytes("Q7323S", {"Input 9 = V dc (E)"})
-            << "Error: The chosen file does not seem to be a valid configuration file";
+            << ConfigurationFileBytes("Q7323S", {"MDVERSION = 258", "Input 9 = V dc (E)"})
+            << invalid << "the key \"Input 9\" names no parameter";
         QTest::newRow("unknown choice")
-            << ConfigurationFileBytes("Q7323S", {"Input 1 = TC K"})
+            << ConfigurationFileBytes("Q7323S", {"MDVERSION = 258", "Input 1 = TC K"})
             << "Warning: Value of field Input 1 (TC K) is not recognized as a valid one for that "
-               "entry.";
-        QTest::newRow("too short") << QByteArray("Q7323S\r\n")
-                                   << "Error: The chosen file does not seem to be a valid "
-                                      "configuration file";
+               "entry."
+            << "";
+        QTest::newRow("too short")
+            << QByteArray("Q7323S\r\n") << invalid << "it has no model line (line 5)";
+        QTest::newRow("NUL byte") << q7383dWith("NORVIK SRL", QByteArray("NOR") + '\0' + "VIK SRL")
+                                  << invalid << "it holds NUL bytes, so it is not a text file";
+        QTest::newRow("model XXXXXX")
+            << q7383dWith("\r\nQ7383D\r\n", "\r\nXXXXXX\r\n") << invalid
+            << "its model line names no model this program configures: XXXXXX";
+        QTest::newRow("model q7383d")
+            << q7383dWith("\r\nQ7383D\r\n", "\r\nq7383d\r\n") << invalid
+            << "its model line names no model this program configures: q7383d";
+        QTest::newRow("no MDVERSION") << q7383dWith(firmware + "\r\n", "") << invalid
+                                      << "it has no MDVERSION line (the firmware of the module)";
+        QTest::newRow("negative MDVERSION")
+            << q7383dWith(firmware, "MDVERSION = -6149") << invalid
+            << "its MDVERSION is not a firmware version (1 to 65535): -6149";
+        QTest::newRow("MDVERSION no number")
+            << q7383dWith(firmware, "MDVERSION = latest") << invalid
+            << "its MDVERSION is not a firmware version (1 to 65535): latest";
+        QTest::newRow("lines of a Q7383D in a Q7323S")
+            << q7383dWith("\r\nQ7383D\r\n", "\r\nQ7323S\r\n") << invalid
+            << "Sensor 1 is not a parameter of a Q7323S";
     }
 
+    // Refused files end with the loader's box, a line saying why, nothing on standard output
+    // and exit status 1.
     void showRefusesWhatTheWindowRefuses() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, box);
+        QFETCH(QString, reason);
         QTemporaryDir home;
-        const Run shown =
-            run({"show", PutFile(home.path(), "bad.NVC", bytes), "--home", home.path()});
+        const QString file = PutFile(home.path(), "bad.NVC", bytes);
+        const Run shown = run({"show", file, "--home", home.path()});
         QCOMPARE(shown.exitCode, 1);
         QCOMPARE(shown.out, QString());
         QCOMPARE(boxLines(shown.err), QStringList{box});
+        if (reason.isEmpty()) {
+            QVERIFY(!shown.err.contains(file));
+        } else {
+            QVERIFY2(shown.err.endsWith("\n" + file + ": " + reason + "\n"), qPrintable(shown.err));
+        }
+    }
+
+    void showRefusesWhatIsNoFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder") << "folder.NVC"
+                                << "it is a folder, not a file";
+        QTest::newRow("pipe without a writer") << "pipe.NVC"
+                                               << "it is not a regular file (a device or a pipe)";
+    }
+
+    // Opening a pipe would wait for a writer that never comes: it is refused unopened.
+    void showRefusesWhatIsNoFile() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir home;
+        const QString path = QDir(home.path()).filePath(name);
+        if (name == "folder.NVC") {
+            QVERIFY(QDir(home.path()).mkdir(name));
+        } else if (!MakePipe(path)) {
+            QSKIP("This system makes no pipes.");
+        }
+        const Run shown = run({"show", path, "--home", home.path()});
+        QCOMPARE(shown.exitCode, 1);
+        QCOMPARE(shown.out, QString());
+        QCOMPARE(shown.err, "Error: The configuration file could not be read.\n\n" +
+                                QDir::toNativeSeparators(path) + ": " + reason + "\n");
+    }
+
+    // Only what the file holds is shown; what it lacks is named on standard error.
+    void showNamesWhatTheFileLacks() {
+        QTemporaryDir home;
+        QByteArray bytes = FileBytes(shipped("Q7323S.NVC"));
+        const QByteArray highscale = "Highscale 1                              = 20.000\r\n";
+        const QByteArray burnout = "Burnout 1                                = None\r\n";
+        QVERIFY(bytes.contains(highscale) && bytes.endsWith(burnout));
+        bytes.replace(highscale, "").chop(burnout.size());
+        const Run shown =
+            run({"show", PutFile(home.path(), "lacking.NVC", bytes), "--home", home.path()});
+        QCOMPARE(shown.exitCode, 0);
+        QCOMPARE(shown.err,
+                 QStringLiteral("The file holds no value for these parameters of the Q7323S:\n"
+                                "     - Highscale 1\n"
+                                "     - Burnout 1\n"));
+        const QStringList lines = shown.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.mid(4), (QStringList{"Input 1                                  = mA dC (I)",
+                                            "Downscale 1                              = 4.000",
+                                            "Burnout Low 1                            = 3.600",
+                                            "Burnout High 1                           = 21.000",
+                                            "Output 1                                 = 4-20 mA"}));
+    }
+
+    // The sensor limits may change a value on loading: the line shows the value used, and
+    // standard error says what the file held.
+    void showNotesValuesTheLimitsChanged() {
+        QTemporaryDir home;
+        const QByteArray bytes = FileBytes(shipped("Q7383D.NVC"))
+                                     .replace("Highscale 1                              = 1000.0",
+                                              "Highscale 1                              = 5000.0");
+        const Run shown =
+            run({"show", PutFile(home.path(), "hot.NVC", bytes), "--home", home.path()});
+        QCOMPARE(shown.exitCode, 0);
+        QCOMPARE(shown.err, QStringLiteral("Highscale 1 = 5000.0 in the file is beyond the limits "
+                                           "of its sensor: 1350.0 is used.\n"));
+        QVERIFY(shown.out.contains("\nHighscale 1                              = 1350.0\n"));
+        QVERIFY(shown.out.contains("\nHighscale 2                              = 1000.0\n"));
     }
 
     void showWithoutAFileExplainsItself() {

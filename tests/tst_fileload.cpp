@@ -26,6 +26,26 @@ int valueOf(const ProgramState& state, const QString& key) {
     return state.ParameterTable[IndexOfKey(state.ParameterTable, key).value()].Value;
 }
 
+// What the open dialog hands the loader besides a file of bytes.
+enum class Chosen { File, Missing, Folder, Pipe };
+
+// Makes the named kind of path in `folder`; "" when this system cannot.
+QString chosenPath(const QString& folder, Chosen chosen) {
+    QDir().mkpath(folder);
+    const QDir dir(folder);
+    switch (chosen) {
+        case Chosen::File:
+            return {};
+        case Chosen::Missing:
+            return dir.filePath("gone.NVC");
+        case Chosen::Folder:
+            return dir.mkdir("folder.NVC") ? dir.filePath("folder.NVC") : QString();
+        case Chosen::Pipe:
+            return MakePipe(dir.filePath("pipe.NVC")) ? dir.filePath("pipe.NVC") : QString();
+    }
+    return {};
+}
+
 struct LoadBench : WindowBench {
     LoadBench() : WindowBench("Q7323S") {}
 
@@ -41,6 +61,8 @@ struct LoadBench : WindowBench {
 };
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Chosen)
 
 class TestFileLoad : public QObject {
     Q_OBJECT
@@ -89,6 +111,16 @@ class TestFileLoad : public QObject {
         QCOMPARE(ToolTipOf(form.Control("TUpscale1")), QStringLiteral("Range from -2 to 12 (V)"));
         QCOMPARE(text(form, "LUpscale1DIM"), QStringLiteral("V"));
 
+        // The parameter lines applied, as the file holds them.
+        const QList<LoadedValue>& loaded = bench.form->LastLoad().values;
+        QCOMPARE(loaded.size(), 7);
+        QCOMPARE(loaded[0].index, IndexOfKey(bench.state.ParameterTable, "Input1").value());
+        QCOMPARE(loaded[0].text, QStringLiteral("V dc (E)"));
+        QCOMPARE(loaded[0].value, 1);
+        QCOMPARE(loaded[2].text, QStringLiteral("10,000"));
+        QCOMPARE(loaded[2].value, 10000);
+        QCOMPARE(bench.form->LastLoad().refusal, QString());
+
         // The read-mode check rebuilt the entry list from the window.
         QCOMPARE(bench.state.Entries.FileNames(3), QStringLiteral("Highscale 1"));
         QCOMPARE(bench.state.Entries.FileValues(3), QStringLiteral("10.000"));
@@ -113,7 +145,8 @@ class TestFileLoad : public QObject {
 
     void aTagLineEnablesTheTagField() {
         LoadBench bench;
-        QVERIFY(bench.load(ConfigurationFileBytes("Q7323S", {"TAG1 = AB.C, D"})));
+        QVERIFY(
+            bench.load(ConfigurationFileBytes("Q7323S", {"MDVERSION = 258", "TAG1 = AB.C, D"})));
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QVERIFY(bench.form->FindControl("TTag1")->isEnabled());
         QCOMPARE(bench.form->FindControl("LTag1")->colour(), colours::Black);
@@ -144,25 +177,36 @@ class TestFileLoad : public QObject {
 
     void refusedLinesKeepWhatWasApplied_data() {
         QTest::addColumn<QString>("line");
-        QTest::newRow("no blank before =") << "Input 1= V dc (E)";
-        QTest::newRow("unknown key") << "Input 9 = V dc (E)";
-        QTest::newRow("number with exponent") << "Downscale 1 = 4.5e1";
-        QTest::newRow("number word") << "Downscale 1 = four";
-        QTest::newRow("word above 65535") << "Calibration Range = 65536";
-        QTest::newRow("below -32768") << "Downscale 1 = -3276.9";
-        QTest::newRow("firmware no number") << "MDVERSION = 2.5.8a";
-        QTest::newRow("empty number") << "Highscale 1 = ";
-        QTest::newRow("line without =") << "Burnout 1 UpScale";
+        QTest::addColumn<QString>("reason");
+        const QString noNumber = "the value of %1 is not a number it can take: %2";
+        QTest::newRow("no blank before =") << "Input 1= V dc (E)"
+                                           << "the key \"Input \" names no parameter";
+        QTest::newRow("unknown key") << "Input 9 = V dc (E)"
+                                     << "the key \"Input 9\" names no parameter";
+        QTest::newRow("number with exponent")
+            << "Downscale 1 = 4.5e1" << noNumber.arg("Downscale 1", "4.5e1");
+        QTest::newRow("number word") << "Downscale 1 = four" << noNumber.arg("Downscale 1", "four");
+        QTest::newRow("word above 65535")
+            << "Highscale 1 = 65.536" << noNumber.arg("Highscale 1", "65.536");
+        QTest::newRow("below -32768")
+            << "Downscale 1 = -3276.9" << noNumber.arg("Downscale 1", "-3276.9");
+        QTest::newRow("empty number") << "Highscale 1 = "
+                                      << "the value of Highscale 1 is empty";
+        QTest::newRow("line without =") << "Burnout 1 UpScale"
+                                        << "a line holds no key before its \" = \"";
     }
 
     void refusedLinesKeepWhatWasApplied() {
         QFETCH(QString, line);
+        QFETCH(QString, reason);
         LoadBench bench;
         bench.dialogs.expect(BoxKind::Error, InvalidFileText, BoxButtons::AbortRetry,
                              BoxAnswer::Abort);
-        QVERIFY(!bench.load(ConfigurationFileBytes("Q7323S", {"Output 1 = 0-10 V", line})));
+        QVERIFY(!bench.load(
+            ConfigurationFileBytes("Q7323S", {"MDVERSION = 258", "Output 1 = 0-10 V", line})));
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(text(*bench.form, "COutput1"), QStringLiteral("0-10 V"));
+        QCOMPARE(bench.form->LastLoad().refusal, reason);
         QVERIFY(bench.form->ConfigurationEmpty);
         QVERIFY(!bench.form->Busy);
         QCOMPARE(bench.logLines(), 0);
@@ -193,8 +237,8 @@ class TestFileLoad : public QObject {
         LoadBench bench;
         bench.dialogs.expect(BoxKind::Warning, UnrecognisedValue("Input 1", "v dc (e)"),
                              BoxButtons::OkRetry, BoxAnswer::Ok);
-        QVERIFY(!bench.load(
-            ConfigurationFileBytes("Q7323S", {"Output 1 = 0-10 V", "Input 1 = v dc (e)"})));
+        QVERIFY(!bench.load(ConfigurationFileBytes(
+            "Q7323S", {"MDVERSION = 258", "Output 1 = 0-10 V", "Input 1 = v dc (e)"})));
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         // OK leaves a reset window.
         QCOMPARE(text(*bench.form, "LModel"), QStringLiteral("-"));
@@ -218,8 +262,8 @@ class TestFileLoad : public QObject {
                              choice ? BoxButtons::OkRetry : BoxButtons::AbortRetry,
                              BoxAnswer::Retry);
         const QString defaults = QDir(bench.home.path()).filePath("factorydefaults");
-        bench.dialogs.answerFileDialog(
-            PutFile(defaults, "bad.NVC", ConfigurationFileBytes("Q7323S", {line})));
+        bench.dialogs.answerFileDialog(PutFile(
+            defaults, "bad.NVC", ConfigurationFileBytes("Q7323S", {"MDVERSION = 258", line})));
         bench.dialogs.answerFileDialog(
             PutFile(bench.archive(), "good.NVC", ConfigurationFileBytes("Q7323S", Q7323SLines)));
         QVERIFY(bench.form->ReadFromFile(FileSource::FactoryDefaults));
@@ -235,27 +279,29 @@ class TestFileLoad : public QObject {
     }
 
     void choicesFollowTheFileFirmware_data() {
-        QTest::addColumn<bool>("firmwareLine");
-        QTest::newRow("MDVERSION 6149") << true;
-        QTest::newRow("no MDVERSION") << false;
+        QTest::addColumn<bool>("firmwareFirst");
+        QTest::newRow("MDVERSION before the sensor") << true;
+        QTest::newRow("MDVERSION after the sensor") << false;
     }
 
     void choicesFollowTheFileFirmware() {
-        QFETCH(bool, firmwareLine);
+        QFETCH(bool, firmwareFirst);
         LoadBench bench;
         // A V7380S connected before: its sensor list has no Pt 200.
         bench.state.ModelVersion = 300;
         AddNewSensors(bench.state.ParameterTable, bench.state.SensorTable, "V7380S", 300);
         QStringList lines{"Sensor 1 = Pt 200"};
-        if (firmwareLine) {
+        if (firmwareFirst) {
             lines.prepend("MDVERSION = 6149");
         } else {
+            // Lines apply in file order: the sensor meets the firmware connected before.
+            lines.append("MDVERSION = 6149");
             bench.dialogs.expect(BoxKind::Warning, UnrecognisedValue("Sensor 1", "Pt 200"),
                                  BoxButtons::OkRetry, BoxAnswer::Ok);
         }
-        QCOMPARE(bench.load(ConfigurationFileBytes("Q7383S", lines)), firmwareLine);
+        QCOMPARE(bench.load(ConfigurationFileBytes("Q7383S", lines)), firmwareFirst);
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
-        if (firmwareLine) {
+        if (firmwareFirst) {
             QCOMPARE(text(*bench.form, "CInputTm1"), QStringLiteral("Pt 200"));
         }
     }
@@ -274,24 +320,57 @@ class TestFileLoad : public QObject {
     }
 
     void refusedFilesChangeNothing_data() {
+        QTest::addColumn<Chosen>("chosen");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("unreadable");
+        QTest::addColumn<QString>("reason");  // the refusal noted, or how the box ends
+        auto file = [](const char* name, const QByteArray& bytes, const QString& reason) {
+            QTest::newRow(name) << Chosen::File << bytes << reason;
+        };
+        auto other = [](const char* name, Chosen chosen, const QString& reason) {
+            QTest::newRow(name) << chosen << QByteArray() << reason;
+        };
+        // The complete Q7323S file with one line replaced.
+        auto changed = [](const QString& from, const QString& to) {
+            QStringList lines = Q7323SLines;
+            lines.replaceInStrings(from, to);
+            return ConfigurationFileBytes("Q7323S", lines);
+        };
+        const QString noModel = "its model line names no model this program configures: ";
+        const QString noFirmware = "it has no MDVERSION line (the firmware of the module)";
+        const QString badFirmware = "its MDVERSION is not a firmware version (1 to 65535): ";
         const QByteArray whole = ConfigurationFileBytes("Q7323S", {});
-        QTest::newRow("four lines") << whole.left(whole.indexOf("Q7323S")) << false;
-        QTest::newRow("short model line") << ConfigurationFileBytes("Q7323", {}) << false;
         QStringList many;
         for (int i = 0; i < 81; ++i) {
             many << "Output 1 = 0-5 V";
         }
-        QTest::newRow("81 key lines") << ConfigurationFileBytes("Q7323S", many) << false;
-        QTest::newRow("far too large")
-            << ConfigurationFileBytes("Q7323S", {"DONEBY = " + QString(1 << 20, 'x')}) << false;
-        QTest::newRow("missing file") << QByteArray() << true;
+
+        file("four lines", whole.left(whole.indexOf("Q7323S")), "it has no model line (line 5)");
+        file("short model line", ConfigurationFileBytes("Q7323", {}),
+             "its model line (line 5) is shorter than a model code");
+        file("81 key lines", ConfigurationFileBytes("Q7323S", many),
+             "it is too long for a configuration file");
+        file("far too large",
+             ConfigurationFileBytes("Q7323S", {"DONEBY = " + QString(1 << 20, 'x')}),
+             "it is too long for a configuration file");
+        file("NUL byte", changed("J. Smith", "Jo").replace("Jo", QByteArray("Jo") + '\0' + "hn"),
+             "it holds NUL bytes, so it is not a text file");
+        file("model XXXXXX", ConfigurationFileBytes("XXXXXX", Q7323SLines), noModel + "XXXXXX");
+        file("no MDVERSION", changed("MDVERSION = 258", "SWVERSION = 132"), noFirmware);
+        file("negative MDVERSION", changed("MDVERSION = 258", "MDVERSION = -258"),
+             badFirmware + "-258");
+        file("line of another model",
+             ConfigurationFileBytes("Q7323S", Q7323SLines + QStringList{"Sensor 1 = TC K"}),
+             "Sensor 1 is not a parameter of a Q7323S");
+        other("missing file", Chosen::Missing, "gone.NVC: ");
+        other("folder", Chosen::Folder, "folder.NVC: it is a folder, not a file");
+        other("pipe", Chosen::Pipe, "pipe.NVC: it is not a regular file (a device or a pipe)");
     }
 
+    // The file is judged before the window changes: what was shown stays, marks included.
     void refusedFilesChangeNothing() {
+        QFETCH(Chosen, chosen);
         QFETCH(QByteArray, bytes);
-        QFETCH(bool, unreadable);
+        QFETCH(QString, reason);
         LoadBench bench;
         QVERIFY(bench.load(ConfigurationFileBytes("Q7323S", Q7323SLines), "shown.NVC"));
         bench.form->SetStatusPanel(2, "Modified");
@@ -299,22 +378,32 @@ class TestFileLoad : public QObject {
                              "Parameters were modified.\rDo you wish to acquire new data and lose "
                              "changes?",
                              BoxButtons::YesNo, BoxAnswer::Yes);
-        if (unreadable) {
-            bench.dialogs.answerFileDialog(QDir(bench.archive()).filePath("gone.NVC"));
-            QVERIFY(!bench.form->ReadFromFile(FileSource::Archive));
-            QCOMPARE(bench.dialogs.shown().size(), 2);
-            const QString box = bench.dialogs.shown().last().text;
-            QVERIFY2(box.startsWith("The configuration file could not be read.\r\r") &&
-                         box.contains("gone.NVC"),
-                     qPrintable(box));
-        } else {
+        if (chosen == Chosen::File) {
             bench.dialogs.expect(BoxKind::Error, InvalidFileText, BoxButtons::AbortRetry,
                                  BoxAnswer::Abort);
             QVERIFY(!bench.load(bytes, "bad.NVC"));
             QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+            QCOMPARE(bench.form->LastLoad().refusal, reason);
+        } else {
+            const QString path = chosenPath(bench.archive(), chosen);
+            if (path.isEmpty()) {
+                QSKIP("This system makes no pipes.");
+            }
+            bench.dialogs.answerFileDialog(path);
+            // No writer ever opens the pipe: only refusing it without opening returns.
+            QVERIFY(!bench.form->ReadFromFile(FileSource::Archive));
+            QCOMPARE(bench.dialogs.shown().size(), 2);
+            const QString box = bench.dialogs.shown().last().text;
+            QCOMPARE(bench.dialogs.shown().last().kind, BoxKind::Error);
+            QVERIFY2(box.startsWith("The configuration file could not be read.\r\r" +
+                                    QDir::toNativeSeparators(bench.archive())) &&
+                         box.contains(reason),
+                     qPrintable(box));
+            QCOMPARE(bench.form->LastLoad().refusal, QString());
         }
         QCOMPARE(text(*bench.form, "LSourceRight"), QStringLiteral("shown.NVC"));
         QCOMPARE(text(*bench.form, "COutput1"), QStringLiteral("0-10 V"));
+        QCOMPARE(text(*bench.form, "LModel"), QStringLiteral("Q7323S"));
         QCOMPARE(bench.form->StatusPanel(2), QStringLiteral("Modified"));
         QVERIFY(!bench.form->ConfigurationEmpty);
         QVERIFY(!bench.form->Busy);

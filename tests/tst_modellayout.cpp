@@ -161,6 +161,46 @@ class TestModelLayout : public QObject {
         QCOMPARE(entry(table, "LimitmALowLow1").ValidFor, QString());
     }
 
+    void parametersOfSomeFirmware_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("has");
+        // Firmware-dependent parameters count whichever version gives them.
+        QTest::newRow("Q7383Y Function 1 (256, 257, 259 on)") << "Q7383Y"
+                                                              << "Function1" << true;
+        QTest::newRow("Q7383D cold junction 2 (259 on)") << "Q7383D"
+                                                         << "CJRef2" << true;
+        QTest::newRow("Q7383S output limits (6146 on)") << "Q7383S"
+                                                        << "LimitmALowLow1" << true;
+        QTest::newRow("Q7384S off-delay (259 on)") << "Q7384S"
+                                                   << "OffDelay1A" << true;
+        QTest::newRow("Q7356S working limits (7168 on)") << "Q7356S"
+                                                         << "LimitVHigh1" << true;
+        QTest::newRow("V7380D cold junction 2") << "V7380D"
+                                                << "CJCom2" << true;
+        QTest::newRow("Q7323S own input") << "Q7323S"
+                                          << "Input1" << true;
+        // Never a parameter of the model, whatever its firmware.
+        QTest::newRow("Q7323S temperature sensor") << "Q7323S"
+                                                   << "InputTm1" << false;
+        QTest::newRow("Q7323S cold junction") << "Q7323S"
+                                              << "CJCom1" << false;
+        QTest::newRow("Q7356S burnout limits") << "Q7356S"
+                                               << "LimitmALowLow1" << false;
+        QTest::newRow("Q7383S second channel") << "Q7383S"
+                                               << "CJRef2" << false;
+        QTest::newRow("unknown model") << "Q7399Z"
+                                       << "Input1" << false;
+    }
+
+    void parametersOfSomeFirmware() {
+        QFETCH(QString, model);
+        QFETCH(QString, key);
+        QFETCH(bool, has);
+        const TParameterTable table = InitialParameterTable();
+        QCOMPARE(ParametersOfModel(model).contains(IndexOfKey(table, key).value()), has);
+    }
+
     void layoutRows() {
         // Every configurable model has a row, directly or through its Eurocard twin.
         for (const char* model : {"Q7321S", "Q7351S", "Q7356S", "Q7383Y", "V7385D", "V7325S"}) {

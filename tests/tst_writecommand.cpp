@@ -2,6 +2,7 @@
 
 #include "modsim/PtyModule.h"
 #include "records/ConfigurationFile.h"
+#include "support/ConfigurationFiles.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -151,6 +152,90 @@ class TestWriteCommand : public QObject {
             QCOMPARE(module.engine().commands(),
                      (QStringList{"00D00000", "00D00000", "00d80000", "00d00000"}));
         }
+    }
+
+    void refusedFilesSendNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("err");
+        const QByteArray file = q7323sFile(258);
+        auto with = [&file](const QByteArray& from, const QByteArray& to) {
+            QByteArray changed = file;
+            return changed.replace(from, to);
+        };
+        const QString invalid =
+            "Error: The chosen file does not seem to be a valid configuration file\n\n"
+            "Please Verify that:\n\n     - File is not corrupted\n     - File is authentic.\n"
+            "%1: %2\nNothing written: %1 could not be loaded\n";
+        const QByteArray firmware = KeyLine("MDVERSION", "258").toLatin1();
+        QTest::newRow("no MDVERSION")
+            << with(firmware + "\r\n", "")
+            << invalid.arg("%1", "it has no MDVERSION line (the firmware of the module)");
+        QTest::newRow("line of another model")
+            << file + KeyLine("Sensor 1", "TC K").toLatin1() + "\r\n"
+            << invalid.arg("%1", "Sensor 1 is not a parameter of a Q7323S");
+        // The write itself refuses a configuration that lacks parameters, before any exchange.
+        QTest::newRow("missing parameter")
+            << with(KeyLine("Highscale 1", "10.000").toLatin1() + "\r\n", "")
+            << "Error: The configuration shown cannot be written to the Q7323S.\n\nIt holds no "
+               "value for:\n     - Highscale 1\n\nNothing was written. Read the module or load a "
+               "complete configuration file.\n";
+    }
+
+    void refusedFilesSendNothing() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, err);
+        PtyModule module("Q7323S", 258, false);
+        QVERIFY(module.start());
+        QTemporaryDir home;
+        const QString path = QDir(home.path()).filePath("Q7323S.NVC");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        const Outcome outcome = runWrite(home, {"--port", module.portName(), "--yes", path});
+        QCOMPARE(outcome.err, err.arg(path));
+        QCOMPARE(outcome.out, QString());
+        QCOMPARE(outcome.exitCode, 1);
+        QCOMPARE(module.engine().commands(), QStringList());
+    }
+
+    void aPipeIsRefusedUnopened() {
+        PtyModule module("Q7323S", 258, false);
+        QVERIFY(module.start());
+        QTemporaryDir home;
+        const QString path = QDir(home.path()).filePath("pipe.NVC");
+        if (!MakePipe(path)) {
+            QSKIP("This system makes no pipes.");
+        }
+        // No writer ever opens the pipe: only a refusal lets the program end.
+        const Outcome outcome = runWrite(home, {"--port", module.portName(), path});
+        QCOMPARE(outcome.err, "Error: The configuration file could not be read.\n\n" +
+                                  QDir::toNativeSeparators(path) +
+                                  ": it is not a regular file (a device or a pipe)\n"
+                                  "Nothing written: " +
+                                  path + " could not be loaded\n");
+        QCOMPARE(outcome.exitCode, 1);
+        QCOMPARE(module.engine().commands(), QStringList());
+    }
+
+    // A value the sensor limits change on loading is written as the window shows it, and
+    // standard error says so.
+    void clampedValuesAreNamed() {
+        PtyModule module("Q7323S", 258, false);
+        QVERIFY(module.start());
+        QTemporaryDir home;
+        const QString path = QDir(home.path()).filePath("Q7323S.NVC");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(q7323sFile(258).replace(KeyLine("Highscale 1", "10.000").toLatin1(),
+                                           KeyLine("Highscale 1", "15.000").toLatin1()));
+        file.close();
+        const Outcome outcome = runWrite(home, {"--port", module.portName(), path});
+        QCOMPARE(outcome.err, QStringLiteral("Highscale 1 = 15.000 in the file is beyond the "
+                                             "limits of its sensor: 12.000 is used.\n"));
+        QCOMPARE(outcome.out, QStringLiteral("Configuration succesfully written to Q7323S.\n"));
+        QCOMPARE(outcome.exitCode, 0);
+        QCOMPARE(module.engine().registerValue(0x04), quint16(12000));
     }
 
     void theFileIsRequired() {

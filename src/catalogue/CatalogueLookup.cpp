@@ -18,6 +18,15 @@ std::optional<int> IndexOfKey(const TParameterTable& table, const QString& key) 
     return std::nullopt;
 }
 
+std::optional<int> IndexOfName(const TParameterTable& table, const QString& name) {
+    for (int i = 1; i <= TParameterTable::Count; ++i) {
+        if (table[i].Name == name) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<int> IndexOfControl(const TParameterTable& table, const QString& controlName) {
     // Either prefix counts: a choice list and an edit never share a first letter, so the name
     // itself says which kind of control it is.

@@ -11,6 +11,8 @@
 
 // The first parameter whose key is `key`.
 std::optional<int> IndexOfKey(const TParameterTable& table, const QString& key);
+// The first parameter whose name (as files write it, "Highscale 1") is `name`.
+std::optional<int> IndexOfName(const TParameterTable& table, const QString& name);
 // The first parameter owning the control "C" + key or "T" + key named `controlName`.
 std::optional<int> IndexOfControl(const TParameterTable& table, const QString& controlName);
 

@@ -139,6 +139,17 @@ const QStringList WorkingLimitKeys{QStringLiteral("LimitmALow1"), QStringLiteral
                                    QStringLiteral("LimitVLow1"), QStringLiteral("LimitVHigh1")};
 const QStringList SensorListKeys{QStringLiteral("InputTm1"), QStringLiteral("InputTm2")};
 
+// A version below every step of AddNewSensors and each version at which its answer changes.
+constexpr std::array FirmwareSteps{0,
+                                   firmware::WithoutPt200,
+                                   firmware::WithoutPt200 + 1,
+                                   firmware::ExtendedFields,
+                                   6145,
+                                   firmware::OutputLimits,
+                                   6147,
+                                   6149,
+                                   7168};
+
 // "E DC" of the temperature converters measures up to 85 mV on newer firmware, in the fields
 // Upscale1 .. LimitmALow1.
 const QString MillivoltSensor = QStringLiteral("E DC");
@@ -273,4 +284,19 @@ void AddNewSensors(TParameterTable& table, TSensorTable& sensors, const QString&
     }
     setNewSensor(table, initial, 28, q738 && version >= 6147);
     setNewSensor(table, initial, 29, q738 && version >= 6149);
+}
+
+QSet<int> ParametersOfModel(const QString& model) {
+    TParameterTable table = InitialParameterTable();
+    TSensorTable sensors = InitialSensorTable();
+    QSet<int> parameters;
+    for (const int version : FirmwareSteps) {
+        AddNewSensors(table, sensors, model, version);
+        for (int i = 1; i <= TParameterTable::Count; ++i) {
+            if (AppliesToModel(table[i], model)) {
+                parameters.insert(i);
+            }
+        }
+    }
+    return parameters;
 }

@@ -2,6 +2,7 @@
 
 #include "catalogue/Definitions.h"
 
+#include <QSet>
 #include <QString>
 
 #include <array>
@@ -45,3 +46,7 @@ std::optional<EurocardRow> EurocardRowFor(const QString& code);
 // started.
 void AddNewSensors(TParameterTable& table, TSensorTable& sensors, const QString& model,
                    int version);
+
+// The catalogue entries (1..70) that the model has with one firmware or another: those that
+// apply to it in the catalogue as AddNewSensors adapts it for any version.
+QSet<int> ParametersOfModel(const QString& model);

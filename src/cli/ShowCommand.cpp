@@ -3,7 +3,9 @@
 #include "cli/CommandSession.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
+#include "cli/LoadReport.h"
 #include "records/ConfigurationFile.h"
+#include "records/LoadNotes.h"
 
 #include <QFileInfo>
 
@@ -31,6 +33,7 @@ int RunShow(const QStringList& arguments) {
     session.dialogs().presetFile(QFileInfo(file).absoluteFilePath());
     TForm1& form = session.form();
     if (!form.ReadFromFile(FileSource::Archive)) {
+        PrintLoadRefusal(form, file);
         return 1;
     }
 
@@ -46,8 +49,16 @@ int RunShow(const QStringList& arguments) {
             PrintOut(KeyLine(key, field.text()));
         }
     }
-    for (const QString& line : ParameterLines(state.Entries)) {
+    // Only values that came from the file; what it lacks is named instead of shown empty.
+    const HeldValue held = [&form](int i) { return form.HoldsValue(i); };
+    for (const QString& line :
+         ParameterLines(HeldEntries(state.Entries, state.ParameterTable, held))) {
         PrintOut(line);
+    }
+    PrintLoadNotes(form);
+    for (const QString& line : MissingParametersNote(
+             state.ModelCode, MissingParameters(state.ParameterTable, state.ModelCode, held))) {
+        PrintError(line);
     }
     return 0;
 }

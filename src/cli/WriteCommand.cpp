@@ -1,6 +1,7 @@
 #include "cli/CommandSession.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
+#include "cli/LoadReport.h"
 #include "transfer/WriteAll.h"
 
 namespace {
@@ -40,10 +41,12 @@ int RunWrite(const QStringList& arguments) {
     dialogs->presetFile(file);
     TForm1& form = session.form();
     if (!form.ReadFromFile(FileSource::Archive)) {
+        PrintLoadRefusal(form, file);
         PrintError(QStringLiteral("Nothing written: ") + file +
                    QStringLiteral(" could not be loaded"));
         return 1;
     }
+    PrintLoadNotes(form);
 
     const FormControl& status = form.Control(QStringLiteral("LStatus"));
     const QString before = status.text();

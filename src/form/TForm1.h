@@ -4,6 +4,7 @@
 #include "catalogue/ModelLayout.h"
 #include "form/FormControl.h"
 #include "form/FormModes.h"
+#include "records/LoadRecord.h"
 
 #include <QHash>
 #include <QObject>
@@ -113,6 +114,8 @@ class TForm1 : public QObject, public ControlOwner {
     bool ReadFromFile(FileSource source);
     // Applies the loaded entry list to the window.
     LoadOutcome InsertDataFromFileToScreen(const QString& model);
+    // What the last load refused or applied, for the command line's reports.
+    const FileLoadRecord& LastLoad() const { return lastLoad_; }
     // The limits, cold junction and alarm fields follow their choices after a read or a load,
     // then the read-mode check rebuilds the entry list.
     void RefreshAfterTransfer(TransferSource source);
@@ -222,6 +225,7 @@ class TForm1 : public QObject, public ControlOwner {
     bool closePending_ = false;
     // The catalogue entries a read or a load has put on screen since the last reset.
     QSet<int> shownFields_;
+    FileLoadRecord lastLoad_;
     // The edits that validate their text when they are left (lower-case names).
     QSet<QString> leaveValidated_;
     // The edit whose text has not been validated since the user entered or typed into it.

@@ -1,6 +1,7 @@
 #include "records/ConfigurationReader.h"
 
 #include <QList>
+#include <QStringList>
 
 namespace {
 
@@ -53,6 +54,11 @@ QString ValueOfLine(QStringView line) {
 
 ConfigurationText ReadConfigurationText(const QByteArray& bytes) {
     ConfigurationText text;
+    // Text lines never hold NUL; printing or showing such a value would cut it short.
+    if (bytes.contains('\0')) {
+        text.shape = FileShape::NotText;
+        return text;
+    }
     const QList<QByteArray> lines = splitLines(bytes);
     if (lines.size() < ModelLine) {
         text.shape = FileShape::TooFewLines;
@@ -88,6 +94,22 @@ std::optional<int> FileNumber(const QString& value) {
         return std::nullopt;
     }
     return static_cast<int>(number);
+}
+
+std::optional<int> FileFirmware(const QString& value) {
+    const auto number = FileNumber(value);
+    if (!number || *number < 1) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+bool IsHeaderKey(const QString& key) {
+    static const QStringList keys{QStringLiteral("DATE"),      QStringLiteral("TIME"),
+                                  QStringLiteral("SWVERSION"), QStringLiteral("MDVERSION"),
+                                  QStringLiteral("DONEBY"),    QStringLiteral("DONEFOR"),
+                                  QStringLiteral("TAG1"),      QStringLiteral("TAG2")};
+    return keys.contains(key);
 }
 
 bool EntriesEndAt(const EntryList& entries, int n) {

@@ -18,6 +18,7 @@ enum class FileShape {
     TooFewLines,      // the model code on line 5 is missing
     ShortModelLine,   // line 5 holds fewer than six characters
     TooManyKeyLines,  // more key lines than the entry list has slots
+    NotText,          // NUL bytes: a binary file, or one a crash left zeroed
 };
 
 struct ConfigurationText {
@@ -28,7 +29,8 @@ struct ConfigurationText {
 };
 
 // Lines end with LF, a CR before it is dropped; bytes are Latin-1. Lines 1 to 4 are never
-// examined. Key lines follow line 5 up to the first empty line or the end of the file.
+// examined, but no byte of the file may be NUL. Key lines follow line 5 up to the first empty line
+// or the end of the file.
 ConfigurationText ReadConfigurationText(const QByteArray& bytes);
 
 // The key of a key line: the characters before the one directly in front of the first "=",
@@ -46,6 +48,14 @@ inline constexpr int LargestFileNumber = 65535;
 // shown text loses its "," and "." ("4.000" with three decimals is 4000). Surrounding blanks are
 // ignored. Nothing when the rest is no decimal integer or does not fit a register.
 std::optional<int> FileNumber(const QString& value);
+
+// The firmware version of an MDVERSION value: a number as FileNumber reads it, from 1 to 65535
+// (a module that reports 0 is no module). Nothing otherwise.
+std::optional<int> FileFirmware(const QString& value);
+
+// DATE, TIME, SWVERSION, MDVERSION, DONEBY, DONEFOR, TAG1 and TAG2: keys that are not
+// parameters of the catalogue.
+bool IsHeaderKey(const QString& key);
 
 // Whether the entry list ends at slot `n` (1-based): slots n to n+3 all have an empty key and an
 // empty value. Slots beyond the list count as empty.

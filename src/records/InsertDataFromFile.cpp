@@ -1,6 +1,7 @@
 // Applying a configuration file's entry list to the window, line by line, driven by the
 // catalogue; then the refresh that a read from a module also ends with.
 
+#include "catalogue/CatalogueLookup.h"
 #include "catalogue/ModelLayout.h"
 #include "form/TForm1.h"
 #include "link/Identification.h"
@@ -12,16 +13,6 @@
 
 namespace {
 
-// The first catalogue entry called exactly `name`.
-std::optional<int> indexOfName(const TParameterTable& table, const QString& name) {
-    for (int i = 1; i <= TParameterTable::Count; ++i) {
-        if (table[i].Name == name) {
-            return i;
-        }
-    }
-    return std::nullopt;
-}
-
 // The first item equal to `text`, letter case included. Empty slots never match.
 std::optional<int> indexOfItem(const TTableEntry& entry, const QString& text) {
     for (int k = 0; k < TTableEntry::ItemCount; ++k) {
@@ -31,14 +22,6 @@ std::optional<int> indexOfItem(const TTableEntry& entry, const QString& text) {
         }
     }
     return std::nullopt;
-}
-
-bool isHeaderKey(const QString& key) {
-    static const QStringList keys{QStringLiteral("DATE"),      QStringLiteral("TIME"),
-                                  QStringLiteral("SWVERSION"), QStringLiteral("MDVERSION"),
-                                  QStringLiteral("DONEBY"),    QStringLiteral("DONEFOR"),
-                                  QStringLiteral("TAG1"),      QStringLiteral("TAG2")};
-    return keys.contains(key);
 }
 
 void setCaption(TForm1& form, const char* name, const QString& text) {
@@ -54,7 +37,7 @@ bool applyHeader(TForm1& form, ProgramState& state, const QString& model, const 
         setCaption(form, "LDateLeft", QStringLiteral("Created:"));
         setCaption(form, "LDateRight", value);
     } else if (key == QLatin1String("MDVERSION")) {
-        const auto version = FileNumber(value);
+        const auto version = FileFirmware(value);
         if (!version) {
             return false;
         }
@@ -97,7 +80,9 @@ LoadOutcome TForm1::InsertDataFromFileToScreen(const QString& model) {
         }
         return LoadOutcome::Abandoned;
     };
-    auto invalidFile = [&abandon] {
+    // The box names no line; the command line prints `why` beside it.
+    auto invalidFile = [this, &abandon](const QString& why) {
+        lastLoad_.refusal = why;
         return abandon(BoxKind::Error, InvalidConfigurationFileText(), BoxButtons::AbortRetry);
     };
 
@@ -107,21 +92,21 @@ LoadOutcome TForm1::InsertDataFromFileToScreen(const QString& model) {
         }
         const QString key = state_.Entries.FileNames(n);
         const QString value = state_.Entries.FileValues(n);
-        if (isHeaderKey(key)) {
+        if (IsHeaderKey(key)) {
             if (!applyHeader(*this, state_, model, key, value)) {
-                return invalidFile();
+                return invalidFile(ValueProblemText(key, value));
             }
             continue;
         }
-        const auto index = indexOfName(state_.ParameterTable, key);
+        const auto index = IndexOfName(state_.ParameterTable, key);
         if (!index) {
-            return invalidFile();
+            return invalidFile(KeyProblemText(key));
         }
         TTableEntry& entry = state_.ParameterTable[*index];
         if (entry.FieldType == FieldKind::Number) {
             const auto number = FileNumber(value);
             if (!number) {
-                return invalidFile();
+                return invalidFile(ValueProblemText(key, value));
             }
             entry.Value = *number;
         } else {
@@ -133,6 +118,7 @@ LoadOutcome TForm1::InsertDataFromFileToScreen(const QString& model) {
             entry.Value = *item;
         }
         ShowField(*index);
+        lastLoad_.values.append({*index, value, entry.Value});
     }
     RefreshAfterTransfer(TransferSource::Load);
     return LoadOutcome::Applied;

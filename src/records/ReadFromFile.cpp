@@ -1,6 +1,7 @@
 // Loading a configuration file (from the archive or the factory defaults) into the window.
 
 #include "form/TForm1.h"
+#include "records/ConfigurationCheck.h"
 #include "records/ConfigurationReader.h"
 #include "records/FileMessages.h"
 #include "shell/Online.h"
@@ -27,6 +28,10 @@ struct FileBytes {
 
 FileBytes readBytes(const QString& path) {
     FileBytes result;
+    if (const QString problem = FileKindProblem(path); !problem.isEmpty()) {
+        result.error = QDir::toNativeSeparators(path) + QStringLiteral(": ") + problem;
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = QDir::toNativeSeparators(path) + QStringLiteral(": ") + file.errorString();
@@ -77,6 +82,7 @@ bool TForm1::ReadFromFile(FileSource source) {
     };
     for (FileSource offered = source;; offered = FileSource::Archive) {
         Busy = true;
+        lastLoad_ = {};
         if (StatusPanel(2) == QLatin1String("Modified") &&
             state_.message(BoxKind::Warning,
                            QStringLiteral("Parameters were modified.\rDo you wish to acquire new "
@@ -90,8 +96,8 @@ bool TForm1::ReadFromFile(FileSource source) {
             return finish(false);
         }
 
-        // The whole file is read and its shape checked before the window changes, so a file
-        // that cannot be a configuration leaves the shown one as it was.
+        // The whole file is read and its shape and content checked before the window changes,
+        // so a file that cannot be a configuration leaves the shown one as it was.
         const FileBytes file = readBytes(path);
         if (!file.bytes) {
             state_.message(BoxKind::Error, UnreadableFileText(file.error));
@@ -103,7 +109,12 @@ bool TForm1::ReadFromFile(FileSource source) {
         } else {
             text = ReadConfigurationText(*file.bytes);
         }
-        if (text.shape != FileShape::Valid) {
+        const ContentCheck content =
+            text.shape == FileShape::Valid ? CheckConfigurationContent(text) : ContentCheck{};
+        if (text.shape != FileShape::Valid || content.content != FileContent::Valid) {
+            lastLoad_.refusal = text.shape != FileShape::Valid
+                                    ? ShapeProblemText(text.shape)
+                                    : ContentProblemText(content, text.model);
             if (state_.message(BoxKind::Error, InvalidConfigurationFileText(),
                                BoxButtons::AbortRetry) == BoxAnswer::Retry) {
                 continue;

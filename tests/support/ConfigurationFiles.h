@@ -11,6 +11,9 @@ QByteArray ConfigurationFileBytes(const QString& modelLine, const QStringList& l
 // Writes `bytes` to `folder`/`name` (the folder is created) and returns the file's path.
 QString PutFile(const QString& folder, const QString& name, const QByteArray& bytes);
 
+// Makes a named pipe (FIFO) at `path`; false where the system has none.
+bool MakePipe(const QString& path);
+
 // The file's bytes, or "" when it cannot be read.
 QByteArray FileBytes(const QString& path);
 

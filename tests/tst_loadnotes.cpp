@@ -1,0 +1,105 @@
+// What the command line reports beside a loaded configuration: only the values the file held,
+// the parameters it lacks, the numbers the sensor limits changed and the lines left out.
+
+#include "catalogue/CatalogueLookup.h"
+#include "records/LoadNotes.h"
+
+#include <QLocale>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+int indexOf(const TParameterTable& table, const char* key) {
+    return IndexOfKey(table, QString::fromLatin1(key)).value();
+}
+
+// Held: the entries with these keys.
+HeldValue holding(const TParameterTable& table, const QStringList& keys) {
+    QSet<int> held;
+    for (const QString& key : keys) {
+        held.insert(IndexOfKey(table, key).value());
+    }
+    return [held](int i) { return held.contains(i); };
+}
+
+}  // namespace
+
+class TestLoadNotes : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void heldEntriesKeepTheirOrderWithoutGaps() {
+        const TParameterTable table = InitialParameterTable();
+        EntryList entries;
+        const QStringList names{"Input 1", "Downscale 1", "Highscale 1", "Output 1", "DATE"};
+        for (int n = 1; n <= names.size(); ++n) {
+            entries.FileNames(n) = names[n - 1];
+            entries.FileValues(n) = QString::number(n);
+        }
+        const EntryList kept =
+            HeldEntries(entries, table, holding(table, {"Input1", "Upscale1", "Output1"}));
+        QCOMPARE(kept.FileNames(1), QStringLiteral("Input 1"));
+        QCOMPARE(kept.FileNames(2), QStringLiteral("Highscale 1"));
+        QCOMPARE(kept.FileValues(2), QStringLiteral("3"));
+        QCOMPARE(kept.FileNames(3), QStringLiteral("Output 1"));
+        QCOMPARE(kept.FileNames(4), QString());
+    }
+
+    void missingParametersOfTheModel() {
+        const TParameterTable table = InitialParameterTable();
+        const QStringList missing = MissingParameters(
+            table, "Q7323S",
+            holding(table, {"Input1", "Downscale1", "BurnoutLow1", "BurnoutHigh1", "Output1"}));
+        QCOMPARE(missing, (QStringList{"Highscale 1", "Burnout 1"}));
+        QCOMPARE(MissingParametersNote("Q7323S", missing),
+                 (QStringList{"The file holds no value for these parameters of the Q7323S:",
+                              "     - Highscale 1", "     - Burnout 1"}));
+        QCOMPARE(MissingParametersNote("Q7323S", {}), QStringList());
+    }
+
+    void changedValues_data() {
+        QTest::addColumn<QList<int>>("fileValues");  // Highscale 1 lines, in file order
+        QTest::addColumn<int>("used");
+        QTest::addColumn<QStringList>("notes");
+        const QString note =
+            "Highscale 1 = %1 in the file is beyond the limits of its sensor: 1350.0 is used.";
+        QTest::newRow("clamped") << QList<int>{50000} << 13500 << QStringList{note.arg("5000.0")};
+        QTest::newRow("kept") << QList<int>{13500} << 13500 << QStringList{};
+        QTest::newRow("the last line counts") << QList<int>{50000, 13500} << 13500 << QStringList{};
+        QTest::newRow("the last line clamped")
+            << QList<int>{13500, 50000} << 13500 << QStringList{note.arg("5000.0")};
+    }
+
+    void changedValues() {
+        QFETCH(QList<int>, fileValues);
+        QFETCH(int, used);
+        QFETCH(QStringList, notes);
+        TParameterTable table = InitialParameterTable();
+        const int highscale = indexOf(table, "Upscale1");
+        table[highscale].Decimal = 1;
+        table[highscale].Value = used;
+        QList<LoadedValue> loaded;
+        for (const int value : fileValues) {
+            loaded.append({highscale, QString::number(value / 10.0, 'f', 1), value});
+        }
+        // Choices are never changed by the limits, whatever their value says.
+        loaded.append({indexOf(table, "Output1"), "4-20 mA", 99});
+        QCOMPARE(ChangedValueNotes(table, loaded), notes);
+    }
+
+    void linesLeftOutAtThisFirmware() {
+        // As the catalogue starts (firmware 258), Function 1 is no parameter of a Q7383Y.
+        const TParameterTable table = InitialParameterTable();
+        const QList<LoadedValue> loaded{{indexOf(table, "Function1"), "Sub", 1},
+                                        {indexOf(table, "Output1"), "4-20 mA", 0}};
+        QCOMPARE(UnusedLineNotes(table, "Q7383Y", 258, loaded),
+                 QStringList{"Function 1 = Sub in the file is not a parameter of a Q7383Y with "
+                             "firmware 258: it is left out."});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLoadNotes)
+#include "tst_loadnotes.moc"
