@@ -79,6 +79,12 @@ int RunWindow(const QStringList& arguments) {
     // for a silent port.
     QObject::connect(&window, &ConfiguratorWindow::firstPainted, &form,
                      [&form] { form.RunCommand([&form] { form.FindPorts(); }); });
+    // The program ends when the main window has closed, once the closing has written the
+    // settings and the log and the user has answered any message about them; never earlier
+    // because some other window (a message box, the browser window) happened to close last.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&window, &ConfiguratorWindow::closed, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     window.show();
     form.FormShow();
     return QApplication::exec();

@@ -1,5 +1,6 @@
 #include "records/Clock.h"
 #include "records/ConfigurationFile.h"
+#include "records/FileWriting.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,7 +89,8 @@ class TestConfigurationFile : public QObject {
             QVERIFY(big.open(QIODevice::WriteOnly));
             QVERIFY(big.resize(size));  // sparse: no 50 MB written
         }
-        const WriteOutcome outcome = WriteConfigurationBytes(log, "NEW\r\n", WriteMode::Append);
+        const WriteOutcome outcome =
+            WriteConfigurationBytes(log, "NEW\r\n", WriteMode::Append, SystemDisk());
         QVERIFY(outcome.written);
         QCOMPARE(!outcome.rotatedTo.isEmpty(), rotated);
         if (rotated) {
@@ -113,7 +115,8 @@ class TestConfigurationFile : public QObject {
         for (int s = 0; s <= 2; ++s) {
             QDir(folder.path()).mkpath("config_" + TimeStamp(now.addSecs(s)) + ".log/x");
         }
-        const WriteOutcome outcome = WriteConfigurationBytes(log, "NEW\r\n", WriteMode::Append);
+        const WriteOutcome outcome =
+            WriteConfigurationBytes(log, "NEW\r\n", WriteMode::Append, SystemDisk());
         QVERIFY(outcome.written);
         QVERIFY(!outcome.rotationProblem.isEmpty());
         QCOMPARE(QFileInfo(log).size(), ConfigurationLogLimit + 1 + 5);
@@ -122,16 +125,16 @@ class TestConfigurationFile : public QObject {
     void appendCreatesAndConcatenates() {
         QTemporaryDir folder;
         const QString log = QDir(folder.path()).filePath("config.log");
-        QVERIFY(WriteConfigurationBytes(log, "ONE\r\n", WriteMode::Append).written);
-        QVERIFY(WriteConfigurationBytes(log, "TWO\r\n", WriteMode::Append).written);
+        QVERIFY(WriteConfigurationBytes(log, "ONE\r\n", WriteMode::Append, SystemDisk()).written);
+        QVERIFY(WriteConfigurationBytes(log, "TWO\r\n", WriteMode::Append, SystemDisk()).written);
         QCOMPARE(readAll(log), QByteArray("ONE\r\nTWO\r\n"));
-        QVERIFY(WriteConfigurationBytes(log, "NEW\r\n", WriteMode::Rewrite).written);
+        QVERIFY(WriteConfigurationBytes(log, "NEW\r\n", WriteMode::Rewrite, SystemDisk()).written);
         QCOMPARE(readAll(log), QByteArray("NEW\r\n"));
     }
 
     void unwritableTargetIsReported() {
-        const WriteOutcome outcome =
-            WriteConfigurationBytes("/nonexistent-folder-kvc/config.nvc", "X", WriteMode::Rewrite);
+        const WriteOutcome outcome = WriteConfigurationBytes("/nonexistent-folder-kvc/config.nvc",
+                                                             "X", WriteMode::Rewrite, SystemDisk());
         QVERIFY(!outcome.written);
         QVERIFY(outcome.error.contains("config.nvc"));
     }

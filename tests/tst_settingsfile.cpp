@@ -1,6 +1,7 @@
 // config.ini as text: its line layout, how lines are read into the settings, the rescue set,
 // the shipped file, and the run counter.
 
+#include "records/FileWriting.h"
 #include "shell/SettingsFile.h"
 #include "shell/StartUp.h"
 
@@ -164,7 +165,7 @@ class TestSettingsFile : public QObject {
 
         QTemporaryDir folder;
         const QString path = SettingsFilePath(folder.path());
-        QVERIFY(WriteSettingsFile(path, written).written);
+        QVERIFY(WriteSettingsFile(path, written, SystemDisk()).written);
         const QByteArray bytes = readAll(path);
         QVERIFY(
             bytes.contains("DONEFOR         = Caf\xE9 \xB0"
@@ -174,7 +175,7 @@ class TestSettingsFile : public QObject {
         SettingsStore read;
         QCOMPARE(ReadSettingsFile(path, read).status, SettingsFileStatus::Read);
         QCOMPARE(slotsOf(read), slotsOf(written));
-        QVERIFY(WriteSettingsFile(path, read).written);
+        QVERIFY(WriteSettingsFile(path, read, SystemDisk()).written);
         QCOMPARE(readAll(path), bytes);
     }
 

@@ -70,7 +70,7 @@ bool saveFactoryDefault(const QString& model, const QDir& folder) {
     header.doneFor = FactoryDoneFor;
     const QString path = folder.filePath(model + QStringLiteral(".NVC"));
     const WriteOutcome outcome = WriteConfigurationBytes(
-        path, ConfigurationFileText(header, state.Entries), WriteMode::Rewrite);
+        path, ConfigurationFileText(header, state.Entries), WriteMode::Rewrite, *state.disk);
     if (!outcome.written) {
         PrintError(QStringLiteral("Cannot write ") + outcome.error);
         return false;

@@ -31,11 +31,13 @@ int RunRead(const QStringList& arguments) {
     }
     const QString out = CommandSession::optionValue(arguments, QStringLiteral("--out"));
     if (!out.isEmpty()) {
-        const WriteOutcome outcome = WriteConfigurationBytes(out, text, WriteMode::Rewrite);
+        const WriteOutcome outcome =
+            WriteConfigurationBytes(out, text, WriteMode::Rewrite, *session.state().disk);
         if (!outcome.written) {
             PrintError(QStringLiteral("Cannot write ") + outcome.error);
             return 1;
         }
     }
-    return 0;
+    // A configuration log that could not be written was reported on standard error.
+    return session.state().LogWriteFailed ? 1 : 0;
 }

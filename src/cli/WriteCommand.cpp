@@ -55,5 +55,5 @@ int RunWrite(const QStringList& arguments) {
     if (status.text() != before) {
         (written ? PrintOut : PrintError)(status.text());
     }
-    return written ? 0 : 1;
+    return written && !session.state().LogWriteFailed ? 0 : 1;
 }

@@ -1,12 +1,6 @@
 #include "records/ConfigurationFile.h"
 
-#include "records/Clock.h"
 #include "shell/MakerSite.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -17,34 +11,7 @@ void addLine(QByteArray& text, const QString& line) {
     text += LineEnd;
 }
 
-QString describe(const QFileDevice& file) {
-    return QDir::toNativeSeparators(file.fileName()) + QStringLiteral(": ") + file.errorString();
-}
-
-WriteOutcome rewrite(const QString& path, const QByteArray& bytes) {
-    WriteOutcome outcome;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        outcome.error = describe(file);
-        return outcome;
-    }
-    outcome.written = true;
-    return outcome;
-}
-
 }  // namespace
-
-WriteOutcome AppendBytes(const QString& path, const QByteArray& bytes) {
-    WriteOutcome outcome;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(bytes) != bytes.size() ||
-        !file.flush()) {
-        outcome.error = describe(file);
-        return outcome;
-    }
-    outcome.written = true;
-    return outcome;
-}
 
 QString KeyLine(const QString& key, const QString& value) {
     return key.leftJustified(KeyWidth, QLatin1Char(' ')) + QStringLiteral(" = ") + value;
@@ -86,28 +53,4 @@ QByteArray ConfigurationFileText(const ConfigurationHeader& header, const EntryL
         addLine(text, line);
     }
     return text;
-}
-
-WriteOutcome WriteConfigurationBytes(const QString& path, const QByteArray& bytes, WriteMode mode,
-                                     qint64 rotationLimit) {
-    if (mode == WriteMode::Rewrite) {
-        return rewrite(path, bytes);
-    }
-    const QFileInfo existing(path);
-    if (!existing.exists() || existing.size() <= rotationLimit) {
-        return AppendBytes(path, bytes);
-    }
-    const QString copy =
-        QDir(existing.absolutePath())
-            .filePath(QStringLiteral("config_") + TimeStamp() + QStringLiteral(".log"));
-    QFile::remove(copy);
-    if (!QFile::copy(path, copy)) {
-        // Without a complete copy the old log must not be emptied.
-        WriteOutcome outcome = AppendBytes(path, bytes);
-        outcome.rotationProblem = QDir::toNativeSeparators(copy);
-        return outcome;
-    }
-    WriteOutcome outcome = rewrite(path, bytes);
-    outcome.rotatedTo = copy;
-    return outcome;
 }

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class DiskWriter;
+
 // The .NVC configuration file: three comment lines, an empty line, the model code, the header
 // key lines, the tag lines and one key line per parameter. Latin-1, CR LF after every line.
 
@@ -45,16 +47,15 @@ inline constexpr qint64 ConfigurationLogLimit = 50'000'000;
 
 struct WriteOutcome {
     bool written = false;
-    QString error;            // why the file could not be written
+    QString error;            // the file and why it could not be written
     QString rotatedTo;        // the copy a too large log was saved to before it was restarted
-    QString rotationProblem;  // the copy failed: the log was appended to instead
+    QString rotationProblem;  // the copy (and why) that failed: the log was appended to instead
 };
 
-// Writes `bytes` to `path`. Rewrite replaces the file as a whole (never half a file). Append
-// adds to it, creating it when missing; a file beyond ConfigurationLogLimit is first copied to
+// Writes `bytes` to `path` through `disk`. Rewrite replaces the file as a whole: it ends up
+// complete or as it was. Append adds to it, creating it when missing, and takes back an append
+// that cannot complete. A log beyond `rotationLimit` is first copied to
 // "<folder>/config_<yyyymmdd_hhnnss>.log" and restarted, but only once the copy is complete.
 WriteOutcome WriteConfigurationBytes(const QString& path, const QByteArray& bytes, WriteMode mode,
+                                     DiskWriter& disk,
                                      qint64 rotationLimit = ConfigurationLogLimit);
-
-// Adds `bytes` at the end of `path`, creating the file when missing; never shortens it.
-WriteOutcome AppendBytes(const QString& path, const QByteArray& bytes);

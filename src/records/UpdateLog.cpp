@@ -2,7 +2,7 @@
 
 #include "form/TForm1.h"
 #include "records/Clock.h"
-#include "records/ConfigurationFile.h"
+#include "records/FileWriting.h"
 #include "records/SystemLog.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramState.h"
@@ -16,12 +16,13 @@ void TForm1::UpdateLog() {
     const QString date = Today();
     const QString path = QDir(ProgramSubfolder(state_.ProgramFolder, QStringLiteral("log")))
                              .filePath(QStringLiteral("system.log"));
-    const WriteOutcome outcome = AppendBytes(path, SystemLogBlock(date, lines));
+    const FileWriteResult outcome = AppendToFile(path, SystemLogBlock(date, lines), *state_.disk);
     if (!outcome.written) {
+        state_.LogWriteFailed = true;
         // The run is over either way; the user learns that its record is missing.
         state_.message(BoxKind::Warning,
                        QStringLiteral("The log of this session could not be added to the "
                                       "system log.\r\r") +
-                           outcome.error);
+                           QDir::toNativeSeparators(path) + QStringLiteral(": ") + outcome.reason);
     }
 }

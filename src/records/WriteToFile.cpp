@@ -52,8 +52,8 @@ ConfigurationHeader ShownHeader(const TForm1& form, const QDateTime& moment) {
 }
 
 WriteOutcome TForm1::SubWriteToFile(const QString& fileName, WriteMode mode) {
-    return WriteConfigurationBytes(fileName,
-                                   ConfigurationFileText(ShownHeader(*this), state_.Entries), mode);
+    return WriteConfigurationBytes(
+        fileName, ConfigurationFileText(ShownHeader(*this), state_.Entries), mode, *state_.disk);
 }
 
 void TForm1::TBSaveFileClick() {
@@ -81,6 +81,7 @@ void TForm1::WriteToFile(SaveTarget target) {
                  outcome.rotationProblem + QStringLiteral(", so it keeps growing"));
         }
         if (!outcome.written) {
+            state_.LogWriteFailed = true;
             Memo(QStringLiteral("Configuration log not written: ") + outcome.error);
             state_.message(BoxKind::Warning,
                            QStringLiteral("The configuration could not be added to the "

@@ -64,7 +64,7 @@ void UpdateConfig(ProgramState& state) {
         return;
     }
     for (;;) {
-        const SettingsFileWrite written = WriteSettingsFile(path, state.settings);
+        const SettingsFileWrite written = WriteSettingsFile(path, state.settings, *state.disk);
         if (written.written) {
             return;
         }

@@ -1,9 +1,10 @@
 #include "shell/ProgramFolder.h"
 
+#include "records/FileWriting.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -44,7 +45,8 @@ void seed(const QString& folder) {
             const QString target = QDir(folder).filePath(relative);
             if (!QFileInfo::exists(target)) {
                 QDir().mkpath(QFileInfo(target).path());
-                QFile::copy(source, target);
+                // Only a complete copy appears: a full disk leaves no half config.ini.
+                CopyFileWhole(source, target, SystemDisk());
             }
         }
     }

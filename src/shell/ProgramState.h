@@ -2,6 +2,7 @@
 
 #include "catalogue/Definitions.h"
 #include "link/SerialLink.h"
+#include "records/FileWriting.h"
 #include "shell/Dialogs.h"
 #include "shell/SettingsStore.h"
 #include "transfer/EntryList.h"
@@ -20,6 +21,8 @@ struct ProgramState {
     explicit ProgramState(Dialogs& dialogs) : dialogs(&dialogs) {}
 
     Dialogs* dialogs;
+    // Every file the run saves or appends to goes through this writer (tests make it fail).
+    DiskWriter* disk = &SystemDisk();
     SettingsStore settings;
     SerialLink link;
     // The names the port searches try (tests); unset, the system's (SystemPortNamesToTry).
@@ -44,6 +47,9 @@ struct ProgramState {
     // config.ini was there but could not be read at start-up: the rescue set is in use and the
     // file is not overwritten at closing, so the user's own settings survive.
     bool LeaveConfigFileAlone = false;
+    // A log (the configuration log, the system log) could not be written during the run; the
+    // user was told, and a command ends with a failure status.
+    bool LogWriteFailed = false;
 
     // The catalogue and the sensor table of this run: identifying a module rewrites choice
     // lists, model lists and sensor limits, and every value read or typed lives here.

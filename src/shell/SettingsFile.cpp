@@ -1,9 +1,10 @@
 #include "shell/SettingsFile.h"
 
+#include "records/FileWriting.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -109,21 +110,10 @@ SettingsFileRead ReadSettingsFile(const QString& path, SettingsStore& store) {
     return {SettingsFileStatus::Read, {}};
 }
 
-SettingsFileWrite WriteSettingsFile(const QString& path, const SettingsStore& store) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return {false, file.errorString()};
-    }
-    const QByteArray text = SettingsFileText(store);
-    if (file.write(text) != text.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {false, error};
-    }
-    if (!file.commit()) {
-        return {false, file.errorString()};
-    }
-    return {true, {}};
+SettingsFileWrite WriteSettingsFile(const QString& path, const SettingsStore& store,
+                                    DiskWriter& disk) {
+    const FileWriteResult result = ReplaceFile(path, SettingsFileText(store), disk);
+    return {result.written, result.reason};
 }
 
 void LoadRescueSet(SettingsStore& store) {

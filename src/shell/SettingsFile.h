@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+class DiskWriter;
+
 // config.ini: one "key = value" line per setting in slot order, Latin-1, CR LF after every line.
 // Keys are filled with blanks to this width, so "=" stands in column 17 and the value begins in
 // column 19; a longer key is written unchanged.
@@ -41,14 +43,16 @@ struct SettingsFileRead {
 
 SettingsFileRead ReadSettingsFile(const QString& path, SettingsStore& store);
 
-// Replaces the file as a whole from the store, so a crash or a full disk never leaves half a
-// file: either the new file is in place or the old one still is. `error` says why not.
+// Replaces the file as a whole from the store, through `disk`, so a crash or a full disk never
+// leaves half a file: either the new file is in place or the old one still is. `error` gives the
+// system's reason when not.
 struct SettingsFileWrite {
     bool written = false;
     QString error;
 };
 
-SettingsFileWrite WriteSettingsFile(const QString& path, const SettingsStore& store);
+SettingsFileWrite WriteSettingsFile(const QString& path, const SettingsStore& store,
+                                    DiskWriter& disk);
 
 // The settings used when config.ini is missing: slots 1 to 12, ADMINPASSWORD to NOCONFIRMWRITE.
 void LoadRescueSet(SettingsStore& store);

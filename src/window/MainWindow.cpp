@@ -245,6 +245,7 @@ void ConfiguratorWindow::closeEvent(QCloseEvent* event) {
     // once an operation on the line has come to its end.
     if (form_.RequestClose()) {
         event->accept();
+        emit closed();
     } else {
         event->ignore();
     }

@@ -35,6 +35,9 @@ class ConfiguratorWindow : public QMainWindow {
   signals:
     // The window has been painted for the first time.
     void firstPainted();
+    // The window has closed: the settings and the log were written and every message about
+    // them was answered. The program ends here.
+    void closed();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace {
 
 QMessageBox::StandardButtons standardButtons(BoxButtons buttons) {
@@ -68,6 +70,15 @@ BoxAnswer WidgetDialogs::message(BoxKind kind, const QString& text, BoxButtons b
     const QString caption = kind == BoxKind::Plain ? ApplicationTitle : BoxKindName(kind);
     QMessageBox box(icon(kind), caption, DisplayText(text), standardButtons(buttons), parent_);
     const int pressed = box.exec();
+    if (box.isVisible()) {
+        // No event loop would run the box (the program is already ending): the message must
+        // not be lost, so it goes to standard error, declined.
+        box.hide();
+        std::fputs(
+            qPrintable(caption + QStringLiteral(": ") + DisplayText(text) + QLatin1Char('\n')),
+            stderr);
+        return NegativeAnswer(buttons);
+    }
     // Closing the box without a button counts as its declining answer.
     if (box.clickedButton() == nullptr) {
         return NegativeAnswer(buttons);

@@ -1,0 +1,112 @@
+#include "records/FileWriting.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// The pieces a copy is read and written in.
+constexpr qint64 CopyChunk = 1 << 20;
+
+// Files are written unbuffered: a buffered write reports success for bytes that only fail
+// later, when the buffer is flushed (a full disk found by QSaveFile::commit() goes unnoticed).
+constexpr QIODevice::OpenMode UnbufferedWrite = QIODevice::WriteOnly | QIODevice::Unbuffered;
+
+}  // namespace
+
+QString DiskWriter::write(QFileDevice& file, QByteArrayView bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        // A short write sets no reason; the next call meets the error itself and names it.
+        const qint64 written = file.write(bytes.data() + done, bytes.size() - done);
+        if (written <= 0) {
+            if (file.error() != QFileDevice::NoError) {
+                return file.errorString();
+            }
+            return QStringLiteral("only %1 of %2 bytes could be written")
+                .arg(done)
+                .arg(bytes.size());
+        }
+        done += written;
+    }
+    return {};
+}
+
+DiskWriter& SystemDisk() {
+    static DiskWriter system;
+    return system;
+}
+
+FileReplacement::FileReplacement(const QString& path, DiskWriter& disk) : file_(path), disk_(disk) {
+    if (!file_.open(UnbufferedWrite)) {
+        reason_ = file_.errorString();
+    }
+}
+
+bool FileReplacement::write(QByteArrayView bytes) {
+    if (reason_.isEmpty()) {
+        reason_ = disk_.write(file_, bytes);
+    }
+    return reason_.isEmpty();
+}
+
+FileWriteResult FileReplacement::commit() {
+    if (reason_.isEmpty() && !file_.flush()) {
+        reason_ = file_.errorString();
+    }
+    if (!reason_.isEmpty()) {
+        // The half-written new file goes; the old one was never touched.
+        if (file_.isOpen()) {
+            file_.cancelWriting();
+        }
+        return {false, reason_};
+    }
+    if (!file_.commit()) {
+        return {false, file_.errorString()};
+    }
+    return {true, {}};
+}
+
+FileWriteResult ReplaceFile(const QString& path, QByteArrayView bytes, DiskWriter& disk) {
+    FileReplacement replacement(path, disk);
+    replacement.write(bytes);
+    return replacement.commit();
+}
+
+FileWriteResult CopyFileWhole(const QString& source, const QString& target, DiskWriter& disk) {
+    QFile input(source);
+    if (!input.open(QIODevice::ReadOnly)) {
+        return {false, input.errorString()};
+    }
+    FileReplacement copy(target, disk);
+    while (!input.atEnd()) {
+        const QByteArray chunk = input.read(CopyChunk);
+        if (chunk.isEmpty()) {
+            return {false, input.errorString()};
+        }
+        if (!copy.write(chunk)) {
+            break;
+        }
+    }
+    return copy.commit();
+}
+
+FileWriteResult AppendToFile(const QString& path, QByteArrayView bytes, DiskWriter& disk) {
+    const bool existed = QFileInfo::exists(path);
+    QFile file(path);
+    if (!file.open(UnbufferedWrite | QIODevice::Append)) {
+        return {false, file.errorString()};
+    }
+    const qint64 oldSize = file.size();
+    QString reason = disk.write(file, bytes);
+    if (reason.isEmpty()) {
+        return {true, {}};
+    }
+    // Whatever part went in is taken back: a log never ends in half a line.
+    const bool restored = existed ? file.resize(oldSize) : file.remove();
+    if (!restored) {
+        reason += QStringLiteral("; the part written could not be taken back (") +
+                  file.errorString() + QStringLiteral(")");
+    }
+    return {false, reason};
+}
