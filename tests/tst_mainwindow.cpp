@@ -521,6 +521,28 @@ class TestMainWindow : public QObject {
         QCOMPARE(bound, catalogue);
     }
 
+    // The tab widgets show one page at a time, whatever the model tells about the pages.
+    void onlyTheCurrentPageIsShown_data() {
+        QTest::addColumn<int>("current");
+        QTest::newRow("configuration") << 0;
+        QTest::newRow("values") << 1;
+        QTest::newRow("settings") << 2;
+    }
+
+    void onlyTheCurrentPageIsShown() {
+        QFETCH(int, current);
+        Window w;
+        w.window.show();
+        w.form.FormShow();
+        w.form.Control("PageControl1").setCurrentIndex(current);
+        const QStringList pages{"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4"};
+        for (int i = 0; i < pages.size(); ++i) {
+            QCOMPARE(w.widget(pages[i])->isVisible(), i == current);
+        }
+        // The channel pages of the Values page: the second is never shown over the first.
+        QVERIFY(!w.widget("TabSheet6")->isVisible());
+    }
+
     void lookupIgnoresLetterCase() {
         Window w;
         const char* const names[][2] = {{"TDownscale1", "TDownscale1"},

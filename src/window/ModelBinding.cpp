@@ -123,6 +123,17 @@ void ConfiguratorWindow::bind(FormControl& control, QWidget* widget) {
     }
 }
 
+namespace {
+
+// The tab widget `widget` is a page of, or none.
+QTabWidget* tabsHolding(QWidget* widget) {
+    QWidget* stack = widget->parentWidget();
+    auto* pages = stack != nullptr ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+    return pages != nullptr && pages->indexOf(widget) >= 0 ? pages : nullptr;
+}
+
+}  // namespace
+
 void ConfiguratorWindow::showAll(const FormControl& control) {
     for (const ControlProperty property :
          {ControlProperty::Text, ControlProperty::Items, ControlProperty::Enabled,
@@ -169,7 +180,11 @@ void ConfiguratorWindow::showProperty(const FormControl& control, ControlPropert
             }
             break;
         case ControlProperty::Visible:
-            if (widget != this) {
+            if (QTabWidget* pages = tabsHolding(widget)) {
+                // A page's visibility belongs to its tab widget, which shows one page at a time;
+                // setting the page itself visible would paint it over the current one.
+                pages->setTabVisible(pages->indexOf(widget), control.isVisible());
+            } else if (widget != this) {
                 widget->setVisible(control.isVisible());
             }
             break;
