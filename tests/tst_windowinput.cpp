@@ -6,12 +6,14 @@
 #include "support/ExpectedTexts.h"
 #include "support/WindowBench.h"
 #include "window/MainWindow.h"
+#include "window/WidgetDialogs.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -46,6 +48,26 @@ class TestWindowInput : public QObject {
     Q_OBJECT
 
   private slots:
+    // A key still held from before (its release never came) repeats into the next box: the
+    // box must stay until a fresh press answers it.
+    void aRepeatedKeyDoesNotAnswerABox() {
+        WidgetDialogs dialogs;
+        bool stayedAfterRepeat = false;
+        QTimer::singleShot(50, [&stayedAfterRepeat] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box != nullptr);
+            QWidget* target = box->focusWidget() != nullptr ? box->focusWidget() : box;
+            QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(target, &repeated);
+            QApplication::processEvents();
+            stayedAfterRepeat = box->isVisible();
+            QTest::keyClick(target, Qt::Key_Return);
+        });
+        QCOMPARE(dialogs.message(BoxKind::Warning, QStringLiteral("Closing"), BoxButtons::OkCancel),
+                 BoxAnswer::Ok);
+        QVERIFY(stayedAfterRepeat);
+    }
+
     void typedValueIsValidatedBeforeTheCommand_data() {
         QTest::addColumn<int>("key");
         QTest::newRow("F2 writes it") << int(Qt::Key_F2);

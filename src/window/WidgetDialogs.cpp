@@ -1,7 +1,9 @@
 #include "window/WidgetDialogs.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -63,12 +65,34 @@ BoxAnswer fromStandardButton(int button) {
     }
 }
 
+// While a box is open, swallows repeated key presses aimed at it: a key still held from the
+// box before (or a press whose release never came) must not answer this box unseen.
+class RepeatedKeyGuard final : public QObject {
+  public:
+    explicit RepeatedKeyGuard(QWidget& box) : box_(box) { qApp->installEventFilter(this); }
+    ~RepeatedKeyGuard() override { qApp->removeEventFilter(this); }
+    RepeatedKeyGuard(const RepeatedKeyGuard&) = delete;
+    RepeatedKeyGuard& operator=(const RepeatedKeyGuard&) = delete;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+            return false;
+        }
+        auto* target = qobject_cast<QWidget*>(watched);
+        return target != nullptr && (target == &box_ || box_.isAncestorOf(target));
+    }
+
+  private:
+    QWidget& box_;
+};
+
 }  // namespace
 
 BoxAnswer WidgetDialogs::message(BoxKind kind, const QString& text, BoxButtons buttons) {
     // A box without a kind carries the program's title, as its other boxes carry their kind.
     const QString caption = kind == BoxKind::Plain ? ApplicationTitle : BoxKindName(kind);
     QMessageBox box(icon(kind), caption, DisplayText(text), standardButtons(buttons), parent_);
+    const RepeatedKeyGuard guard(box);
     const int pressed = box.exec();
     if (box.isVisible()) {
         // No event loop would run the box (the program is already ending): the message must
