@@ -1,9 +1,12 @@
 #include "modsim/ModuleEngine.h"
 
+#include "catalogue/CatalogueLookup.h"
+#include "catalogue/SensorLimits.h"
 #include "link/ModelTable.h"
 #include "link/RegisterProtocol.h"
 #include "modsim/PowerOnRegisters.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -28,6 +31,33 @@ QString status(int data) {
 
 std::optional<int> hexField(const QByteArray& line, int from) {
     return ParseHexWord(QString::fromLatin1(line.mid(from, 4)));
+}
+
+// How far the input wave swings from the middle of the span, and how much noise rides on it,
+// as shares of the span.
+constexpr double WaveShare = 0.4;
+constexpr double NoiseShare = 0.005;
+
+// Where a channel's input moves, in the shown units of its sensor.
+struct InputSpan {
+    double min = 0;
+    double max = 1000;
+    int decimals = 0;
+};
+
+InputSpan inputSpan(const QString& model, int sensorIndex, int channel) {
+    if (model == QLatin1String("Q7356S")) {
+        return {0, 10000, 0};  // a load cell within its calibration range
+    }
+    static const TParameterTable parameters = InitialParameterTable();
+    static const TSensorTable sensors = InitialSensorTable();
+    const QString sensor = GetSensorNameFromIndex(parameters, model, sensorIndex);
+    const auto limits = GetSensorConsts(
+        sensors, channel == 2 ? QStringLiteral("Upscale2") : QStringLiteral("Upscale1"), sensor);
+    if (!limits) {
+        return {};
+    }
+    return {static_cast<double>(limits->Min), static_cast<double>(limits->Max), limits->Dec};
 }
 
 }  // namespace
@@ -69,6 +99,26 @@ bool ParseFault(const QString& text, Fault& fault, int& count) {
     }
     count = n;
     return true;
+}
+
+std::optional<std::pair<int, quint16>> ParseInputValue(const QString& text) {
+    const qsizetype equals = text.indexOf(QLatin1Char('='));
+    if (equals < 0) {
+        return std::nullopt;
+    }
+    const QString channel = text.left(equals).trimmed();
+    const QString word = text.mid(equals + 1).trimmed();
+    if (channel != QLatin1String("1") && channel != QLatin1String("2")) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const uint value = word.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                           ? word.mid(2).toUInt(&ok, 16)
+                           : word.toUInt(&ok, 10);
+    if (!ok || value > 0xFFFF) {
+        return std::nullopt;
+    }
+    return std::pair{channel.toInt(), static_cast<quint16>(value)};
 }
 
 int DefaultFirmware(const QString& model) {
@@ -233,12 +283,34 @@ QString ModuleEngine::replyTo(int code, int data) {
     return status(data);
 }
 
-int ModuleEngine::liveValue(int channel) const {
-    // A slow sine: one period every 20 s, different phase per channel.
+int ModuleEngine::liveValue(int channel) {
+    if (const auto pinned = pinnedInputs_.find(channel); pinned != pinnedInputs_.end()) {
+        return pinned->second;
+    }
+    const InputSpan span = inputSpan(model_, registers_[channel == 2 ? 0x10 : 0x00], channel);
+    // A slow sine through the middle of the span, one period every 20 s, the channels out of
+    // phase, with a little noise so that a chart looks alive.
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - poweredOn_).count();
     const double phase = 2.0 * std::numbers::pi * seconds / 20.0 + (channel == 2 ? 1.5 : 0.0);
-    return static_cast<int>(std::lround(500.0 + 400.0 * std::sin(phase)));
+    const double width = span.max - span.min;
+    std::uniform_real_distribution<double> noise(-NoiseShare * width, NoiseShare * width);
+    const double shown =
+        (span.min + span.max) / 2.0 + WaveShare * width * std::sin(phase) + noise(noise_);
+    const double word = std::round(shown * std::pow(10.0, span.decimals));
+    // The Q7351S counts without a sign; the others send two's complement.
+    const bool unsignedInput = model_ == QLatin1String("Q7351S");
+    return static_cast<int>(
+        std::clamp(word, unsignedInput ? 0.0 : -32768.0, unsignedInput ? 65535.0 : 32767.0));
+}
+
+void ModuleEngine::setInputValue(int channel, std::optional<quint16> word) {
+    const std::lock_guard lock(mutex_);
+    if (word) {
+        pinnedInputs_[channel] = *word;
+    } else {
+        pinnedInputs_.erase(channel);
+    }
 }
 
 }  // namespace modsim

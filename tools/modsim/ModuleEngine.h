@@ -8,6 +8,8 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
+#include <random>
 
 namespace modsim {
 
@@ -39,6 +41,9 @@ struct Response {
 // The firmware a simulated module of that model has unless told otherwise.
 int DefaultFirmware(const QString& model);
 
+// "CH=WORD" of --input-value: channel 1 or 2, and a word in decimal or as "0x" and hex digits.
+std::optional<std::pair<int, quint16>> ParseInputValue(const QString& text);
+
 // A module as seen from its serial line: model and firmware, 16-bit registers with their
 // power-on contents, tag registers, the 4A/4B probe, live inputs and acquisition. Records every
 // command it receives. Thread-safe: the line runs on its own thread, tests look from theirs.
@@ -57,6 +62,10 @@ class ModuleEngine {
     // that shape an answer, the commands answered normally before the fault starts.
     void setFault(Fault fault, int count = 0);
 
+    // Pins the input value of `channel` (1 or 2) to `word` as E2/E3 answer it; nothing lets the
+    // input follow its wave again.
+    void setInputValue(int channel, std::optional<quint16> word);
+
     quint16 registerValue(int address) const;
     void setRegister(int address, quint16 value);
     // Every register write in the order received, as (address, value).
@@ -73,7 +82,7 @@ class ModuleEngine {
 
   private:
     QString replyTo(int code, int data);
-    int liveValue(int channel) const;
+    int liveValue(int channel);
 
     mutable std::mutex mutex_;
     QString model_;
@@ -87,6 +96,9 @@ class ModuleEngine {
     QStringList commands_;
     std::function<void(const QString&)> observer_;
     std::chrono::steady_clock::time_point poweredOn_;
+    std::map<int, quint16> pinnedInputs_;
+    // The input's noise; seeded the same in every run.
+    std::mt19937 noise_{7345};
 };
 
 }  // namespace modsim

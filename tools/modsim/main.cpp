@@ -54,8 +54,13 @@ int main(int argc, char* argv[]) {
         QStringLiteral("no-pacing"), QStringLiteral("Answer at once instead of at 9600 baud."));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Print every command received."));
+    const QCommandLineOption inputOption(
+        QStringLiteral("input-value"),
+        QStringLiteral("Pins the input register of channel CH (1 or 2) to WORD (0..65535, or "
+                       "0x0000..0xFFFF) instead of a moving input; may be given for each channel."),
+        QStringLiteral("CH=WORD"));
     parser.addOptions({modelOption, firmwareOption, linkOption, replyOption, faultOption,
-                       noPacingOption, verboseOption});
+                       noPacingOption, verboseOption, inputOption});
     parser.process(app);
 
     const QString model = parser.value(modelOption);
@@ -91,6 +96,15 @@ int main(int argc, char* argv[]) {
             return 2;
         }
         module.engine().setFault(fault, count);
+    }
+    for (const QString& pin : parser.values(inputOption)) {
+        const auto input = modsim::ParseInputValue(pin);
+        if (!input) {
+            fail(QStringLiteral("--input-value needs CH=WORD with CH 1 or 2 and WORD 0..65535: ") +
+                 pin);
+            return 2;
+        }
+        module.engine().setInputValue(input->first, input->second);
     }
     if (parser.isSet(verboseOption)) {
         module.engine().setCommandObserver(
