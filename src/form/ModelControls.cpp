@@ -87,9 +87,32 @@ constexpr ControlRow FixedControls[] = {
     {"TEntryPassword", K::Edit, Shown},
     {"BEnterPassword", K::Button, Shown},
     {"LResultEntry", K::Label, Shown},
-    // The Values page.
+    // The Values page: the start screen, then a page per channel.
+    {"LStartReadValues", K::Label, Shown},
+    {"BStartReadValues", K::Button, Shown},
+    {"PageControl2", K::PageControl, Hidden},
+    {"TabSheet5", K::Page, Shown},
+    {"TabSheet6", K::Page, Shown},
     {"CBRefresh1", K::Choice, Shown},
     {"CBRefresh2", K::Choice, Shown},
+    {"BReadValue1", K::Button, Shown},
+    {"BReadValue2", K::Button, Shown},
+    {"Lstatus1_dx", K::Label, Shown},
+    {"LStatus2_dx", K::Label, Shown},
+    {"LModelRV1_dx", K::Label, Shown},
+    {"LModelRV2_dx", K::Label, Shown},
+    {"LSensor1OnScreen_dx", K::Label, Shown},
+    {"LSensor2OnScreen_dx", K::Label, Shown},
+    {"LInput1CurrentValue", K::Label, Shown},
+    {"LInput2CurrentValue", K::Label, Shown},
+    {"LInput1CurrentValue_DIM", K::Label, Shown},
+    {"LInput2CurrentValue_DIM", K::Label, Shown},
+    {"LReadValueMax1", K::Label, Shown},
+    {"LReadValueMin1", K::Label, Shown},
+    {"LReadValueAvg1", K::Label, Shown},
+    {"LReadValueMax2", K::Label, Shown},
+    {"LReadValueMin2", K::Label, Shown},
+    {"LReadValueAvg2", K::Label, Shown},
     // The Settings page.
     {"CheckBox1", K::CheckBox, Shown},
     {"LAdministration1", K::Label, Disabled},
@@ -134,6 +157,18 @@ constexpr std::pair<const char*, const char*> StartCaptions[] = {
     {"LDateRight", "-"},
     {"LDefaultComPort", "-"},
     {"LUpdateInstalledVersionDx", "-"},
+    {"LStartReadValues",
+     "Please connect isolator and click button below to start Input reading session"},
+    {"BReadValue1", "START"},
+    {"BReadValue2", "START"},
+    {"Lstatus1_dx", "Idle"},
+    {"LStatus2_dx", "Idle"},
+    {"LModelRV1_dx", "-"},
+    {"LModelRV2_dx", "-"},
+    {"LSensor1OnScreen_dx", "-"},
+    {"LSensor2OnScreen_dx", "-"},
+    {"LInput1CurrentValue", "-"},
+    {"LInput2CurrentValue", "-"},
 };
 
 }  // namespace
@@ -173,6 +208,8 @@ void TForm1::buildControls() {
     for (const char* refresh : {"CBRefresh1", "CBRefresh2"}) {
         Control(QString::fromLatin1(refresh)).setItems(RefreshRateChoices(), 0);
     }
+    Control(QStringLiteral("PageControl2"))
+        .setItems({QStringLiteral("CHANNEL 1"), QStringLiteral("CHANNEL 2")}, 0);
     for (const char* tag : {"TTag1", "TTag2"}) {
         leaveValidated_.insert(QString::fromLatin1(tag).toLower());
     }
@@ -238,6 +275,9 @@ void TForm1::connectHandlers() {
         {"LDataSheet", &TForm1::LDataSheetClick},
         {"Label5", &TForm1::Label5Click},
         {"Label1", &TForm1::Label1Click},
+        {"BStartReadValues", &TForm1::BStartReadValues_Click},
+        {"BReadValue1", &TForm1::BReadValue1Click},
+        {"BReadValue2", &TForm1::BReadValue2Click},
     };
     for (const auto& [name, handler] : clicks) {
         Control(QString::fromLatin1(name)).onClick = [this, handler] { (this->*handler)(); };
@@ -251,6 +291,8 @@ void TForm1::connectHandlers() {
         Control(name).onChange = [this, name] { SettingsBoxClick(name); };
     }
     Control(QStringLiteral("PageControl1")).onChange = [this] { PageControl1Change(); };
+    Control(QStringLiteral("CBRefresh1")).onChange = [this] { CBRefresh1Change(); };
+    Control(QStringLiteral("CBRefresh2")).onChange = [this] { CBRefresh2Change(); };
 
     // A tag is part of the configuration: editing it marks the configuration modified.
     for (const char* tag : {"TTag1", "TTag2"}) {

@@ -7,6 +7,17 @@
 
 TForm1::TForm1(ProgramState& state, QObject* parent) : QObject(parent), state_(state) {
     setObjectName(QStringLiteral("TForm1"));
+    // The reading sessions of the Values page: off until a channel's START.
+    for (int channel = 1; channel <= 2; ++channel) {
+        QTimer* timer = new QTimer(this);
+        timer->setObjectName(QStringLiteral("Timer_ReadValue%1").arg(channel));
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(200);
+        connect(timer, &QTimer::timeout, this,
+                channel == 1 ? &TForm1::Timer_ReadValue1Timer : &TForm1::Timer_ReadValue2Timer);
+        readTimers_[channel - 1] = timer;
+    }
+
     buildControls();
     connectHandlers();
     statusPanels_[0] = QStringLiteral("Status");
@@ -23,6 +34,10 @@ TForm1::TForm1(ProgramState& state, QObject* parent) : QObject(parent), state_(s
     connect(timer3_, &QTimer::timeout, this, &TForm1::Timer3Timer);
     timer3_->start();
     Timer3Timer();
+}
+
+QTimer& TForm1::ReadTimer(int channel) const {
+    return *readTimers_[channel == 2 ? 1 : 0];
 }
 
 TForm1::~TForm1() {
@@ -74,6 +89,7 @@ void TForm1::Memo(const QString& text) {
 
 void TForm1::Timer3Timer() {
     SetStatusPanel(3, PrintTime());
+    turnAquiringDots();
 }
 
 void TForm1::Timer2Timer() {

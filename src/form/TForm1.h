@@ -4,6 +4,7 @@
 #include "catalogue/ModelLayout.h"
 #include "form/FormControl.h"
 #include "form/FormModes.h"
+#include "live/LiveState.h"
 #include "records/LoadRecord.h"
 
 #include <QHash>
@@ -15,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QTimer;
@@ -161,6 +163,38 @@ class TForm1 : public QObject, public ControlOwner {
     void OnEditLeave(FormControl& sender);
     void CCJComClick(FormControl& sender);
 
+    // --- The Values page: live input values ---
+
+    LiveState& Live() { return live_; }
+    const LiveState& Live() const { return live_; }
+    // The timer of a channel's reading session (1 or 2).
+    QTimer& ReadTimer(int channel) const;
+    // Identifies the module and prepares the live view; true when prepared for an unchanged
+    // model.
+    bool ModelInfo();
+    // Reads the channels' sensors and fits labels, decimals and chart ranges to them.
+    void FindMyDecs();
+    // Ends any reading session and forgets the preparation.
+    void ResetValues();
+    void BStartReadValues_Click();
+    void DisplayReadValues();
+    void BReadValue1Click();
+    void BReadValue2Click();
+    void Timer_ReadValue1Timer();
+    void Timer_ReadValue2Timer();
+    // One input-value exchange on the session's port; nothing when the reading failed (the
+    // session has then ended with a warning) or the session was stopped meanwhile.
+    std::optional<int> ReadCh(int channel);
+    void CBRefresh1Change();
+    void CBRefresh2Change();
+    // The Values page was left: a running session stops with a message.
+    void AwayFromValues();
+    // True while a reading session holds the port.
+    bool LiveSessionRunning() const;
+    // False, after saying so, while a reading session holds the port: no other operation may
+    // talk to the module then.
+    bool PortFreeForOperation();
+
     // --- What the window passes on from the user ---
 
     // Runs a command of the user's (a click, a key, a page change): refused while another is
@@ -209,6 +243,11 @@ class TForm1 : public QObject, public ControlOwner {
     void connectHandlers();
     void setPasswordFieldsEnabled(bool enabled);
     bool validatesOnLeave(const QString& name) const;
+    void readValueClick(int channel);
+    void readValueTick(int channel);
+    void refreshChange(int channel);
+    void endSessionAfterFailure();
+    void turnAquiringDots();
 
     ProgramState& state_;
     std::vector<std::unique_ptr<FormControl>> controls_;
@@ -218,6 +257,9 @@ class TForm1 : public QObject, public ControlOwner {
     OperationProgress progress_;
     QTimer* timer2_ = nullptr;
     QTimer* timer3_ = nullptr;
+    std::array<QTimer*, 2> readTimers_{};
+    LiveState live_;
+    int shownPage_ = 0;
     int commandDepth_ = 0;
     int frontPlace_ = 0;
     int backPlace_ = 0;

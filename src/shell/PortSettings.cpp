@@ -41,8 +41,9 @@ std::function<bool(int, int)> searchProgress(TForm1& form) {
 QString TForm1::FindTheRightCom() {
     for (;;) {
         QString found;
-        const int opened =
-            VisitPorts(state_.link, searchedPorts(state_), [&found](const PortVisit& port) {
+        const int opened = VisitPorts(
+            state_.link, searchedPorts(state_),
+            [&found](const PortVisit& port) {
                 if (port.answered) {
                     found = port.name;
                 }
@@ -78,6 +79,10 @@ QString TForm1::FindTheRightCom() {
 }
 
 void TForm1::FindPorts() {
+    // A reading session holds its port; the list is made again another time.
+    if (LiveSessionRunning()) {
+        return;
+    }
     QStringList opened;
     int lastAnswered = -1;
     VisitPorts(
@@ -95,7 +100,9 @@ void TForm1::FindPorts() {
 }
 
 void TForm1::BAutoDetectClick() {
-    FindTheRightCom();
+    if (PortFreeForOperation()) {
+        FindTheRightCom();
+    }
 }
 
 void TForm1::BChangeDefaultComPortClick() {

@@ -4,6 +4,7 @@
 #include "shell/StartUp.h"
 
 #include "form/TForm1.h"
+#include "link/Identification.h"
 #include "records/Clock.h"
 #include "shell/ConfigIni.h"
 #include "shell/MakerSite.h"
@@ -89,6 +90,7 @@ void TForm1::FormShow() {
         } else {
             pages.setCurrentIndex(0);
         }
+        shownPage_ = pages.currentIndex();
     }
 
     if (settings.ReadConfig(QStringLiteral("PROMPTPASSWORD")) == Yes) {
@@ -120,9 +122,15 @@ void TForm1::DefaultPortChanged() {
 
 void TForm1::PageControl1Change() {
     constexpr int ValuesPage = 1;
-    if (Control(QStringLiteral("PageControl1")).currentIndex() != ValuesPage) {
-        return;
+    const int previous = shownPage_;
+    shownPage_ = Control(QStringLiteral("PageControl1")).currentIndex();
+    if (previous == ValuesPage && shownPage_ != ValuesPage) {
+        AwayFromValues();
     }
-    // Opening the Values page starts the input reading at once when BStartReadValues is shown
-    // and the silent probe finds a module; that start arrives with the live reading.
+    // Opening the Values page prepares it at once when a module answers the silent probe.
+    if (shownPage_ == ValuesPage && previous != ValuesPage &&
+        Control(QStringLiteral("BStartReadValues")).isVisible() && !LiveSessionRunning() &&
+        TryPortSilent(state_)) {
+        BStartReadValues_Click();
+    }
 }

@@ -39,7 +39,7 @@ void TForm1::TBOpenComClick() {
 
 void TForm1::ReadAll() {
     // Only one operation talks to the module at a time.
-    if (Busy) {
+    if (Busy || !PortFreeForOperation()) {
         return;
     }
     if (StatusPanel(2) == QLatin1String("Modified") &&

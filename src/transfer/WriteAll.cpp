@@ -87,7 +87,7 @@ void TForm1::TBSaveComClick() {
 }
 
 bool TForm1::WriteAll() {
-    if (Busy) {
+    if (Busy || !PortFreeForOperation()) {
         return false;
     }
     const BusyScope busy(Busy);

@@ -1,5 +1,7 @@
 #include "window/MainWindow.h"
 
+#include "window/LiveCharts.h"
+
 #include "form/TForm1.h"
 #include "window/Pages.h"
 #include "window/WidgetFactory.h"
@@ -66,9 +68,10 @@ ConfiguratorWindow::ConfiguratorWindow(TForm1& form, QWidget* parent)
             widgetsByName_.insert(widget->objectName().toLower(), widget);
         }
     }
-    for (const char* chart : {"Chart1", "Chart2"}) {
-        if (auto* view = Find<QChartView>(QString::fromLatin1(chart))) {
+    for (int channel = 1; channel <= 2; ++channel) {
+        if (auto* view = Find<QChartView>(QStringLiteral("Chart%1").arg(channel))) {
             view->chart()->setBackgroundBrush(palette().color(QPalette::Button));
+            BindLiveChart(*view, form_.Live().chart(channel));
         }
     }
     bindControls();

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+
+// One channel's reading session: where the next chart point goes, and the maximum, minimum and
+// average of the readings so far, in register units.
+struct ChannelReading {
+    // The chart's time axis runs from 0 to this many seconds; then the trace starts again.
+    static constexpr double ChartSeconds = 180.0;
+
+    double elapsedSeconds = 0.0;
+    double intervalMs = 200.0;
+    int last = 0;
+    int maximum = 0;
+    int minimum = 0;
+    int average = 0;
+    double sum = 0.0;
+    int count = 0;
+
+    // A new session: time and statistics start again; the interval stays.
+    void start();
+    // Counts a reading: the time advances by one interval, the statistics take it in.
+    void add(int value);
+    // True, and the time back at 0, once the time has passed the end of the chart.
+    bool wrapChart();
+    bool empty() const { return count == 0; }
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointF>
+#include <QString>
+
+// A chart of the window model: one line of (time, value) points on a fixed time axis and a
+// settable value range. The window draws it; the live reading fills it.
+class LiveChart : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit LiveChart(const QString& name, QObject* parent = nullptr);
+
+    double minimum() const { return minimum_; }
+    double maximum() const { return maximum_; }
+    void setRange(double minimum, double maximum);
+
+    bool isEnabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+
+    const QList<QPointF>& points() const { return points_; }
+    void addPoint(QPointF point);
+    void clear();
+
+  signals:
+    void rangeChanged(double minimum, double maximum);
+    void enabledChanged(bool enabled);
+    void pointAdded(QPointF point);
+    void cleared();
+
+  private:
+    double minimum_ = 0.0;
+    double maximum_ = 100.0;
+    bool enabled_ = true;
+    QList<QPointF> points_;
+};

@@ -1,0 +1,226 @@
+// The Values page's reading sessions: one channel at a time, read at the chosen interval, shown
+// as a number with its maximum, minimum and average and drawn against time.
+
+#include "catalogue/ValueFormat.h"
+#include "form/TForm1.h"
+#include "link/Identification.h"
+#include "link/RegisterProtocol.h"
+#include "shell/ProgramState.h"
+
+#include <QTimer>
+
+namespace {
+
+const QString Start = QStringLiteral("START");
+const QString Stop = QStringLiteral("STOP");
+const QString Aquiring = QStringLiteral("Aquiring");
+constexpr int MostDots = 4;
+
+QString statusLabel(int channel) {
+    // The two labels are spelt differently in the window.
+    return channel == 1 ? QStringLiteral("Lstatus1_dx") : QStringLiteral("LStatus2_dx");
+}
+
+QString unavailableText(const QString& defaultPort) {
+    return QStringLiteral("Default COM Port (") + defaultPort +
+           QStringLiteral(") defined in Settings has suddenly become unavailable.") +
+           QStringLiteral("\r\rPlease Verify that:\r\r") +
+           QStringLiteral("     - module is correctly plugged in\r") +
+           QStringLiteral("     - module is correctly power supplied\r") +
+           QStringLiteral("     - no other application is interfering with serial communication.");
+}
+
+}  // namespace
+
+void TForm1::BStartReadValues_Click() {
+    if (!PortFreeForOperation() || !ModelInfo()) {
+        return;
+    }
+    const bool two = live_.InputChannelCount == 2;
+    Control(QStringLiteral("BReadValue2")).setEnabled(two);
+    Control(QStringLiteral("TabSheet6")).setVisible(two);
+    DisplayReadValues();
+}
+
+void TForm1::DisplayReadValues() {
+    FormControl& channels = Control(QStringLiteral("PageControl2"));
+    channels.setCurrentIndex(0);
+    Control(QStringLiteral("BStartReadValues")).setVisible(false);
+    channels.setVisible(true);
+    channels.raise();
+    for (int channel = 1; channel <= 2; ++channel) {
+        for (const char* label : {"LReadValueMax%1", "LReadValueMin%1", "LReadValueAvg%1"}) {
+            Control(QString::fromLatin1(label).arg(channel)).setText(QString());
+        }
+    }
+}
+
+void TForm1::BReadValue1Click() {
+    readValueClick(1);
+}
+
+void TForm1::BReadValue2Click() {
+    readValueClick(2);
+}
+
+void TForm1::readValueClick(int channel) {
+    const int other = 3 - channel;
+    FormControl& button = Control(QStringLiteral("BReadValue%1").arg(channel));
+    SerialLink& link = state_.link;
+    if (button.text() == Stop) {
+        ReadTimer(channel).stop();
+        link.ShutDownComm(link.ComHandle);
+        button.setText(Start);
+        SetStatusPanel(0, QStringLiteral("Status: Ready"));
+        Control(statusLabel(channel)).setText(QStringLiteral("Idle"));
+        return;
+    }
+    if (ReadTimer(other).isActive()) {
+        state_.message(BoxKind::Warning,
+                       QStringLiteral("Only one channel at a time can be read. Please stop "
+                                      "Channel %1 before continuing.")
+                           .arg(other));
+        Control(QStringLiteral("PageControl2")).setCurrentIndex(other - 1);
+        return;
+    }
+    // Every session starts afresh: its chart, its time and its statistics.
+    live_.chart(channel).clear();
+    live_.reading(channel).start();
+    for (const char* label : {"LReadValueMax%1", "LReadValueMin%1", "LReadValueAvg%1"}) {
+        Control(QString::fromLatin1(label).arg(channel)).setText(QString());
+    }
+    ModelInfo();
+    link.ShutDownComm(link.ComHandle);
+    if (!TryPort(state_)) {
+        return;
+    }
+    link.ComHandle = link.OpenComm(link.ComPortName);
+    ReadTimer(channel).setInterval(static_cast<int>(live_.reading(channel).intervalMs));
+    ReadTimer(channel).start();
+    live_.chart(channel).setEnabled(true);
+    button.setText(Stop);
+    SetStatusPanel(0, QStringLiteral("Status: Reading Input values .."));
+    Control(statusLabel(channel)).setText(Aquiring);
+}
+
+void TForm1::Timer_ReadValue1Timer() {
+    readValueTick(1);
+}
+
+void TForm1::Timer_ReadValue2Timer() {
+    readValueTick(2);
+}
+
+void TForm1::readValueTick(int channel) {
+    // The exchange keeps the window's events running, timer ticks included: a tick that comes
+    // while the previous one waits on the line is left out rather than sent over it.
+    if (Control(QStringLiteral("BReadValue%1").arg(channel)).text() == Start || live_.tickRunning) {
+        return;
+    }
+    live_.tickRunning = true;
+    const std::optional<int> value = ReadCh(channel);
+    live_.tickRunning = false;
+    if (!value) {
+        return;  // nothing is shown, counted or drawn for a reading that did not come
+    }
+    const int decimals = live_.decimals(channel);
+    ChannelReading& reading = live_.reading(channel);
+    reading.add(*value);
+    Control(QStringLiteral("LInput%1CurrentValue").arg(channel))
+        .setText(FormatMyInt(*value, decimals));
+    Control(QStringLiteral("LReadValueMax%1").arg(channel))
+        .setText(FormatMyInt(reading.maximum, decimals));
+    Control(QStringLiteral("LReadValueMin%1").arg(channel))
+        .setText(FormatMyInt(reading.minimum, decimals));
+    Control(QStringLiteral("LReadValueAvg%1").arg(channel))
+        .setText(FormatMyInt(reading.average, decimals));
+    LiveChart& chart = live_.chart(channel);
+    chart.addPoint({reading.elapsedSeconds, FormatMyIntIntoExtended(*value, decimals)});
+    if (reading.wrapChart()) {
+        chart.clear();
+    }
+}
+
+std::optional<int> TForm1::ReadCh(int channel) {
+    SerialLink& link = state_.link;
+    const QString reply = link.WriteReadComm(
+        link.ComHandle, channel == 1 ? QStringLiteral("00E20000") : QStringLiteral("00E30000"));
+    // STOP, leaving the page or closing may have ended the session while the line was waited on.
+    if (!ReadTimer(channel).isActive()) {
+        return std::nullopt;
+    }
+    if (const auto word = ParseHexWord(ReplyData(reply))) {
+        const bool isUnsigned = state_.ModelCode == QLatin1String("Q7351S");
+        return !isUnsigned && *word > 0x7FFF ? *word - 0x10000 : *word;
+    }
+    endSessionAfterFailure();
+    return std::nullopt;
+}
+
+void TForm1::endSessionAfterFailure() {
+    for (int channel = 1; channel <= 2; ++channel) {
+        ReadTimer(channel).stop();
+        Control(QStringLiteral("BReadValue%1").arg(channel)).setText(Start);
+        Control(statusLabel(channel)).setText(QStringLiteral("Idle"));
+    }
+    state_.link.ShutDownComm(state_.link.ComHandle);
+    SetStatusPanel(0, QStringLiteral("Status: Ready"));
+    state_.message(BoxKind::Warning,
+                   unavailableText(state_.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT"))));
+}
+
+void TForm1::CBRefresh1Change() {
+    refreshChange(1);
+}
+
+void TForm1::CBRefresh2Change() {
+    refreshChange(2);
+}
+
+void TForm1::refreshChange(int channel) {
+    bool number = false;
+    const double interval =
+        Control(QStringLiteral("CBRefresh%1").arg(channel)).currentText().toDouble(&number);
+    if (!number || interval <= 0) {
+        return;
+    }
+    live_.reading(channel).intervalMs = interval;
+    ReadTimer(channel).setInterval(static_cast<int>(interval));
+}
+
+void TForm1::AwayFromValues() {
+    if (!LiveSessionRunning()) {
+        return;
+    }
+    state_.message(BoxKind::Warning, QStringLiteral("Aquiring of Input Values Session Stopped."));
+    ResetValues();
+}
+
+bool TForm1::LiveSessionRunning() const {
+    return ReadTimer(1).isActive() || ReadTimer(2).isActive();
+}
+
+bool TForm1::PortFreeForOperation() {
+    if (!LiveSessionRunning()) {
+        return true;
+    }
+    state_.message(BoxKind::Warning,
+                   QStringLiteral("Input values are being read on the Values page.\rPress STOP "
+                                  "there before using the port for anything else."));
+    return false;
+}
+
+void TForm1::turnAquiringDots() {
+    for (int channel = 1; channel <= 2; ++channel) {
+        if (!ReadTimer(channel).isActive()) {
+            continue;
+        }
+        FormControl& label = Control(statusLabel(channel));
+        const QString text = label.text();
+        const int dots =
+            text.startsWith(Aquiring) ? static_cast<int>(text.count(QLatin1Char('.'))) : MostDots;
+        label.setText(dots >= MostDots
+                          ? Aquiring
+                          : Aquiring + QLatin1Char(' ') + QString(dots + 1, QLatin1Char('.')));
+    }
+}
