@@ -291,8 +291,9 @@ void TForm1::connectHandlers() {
         Control(name).onChange = [this, name] { SettingsBoxClick(name); };
     }
     Control(QStringLiteral("PageControl1")).onChange = [this] { PageControl1Change(); };
-    Control(QStringLiteral("CBRefresh1")).onChange = [this] { CBRefresh1Change(); };
-    Control(QStringLiteral("CBRefresh2")).onChange = [this] { CBRefresh2Change(); };
+    // A list's change is the user's choice, which arrives as a click.
+    Control(QStringLiteral("CBRefresh1")).onClick = [this] { CBRefresh1Change(); };
+    Control(QStringLiteral("CBRefresh2")).onClick = [this] { CBRefresh2Change(); };
 
     // A tag is part of the configuration: editing it marks the configuration modified.
     for (const char* tag : {"TTag1", "TTag2"}) {

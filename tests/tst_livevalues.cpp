@@ -1,0 +1,284 @@
+// The Values page on the window model: preparing it for the connected module, reading one
+// channel at a time, the statistics and the chart, and what ends a session.
+
+#include "support/WindowBench.h"
+#include "support/WindowEditing.h"
+
+#include "live/ChannelReading.h"
+#include "modsim/ModuleEngine.h"
+
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QString shown(const TForm1& form, const QString& name) {
+    return form.Control(name).text();
+}
+
+// Starts channel `channel` at the chosen refresh rate; ticks are then run by the test itself.
+void startChannel(WindowBench& bench, int channel, const QString& rate = QStringLiteral("5000")) {
+    const QString list = QStringLiteral("CBRefresh%1").arg(channel);
+    bench.form->Choose(list, static_cast<int>(bench.form->Control(list).items().indexOf(rate)));
+    bench.form->Click(QStringLiteral("BReadValue%1").arg(channel));
+}
+
+void tick(WindowBench& bench, int channel) {
+    channel == 1 ? bench.form->Timer_ReadValue1Timer() : bench.form->Timer_ReadValue2Timer();
+}
+
+QString unavailable(const QString& port) {
+    return "Default COM Port (" + port +
+           ") defined in Settings has suddenly become unavailable.\r\rPlease Verify that:\r\r"
+           "     - module is correctly plugged in\r"
+           "     - module is correctly power supplied\r"
+           "     - no other application is interfering with serial communication.";
+}
+
+}  // namespace
+
+class TestLiveValues : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void preparationFollowsTheModel_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QString>("sensor");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<double>("lowest");
+        QTest::addColumn<double>("highest");
+        QTest::newRow("Q7383D") << "Q7383D" << 2 << QString::fromUtf8("TC K")
+                                << QString::fromUtf8("[\u00B0C]") << 1 << -270.0 << 1370.0;
+        QTest::newRow("Q7383S") << "Q7383S" << 1 << QString::fromUtf8("TC K")
+                                << QString::fromUtf8("[\u00B0C]") << 1 << -270.0 << 1370.0;
+        QTest::newRow("load cell") << "Q7356S" << 1 << "Load Cell"
+                                   << "" << 0 << -50.0 << 30000.0;
+    }
+
+    void preparationFollowsTheModel() {
+        QFETCH(QString, model);
+        QFETCH(int, channels);
+        QFETCH(QString, sensor);
+        QFETCH(QString, unit);
+        QFETCH(int, decimals);
+        QFETCH(double, lowest);
+        QFETCH(double, highest);
+        WindowBench bench(model);
+        QVERIFY(bench.started);
+        bench.form->BStartReadValues_Click();
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
+        const LiveState& live = bench.form->Live();
+        QCOMPARE(live.LiveModelCode, model);
+        QCOMPARE(live.InputChannelCount, channels);
+        QCOMPARE(live.LiveDecimals1, decimals);
+        QCOMPARE(live.Chart1.minimum(), lowest);
+        QCOMPARE(live.Chart1.maximum(), highest);
+        QCOMPARE(live.Chart2.isEnabled(), channels == 2);
+        QCOMPARE(bench.form->Control("BReadValue2").isEnabled(), channels == 2);
+        QCOMPARE(bench.form->Control("TabSheet6").isVisible(), channels == 2);
+        QCOMPARE(shown(*bench.form, "LSensor1OnScreen_dx"), sensor);
+        QCOMPARE(shown(*bench.form, "LInput1CurrentValue_DIM"), unit);
+        QCOMPARE(shown(*bench.form, "LModelRV1_dx"), model);
+        QVERIFY(bench.form->Control("PageControl2").isVisible());
+        QVERIFY(!bench.form->Control("BStartReadValues").isVisible());
+        QCOMPARE(bench.state.link.openPortCount(), 0);
+    }
+
+    // A sensor register that names no sensor of the list: no table is read beyond its end.
+    void anUnknownSensorStillGetsAChart() {
+        WindowBench bench("Q7383S");
+        QVERIFY(bench.started);
+        bench.engine().setRegister(0x00, 0x0063);
+        bench.form->BStartReadValues_Click();
+        const LiveState& live = bench.form->Live();
+        QCOMPARE(shown(*bench.form, "LSensor1OnScreen_dx"), QStringLiteral("?"));
+        QCOMPARE(live.LiveDecimals1, 0);
+        QVERIFY(live.Chart1.minimum() < live.Chart1.maximum());
+    }
+
+    void fullScaleWordReadsByModel_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("value");
+        QTest::newRow("signed") << "Q7383D" << -1;
+        QTest::newRow("Q7351S counts without a sign") << "Q7351S" << 65535;
+    }
+
+    void fullScaleWordReadsByModel() {
+        QFETCH(QString, model);
+        QFETCH(int, value);
+        WindowBench bench(model);
+        QVERIFY(bench.started);
+        bench.engine().setInputValue(1, 0xFFFF);
+        bench.form->BStartReadValues_Click();
+        startChannel(bench, 1);
+        tick(bench, 1);
+        QCOMPARE(bench.form->Live().reading(1).last, value);
+        QCOMPARE(bench.form->Live().reading(1).count, 1);
+    }
+
+    // At 5000 ms each tick moves the time by 5 s: the 37th passes 180 s and clears the chart,
+    // while the statistics go on.
+    void theChartStartsAgainAfterThreeMinutes() {
+        WindowBench bench("Q7383S");
+        QVERIFY(bench.started);
+        bench.engine().setInputValue(1, 100);
+        bench.form->BStartReadValues_Click();
+        startChannel(bench, 1, "5000");
+        for (int i = 0; i < 36; ++i) {
+            tick(bench, 1);
+        }
+        QCOMPARE(bench.form->Live().Chart1.points().size(), 36);
+        QCOMPARE(bench.form->Live().Chart1.points().last(), QPointF(180.0, 10.0));
+        tick(bench, 1);
+        QVERIFY(bench.form->Live().Chart1.points().isEmpty());
+        QCOMPARE(bench.form->Live().reading(1).count, 37);
+        QCOMPARE(shown(*bench.form, "LReadValueAvg1"), QStringLiteral("10.0"));
+        QCOMPARE(shown(*bench.form, "Lstatus1_dx"), QStringLiteral("Aquiring"));
+        QCOMPARE(bench.form->StatusPanel(0), QStringLiteral("Status: Reading Input values .."));
+    }
+
+    void statisticsOfASession_data() {
+        QTest::addColumn<QList<int>>("values");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("average");
+        QTest::newRow("truncated") << QList<int>{1, 2, 2} << 2 << 1 << 1;
+        QTest::newRow("towards zero") << QList<int>{-1, -2, -2} << -1 << -2 << -1;
+        QTest::newRow("one value") << QList<int>{7} << 7 << 7 << 7;
+    }
+
+    void statisticsOfASession() {
+        QFETCH(QList<int>, values);
+        QFETCH(int, maximum);
+        QFETCH(int, minimum);
+        QFETCH(int, average);
+        ChannelReading reading;
+        reading.start();
+        for (const int value : values) {
+            reading.add(value);
+        }
+        QCOMPARE(reading.maximum, maximum);
+        QCOMPARE(reading.minimum, minimum);
+        QCOMPARE(reading.average, average);
+    }
+
+    void oneChannelAtATime() {
+        WindowBench bench("Q7383D");
+        QVERIFY(bench.started);
+        bench.form->BStartReadValues_Click();
+        startChannel(bench, 2);
+        bench.dialogs.expect(BoxKind::Warning,
+                             "Only one channel at a time can be read. Please "
+                             "stop Channel 2 before continuing.");
+        bench.form->Click("BReadValue1");
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
+        QCOMPARE(bench.form->Control("PageControl2").currentIndex(), 1);
+        QCOMPARE(shown(*bench.form, "BReadValue1"), QStringLiteral("START"));
+        QCOMPARE(shown(*bench.form, "BReadValue2"), QStringLiteral("STOP"));
+        QVERIFY(bench.form->ReadTimer(2).isActive());
+        QVERIFY(!bench.form->ReadTimer(1).isActive());
+    }
+
+    void leavingThePageStopsTheSession() {
+        WindowBench bench("Q7383D");
+        QVERIFY(bench.started);
+        bench.form->Control("PageControl1").setCurrentIndex(1);
+        QVERIFY(bench.form->Live().LiveModelCode == QLatin1String("Q7383D"));
+        startChannel(bench, 1);
+        bench.dialogs.expect(BoxKind::Warning, "Aquiring of Input Values Session Stopped.");
+        bench.form->Control("PageControl1").setCurrentIndex(0);
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
+        QCOMPARE(shown(*bench.form, "BReadValue1"), QStringLiteral("START"));
+        QCOMPARE(shown(*bench.form, "BReadValue2"), QStringLiteral("START"));
+        QVERIFY(!bench.form->LiveSessionRunning());
+        QVERIFY(bench.form->Live().LiveModelCode.isEmpty());
+        QCOMPARE(bench.form->StatusPanel(0), QStringLiteral("Status : Ready"));
+        QCOMPARE(bench.state.link.openPortCount(), 0);
+    }
+
+    // A module that falls silent mid-session: one warning, the port closed, and the failed
+    // reading neither shown nor counted nor drawn.
+    void aSilentModuleEndsTheSession() {
+        WindowBench bench("Q7383S");
+        QVERIFY(bench.started);
+        bench.engine().setInputValue(1, 250);
+        bench.form->BStartReadValues_Click();
+        startChannel(bench, 1);
+        tick(bench, 1);
+        bench.engine().setFault(modsim::Fault::Silent);
+        bench.dialogs.expect(BoxKind::Warning, unavailable(bench.port()));
+        tick(bench, 1);
+        tick(bench, 1);
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
+        const ChannelReading& reading = bench.form->Live().reading(1);
+        QCOMPARE(reading.count, 1);
+        QCOMPARE(reading.minimum, 250);
+        QCOMPARE(bench.form->Live().Chart1.points().size(), 1);
+        QCOMPARE(shown(*bench.form, "LInput1CurrentValue"), QStringLiteral("25.0"));
+        QCOMPARE(shown(*bench.form, "BReadValue1"), QStringLiteral("START"));
+        QVERIFY(!bench.form->LiveSessionRunning());
+        QCOMPARE(bench.state.link.openPortCount(), 0);
+    }
+
+    // Another module on the cable between two STARTs: prepared afresh, nothing of the old
+    // model's chart or statistics left.
+    void anotherModelIsPreparedAfresh() {
+        WindowBench bench("Q7383D");
+        QVERIFY(bench.started);
+        bench.form->BStartReadValues_Click();
+        startChannel(bench, 1);
+        tick(bench, 1);
+        bench.form->Click("BReadValue1");
+        modsim::PtyModule other(QStringLiteral("Q7323S"), 0, false);
+        QVERIFY(other.start());
+        UseModule(bench, other);
+        startChannel(bench, 1);
+        QCOMPARE(bench.form->Live().LiveModelCode, QStringLiteral("Q7323S"));
+        QCOMPARE(bench.form->Live().InputChannelCount, 1);
+        QCOMPARE(shown(*bench.form, "LModelRV1_dx"), QStringLiteral("Q7323S"));
+        QVERIFY(bench.form->Live().Chart1.points().isEmpty());
+        QCOMPARE(bench.form->Live().reading(1).count, 0);
+        QVERIFY(!bench.form->Control("TabSheet6").isVisible());
+    }
+
+    // While a session holds the port, nothing else may talk to the module.
+    void aSessionKeepsOtherOperationsOffThePort() {
+        WindowBench bench("Q7383S");
+        QVERIFY(bench.started);
+        bench.form->BStartReadValues_Click();
+        startChannel(bench, 1);
+        bench.engine().clearCommands();
+        const QString refused =
+            "Input values are being read on the Values page.\rPress STOP there before using the "
+            "port for anything else.";
+        bench.dialogs.expect(BoxKind::Warning, refused);
+        bench.dialogs.expect(BoxKind::Warning, refused);
+        bench.form->ReadAll();
+        bench.form->BAutoDetectClick();
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
+        QVERIFY(bench.engine().commands().isEmpty());
+        QVERIFY(bench.form->LiveSessionRunning());
+        QVERIFY(!bench.form->Busy);
+    }
+
+    void theStatusTurnsItsDots() {
+        WindowBench bench("Q7383S");
+        QVERIFY(bench.started);
+        bench.form->BStartReadValues_Click();
+        startChannel(bench, 1);
+        QStringList seen;
+        for (int i = 0; i < 6; ++i) {
+            bench.form->Timer3Timer();
+            seen << shown(*bench.form, "Lstatus1_dx");
+        }
+        QCOMPARE(seen, (QStringList{"Aquiring .", "Aquiring ..", "Aquiring ...", "Aquiring ....",
+                                    "Aquiring", "Aquiring ."}));
+    }
+};
+
+QTEST_MAIN(TestLiveValues)
+#include "tst_livevalues.moc"
