@@ -34,6 +34,11 @@ int PrintUsage(bool toError) {
         "                                          write a configuration file to the module;"));
     print(QStringLiteral(
         "                                          questions are answered No without --yes"));
+    print(
+        QStringLiteral("  watch (--port NAME | --demo MODEL) [--channel 1|2] [--interval MS] "
+                       "[--count N]"));
+    print(QStringLiteral(
+        "                                          print a channel's live values as CSV"));
     print(QString());
     print(
         QStringLiteral("Without a command the window opens: kvc7345 [--port NAME | --demo "
@@ -107,6 +112,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("parameters"), RunParameters},
         {QStringLiteral("sensors"), RunSensors},
         {QStringLiteral("write"), RunWrite},
+        {QStringLiteral("watch"), RunWatch},
     };
     if (help) {
         return PrintUsage(false);

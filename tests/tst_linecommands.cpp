@@ -136,6 +136,21 @@ class TestLineCommands : public QObject {
         QVERIFY(!QFile::exists(QDir(home.path()).filePath("log/config.log")));
     }
 
+    // A pinned input, read three times: the CSV on standard output, the statistics on standard
+    // error.
+    void watchPrintsTheReadingsAsCsv() {
+        PtyModule module(QStringLiteral("Q7383D"), 6149, false);
+        QVERIFY(module.start());
+        module.engine().setInputValue(2, 0xFFF1);
+        QTemporaryDir home;
+        const Outcome outcome = runProgram(home, {"watch", "--port", module.portName(), "--channel",
+                                                  "2", "--interval", "100", "--count", "3"});
+        QCOMPARE(outcome.out, QString::fromUtf8("time_s,value,unit\n0.100,-1.5,\u00B0C\n"
+                                                "0.200,-1.5,\u00B0C\n0.300,-1.5,\u00B0C\n"));
+        QCOMPARE(outcome.err, QStringLiteral("Max: -1.5\nMin: -1.5\nAvg: -1.5\n"));
+        QCOMPARE(outcome.exitCode, 0);
+    }
+
     void anUnusablePortSaysWhy_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("exitCode");

@@ -7,6 +7,8 @@
 #include "live/ChannelReading.h"
 #include "modsim/ModuleEngine.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 
@@ -263,6 +265,35 @@ class TestLiveValues : public QObject {
         QVERIFY(bench.engine().commands().isEmpty());
         QVERIFY(bench.form->LiveSessionRunning());
         QVERIFY(!bench.form->Busy);
+    }
+
+    // The readings saved as CSV: the session's own time, the value in the channel's decimals
+    // with a point, the unit; Latin-1 and CR LF like the program's other files.
+    void theReadingsSaveAsCsv() {
+        WindowBench bench("Q7383S");
+        QVERIFY(bench.started);
+        bench.engine().setInputValue(1, 0xFFF1);  // -1.5 degrees
+        bench.form->BStartReadValues_Click();
+        startChannel(bench, 1, "100");
+        for (int i = 0; i < 2; ++i) {
+            tick(bench, 1);
+        }
+        bench.engine().setInputValue(1, 12345);
+        tick(bench, 1);
+        const QString path = QDir(bench.home.path()).filePath("ch1.csv");
+        bench.dialogs.answerFileDialog(path);
+        bench.form->Click("BSaveValues1");
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("time_s,value,unit\r\n"
+                                            "0.100,-1.5,\xB0"
+                                            "C\r\n"
+                                            "0.200,-1.5,\xB0"
+                                            "C\r\n"
+                                            "0.300,1234.5,\xB0"
+                                            "C\r\n"));
+        QCOMPARE(bench.lastLogText(), QStringLiteral("Saved channel 1 readings to file ch1.csv"));
     }
 
     void theStatusTurnsItsDots() {

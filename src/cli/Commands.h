@@ -20,5 +20,8 @@ int RunDefaults(const QStringList& arguments);
 // Loads a configuration file and writes it to the module, as F2 does in the window.
 int RunWrite(const QStringList& arguments);
 
+// Reads a channel's live input values and prints them as CSV, until --count readings or Ctrl+C.
+int RunWatch(const QStringList& arguments);
+
 // Prints the list of commands.
 int PrintUsage(bool toError);

@@ -97,6 +97,8 @@ constexpr ControlRow FixedControls[] = {
     {"CBRefresh2", K::Choice, Shown},
     {"BReadValue1", K::Button, Shown},
     {"BReadValue2", K::Button, Shown},
+    {"BSaveValues1", K::Button, Shown},
+    {"BSaveValues2", K::Button, Shown},
     {"Lstatus1_dx", K::Label, Shown},
     {"LStatus2_dx", K::Label, Shown},
     {"LModelRV1_dx", K::Label, Shown},
@@ -161,6 +163,8 @@ constexpr std::pair<const char*, const char*> StartCaptions[] = {
      "Please connect isolator and click button below to start Input reading session"},
     {"BReadValue1", "START"},
     {"BReadValue2", "START"},
+    {"BSaveValues1", "Save..."},
+    {"BSaveValues2", "Save..."},
     {"Lstatus1_dx", "Idle"},
     {"LStatus2_dx", "Idle"},
     {"LModelRV1_dx", "-"},
@@ -278,6 +282,8 @@ void TForm1::connectHandlers() {
         {"BStartReadValues", &TForm1::BStartReadValues_Click},
         {"BReadValue1", &TForm1::BReadValue1Click},
         {"BReadValue2", &TForm1::BReadValue2Click},
+        {"BSaveValues1", &TForm1::BSaveValues1Click},
+        {"BSaveValues2", &TForm1::BSaveValues2Click},
     };
     for (const auto& [name, handler] : clicks) {
         Control(QString::fromLatin1(name)).onClick = [this, handler] { (this->*handler)(); };

@@ -189,6 +189,10 @@ class TForm1 : public QObject, public ControlOwner {
     void CBRefresh2Change();
     // The Values page was left: a running session stops with a message.
     void AwayFromValues();
+    // Saves the readings of channel 1's or 2's running or last session as CSV, to a file the
+    // user chooses.
+    void BSaveValues1Click();
+    void BSaveValues2Click();
     // True while a reading session holds the port.
     bool LiveSessionRunning() const;
     // False, after saying so, while a reading session holds the port: no other operation may
@@ -235,6 +239,8 @@ class TForm1 : public QObject, public ControlOwner {
     void progressChanged();
     // A close that waited for an operation may now proceed.
     void closeNow();
+    // A channel's session took a reading: its time since START and its value in register units.
+    void readingTaken(int channel, double seconds, int value);
 
   private:
     FormControl& add(const QString& name, ControlKind kind);
@@ -245,6 +251,7 @@ class TForm1 : public QObject, public ControlOwner {
     bool validatesOnLeave(const QString& name) const;
     void readValueClick(int channel);
     void readValueTick(int channel);
+    void saveLiveValues(int channel);
     void refreshChange(int channel);
     void endSessionAfterFailure();
     void turnAquiringDots();

@@ -8,10 +8,14 @@ void ChannelReading::start() {
     last = maximum = minimum = average = 0;
     sum = 0.0;
     count = 0;
+    sessionSeconds = 0.0;
+    samples.clear();
 }
 
 void ChannelReading::add(int value) {
     elapsedSeconds += intervalMs / 1000.0;
+    sessionSeconds += intervalMs / 1000.0;
+    samples.append({sessionSeconds, value});
     last = value;
     if (count == 0) {
         maximum = minimum = value;

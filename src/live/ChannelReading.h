@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
+
 #include <optional>
+#include <utility>
 
 // One channel's reading session: where the next chart point goes, and the maximum, minimum and
 // average of the readings so far, in register units.
@@ -16,6 +19,10 @@ struct ChannelReading {
     int average = 0;
     double sum = 0.0;
     int count = 0;
+    // Every reading of the session: its time since START (the chart's time starts again every
+    // three minutes, this one does not) and its value.
+    double sessionSeconds = 0.0;
+    QList<std::pair<double, int>> samples;
 
     // A new session: time and statistics start again; the interval stays.
     void start();

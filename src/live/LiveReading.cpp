@@ -126,6 +126,7 @@ void TForm1::readValueTick(int channel) {
     const int decimals = live_.decimals(channel);
     ChannelReading& reading = live_.reading(channel);
     reading.add(*value);
+    emit readingTaken(channel, reading.sessionSeconds, *value);
     Control(QStringLiteral("LInput%1CurrentValue").arg(channel))
         .setText(FormatMyInt(*value, decimals));
     Control(QStringLiteral("LReadValueMax%1").arg(channel))

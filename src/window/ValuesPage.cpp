@@ -34,6 +34,7 @@ struct Channel {
     QString chart;
     QString series;
     QString start;
+    QString save;
     QString refresh;
     QString refreshCaption;
     Reading model;
@@ -64,6 +65,7 @@ Channel describe(int n) {
         name("Chart%1"),
         n == 1 ? QStringLiteral("Series1") : QStringLiteral("LineSeries1"),
         name("BReadValue%1"),
+        name("BSaveValues%1"),
         name("CBRefresh%1"),
         name("LRefresh%1_sx"),
         reading(name("LModelRV%1_dx"), "Model:", dash),
@@ -147,7 +149,9 @@ void buildChannel(QTabWidget* channels, const Channel& channel) {
     const int controls = width - 180;
     addRefreshList(sheet, channel, {controls, Top - 2});
     widgets::button(sheet, channel.start, QStringLiteral("START"),
-                    {controls, Top + Row + 8, 174, 40});
+                    {controls, Top + Row + 4, 174, 34});
+    widgets::button(sheet, channel.save, QStringLiteral("Save..."),
+                    {controls, Top + Row + 42, 174, 26});
 }
 
 }  // namespace

@@ -1,0 +1,119 @@
+// "kvc7345 watch": a channel's live input values on standard output as CSV, as the Values page
+// reads them, until a number of readings or Ctrl+C.
+
+#include "catalogue/ValueFormat.h"
+#include "cli/CommandSession.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleOutput.h"
+#include "live/LiveCsv.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+std::atomic<bool> interrupted{false};
+
+extern "C" void noteInterrupt(int /*signal*/) {
+    interrupted = true;
+}
+
+// The whole-number value of `option`, or `fallback` when it is not given; nothing when it is
+// given but is no whole number.
+std::optional<int> wholeOption(const QStringList& arguments, const QString& option, int fallback) {
+    if (!arguments.contains(option)) {
+        return fallback;
+    }
+    bool number = false;
+    const int value = CommandSession::optionValue(arguments, option).toInt(&number);
+    return number ? std::optional<int>(value) : std::nullopt;
+}
+
+void printLine(std::FILE* stream, const QString& line) {
+    // Flushed at once, so a pipe into another program sees each reading as it comes.
+    std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
+
+int RunWatch(const QStringList& arguments) {
+    const auto channel = wholeOption(arguments, QStringLiteral("--channel"), 1);
+    const auto interval = wholeOption(arguments, QStringLiteral("--interval"), 200);
+    const auto count = wholeOption(arguments, QStringLiteral("--count"), 0);
+    const qsizetype rate = interval ? RefreshRateChoices().indexOf(QString::number(*interval)) : -1;
+    if (!channel || (*channel != 1 && *channel != 2) || rate < 0 || !count || *count < 0) {
+        PrintError(QStringLiteral("watch takes --channel 1 or 2, --interval one of %1 (ms) and "
+                                  "--count N (0: until Ctrl+C)")
+                       .arg(RefreshRateChoices().join(QLatin1Char(' '))));
+        return 2;
+    }
+    CommandSession session;
+    if (!session.start(arguments)) {
+        return 2;
+    }
+    TForm1& form = session.form();
+    form.BStartReadValues_Click();
+    if (form.Live().LiveModelCode.isEmpty()) {
+        return 1;  // the identification has said why
+    }
+    if (*channel > form.Live().InputChannelCount) {
+        PrintError(QStringLiteral("The %1 has one input only.").arg(form.Live().LiveModelCode));
+        return 2;
+    }
+    const QString list = QStringLiteral("CBRefresh%1").arg(*channel);
+    form.Choose(list, static_cast<int>(rate));
+    const int decimals = form.Live().decimals(*channel);
+    const QString unit =
+        LiveCsvUnit(form.Control(QStringLiteral("LInput%1CurrentValue_DIM").arg(*channel)).text());
+
+    QEventLoop loop;
+    int taken = 0;
+    QObject::connect(&form, &TForm1::readingTaken, &loop, [&](int from, double seconds, int value) {
+        if (from != *channel) {
+            return;
+        }
+        printLine(stdout, LiveCsvLine(seconds, value, decimals, unit));
+        if (*count > 0 && ++taken >= *count) {
+            loop.quit();
+        }
+    });
+    // Ctrl+C ends the session as STOP would; the flag is looked at between readings.
+    interrupted = false;
+    const auto previous = std::signal(SIGINT, noteInterrupt);
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, &loop, [&] {
+        if (interrupted || !form.LiveSessionRunning()) {
+            loop.quit();
+        }
+    });
+
+    const QString button = QStringLiteral("BReadValue%1").arg(*channel);
+    form.Click(button);
+    if (!form.LiveSessionRunning()) {
+        std::signal(SIGINT, previous);
+        return 1;  // no module answered; the probe has said so
+    }
+    printLine(stdout, LiveCsvHeader());
+    watchdog.start(50);
+    loop.exec();
+    watchdog.stop();
+    std::signal(SIGINT, previous);
+
+    // The module fell silent when the session ended without a STOP of ours.
+    const bool stoppedByUs = form.LiveSessionRunning();
+    if (stoppedByUs) {
+        form.Click(button);
+    }
+    const ChannelReading& reading = form.Live().reading(*channel);
+    if (!reading.empty()) {
+        printLine(stderr, QStringLiteral("Max: ") + FormatMyInt(reading.maximum, decimals));
+        printLine(stderr, QStringLiteral("Min: ") + FormatMyInt(reading.minimum, decimals));
+        printLine(stderr, QStringLiteral("Avg: ") + FormatMyInt(reading.average, decimals));
+    }
+    return stoppedByUs ? 0 : 1;
+}

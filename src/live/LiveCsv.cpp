@@ -1,0 +1,42 @@
+#include "live/LiveCsv.h"
+
+#include <cstdlib>
+
+namespace {
+
+// The value in register units with `decimals` places, "-1.5" for -15 at one decimal.
+QString decimalText(int value, int decimals) {
+    QString digits = QString::number(std::abs(static_cast<long long>(value)));
+    if (decimals > 0) {
+        digits = digits.rightJustified(decimals + 1, QLatin1Char('0'));
+        digits.insert(digits.size() - decimals, QLatin1Char('.'));
+    }
+    return value < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+}  // namespace
+
+QString LiveCsvHeader() {
+    return QStringLiteral("time_s,value,unit");
+}
+
+QString LiveCsvLine(double seconds, int value, int decimals, const QString& unit) {
+    return QString::number(seconds, 'f', 3) + QLatin1Char(',') + decimalText(value, decimals) +
+           QLatin1Char(',') + unit;
+}
+
+QByteArray LiveCsvFile(const ChannelReading& reading, int decimals, const QString& unit) {
+    QByteArray text = LiveCsvHeader().toLatin1() + "\r\n";
+    for (const auto& [seconds, value] : reading.samples) {
+        text += LiveCsvLine(seconds, value, decimals, unit).toLatin1() + "\r\n";
+    }
+    return text;
+}
+
+QString LiveCsvUnit(const QString& unitLabel) {
+    QString unit = unitLabel;
+    if (unit.startsWith(QLatin1Char('[')) && unit.endsWith(QLatin1Char(']'))) {
+        unit = unit.mid(1, unit.size() - 2);
+    }
+    return unit;
+}

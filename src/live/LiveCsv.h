@@ -1,0 +1,15 @@
+#pragma once
+
+#include "live/ChannelReading.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The readings of a session as CSV: "time_s,value,unit", then a line per reading with the
+// value in the channel's decimals and a point as the decimal separator, whatever the locale.
+QString LiveCsvHeader();
+QString LiveCsvLine(double seconds, int value, int decimals, const QString& unit);
+// The whole file: Latin-1, CR LF after every line, like the program's other files.
+QByteArray LiveCsvFile(const ChannelReading& reading, int decimals, const QString& unit);
+// The unit of a value label ("[°C]") as the CSV gives it ("°C").
+QString LiveCsvUnit(const QString& unitLabel);
