@@ -10,12 +10,15 @@
 #include "window/MainWindow.h"
 #include "window/WidgetFactory.h"
 
+#include <QChartView>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QTest>
+#include <QValueAxis>
 
 namespace {
 
@@ -541,6 +544,26 @@ class TestMainWindow : public QObject {
         }
         // The channel pages of the Values page: the second is never shown over the first.
         QVERIFY(!w.widget("TabSheet6")->isVisible());
+    }
+
+    // The chart views draw the window model's charts: range, points, clearing, enabled state.
+    void chartsDrawTheModelsCharts() {
+        Window w;
+        LiveChart& chart = w.form.Live().Chart2;
+        auto* view = w.widget<QChartView>("Chart2");
+        QVERIFY(view != nullptr);
+        auto* line = qobject_cast<QLineSeries*>(view->chart()->series().first());
+        auto* axis = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).first());
+        chart.setRange(-270, 1370);
+        chart.addPoint({0.2, 12.5});
+        chart.addPoint({0.4, 13.0});
+        QCOMPARE(axis->min(), -270.0);
+        QCOMPARE(axis->max(), 1370.0);
+        QCOMPARE(line->points(), (QList<QPointF>{{0.2, 12.5}, {0.4, 13.0}}));
+        chart.clear();
+        QCOMPARE(line->count(), 0);
+        chart.setEnabled(false);
+        QVERIFY(!view->isEnabled());
     }
 
     void lookupIgnoresLetterCase() {
