@@ -39,6 +39,11 @@ int PrintUsage(bool toError) {
                        "[--count N]"));
     print(QStringLiteral(
         "                                          print a channel's live values as CSV"));
+    print(
+        QStringLiteral("  calibrate zero|reference (--port NAME | --demo Q7356S) --reference N "
+                       "--range N [--yes]"));
+    print(QStringLiteral(
+        "                                          acquire the load cell's zero or reference"));
     print(QString());
     print(
         QStringLiteral("Without a command the window opens: kvc7345 [--port NAME | --demo "
@@ -113,6 +118,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("sensors"), RunSensors},
         {QStringLiteral("write"), RunWrite},
         {QStringLiteral("watch"), RunWatch},
+        {QStringLiteral("calibrate"), RunCalibrate},
     };
     if (help) {
         return PrintUsage(false);

@@ -23,5 +23,8 @@ int RunWrite(const QStringList& arguments);
 // Reads a channel's live input values and prints them as CSV, until --count readings or Ctrl+C.
 int RunWatch(const QStringList& arguments);
 
+// Runs the load-cell zero or reference acquisition, after the user's Enter unless --yes.
+int RunCalibrate(const QStringList& arguments);
+
 // Prints the list of commands.
 int PrintUsage(bool toError);

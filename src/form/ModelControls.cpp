@@ -282,6 +282,11 @@ void TForm1::connectHandlers() {
         {"BStartReadValues", &TForm1::BStartReadValues_Click},
         {"BReadValue1", &TForm1::BReadValue1Click},
         {"BReadValue2", &TForm1::BReadValue2Click},
+        {"BAquireZero", &TForm1::BAquireZeroClick},
+        {"BAquireReference", &TForm1::BAquireReferenceClick},
+        {"BStatus_AquireZero", &TForm1::BStatus_AquireZeroClick},
+        {"BStatus_AquireReference", &TForm1::BStatus_AquireReferenceClick},
+        {"BCancelStatus", &TForm1::BCancelStatusClick},
         {"BSaveValues1", &TForm1::BSaveValues1Click},
         {"BSaveValues2", &TForm1::BSaveValues2Click},
     };

@@ -193,6 +193,15 @@ class TForm1 : public QObject, public ControlOwner {
     // user chooses.
     void BSaveValues1Click();
     void BSaveValues2Click();
+    // --- Load-cell calibration ---
+    void BAquireZeroClick();
+    void BAquireReferenceClick();
+    void BStatus_AquireZeroClick();
+    void BStatus_AquireReferenceClick();
+    void BCancelStatusClick();
+    // True from a calibration's instruction until its result or its Cancel.
+    bool CalibrationPending() const { return calibrationPending_; }
+
     // True while a reading session holds the port.
     bool LiveSessionRunning() const;
     // False, after saying so, while a reading session holds the port: no other operation may
@@ -252,6 +261,8 @@ class TForm1 : public QObject, public ControlOwner {
     void readValueClick(int channel);
     void readValueTick(int channel);
     void saveLiveValues(int channel);
+    void acquireStep1(bool zero);
+    void acquireStep2(bool zero);
     void refreshChange(int channel);
     void endSessionAfterFailure();
     void turnAquiringDots();
@@ -267,6 +278,7 @@ class TForm1 : public QObject, public ControlOwner {
     std::array<QTimer*, 2> readTimers_{};
     LiveState live_;
     int shownPage_ = 0;
+    bool calibrationPending_ = false;
     int commandDepth_ = 0;
     int frontPlace_ = 0;
     int backPlace_ = 0;

@@ -202,13 +202,20 @@ bool TForm1::LiveSessionRunning() const {
 }
 
 bool TForm1::PortFreeForOperation() {
-    if (!LiveSessionRunning()) {
-        return true;
+    if (LiveSessionRunning()) {
+        state_.message(BoxKind::Warning,
+                       QStringLiteral("Input values are being read on the Values page.\rPress "
+                                      "STOP there before using the port for anything else."));
+        return false;
     }
-    state_.message(BoxKind::Warning,
-                   QStringLiteral("Input values are being read on the Values page.\rPress STOP "
-                                  "there before using the port for anything else."));
-    return false;
+    if (calibrationPending_) {
+        state_.message(BoxKind::Warning,
+                       QStringLiteral("A load-cell calibration is waiting in the status panel.\r"
+                                      "Finish or cancel it before using the port for anything "
+                                      "else."));
+        return false;
+    }
+    return true;
 }
 
 void TForm1::turnAquiringDots() {

@@ -265,7 +265,7 @@ QString ModuleEngine::replyTo(int code, int data) {
             return status(liveValue(2));
         case AcquireZero:
         case AcquireReference:
-            return status(0);
+            return acquireSucceeds_ ? status(0) : QStringLiteral("00000000");
         default:
             break;
     }
@@ -302,6 +302,11 @@ int ModuleEngine::liveValue(int channel) {
     const bool unsignedInput = model_ == QLatin1String("Q7351S");
     return static_cast<int>(
         std::clamp(word, unsignedInput ? 0.0 : -32768.0, unsignedInput ? 65535.0 : 32767.0));
+}
+
+void ModuleEngine::setAcquireSucceeds(bool succeeds) {
+    const std::lock_guard lock(mutex_);
+    acquireSucceeds_ = succeeds;
 }
 
 void ModuleEngine::setInputValue(int channel, std::optional<quint16> word) {

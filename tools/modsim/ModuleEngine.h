@@ -66,6 +66,10 @@ class ModuleEngine {
     // input follow its wave again.
     void setInputValue(int channel, std::optional<quint16> word);
 
+    // Whether the acquisition commands (E4 zero, E5 reference) succeed; a failed one answers
+    // without the leading "8".
+    void setAcquireSucceeds(bool succeeds);
+
     quint16 registerValue(int address) const;
     void setRegister(int address, quint16 value);
     // Every register write in the order received, as (address, value).
@@ -97,6 +101,7 @@ class ModuleEngine {
     std::function<void(const QString&)> observer_;
     std::chrono::steady_clock::time_point poweredOn_;
     std::map<int, quint16> pinnedInputs_;
+    bool acquireSucceeds_ = true;
     // The input's noise; seeded the same in every run.
     std::mt19937 noise_{7345};
 };

@@ -59,8 +59,12 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Pins the input register of channel CH (1 or 2) to WORD (0..65535, or "
                        "0x0000..0xFFFF) instead of a moving input; may be given for each channel."),
         QStringLiteral("CH=WORD"));
+    const QCommandLineOption acquireOption(
+        QStringLiteral("acquire"),
+        QStringLiteral("ok (default) or fail: how the zero and reference acquisitions answer."),
+        QStringLiteral("RESULT"));
     parser.addOptions({modelOption, firmwareOption, linkOption, replyOption, faultOption,
-                       noPacingOption, verboseOption, inputOption});
+                       noPacingOption, verboseOption, inputOption, acquireOption});
     parser.process(app);
 
     const QString model = parser.value(modelOption);
@@ -96,6 +100,14 @@ int main(int argc, char* argv[]) {
             return 2;
         }
         module.engine().setFault(fault, count);
+    }
+    if (parser.isSet(acquireOption)) {
+        const QString result = parser.value(acquireOption);
+        if (result != QLatin1String("ok") && result != QLatin1String("fail")) {
+            fail(QStringLiteral("--acquire takes ok or fail: ") + result);
+            return 2;
+        }
+        module.engine().setAcquireSucceeds(result == QLatin1String("ok"));
     }
     for (const QString& pin : parser.values(inputOption)) {
         const auto input = modsim::ParseInputValue(pin);

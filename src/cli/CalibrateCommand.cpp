@@ -1,0 +1,52 @@
+// "kvc7345 calibrate": the load-cell zero or reference acquisition from a terminal, as the
+// window runs it, for a production line.
+
+#include "cli/CommandSession.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleOutput.h"
+
+#include <cstdio>
+
+int RunCalibrate(const QStringList& arguments) {
+    const QString what = arguments.value(0);
+    const QString reference = CommandSession::optionValue(arguments, QStringLiteral("--reference"));
+    const QString range = CommandSession::optionValue(arguments, QStringLiteral("--range"));
+    if ((what != QLatin1String("zero") && what != QLatin1String("reference")) ||
+        reference.isEmpty() || range.isEmpty()) {
+        PrintError(
+            QStringLiteral("calibrate takes zero or reference, --reference N and --range N"));
+        return 2;
+    }
+    CommandSession session;
+    if (!session.start(arguments)) {
+        return 2;
+    }
+    TForm1& form = session.form();
+    form.Control(QStringLiteral("TCalReference")).setText(reference);
+    form.Control(QStringLiteral("TCalRange")).setText(range);
+    const bool zero = what == QLatin1String("zero");
+    // The window's buttons are enabled once a Q7356S is shown; a terminal goes to the routines.
+    form.RunCommand(
+        [&form, zero] { zero ? form.BAquireZeroClick() : form.BAquireReferenceClick(); });
+    if (!form.CalibrationPending()) {
+        // No module, or another model: the warning has said which.
+        return form.state().ModelCode.isEmpty() ? 1 : 2;
+    }
+    PrintOut(form.Control(QStringLiteral("LStatus")).text());
+    if (!arguments.contains(QStringLiteral("--yes"))) {
+        // The instruction asks for the load to be set; Enter says it is.
+        char line[256];
+        if (std::fgets(line, sizeof line, stdin) == nullptr) {
+            form.RunCommand([&form] { form.BCancelStatusClick(); });
+            PrintError(QStringLiteral("Cancelled: no confirmation on standard input"));
+            return 1;
+        }
+    }
+    form.RunCommand([&form, zero] {
+        zero ? form.BStatus_AquireZeroClick() : form.BStatus_AquireReferenceClick();
+    });
+    const QString result = form.Control(QStringLiteral("LStatus")).text();
+    const bool acquired = result.endsWith(QLatin1String("succesfully aquired."));
+    (acquired ? PrintOut : PrintError)(result);
+    return acquired ? 0 : 1;
+}
