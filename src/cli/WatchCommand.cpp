@@ -12,7 +12,6 @@
 
 #include <atomic>
 #include <csignal>
-#include <cstdio>
 
 namespace {
 
@@ -31,12 +30,6 @@ std::optional<int> wholeOption(const QStringList& arguments, const QString& opti
     bool number = false;
     const int value = CommandSession::optionValue(arguments, option).toInt(&number);
     return number ? std::optional<int>(value) : std::nullopt;
-}
-
-void printLine(std::FILE* stream, const QString& line) {
-    // Flushed at once, so a pipe into another program sees each reading as it comes.
-    std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stream);
-    std::fflush(stream);
 }
 
 }  // namespace
@@ -77,7 +70,7 @@ int RunWatch(const QStringList& arguments) {
         if (from != *channel) {
             return;
         }
-        printLine(stdout, LiveCsvLine(seconds, value, decimals, unit));
+        PrintOut(LiveCsvLine(seconds, value, decimals, unit));
         if (*count > 0 && ++taken >= *count) {
             loop.quit();
         }
@@ -98,7 +91,7 @@ int RunWatch(const QStringList& arguments) {
         std::signal(SIGINT, previous);
         return 1;  // no module answered; the probe has said so
     }
-    printLine(stdout, LiveCsvHeader());
+    PrintOut(LiveCsvHeader());
     watchdog.start(50);
     loop.exec();
     watchdog.stop();
@@ -111,9 +104,9 @@ int RunWatch(const QStringList& arguments) {
     }
     const ChannelReading& reading = form.Live().reading(*channel);
     if (!reading.empty()) {
-        printLine(stderr, QStringLiteral("Max: ") + FormatMyInt(reading.maximum, decimals));
-        printLine(stderr, QStringLiteral("Min: ") + FormatMyInt(reading.minimum, decimals));
-        printLine(stderr, QStringLiteral("Avg: ") + FormatMyInt(reading.average, decimals));
+        PrintError(QStringLiteral("Max: ") + FormatMyInt(reading.maximum, decimals));
+        PrintError(QStringLiteral("Min: ") + FormatMyInt(reading.minimum, decimals));
+        PrintError(QStringLiteral("Avg: ") + FormatMyInt(reading.average, decimals));
     }
     return stoppedByUs ? 0 : 1;
 }

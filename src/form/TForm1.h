@@ -260,6 +260,8 @@ class TForm1 : public QObject, public ControlOwner {
     bool validatesOnLeave(const QString& name) const;
     void readValueClick(int channel);
     void readValueTick(int channel);
+    // Empties a channel's maximum, minimum and average labels.
+    void clearStatistics(int channel);
     void saveLiveValues(int channel);
     void acquireStep1(bool zero);
     void acquireStep2(bool zero);

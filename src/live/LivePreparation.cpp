@@ -59,9 +59,7 @@ bool TForm1::ModelInfo() {
         for (int channel = 1; channel <= 2; ++channel) {
             live_.chart(channel).clear();
             live_.reading(channel).start();
-            for (const char* label : {"LReadValueMax%1", "LReadValueMin%1", "LReadValueAvg%1"}) {
-                Control(QString::fromLatin1(label).arg(channel)).setText(QString());
-            }
+            clearStatistics(channel);
             Control(QStringLiteral("LInput%1CurrentValue").arg(channel))
                 .setText(QStringLiteral("-"));
         }
@@ -125,8 +123,7 @@ void TForm1::ResetValues() {
     for (int channel = 1; channel <= 2; ++channel) {
         ReadTimer(channel).stop();
         Control(QStringLiteral("BReadValue%1").arg(channel)).setText(QStringLiteral("START"));
-        Control(channel == 1 ? QStringLiteral("Lstatus1_dx") : QStringLiteral("LStatus2_dx"))
-            .setText(QStringLiteral("Idle"));
+        Control(LiveStatusLabel(channel)).setText(QStringLiteral("Idle"));
     }
     state_.link.ShutDownComm(state_.link.ComHandle);
     SetStatusPanel(0, QStringLiteral("Status : Ready"));

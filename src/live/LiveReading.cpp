@@ -1,6 +1,7 @@
 // The Values page's reading sessions: one channel at a time, read at the chosen interval, shown
 // as a number with its maximum, minimum and average and drawn against time.
 
+#include "catalogue/RegisterWord.h"
 #include "catalogue/ValueFormat.h"
 #include "form/TForm1.h"
 #include "link/Identification.h"
@@ -15,11 +16,6 @@ const QString Start = QStringLiteral("START");
 const QString Stop = QStringLiteral("STOP");
 const QString Aquiring = QStringLiteral("Aquiring");
 constexpr int MostDots = 4;
-
-QString statusLabel(int channel) {
-    // The two labels are spelt differently in the window.
-    return channel == 1 ? QStringLiteral("Lstatus1_dx") : QStringLiteral("LStatus2_dx");
-}
 
 QString unavailableText(const QString& defaultPort) {
     return QStringLiteral("Default COM Port (") + defaultPort +
@@ -49,9 +45,7 @@ void TForm1::DisplayReadValues() {
     channels.setVisible(true);
     channels.raise();
     for (int channel = 1; channel <= 2; ++channel) {
-        for (const char* label : {"LReadValueMax%1", "LReadValueMin%1", "LReadValueAvg%1"}) {
-            Control(QString::fromLatin1(label).arg(channel)).setText(QString());
-        }
+        clearStatistics(channel);
     }
 }
 
@@ -72,7 +66,7 @@ void TForm1::readValueClick(int channel) {
         link.ShutDownComm(link.ComHandle);
         button.setText(Start);
         SetStatusPanel(0, QStringLiteral("Status: Ready"));
-        Control(statusLabel(channel)).setText(QStringLiteral("Idle"));
+        Control(LiveStatusLabel(channel)).setText(QStringLiteral("Idle"));
         return;
     }
     if (ReadTimer(other).isActive()) {
@@ -86,9 +80,7 @@ void TForm1::readValueClick(int channel) {
     // Every session starts afresh: its chart, its time and its statistics.
     live_.chart(channel).clear();
     live_.reading(channel).start();
-    for (const char* label : {"LReadValueMax%1", "LReadValueMin%1", "LReadValueAvg%1"}) {
-        Control(QString::fromLatin1(label).arg(channel)).setText(QString());
-    }
+    clearStatistics(channel);
     ModelInfo();
     link.ShutDownComm(link.ComHandle);
     if (!TryPort(state_)) {
@@ -100,7 +92,13 @@ void TForm1::readValueClick(int channel) {
     live_.chart(channel).setEnabled(true);
     button.setText(Stop);
     SetStatusPanel(0, QStringLiteral("Status: Reading Input values .."));
-    Control(statusLabel(channel)).setText(Aquiring);
+    Control(LiveStatusLabel(channel)).setText(Aquiring);
+}
+
+void TForm1::clearStatistics(int channel) {
+    for (const char* label : {"LReadValueMax%1", "LReadValueMin%1", "LReadValueAvg%1"}) {
+        Control(QString::fromLatin1(label).arg(channel)).setText(QString());
+    }
 }
 
 void TForm1::Timer_ReadValue1Timer() {
@@ -151,8 +149,7 @@ std::optional<int> TForm1::ReadCh(int channel) {
         return std::nullopt;
     }
     if (const auto word = ParseHexWord(ReplyData(reply))) {
-        const bool isUnsigned = state_.ModelCode == QLatin1String("Q7351S");
-        return !isUnsigned && *word > 0x7FFF ? *word - 0x10000 : *word;
+        return WordToValue(*word, state_.ModelCode);
     }
     endSessionAfterFailure();
     return std::nullopt;
@@ -162,7 +159,7 @@ void TForm1::endSessionAfterFailure() {
     for (int channel = 1; channel <= 2; ++channel) {
         ReadTimer(channel).stop();
         Control(QStringLiteral("BReadValue%1").arg(channel)).setText(Start);
-        Control(statusLabel(channel)).setText(QStringLiteral("Idle"));
+        Control(LiveStatusLabel(channel)).setText(QStringLiteral("Idle"));
     }
     state_.link.ShutDownComm(state_.link.ComHandle);
     SetStatusPanel(0, QStringLiteral("Status: Ready"));
@@ -223,7 +220,7 @@ void TForm1::turnAquiringDots() {
         if (!ReadTimer(channel).isActive()) {
             continue;
         }
-        FormControl& label = Control(statusLabel(channel));
+        FormControl& label = Control(LiveStatusLabel(channel));
         const QString text = label.text();
         const int dots =
             text.startsWith(Aquiring) ? static_cast<int>(text.count(QLatin1Char('.'))) : MostDots;

@@ -7,6 +7,11 @@
 
 #include <array>
 
+// The status label of a channel's page; the two are spelt differently in the window.
+inline QString LiveStatusLabel(int channel) {
+    return channel == 1 ? QStringLiteral("Lstatus1_dx") : QStringLiteral("LStatus2_dx");
+}
+
 // What the Values page keeps between its events: the model the live view was prepared for,
 // the channels' decimals and their reading sessions, and the two charts.
 struct LiveState {
