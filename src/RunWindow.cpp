@@ -9,6 +9,7 @@
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramState.h"
 #include "window/MainWindow.h"
+#include "window/PrinterReportOutput.h"
 #include "window/WidgetDialogs.h"
 
 #include <QApplication>
@@ -49,6 +50,8 @@ int RunWindow(const QStringList& arguments) {
 
     WidgetDialogs dialogs;
     ProgramState state(dialogs);
+    PrinterReportOutput reports;
+    state.reports = &reports;
     state.ProgramFolder = ResolveProgramFolder(home);
     // Without --port or --demo the default port of config.ini is used.
     if (port.isDemo() || options.contains(QStringLiteral("--port"))) {
@@ -62,6 +65,7 @@ int RunWindow(const QStringList& arguments) {
     TForm1 form(state);
     ConfiguratorWindow window(form);
     dialogs.setParentWindow(&window);
+    reports.setParentWindow(&window);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = window.frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -44,6 +44,11 @@ int PrintUsage(bool toError) {
                        "--range N [--yes]"));
     print(QStringLiteral(
         "                                          acquire the load cell's zero or reference"));
+    print(
+        QStringLiteral("  report FILE.NVC --pdf OUT.pdf [--yes] [--done-by TEXT] [--done-for "
+                       "TEXT] [--home DIR]"));
+    print(QStringLiteral(
+        "                                          save a file's report sheet as PDF"));
     print(QString());
     print(
         QStringLiteral("Without a command the window opens: kvc7345 [--port NAME | --demo "
@@ -103,10 +108,16 @@ int main(int argc, char* argv[]) {
     }
 #endif
     standardHandler = qInstallMessageHandler(quietPlatformNotes);
-    // Commands drive the window model alone: no display, no platform plugin.
+    // Commands drive the window model alone: no display, no platform plugin. The report command
+    // draws a page, which needs fonts, so it takes the off-screen platform.
+    const bool drawsPages = command == QLatin1String("report");
+    if (drawsPages && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     const std::unique_ptr<QCoreApplication> app =
-        windowless ? std::make_unique<QCoreApplication>(argc, argv)
-                   : std::make_unique<QApplication>(argc, argv);
+        !windowless  ? std::make_unique<QApplication>(argc, argv)
+        : drawsPages ? std::make_unique<QGuiApplication>(argc, argv)
+                     : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("KVC7345"));
 
     const std::map<QString, std::function<int(const QStringList&)>> commands{
@@ -119,6 +130,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("write"), RunWrite},
         {QStringLiteral("watch"), RunWatch},
         {QStringLiteral("calibrate"), RunCalibrate},
+        {QStringLiteral("report"), RunReport},
     };
     if (help) {
         return PrintUsage(false);

@@ -23,6 +23,7 @@ bool CommandSession::start(const QStringList& arguments) {
     }
     state_ = std::make_unique<ProgramState>(dialogs_);
     state_->ProgramFolder = ResolveProgramFolder(home);
+    state_->reports = &reports_;
     if (!port_.isDemo() && port_.portName().isEmpty()) {
         // No port named: the default port of the program folder, as the window uses it.
         ScanConfig(*state_);

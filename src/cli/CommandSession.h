@@ -2,6 +2,7 @@
 
 #include "cli/PortChoice.h"
 #include "form/TForm1.h"
+#include "report/ReportPdf.h"
 #include "shell/Dialogs.h"
 #include "shell/ProgramState.h"
 
@@ -31,6 +32,8 @@ class CommandSession {
 
   private:
     ConsoleDialogs dialogs_;
+    // Without a printer, the report goes into PDF documents.
+    PdfReportOutput reports_;
     PortChoice port_;
     std::unique_ptr<QTemporaryDir> demoHome_;
     std::unique_ptr<ProgramState> state_;

@@ -26,5 +26,8 @@ int RunWatch(const QStringList& arguments);
 // Runs the load-cell zero or reference acquisition, after the user's Enter unless --yes.
 int RunCalibrate(const QStringList& arguments);
 
+// Loads a configuration file and saves its report sheet as a PDF document.
+int RunReport(const QStringList& arguments);
+
 // Prints the list of commands.
 int PrintUsage(bool toError);

@@ -36,6 +36,7 @@ constexpr ControlRow FixedControls[] = {
     {"TBSaveFile", K::Button, Disabled},
     {"BitBtn2", K::Button, Shown},
     {"BitBtn1", K::Button, Disabled},
+    {"TBSaveReportPdf", K::Button, Disabled},
     {"TBClear", K::Button, Disabled},
     {"TBHelp", K::Button, Shown},
     // The parameter groups, their channel headings and the tags.
@@ -267,6 +268,7 @@ void TForm1::connectHandlers() {
         {"TBSaveFile", &TForm1::TBSaveFileClick},
         {"BitBtn2", &TForm1::BitBtn2Click},
         {"BitBtn1", &TForm1::BitBtn1Click},
+        {"TBSaveReportPdf", &TForm1::TBSaveReportPdfClick},
         {"TBClear", &TForm1::TBClearClick},
         {"TBHelp", &TForm1::TBHelpClick},
         {"BStatus", &TForm1::BStatusClick},

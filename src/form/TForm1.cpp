@@ -97,7 +97,7 @@ void TForm1::Timer2Timer() {
         SetStatusPanel(0, QStringLiteral("Status : Ready"));
     }
     const bool shown = !ConfigurationEmpty;
-    for (const char* name : {"TBSaveCom", "TBSaveFile", "BitBtn1", "TBClear"}) {
+    for (const char* name : {"TBSaveCom", "TBSaveFile", "BitBtn1", "TBSaveReportPdf", "TBClear"}) {
         Control(QString::fromLatin1(name)).setEnabled(shown);
     }
     Control(QStringLiteral("TBOpenCom")).setEnabled(true);

@@ -91,6 +91,11 @@ class TForm1 : public QObject, public ControlOwner {
     void TBSaveFileClick();
     void BitBtn2Click();
     void BitBtn1Click();
+    // Prints the report sheet of the last print-mode check, after the print dialog.
+    void MyPrint();
+    // The report sheet as a PDF file the user chooses; true when it was saved.
+    bool SaveReportAsPdf();
+    void TBSaveReportPdfClick();
     void TBClearClick();
     void TBHelpClick();
 

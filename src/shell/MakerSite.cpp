@@ -15,3 +15,21 @@ QString MakerWebSite() {
 QString MakerSupportAddress() {
     return QStringLiteral("support@nvproducts.example");
 }
+
+QString MakerName() {
+    return QStringLiteral("Norvik");
+}
+
+QStringList MakerAddressLines() {
+    return {QStringLiteral("Via dei Condensatori, 12"), QStringLiteral("20099 Sesto Esempio (MI)"),
+            QStringLiteral("Italy")};
+}
+
+QString MakerPostalAddress() {
+    const QStringList lines = MakerAddressLines();
+    return lines.value(0) + QStringLiteral(" - ") + lines.value(1);
+}
+
+QString MakerContactLine() {
+    return QStringLiteral("Tel./Fax +39 02 5550100 - ") + MakerWebSite();
+}

@@ -3,6 +3,7 @@
 #include "catalogue/Definitions.h"
 #include "link/SerialLink.h"
 #include "records/FileWriting.h"
+#include "records/ReportOutput.h"
 #include "shell/Dialogs.h"
 #include "shell/SettingsStore.h"
 #include "transfer/EntryList.h"
@@ -23,6 +24,8 @@ struct ProgramState {
     Dialogs* dialogs;
     // Every file the run saves or appends to goes through this writer (tests make it fail).
     DiskWriter* disk = &SystemDisk();
+    // Draws the report: printed after the print dialog, or as a PDF document.
+    ReportOutput* reports = &NoReportOutput();
     SettingsStore settings;
     SerialLink link;
     // The names the port searches try (tests); unset, the system's (SystemPortNamesToTry).

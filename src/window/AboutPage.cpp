@@ -32,11 +32,12 @@ void buildMaker(QWidget* page) {
 
     constexpr int Left = 260;
     constexpr int Line = 18;
+    const QStringList address = MakerAddressLines();
     const QString lines[][2] = {
-        {QStringLiteral("LMakerName"), QStringLiteral("Norvik")},
-        {QStringLiteral("LMakerAddress1"), QStringLiteral("Via dei Condensatori, 12")},
-        {QStringLiteral("LMakerAddress2"), QStringLiteral("20099 Sesto Esempio (MI)")},
-        {QStringLiteral("LMakerAddress3"), QStringLiteral("Italy")},
+        {QStringLiteral("LMakerName"), MakerName()},
+        {QStringLiteral("LMakerAddress1"), address.value(0)},
+        {QStringLiteral("LMakerAddress2"), address.value(1)},
+        {QStringLiteral("LMakerAddress3"), address.value(2)},
     };
     int top = Margin + 4;
     for (const auto& [name, text] : lines) {

@@ -21,17 +21,19 @@ struct ToolButtonSpec {
     const char* hint;
     bool enabled;
     QIcon (*icon)();
+    bool dividerAfter;
 };
 
 const ToolButtonSpec ToolButtons[] = {
-    {"TBOpenCom", "Load from COM port (F1)", true, toolicons::LoadFromPort},
-    {"TBSaveCom", "Save to COM Port (F2)", false, toolicons::SaveToPort},
-    {"BitBtn3", "Load from File (F3)", true, toolicons::LoadFromFile},
-    {"TBSaveFile", "Save to File (F4)", false, toolicons::SaveToFile},
-    {"BitBtn2", "Load Factory Defaults (F5)", true, toolicons::FactoryDefaults},
-    {"BitBtn1", "Print Report Sheet (F6)", false, toolicons::PrintReport},
-    {"TBClear", "Reset Form (F7)", false, toolicons::ResetForm},
-    {"TBHelp", "Help (F8)", true, toolicons::Help},
+    {"TBOpenCom", "Load from COM port (F1)", true, toolicons::LoadFromPort, false},
+    {"TBSaveCom", "Save to COM Port (F2)", false, toolicons::SaveToPort, true},
+    {"BitBtn3", "Load from File (F3)", true, toolicons::LoadFromFile, false},
+    {"TBSaveFile", "Save to File (F4)", false, toolicons::SaveToFile, true},
+    {"BitBtn2", "Load Factory Defaults (F5)", true, toolicons::FactoryDefaults, false},
+    {"BitBtn1", "Print Report Sheet (F6)", false, toolicons::PrintReport, false},
+    {"TBSaveReportPdf", "Save Report as PDF", false, toolicons::SaveReportPdf, true},
+    {"TBClear", "Reset Form (F7)", false, toolicons::ResetForm, false},
+    {"TBHelp", "Help (F8)", true, toolicons::Help, false},
 };
 
 struct GroupSpec {
@@ -88,7 +90,9 @@ void ConfiguratorWindow::buildToolBar(QWidget* page) {
     model->setFont(bold);
     model->setAlignment(Qt::AlignCenter);
 
-    int left = 2 + 112 + 188;
+    // The separator gave up one button's width to "Save Report as PDF", which stands beside
+    // the print button; the bar keeps its width.
+    int left = 2 + 112 + 188 - 51;
     for (std::size_t i = 0; i < std::size(ToolButtons); ++i) {
         const ToolButtonSpec& layout = ToolButtons[i];
         auto* button = new QToolButton(bar);
@@ -100,8 +104,8 @@ void ConfiguratorWindow::buildToolBar(QWidget* page) {
         button->setEnabled(layout.enabled);
         setHint(button, QString::fromLatin1(layout.hint));
         left += 51;
-        // A thin divider after every pair of buttons.
-        if (i % 2 == 1 && i + 1 < std::size(ToolButtons)) {
+        // A thin divider after every pair of buttons, the two report buttons counting as one.
+        if (layout.dividerAfter) {
             auto* divider = new QFrame(bar);
             divider->setFrameShape(QFrame::VLine);
             divider->setFrameShadow(QFrame::Sunken);

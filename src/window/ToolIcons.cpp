@@ -130,6 +130,27 @@ QIcon PrintReport() {
     });
 }
 
+QIcon SaveReportPdf() {
+    return draw([](QPainter& p) {
+        // A sheet with a folded corner and a red "PDF" band.
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(Qt::white);
+        const QPointF sheet[] = {{4, 2}, {15, 2}, {20, 7}, {20, 22}, {4, 22}};
+        p.drawPolygon(sheet, 5);
+        p.drawLine(QPointF(15, 2), QPointF(15, 7));
+        p.drawLine(QPointF(15, 7), QPointF(20, 7));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(190, 30, 30));
+        p.drawRect(QRectF(1, 11, 18, 8));
+        p.setPen(Qt::white);
+        QFont font = p.font();
+        font.setBold(true);
+        font.setPixelSize(7);
+        p.setFont(font);
+        p.drawText(QRectF(1, 11, 18, 8), Qt::AlignCenter, QStringLiteral("PDF"));
+    });
+}
+
 QIcon ResetForm() {
     return draw([](QPainter& p) {
         // A blank form crossed out.

@@ -11,6 +11,7 @@ QIcon LoadFromFile();
 QIcon SaveToFile();
 QIcon FactoryDefaults();
 QIcon PrintReport();
+QIcon SaveReportPdf();
 QIcon ResetForm();
 QIcon Help();
 

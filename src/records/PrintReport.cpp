@@ -1,0 +1,129 @@
+// The report sheet of the shown configuration: printed (F6) or saved as a PDF file.
+
+#include "form/TForm1.h"
+#include "records/Clock.h"
+#include "records/FileWriting.h"
+#include "records/ReportSheet.h"
+#include "shell/ProgramFolder.h"
+#include "shell/ProgramState.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString NoConfigurationText = QStringLiteral(
+    "There is no configuration for a report sheet.\rRead one from a module (F1) or load a file "
+    "(F3) first.");
+const QString NoPrinterText =
+    QStringLiteral("Printing is not possible because no default printer was found.");
+const QString PdfInsteadText = QStringLiteral(
+    "\r\rThe report sheet can be saved as PDF instead, with the tool button \"Save Report as "
+    "PDF\".");
+
+QString fieldText(const TForm1& form, const char* name) {
+    return form.Control(QString::fromLatin1(name)).text();
+}
+
+std::optional<QString> tagIfInUse(const TForm1& form, const char* name) {
+    const FormControl& field = form.Control(QString::fromLatin1(name));
+    return field.isEnabled() ? std::optional(field.text()) : std::nullopt;
+}
+
+// The sheet from the rows the last check collected and the window's own fields.
+ReportSheet shownSheet(const TForm1& form) {
+    const ProgramState& state = form.state();
+    ReportSheet sheet;
+    sheet.modelCode = state.ModelCode;
+    sheet.date = state.ConfigurationDate;
+    sheet.doneBy = fieldText(form, "TDefaultDoneBy");
+    sheet.doneFor = fieldText(form, "TDefaultDoneFor");
+    sheet.tag1 = tagIfInUse(form, "TTag1");
+    sheet.tag2 = tagIfInUse(form, "TTag2");
+    for (int slot = 1; slot <= ReportRows::Slots; ++slot) {
+        const QString& name = state.Report.PrintNames(slot);
+        if (!name.isEmpty()) {
+            sheet.rows.push_back(
+                {name, state.Report.PrintValues(slot), state.Report.PrintUnits(slot)});
+        }
+    }
+    return sheet;
+}
+
+// A report needs a model: its code names the sheet and decides its channel sections.
+bool hasConfiguration(ProgramState& state) {
+    if (state.ModelCode.isEmpty()) {
+        state.message(BoxKind::Warning, NoConfigurationText);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void TForm1::BitBtn1Click() {
+    if (!hasConfiguration(state_) || !CheckAll(CheckMode::Print)) {
+        return;
+    }
+    if (!state_.PrinterAvailable) {
+        state_.message(BoxKind::Warning, NoPrinterText + PdfInsteadText);
+        return;
+    }
+    MyPrint();
+}
+
+void TForm1::MyPrint() {
+    Busy = true;
+    const PrintOutcome outcome = state_.reports->print(LayOutReport(shownSheet(*this)));
+    switch (outcome.result) {
+        case PrintOutcome::Result::Printed:
+            Memo(QStringLiteral("Printed ") + state_.ModelCode + QStringLiteral(" report sheet"));
+            break;
+        case PrintOutcome::Result::Cancelled:
+            break;
+        case PrintOutcome::Result::Failed:
+            state_.message(
+                BoxKind::Warning,
+                QStringLiteral("The report sheet could not be printed.\r\r") + outcome.reason);
+            break;
+    }
+    Busy = false;
+}
+
+void TForm1::TBSaveReportPdfClick() {
+    SaveReportAsPdf();
+}
+
+bool TForm1::SaveReportAsPdf() {
+    if (!hasConfiguration(state_) || !CheckAll(CheckMode::Print)) {
+        return false;
+    }
+    Busy = true;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save Report as PDF");
+    request.folder = ProgramSubfolder(state_.ProgramFolder, QStringLiteral("archive"));
+    request.proposedName = state_.ModelCode + QLatin1Char('_') + TimeStamp();
+    request.filter = QStringLiteral("PDF Document (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    request.confirmOverwrite = true;
+    const QString path = state_.dialogs->chooseSaveFile(request);
+    bool saved = false;
+    if (!path.isEmpty()) {
+        const PdfOutcome pdf = state_.reports->pdf(LayOutReport(shownSheet(*this)));
+        const FileWriteResult written = pdf.made() ? ReplaceFile(path, pdf.document, *state_.disk)
+                                                   : FileWriteResult{false, pdf.reason};
+        if (written.written) {
+            Memo(QStringLiteral("Saved ") + state_.ModelCode +
+                 QStringLiteral(" report sheet as PDF to file ") + QFileInfo(path).fileName());
+            saved = true;
+        } else {
+            // An earlier file of that name keeps what it held.
+            state_.message(BoxKind::Warning,
+                           QStringLiteral("The report sheet could not be saved as PDF.\r\r") +
+                               path + QStringLiteral(": ") + written.reason +
+                               QStringLiteral("\r\rNothing was changed; choose another file or "
+                                              "folder."));
+        }
+    }
+    Busy = false;
+    return saved;
+}
