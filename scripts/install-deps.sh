@@ -7,6 +7,9 @@ packages=(
     qt6-base-dev qt6-serialport-dev libgl-dev
     qt6-charts-dev libqt6opengl6-dev
     xvfb xauth
+    # a font for the report page, and pdftotext/pdfinfo for the tests that read it back
+    fonts-dejavu-core
+    poppler-utils
 )
 
 missing=()

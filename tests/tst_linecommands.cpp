@@ -3,11 +3,10 @@
 
 #include "link/SerialLink.h"
 #include "modsim/PtyModule.h"
+#include "support/ProgramProcess.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,29 +15,10 @@ using modsim::PtyModule;
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-QString program() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../kvc7345"));
-}
+using Outcome = ProcessOutcome;
 
 Outcome runProgram(const QTemporaryDir& home, const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_RUNTIME_DIR", home.path());
-    process.setProcessEnvironment(environment);
-    process.start(program(), arguments + QStringList{"--home", home.path()});
-    Outcome outcome;
-    if (process.waitForFinished(120000)) {
-        outcome.exitCode = process.exitCode();
-    }
-    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
-    outcome.err = QString::fromUtf8(process.readAllStandardError());
-    return outcome;
+    return RunProgram(home.path(), arguments);
 }
 
 QString portWarning(const QString& port) {
@@ -58,7 +38,7 @@ class TestLineCommands : public QObject {
 
   private slots:
     void initTestCase() {
-        QVERIFY2(QFile::exists(program()), qPrintable(program() + " has not been built"));
+        QVERIFY2(QFile::exists(ProgramPath()), qPrintable(ProgramPath() + " has not been built"));
     }
 
     void faultsArePrintedWithTheirExitStatus_data() {
