@@ -6,6 +6,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
+
 PrintOutcome PrinterReportOutput::print(const ReportPages& pages) {
     QPrinter printer(QPrinter::HighResolution);
     const int pageCount = static_cast<int>(pages.size());
@@ -18,7 +20,11 @@ PrintOutcome PrinterReportOutput::print(const ReportPages& pages) {
     if (dialog.exec() != QDialog::Accepted) {
         return {PrintOutcome::Result::Cancelled, QString()};
     }
+    return PrintReportOn(printer, pages);
+}
 
+PrintOutcome PrintReportOn(QPrinter& printer, const ReportPages& pages) {
+    const int pageCount = static_cast<int>(pages.size());
     ReportPages chosen = pages;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         const int from = std::clamp(printer.fromPage(), 1, pageCount);
