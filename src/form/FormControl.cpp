@@ -103,6 +103,13 @@ void FormControl::setShowHint(bool show) {
     }
 }
 
+void FormControl::setBold(bool bold) {
+    if (bold != bold_ || !knows(ControlProperty::Bold)) {
+        bold_ = bold;
+        changed(ControlProperty::Bold);
+    }
+}
+
 void FormControl::setTextColour(quint32 colour) {
     if (colour != colour_ || !knows(ControlProperty::Colour)) {
         colour_ = colour;

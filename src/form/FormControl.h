@@ -21,6 +21,7 @@ enum class ControlProperty : unsigned {
     Frame = 1U << 7,  // raised or sunken
     Stack = 1U << 8,  // brought to the front or sent to the back
     Focus = 1U << 9,
+    Bold = 1U << 10,  // the text's weight
 };
 
 class ControlOwner;
@@ -72,6 +73,8 @@ class FormControl {
 
     quint32 colour() const { return colour_; }
     void setTextColour(quint32 colour);
+    bool isBold() const { return bold_; }
+    void setBold(bool bold);
     bool isRaisedFrame() const { return raised_; }
     void setRaisedFrame(bool raised);
 
@@ -120,6 +123,7 @@ class FormControl {
     QString hint_;
     bool showHint_ = true;
     quint32 colour_ = 0xFF000000;
+    bool bold_ = false;
     bool raised_ = false;
     int stack_ = 0;
     int tag_ = 0;

@@ -146,6 +146,9 @@ constexpr ControlRow FixedControls[] = {
     {"Label1", K::Label, Shown},
     {"Label5", K::Label, Shown},
     {"LUpdateInstalledVersionDx", K::Label, Shown},
+    {"LUpdateServerVersionDx", K::Label, Shown},
+    {"LUpdateServerVersionDownload", K::Label, Hidden},
+    {"BSearchForUpdates", K::Button, Shown},
 };
 
 // The lists that choose an input sensor; their channel is the control's tag.
@@ -160,6 +163,9 @@ constexpr std::pair<const char*, const char*> StartCaptions[] = {
     {"LDateRight", "-"},
     {"LDefaultComPort", "-"},
     {"LUpdateInstalledVersionDx", "-"},
+    {"LUpdateServerVersionDx", "-"},
+    {"LUpdateServerVersionDownload", "Click here to update!"},
+    {"BSearchForUpdates", "Search for updates"},
     {"LStartReadValues",
      "Please connect isolator and click button below to start Input reading session"},
     {"BReadValue1", "START"},
@@ -279,6 +285,8 @@ void TForm1::connectHandlers() {
         {"BAutoDetect", &TForm1::BAutoDetectClick},
         {"BChangeDefaultComPort", &TForm1::BChangeDefaultComPortClick},
         {"LDataSheet", &TForm1::LDataSheetClick},
+        {"BSearchForUpdates", &TForm1::BSearchForUpdatesClick},
+        {"LUpdateServerVersionDownload", &TForm1::LUpdateServerVersionDownloadClick},
         {"Label5", &TForm1::Label5Click},
         {"Label1", &TForm1::Label1Click},
         {"BStartReadValues", &TForm1::BStartReadValues_Click},

@@ -151,6 +151,17 @@ class TForm1 : public QObject, public ControlOwner {
     void LDataSheetClick();
     void Label5Click();
     void Label1Click();
+    // --- Updates ---
+    // The newest version's three digits from the maker's server; "" when there is no
+    // connection or no version came.
+    void checkUpdate(QString& version);
+    // At start-up, when AUTOUPDATE is "Y" and the computer is online.
+    void CheckForUpdatesAtStartUp();
+    void BSearchForUpdatesClick();
+    // Downloads the installer; after the user's OK hands it to the system and closes the window.
+    void LUpdateServerVersionDownloadClick();
+    void CBAutoCheckUpdateClick();
+
     // The default port setting changed: the port in use and its label follow.
     void DefaultPortChanged();
 

@@ -39,6 +39,8 @@ class FileReplacement {
 
     // False once a piece could not be written; later pieces are then ignored.
     bool write(QByteArrayView bytes);
+    // Why a piece could not be written; "" while all went in.
+    const QString& reason() const { return reason_; }
     FileWriteResult commit();
 
   private:

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <optional>
 
 // The program's own version as digits without points, quoted in messages and files.
@@ -37,6 +38,8 @@ struct ProgramState {
     QString SoftwareVersion = SoftwareVersionText;
     // The folder with config.ini, log/, archive/ and factorydefaults/.
     QString ProgramFolder;
+    // A request to the maker's server gives up when this passes without a byte.
+    std::chrono::milliseconds NetworkQuietLimit{10000};
     // Forces the answer of Online() (tests); unset, the system is asked.
     std::optional<bool> OnlineOverride;
 

@@ -43,8 +43,8 @@ void TForm1::FormShow() {
     }
     DefaultPortChanged();
 
-    // The start-up update check belongs here: when AUTOUPDATE is "Y" and the computer is
-    // online, the maker's server is asked for a newer release before the run is counted.
+    // Before the run is counted: a newer release may end it at once.
+    CheckForUpdatesAtStartUp();
 
     // The live reading starts at 200 ms on both channels (its timers come with the reading).
     for (const char* refresh : {"CBRefresh1", "CBRefresh2"}) {

@@ -138,7 +138,7 @@ void ConfiguratorWindow::showAll(const FormControl& control) {
     for (const ControlProperty property :
          {ControlProperty::Text, ControlProperty::Items, ControlProperty::Enabled,
           ControlProperty::Visible, ControlProperty::Checked, ControlProperty::Hint,
-          ControlProperty::Colour, ControlProperty::Frame}) {
+          ControlProperty::Colour, ControlProperty::Frame, ControlProperty::Bold}) {
         showProperty(control, property);
     }
 }
@@ -209,6 +209,13 @@ void ConfiguratorWindow::showProperty(const FormControl& control, ControlPropert
             if (auto* frame = qobject_cast<QFrame*>(widget);
                 frame != nullptr && control.knows(ControlProperty::Frame)) {
                 frame->setFrameShadow(control.isRaisedFrame() ? QFrame::Raised : QFrame::Sunken);
+            }
+            break;
+        case ControlProperty::Bold:
+            if (control.knows(ControlProperty::Bold)) {
+                QFont font = widget->font();
+                font.setBold(control.isBold());
+                widget->setFont(font);
             }
             break;
         case ControlProperty::Stack:
