@@ -6,6 +6,7 @@ packages=(
     build-essential cmake
     qt6-base-dev qt6-serialport-dev libgl-dev
     qt6-charts-dev libqt6opengl6-dev
+    qt6-webengine-dev
     xvfb xauth
     # a font for the report page, and pdftotext/pdfinfo for the tests that read it back
     fonts-dejavu-core

@@ -114,6 +114,11 @@ int main(int argc, char* argv[]) {
     if (drawsPages && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The browser window's web engine shares the window's graphics contexts; this has to be
+    // said before the application object exists, even though the engine starts only later.
+    if (!windowless) {
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    }
     const std::unique_ptr<QCoreApplication> app =
         !windowless  ? std::make_unique<QApplication>(argc, argv)
         : drawsPages ? std::make_unique<QGuiApplication>(argc, argv)

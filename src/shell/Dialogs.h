@@ -38,6 +38,8 @@ class Dialogs {
     virtual QString chooseOpenFile(const FileDialogRequest& request) = 0;
     // Asks the desktop to open a document, a web address or a mail address.
     virtual bool openUrl(const QUrl& url) = 0;
+    // Shows a web page in the program's own browser window; without one, the desktop opens it.
+    virtual bool showInBrowser(const QUrl& url) { return openUrl(url); }
 };
 
 // Message texts use "\r" for a line break; screens and consoles want "\n".

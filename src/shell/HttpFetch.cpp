@@ -87,6 +87,7 @@ FetchOutcome HttpGet(const QUrl& address, std::chrono::milliseconds quietLimit,
     if (outcome.failure.isEmpty() && reply->error() != QNetworkReply::NoError &&
         (outcome.status == 0 || reply->error() < FirstHttpError)) {
         outcome.failure = reply->errorString();
+        outcome.lineFailed = true;
     }
     if (outcome.failure.isEmpty() && reply->bytesAvailable() > 0) {
         const QByteArray rest = reply->readAll();

@@ -9,11 +9,12 @@
 
 // How a GET request ended.
 struct FetchOutcome {
-    int status = 0;         // the HTTP status, 0 when none came
-    QString statusText;     // "Not Found"
-    qint64 received = 0;    // body bytes handed to the sink
-    qint64 announced = -1;  // Content-Length, -1 when the server gave none
-    QString failure;        // why the transfer itself failed; "" when it ran to its end
+    int status = 0;           // the HTTP status, 0 when none came
+    QString statusText;       // "Not Found"
+    qint64 received = 0;      // body bytes handed to the sink
+    qint64 announced = -1;    // Content-Length, -1 when the server gave none
+    QString failure;          // why the transfer itself failed; "" when it ran to its end
+    bool lineFailed = false;  // the failure came from the connection, not a limit or a stop
 
     bool ranToEnd() const { return failure.isEmpty(); }
 };

@@ -25,8 +25,8 @@ void TForm1::BitBtn4Click() {
 }
 
 void TForm1::LDataSheetClick() {
-    // The product page opens in the desktop's browser until the program has its own.
-    state_.dialogs->openUrl(QUrl(MakerWebSite() + QStringLiteral("/?pn=") + state_.ModelCode));
+    state_.dialogs->showInBrowser(
+        QUrl(MakerWebSite() + QStringLiteral("/?pn=") + state_.ModelCode));
 }
 
 void TForm1::Label5Click() {

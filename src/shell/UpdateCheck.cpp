@@ -35,6 +35,13 @@ QString availableText(const QString& dotted) {
 
 // Why a finished download cannot be used; "" when it can.
 QString downloadProblem(const FetchOutcome& outcome) {
+    const bool cutShort = outcome.announced >= 0 && outcome.received != outcome.announced;
+    // A connection that closed early says less than the count of what came.
+    if (cutShort && outcome.status == 200 && (outcome.ranToEnd() || outcome.lineFailed)) {
+        return QStringLiteral("the server sent %1 of %2 bytes")
+            .arg(outcome.received)
+            .arg(outcome.announced);
+    }
     if (!outcome.ranToEnd()) {
         return outcome.failure;
     }
@@ -46,7 +53,7 @@ QString downloadProblem(const FetchOutcome& outcome) {
     if (outcome.received == 0) {
         return QStringLiteral("the server sent an empty file");
     }
-    if (outcome.announced >= 0 && outcome.received != outcome.announced) {
+    if (cutShort) {
         return QStringLiteral("the server sent %1 of %2 bytes")
             .arg(outcome.received)
             .arg(outcome.announced);

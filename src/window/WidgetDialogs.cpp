@@ -1,5 +1,7 @@
 #include "window/WidgetDialogs.h"
 
+#include "window/BrowserLoader.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -142,4 +144,26 @@ QString WidgetDialogs::chooseOpenFile(const FileDialogRequest& request) {
 
 bool WidgetDialogs::openUrl(const QUrl& url) {
     return QDesktopServices::openUrl(url);
+}
+
+WidgetDialogs::~WidgetDialogs() {
+    // A browser made before the boxes had a window has no parent to remove it.
+    if (!browser_.isNull() && browser_->parent() == nullptr) {
+        delete browser_.data();
+    }
+}
+
+bool WidgetDialogs::showInBrowser(const QUrl& url) {
+    if (browser_.isNull() && BrowserCanRun()) {
+        QString why;
+        browser_ = LoadBrowserWindow(parent_, &why);
+        if (browser_.isNull()) {
+            qWarning("The internal browser is not available (%s); the desktop opens the page.",
+                     qPrintable(why));
+        }
+    }
+    if (browser_.isNull()) {
+        return openUrl(url);
+    }
+    return QMetaObject::invokeMethod(browser_.data(), "navigate", Q_ARG(QUrl, url));
 }
