@@ -79,7 +79,12 @@ void TForm1::checkUpdate(QString& version) {
                      QStringLiteral("Bytes received"));
     };
     handlers.stop = [this] { return StopRequested(); };
+    // The window's events run while the server is asked (at start-up too): no key may start
+    // another operation meanwhile.
+    const bool wasBusy = Busy;
+    Busy = true;
     const FetchOutcome outcome = HttpGet(UpdateScriptAddress(), state_.NetworkQuietLimit, handlers);
+    Busy = wasBusy;
     EndProgress();
     // An error page, a time-out or a reply that does not start with three digits is no version.
     if (outcome.ranToEnd() && outcome.status == 200) {
