@@ -9,6 +9,18 @@ QString CommandSession::optionValue(const QStringList& arguments, const QString&
     return at >= 0 && at + 1 < arguments.size() ? arguments[at + 1] : QString();
 }
 
+QString CommandSession::plainArgument(const QStringList& arguments,
+                                      const QStringList& valueOptions) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (valueOptions.contains(arguments[i])) {
+            ++i;
+        } else if (!arguments[i].startsWith(QLatin1String("--"))) {
+            return arguments[i];
+        }
+    }
+    return {};
+}
+
 bool CommandSession::start(const QStringList& arguments) {
     QString error;
     if (!port_.parse(arguments, &error) || !port_.start(&error)) {

@@ -29,6 +29,9 @@ class CommandSession {
 
     // The value following `option` in the arguments, or "".
     static QString optionValue(const QStringList& arguments, const QString& option);
+    // The first argument that is neither an option nor the value of one of `valueOptions`
+    // (the configuration file a command works on), or "".
+    static QString plainArgument(const QStringList& arguments, const QStringList& valueOptions);
 
   private:
     ConsoleDialogs dialogs_;

@@ -13,21 +13,10 @@ namespace {
 const QStringList ValueOptions{QStringLiteral("--pdf"), QStringLiteral("--home"),
                                QStringLiteral("--done-by"), QStringLiteral("--done-for")};
 
-QString configurationFile(const QStringList& arguments) {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (ValueOptions.contains(arguments[i])) {
-            ++i;
-        } else if (!arguments[i].startsWith(QLatin1String("--"))) {
-            return arguments[i];
-        }
-    }
-    return {};
-}
-
 }  // namespace
 
 int RunReport(const QStringList& arguments) {
-    const QString file = configurationFile(arguments);
+    const QString file = CommandSession::plainArgument(arguments, ValueOptions);
     const QString pdf = CommandSession::optionValue(arguments, QStringLiteral("--pdf"));
     if (file.isEmpty() || pdf.isEmpty()) {
         PrintError(

@@ -10,21 +10,10 @@ namespace {
 const QStringList ValueOptions{QStringLiteral("--port"), QStringLiteral("--demo"),
                                QStringLiteral("--home")};
 
-QString configurationFile(const QStringList& arguments) {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (ValueOptions.contains(arguments[i])) {
-            ++i;
-        } else if (!arguments[i].startsWith(QLatin1String("--"))) {
-            return arguments[i];
-        }
-    }
-    return {};
-}
-
 }  // namespace
 
 int RunWrite(const QStringList& arguments) {
-    const QString file = configurationFile(arguments);
+    const QString file = CommandSession::plainArgument(arguments, ValueOptions);
     if (file.isEmpty()) {
         PrintError(QStringLiteral("write needs the configuration file to write (FILE.NVC)"));
         return PrintUsage(true);

@@ -4,6 +4,7 @@
 #include "records/Clock.h"
 #include "records/FileWriting.h"
 #include "records/ReportSheet.h"
+#include "records/ShownHeader.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramState.h"
 
@@ -20,25 +21,18 @@ const QString PdfInsteadText = QStringLiteral(
     "\r\rThe report sheet can be saved as PDF instead, with the tool button \"Save Report as "
     "PDF\".");
 
-QString fieldText(const TForm1& form, const char* name) {
-    return form.Control(QString::fromLatin1(name)).text();
-}
-
-std::optional<QString> tagIfInUse(const TForm1& form, const char* name) {
-    const FormControl& field = form.Control(QString::fromLatin1(name));
-    return field.isEnabled() ? std::optional(field.text()) : std::nullopt;
-}
-
 // The sheet from the rows the last check collected and the window's own fields.
 ReportSheet shownSheet(const TForm1& form) {
     const ProgramState& state = form.state();
+    // The same model, additional information and tags a save would write.
+    const ConfigurationHeader header = ShownHeader(form);
     ReportSheet sheet;
-    sheet.modelCode = state.ModelCode;
+    sheet.modelCode = header.model;
     sheet.date = state.ConfigurationDate;
-    sheet.doneBy = fieldText(form, "TDefaultDoneBy");
-    sheet.doneFor = fieldText(form, "TDefaultDoneFor");
-    sheet.tag1 = tagIfInUse(form, "TTag1");
-    sheet.tag2 = tagIfInUse(form, "TTag2");
+    sheet.doneBy = header.doneBy;
+    sheet.doneFor = header.doneFor;
+    sheet.tag1 = header.tag1;
+    sheet.tag2 = header.tag2;
     for (int slot = 1; slot <= ReportRows::Slots; ++slot) {
         const QString& name = state.Report.PrintNames(slot);
         if (!name.isEmpty()) {

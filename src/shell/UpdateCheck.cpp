@@ -61,6 +61,26 @@ QString downloadProblem(const FetchOutcome& outcome) {
     return {};
 }
 
+// Asks the maker's server with the window's events running: the status bar shows the bytes
+// received, a closing window stops the request, and no key starts another operation meanwhile
+// (at start-up too).
+FetchOutcome fetchFromServer(TForm1& form, const QUrl& address,
+                             std::function<QString(QByteArrayView)> sink) {
+    FetchHandlers handlers;
+    handlers.sink = std::move(sink);
+    handlers.progress = [&form](qint64 received, qint64 total) {
+        form.ShowProgress(static_cast<int>(received), static_cast<int>(std::max(total, received)),
+                          QStringLiteral("Bytes received"));
+    };
+    handlers.stop = [&form] { return form.StopRequested(); };
+    const bool wasBusy = form.Busy;
+    form.Busy = true;
+    const FetchOutcome outcome = HttpGet(address, form.state().NetworkQuietLimit, handlers);
+    form.Busy = wasBusy;
+    form.EndProgress();
+    return outcome;
+}
+
 }  // namespace
 
 void TForm1::checkUpdate(QString& version) {
@@ -69,23 +89,11 @@ void TForm1::checkUpdate(QString& version) {
         return;
     }
     QByteArray reply;
-    FetchHandlers handlers;
-    handlers.sink = [&reply](QByteArrayView piece) {
-        reply.append(piece.first(std::min(piece.size(), ScriptReplyLimit - reply.size())));
-        return QString();
-    };
-    handlers.progress = [this](qint64 received, qint64 total) {
-        ShowProgress(static_cast<int>(received), static_cast<int>(std::max(total, received)),
-                     QStringLiteral("Bytes received"));
-    };
-    handlers.stop = [this] { return StopRequested(); };
-    // The window's events run while the server is asked (at start-up too): no key may start
-    // another operation meanwhile.
-    const bool wasBusy = Busy;
-    Busy = true;
-    const FetchOutcome outcome = HttpGet(UpdateScriptAddress(), state_.NetworkQuietLimit, handlers);
-    Busy = wasBusy;
-    EndProgress();
+    const FetchOutcome outcome =
+        fetchFromServer(*this, UpdateScriptAddress(), [&reply](QByteArrayView piece) {
+            reply.append(piece.first(std::min(piece.size(), ScriptReplyLimit - reply.size())));
+            return QString();
+        });
     // An error page, a time-out or a reply that does not start with three digits is no version.
     if (outcome.ranToEnd() && outcome.status == 200) {
         version = VersionFromReply(reply).value_or(QString());
@@ -160,20 +168,11 @@ void TForm1::LUpdateServerVersionDownloadClick() {
     const QString target = QDir(state_.ProgramFolder).filePath(InstallerFileName());
     // The installer grows beside its final name and replaces it only when complete.
     FileReplacement installer(target, *state_.disk);
-    FetchHandlers handlers;
-    handlers.sink = [&installer, &target](QByteArrayView piece) {
-        return installer.write(piece) ? QString()
-                                      : target + QStringLiteral(": ") + installer.reason();
-    };
-    handlers.progress = [this](qint64 received, qint64 total) {
-        ShowProgress(static_cast<int>(received), static_cast<int>(std::max(total, received)),
-                     QStringLiteral("Bytes received"));
-    };
-    handlers.stop = [this] { return StopRequested(); };
-    const bool wasBusy = Busy;
-    Busy = true;
-    const FetchOutcome outcome = HttpGet(InstallerAddress(), state_.NetworkQuietLimit, handlers);
-    EndProgress();
+    const FetchOutcome outcome =
+        fetchFromServer(*this, InstallerAddress(), [&installer, &target](QByteArrayView piece) {
+            return installer.write(piece) ? QString()
+                                          : target + QStringLiteral(": ") + installer.reason();
+        });
     QString problem = downloadProblem(outcome);
     if (problem.isEmpty()) {
         const FileWriteResult written = installer.commit();
@@ -181,7 +180,6 @@ void TForm1::LUpdateServerVersionDownloadClick() {
             problem = target + QStringLiteral(": ") + written.reason;
         }
     }
-    Busy = wasBusy;
     if (!problem.isEmpty()) {
         state_.message(BoxKind::Warning,
                        QStringLiteral("The new version could not be downloaded.\r\r") + problem +
