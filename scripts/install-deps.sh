@@ -10,6 +10,8 @@ packages=(
     xvfb xauth
     # a font for the report page, and pdftotext/pdfinfo for the tests that read it back
     fonts-dejavu-core
+    # the window's font: metric-compatible with the one its pages were designed for
+    fonts-liberation2
     poppler-utils
 )
 

@@ -19,13 +19,6 @@ void setLinkLook(QLabel* label) {
 }
 
 void greyOut(QWidget* widget) {
-    // Only the disabled colour group changes, so enabling the control brings its usual
-    // text colour back.
-    QPalette palette = widget->palette();
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        palette.setColor(QPalette::Disabled, role, Silver);
-    }
-    widget->setPalette(palette);
     widget->setEnabled(false);
 }
 

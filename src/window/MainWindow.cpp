@@ -28,12 +28,18 @@ namespace {
 constexpr int MinimumClientHeight = 566;
 constexpr int MaximumClientHeight = 752;
 
+// The page geometry was designed for an 8-point sans-serif at 96 dpi; these faces share that
+// design's metrics (Liberation Sans and Arimo are metric-compatible with Arial), so every
+// caption fits the place it was drawn for. The system's sans-serif is the last resort.
 QFont windowFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    if (!QFontDatabase::families().contains(font.family())) {
-        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-        font.setStyleHint(QFont::SansSerif);
+    const QStringList families = QFontDatabase::families();
+    for (const char* name : {"Liberation Sans", "Arimo", "Arial", "MS Sans Serif"}) {
+        if (families.contains(QLatin1String(name))) {
+            return QFont(QLatin1String(name), 8);
+        }
     }
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     return font;
 }

@@ -1,5 +1,6 @@
 #include "window/WidgetFactory.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -77,11 +78,14 @@ bool isEnabled(const QWidget* widget) {
 }
 
 void setTextColour(QWidget* widget, const QColor& colour) {
+    // The colour is the enabled control's. A disabled one keeps the style's disabled colours,
+    // so it never looks like a field that takes input.
+    const QPalette style = QApplication::palette(widget);
     QPalette palette = widget->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::WindowText, colour);
-        palette.setColor(group, QPalette::Text, colour);
-        palette.setColor(group, QPalette::ButtonText, colour);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Active, role, colour);
+        palette.setColor(QPalette::Inactive, role, colour);
+        palette.setColor(QPalette::Disabled, role, style.color(QPalette::Disabled, role));
     }
     widget->setPalette(palette);
 }

@@ -1,0 +1,233 @@
+// The window as the user meets it after a read, for every model: every caption and value fits
+// its control, no control reaches past its group or the window, every disabled control is drawn
+// greyed the style's way, and no enabled drop-down is empty.
+
+#include "form/TForm1.h"
+#include "link/ModelTable.h"
+#include "support/WindowBench.h"
+#include "window/MainWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+QString nameOf(const QWidget* widget) {
+    return widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                          : widget->objectName();
+}
+
+// What a text needs on each side inside a box: the one-pixel border and three of air.
+constexpr int Border = 4;
+
+bool fits(const QWidget* widget, const QString& text, int room) {
+    const QFontMetrics metrics = widget->fontMetrics();
+    return metrics.horizontalAdvance(text) <= room;
+}
+
+// The first line of a caption: labels with several lines are checked line by line.
+QStringList linesOf(const QString& text) {
+    return text.split(QLatin1Char('\n'));
+}
+
+QString textProblem(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        if (label->text().isEmpty() || label->textFormat() == Qt::RichText ||
+            label->text().startsWith(QLatin1Char('<'))) {
+            return {};
+        }
+        const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
+                                                          -label->margin(), -label->margin());
+        if (label->wordWrap()) {
+            return label->heightForWidth(label->width()) <= label->height()
+                       ? QString()
+                       : QStringLiteral("wrapped text taller than the label");
+        }
+        for (const QString& line : linesOf(label->text())) {
+            if (!fits(label, line, room.width())) {
+                return QStringLiteral("\"%1\" is %2 px wide in %3 px")
+                    .arg(line)
+                    .arg(label->fontMetrics().horizontalAdvance(line))
+                    .arg(room.width());
+            }
+        }
+        return {};
+    }
+    if (const auto* box = qobject_cast<const QCheckBox*>(widget)) {
+        return box->sizeHint().width() <= box->width() ? QString()
+                                                       : QStringLiteral("\"%1\" needs %2 px of %3")
+                                                             .arg(box->text())
+                                                             .arg(box->sizeHint().width())
+                                                             .arg(box->width());
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        if (button->text().isEmpty() || qobject_cast<const QToolButton*>(button) != nullptr) {
+            return {};
+        }
+        const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+        const int needed =
+            button->fontMetrics().horizontalAdvance(button->text()) + icon + 2 * Border;
+        return needed <= button->width() ? QString()
+                                         : QStringLiteral("\"%1\" needs %2 px of %3")
+                                               .arg(button->text())
+                                               .arg(needed)
+                                               .arg(button->width());
+    }
+    if (const auto* field = qobject_cast<const QLineEdit*>(widget)) {
+        const int needed =
+            field->fontMetrics().horizontalAdvance(field->displayText()) + 2 * Border;
+        return needed <= field->width() ? QString()
+                                        : QStringLiteral("\"%1\" needs %2 px of %3")
+                                              .arg(field->displayText())
+                                              .arg(needed)
+                                              .arg(field->width());
+    }
+    if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.editable = list->isEditable();
+        const QRect text = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                         QStyle::SC_ComboBoxEditField, list);
+        return fits(list, list->currentText(), text.width())
+                   ? QString()
+                   : QStringLiteral("\"%1\" wider than the list's %2 px")
+                         .arg(list->currentText())
+                         .arg(text.width());
+    }
+    return {};
+}
+
+QString placeProblem(const QWidget* widget, const QWidget* window) {
+    const QWidget* parent = widget->parentWidget();
+    if (qobject_cast<const QGroupBox*>(parent) != nullptr &&
+        !parent->rect().contains(widget->geometry())) {
+        return QStringLiteral("reaches past its group %1").arg(nameOf(parent));
+    }
+    const QRect onWindow(widget->mapTo(window, QPoint(0, 0)), widget->size());
+    if (!window->rect().contains(onWindow)) {
+        return QStringLiteral("reaches past the window");
+    }
+    return {};
+}
+
+// Where a label's text is drawn, in its parent's coordinates.
+QRect drawnText(const QLabel* label) {
+    const QRect room = label->contentsRect();
+    const QRect text =
+        label->fontMetrics().boundingRect(room, int(label->alignment()), label->text());
+    return text.translated(label->pos()).intersected(label->geometry());
+}
+
+// A caption that runs into a field, a list or a button beside it.
+QString overlapProblem(const QWidget* widget) {
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    if (label == nullptr || label->text().isEmpty() || label->wordWrap()) {
+        return {};
+    }
+    const QRect text = drawnText(label);
+    for (const QObject* child : label->parentWidget()->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        const bool control = qobject_cast<const QLineEdit*>(child) != nullptr ||
+                             qobject_cast<const QComboBox*>(child) != nullptr ||
+                             qobject_cast<const QAbstractButton*>(child) != nullptr;
+        if (sibling != nullptr && control && sibling->isVisible() &&
+            sibling->geometry().intersects(text)) {
+            return QStringLiteral("\"%1\" runs into %2").arg(label->text(), nameOf(sibling));
+        }
+    }
+    return {};
+}
+
+QString disabledLookProblem(const QWidget* widget) {
+    if (widget->isEnabled()) {
+        return {};
+    }
+    const QPalette style = QApplication::palette(widget);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                            QPalette::Base, QPalette::Button, QPalette::Window}) {
+        if (widget->palette().color(QPalette::Disabled, role) !=
+            style.color(QPalette::Disabled, role)) {
+            return QStringLiteral("disabled but drawn in %1")
+                .arg(widget->palette().color(QPalette::Disabled, role).name());
+        }
+    }
+    return {};
+}
+
+QString choiceProblem(const QWidget* widget) {
+    const auto* list = qobject_cast<const QComboBox*>(widget);
+    return list != nullptr && list->isEnabled() && list->count() == 0
+               ? QStringLiteral("enabled with nothing to choose")
+               : QString();
+}
+
+}  // namespace
+
+QStringList LookProblems(QWidget* window) {
+    QStringList problems;
+    auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    for (int page = 0; page < pages->count(); ++page) {
+        if (!pages->isTabVisible(page)) {
+            continue;
+        }
+        pages->setCurrentIndex(page);
+        for (const QWidget* widget : window->findChildren<QWidget*>()) {
+            if (!widget->isVisible() || widget->isWindow() ||
+                (page > 0 && pages->widget(0)->isAncestorOf(widget))) {
+                continue;
+            }
+            for (const QString& problem :
+                 {textProblem(widget), overlapProblem(widget), placeProblem(widget, window),
+                  disabledLookProblem(widget), choiceProblem(widget)}) {
+                if (!problem.isEmpty()) {
+                    problems << QStringLiteral("%1 (page %2): %3")
+                                    .arg(nameOf(widget))
+                                    .arg(pages->tabText(page), problem);
+                }
+            }
+        }
+    }
+    pages->setCurrentIndex(0);
+    return problems;
+}
+
+class TestWindowLook : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void everyModelAfterARead_data() {
+        QTest::addColumn<QString>("model");
+        for (const QString& model : ConfigurableModels()) {
+            QTest::newRow(qPrintable(model)) << model;
+        }
+    }
+
+    void everyModelAfterARead() {
+        QFETCH(QString, model);
+        WindowBench bench(model, 0, false);
+        QVERIFY(bench.started);
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        bench.form->ReadAll();
+        QCOMPARE(bench.state.ModelCode, model);
+        const QStringList problems = LookProblems(&window);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_MAIN(TestWindowLook)
+#include "tst_windowlook.moc"
