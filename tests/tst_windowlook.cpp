@@ -7,6 +7,8 @@
 #include "support/WindowBench.h"
 #include "window/MainWindow.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -224,6 +226,67 @@ class TestWindowLook : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         bench.form->ReadAll();
         QCOMPARE(bench.state.ModelCode, model);
+        const QStringList problems = LookProblems(&window);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    // The cold-junction list a V7385D's TC sensor enables has no items on that model.
+    void anEmptyListIsNeverOffered() {
+        WindowBench bench(QStringLiteral("V7385D"), 300, false);
+        ConfiguratorWindow window(*bench.form);
+        FormControl& list = bench.form->Control(QStringLiteral("CCJCom1"));
+        auto* widget = window.Find<QComboBox>(QStringLiteral("CCJCom1"));
+        list.setItems({});
+        list.setEnabled(true);
+        QVERIFY(!widget->isEnabled());
+        list.setItems({QStringLiteral("Automatic"), QStringLiteral("Fixed")}, 0);
+        QVERIFY(widget->isEnabled());
+        list.setEnabled(false);
+        QVERIFY(!widget->isEnabled());
+        list.setEnabled(true);
+        list.clear();
+        QVERIFY(!widget->isEnabled());
+    }
+
+    // The states that once left a disabled field looking enabled or an empty list enabled.
+    void afterLaterSteps_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("firmware");
+        QTest::addColumn<QString>("step");
+        QTest::newRow("V7385D 300, a TC sensor") << "V7385D" << 300 << "TC";
+        QTest::newRow("Q7326S, its defaults loaded") << "Q7326S" << 0 << "load Q7326S";
+        QTest::newRow("Q7356S, its defaults loaded") << "Q7356S" << 0 << "load Q7356S";
+        QTest::newRow("Q7351S, then Q7383D loaded") << "Q7351S" << 0 << "load Q7383D";
+        QTest::newRow("Q7383D, then F7") << "Q7383D" << 0 << "F7";
+    }
+
+    void afterLaterSteps() {
+        QFETCH(QString, model);
+        QFETCH(int, firmware);
+        QFETCH(QString, step);
+        WindowBench bench(model, firmware, false);
+        QVERIFY(bench.started);
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        bench.form->ReadAll();
+        if (step == QLatin1String("TC")) {
+            const QStringList sensors = bench.form->Control(QStringLiteral("CInputTm1")).items();
+            const auto tc = std::find_if(sensors.begin(), sensors.end(), [](const QString& item) {
+                return item.startsWith(QLatin1String("TC"));
+            });
+            QVERIFY(tc != sensors.end());
+            bench.form->Choose(QStringLiteral("CInputTm1"), int(tc - sensors.begin()));
+        } else if (step.startsWith(QLatin1String("load "))) {
+            bench.dialogs.answerFileDialog(QStringLiteral(KVC7345_DATA_DIR "/factorydefaults/") +
+                                           step.mid(5) + QStringLiteral(".NVC"));
+            QVERIFY(bench.form->ReadFromFile(FileSource::FactoryDefaults));
+            QCOMPARE(bench.state.ModelCode, step.mid(5));
+        } else {
+            QTest::keyClick(&window, Qt::Key_F7);
+        }
+        QVERIFY2(bench.dialogs.problems().isEmpty(),
+                 qPrintable(bench.dialogs.problems().join(QLatin1Char('\n'))));
         const QStringList problems = LookProblems(&window);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }

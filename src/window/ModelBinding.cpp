@@ -162,6 +162,7 @@ void ConfiguratorWindow::showProperty(const FormControl& control, ControlPropert
                     list->addItems(control.items());
                 }
                 list->setCurrentIndex(control.currentIndex());
+                showProperty(control, ControlProperty::Enabled);
             } else if (auto* pages = qobject_cast<QTabWidget*>(widget)) {
                 const QSignalBlocker quiet(pages);
                 const QStringList& captions = control.items();
@@ -176,7 +177,10 @@ void ConfiguratorWindow::showProperty(const FormControl& control, ControlPropert
             break;
         case ControlProperty::Enabled:
             if (widget != this) {
-                widget->setEnabled(control.isEnabled());
+                // A list with nothing to choose is never offered, whatever the layout says.
+                const bool empty = qobject_cast<QComboBox*>(widget) != nullptr &&
+                                   control.kind() == ControlKind::Choice && control.count() == 0;
+                widget->setEnabled(control.isEnabled() && !empty);
             }
             break;
         case ControlProperty::Visible:
