@@ -175,7 +175,7 @@ class TestFileLoad : public QObject {
         QCOMPARE(bench.state.Entries.FileValues(2), QString());
     }
 
-    void refusedLinesKeepWhatWasApplied_data() {
+    void abandonedFileLeavesTheWindowAsBefore_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("reason");
         const QString noNumber = "the value of %1 is not a number it can take: %2";
@@ -196,20 +196,41 @@ class TestFileLoad : public QObject {
                                         << "a line holds no key before its \" = \"";
     }
 
-    void refusedLinesKeepWhatWasApplied() {
+    // Abort on a line the loader refuses: the window shows again what it showed before the
+    // load, not the lines applied up to the refused one.
+    void abandonedFileLeavesTheWindowAsBefore() {
         QFETCH(QString, line);
         QFETCH(QString, reason);
         LoadBench bench;
+        QVERIFY(bench.load(FileBytes(KVC7345_DATA_DIR "/factorydefaults/Q7383D.NVC"), "good.NVC"));
+        const QStringList names{"LModel",   "LSourceRight", "CInputTm1", "TDownscale1",
+                                "COutput1", "LDateLeft",    "GBInput"};
+        QStringList shown;
+        for (const QString& name : names) {
+            shown << text(*bench.form, name);
+        }
+        const WindowSnapshot before = bench.form->TakeSnapshot();
+
         bench.dialogs.expect(BoxKind::Error, InvalidFileText, BoxButtons::AbortRetry,
                              BoxAnswer::Abort);
         QVERIFY(!bench.load(
-            ConfigurationFileBytes("Q7323S", {"MDVERSION = 258", "Output 1 = 0-10 V", line})));
+            ConfigurationFileBytes("Q7323S", {"MDVERSION = 258", "Output 1 = 0-10 V", line}),
+            "broken.NVC"));
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
-        QCOMPARE(text(*bench.form, "COutput1"), QStringLiteral("0-10 V"));
         QCOMPARE(bench.form->LastLoad().refusal, reason);
-        QVERIFY(bench.form->ConfigurationEmpty);
+        for (int i = 0; i < names.size(); ++i) {
+            QCOMPARE(text(*bench.form, names[i]), shown[i]);
+        }
+        QCOMPARE(bench.state.ModelCode, QStringLiteral("Q7383D"));
+        QVERIFY(!bench.form->ConfigurationEmpty);
         QVERIFY(!bench.form->Busy);
-        QCOMPARE(bench.logLines(), 0);
+        const WindowSnapshot after = bench.form->TakeSnapshot();
+        for (std::size_t i = 0; i < before.controls.size(); ++i) {
+            QCOMPARE(after.controls[i].text, before.controls[i].text);
+            QCOMPARE(after.controls[i].items, before.controls[i].items);
+            QCOMPARE(after.controls[i].enabled, before.controls[i].enabled);
+        }
+        QCOMPARE(bench.logLines(), 1);  // the good file's load only
     }
 
     void numbersAtTheRegisterLimitsLoad_data() {

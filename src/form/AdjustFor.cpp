@@ -3,9 +3,8 @@
 #include "catalogue/CatalogueLookup.h"
 #include "catalogue/FirmwareVersions.h"
 #include "catalogue/ModelLayout.h"
-#include "shell/ProgramState.h"
 #include "form/TForm1.h"
-
+#include "shell/ProgramState.h"
 
 namespace {
 
@@ -17,8 +16,7 @@ void setCaption(TForm1& form, const char* group, Lamp flag, const QString& capti
     if (flag == Lamp::Keep) {
         return;
     }
-    form.FindControl(QString::fromLatin1(group))
-        ->setTitle(flag == Lamp::On ? caption : QString());
+    form.FindControl(QString::fromLatin1(group))->setTitle(flag == Lamp::On ? caption : QString());
 }
 
 void lightHeading(TForm1& form, const char* name, Lamp flag) {

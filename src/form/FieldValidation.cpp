@@ -6,9 +6,8 @@
 #include "catalogue/FirmwareVersions.h"
 #include "catalogue/SensorLimits.h"
 #include "catalogue/ValueFormat.h"
-#include "shell/ProgramState.h"
 #include "form/TForm1.h"
-
+#include "shell/ProgramState.h"
 
 namespace {
 

@@ -169,3 +169,33 @@ void FormControl::click() {
         onClick();
     }
 }
+
+FormControl::Look FormControl::look() const {
+    return {text_,     items_,  index_, enabled_, visible_, checked_, hint_,
+            showHint_, colour_, bold_,  raised_,  tag_,     known_};
+}
+
+void FormControl::restore(const Look& look) {
+    text_ = look.text;
+    items_ = look.items;
+    index_ = look.index;
+    enabled_ = look.enabled;
+    visible_ = look.visible;
+    checked_ = look.checked;
+    hint_ = look.hint;
+    showHint_ = look.showHint;
+    colour_ = look.colour;
+    bold_ = look.bold;
+    raised_ = look.raised;
+    tag_ = look.tag;
+    // What the view took over since stays known: the restored values are shown in its place.
+    known_ |= look.known;
+    for (const ControlProperty property :
+         {ControlProperty::Text, ControlProperty::Items, ControlProperty::Enabled,
+          ControlProperty::Visible, ControlProperty::Checked, ControlProperty::Hint,
+          ControlProperty::Colour, ControlProperty::Frame, ControlProperty::Bold}) {
+        if (knows(property)) {
+            owner_.controlChanged(*this, property);
+        }
+    }
+}

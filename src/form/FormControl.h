@@ -108,6 +108,26 @@ class FormControl {
     // Presses the control: nothing happens while it is disabled.
     void click();
 
+    // Everything the control shows, as a value: taken before a step the user may abandon, and
+    // put back (with the view told, and no handler run) when they do.
+    struct Look {
+        QString text;
+        QStringList items;
+        int index = -1;
+        bool enabled = true;
+        bool visible = true;
+        bool checked = false;
+        QString hint;
+        bool showHint = true;
+        quint32 colour = 0;
+        bool bold = false;
+        bool raised = false;
+        int tag = 0;
+        unsigned known = 0;
+    };
+    Look look() const;
+    void restore(const Look& look);
+
   private:
     void changed(ControlProperty property);
 

@@ -4,6 +4,7 @@
 #include "catalogue/ModelLayout.h"
 #include "form/FormControl.h"
 #include "form/FormModes.h"
+#include "form/WindowSnapshot.h"
 #include "live/LiveState.h"
 #include "records/LoadRecord.h"
 
@@ -71,6 +72,10 @@ class TForm1 : public QObject, public ControlOwner {
     const QStringList& LogLines() const { return logLines_; }
 
     // The four panels of the status bar: 0 status, 1 model, 2 modification mark, 3 clock.
+    // The shown configuration, taken before a load and put back when the user abandons it.
+    WindowSnapshot TakeSnapshot() const;
+    void RestoreSnapshot(const WindowSnapshot& snapshot);
+
     QString StatusPanel(int index) const;
     void SetStatusPanel(int index, const QString& text);
 

@@ -73,12 +73,11 @@ void TForm1::BitBtn2Click() {
 
 bool TForm1::ReadFromFile(FileSource source) {
     // A Retry offers another file from the archive, as a new load that asks its questions
-    // again. Once a file was partly applied, the load's answer is whether a configuration
-    // is shown in the end.
-    bool partlyApplied = false;
+    // again. A file the user abandons halfway leaves the window as it was before the load.
+    const WindowSnapshot before = TakeSnapshot();
     auto finish = [&](bool result) {
         Busy = false;
-        return partlyApplied ? !ConfigurationEmpty : result;
+        return result;
     };
     for (FileSource offered = source;; offered = FileSource::Archive) {
         Busy = true;
@@ -133,7 +132,7 @@ bool TForm1::ReadFromFile(FileSource source) {
 
         const LoadOutcome outcome = InsertDataFromFileToScreen(state_.ModelCode);
         if (outcome != LoadOutcome::Applied) {
-            partlyApplied = true;
+            RestoreSnapshot(before);
             if (outcome == LoadOutcome::Retry) {
                 continue;
             }
