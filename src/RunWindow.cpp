@@ -57,6 +57,10 @@ int RunWindow(const QStringList& arguments) {
     if (port.isDemo() || options.contains(QStringLiteral("--port"))) {
         state.PortForThisRun = port.portName();
     }
+    if (port.isDemo()) {
+        state.DemoPort = port.portName();
+        state.DemoPortCaption = port.demoCaption();
+    }
 
     state.PrinterAvailable = !QPrinterInfo::availablePrinters().isEmpty();
 

@@ -252,15 +252,16 @@ class TestPortSearch : public QObject {
         choices->addItem("COM2");
         ports.searchOnly(names);
         ports.form().FindPorts();
-        QCOMPARE(choices->items(), ports.paths(listed));
-        QCOMPARE(choices->currentText(), selected.isEmpty() ? QString() : ports.path(selected));
+        // The default port is offered too, and chosen when no module answered.
+        QCOMPARE(choices->items(), ports.paths(listed) << "COM9");
+        QCOMPARE(choices->currentText(), selected.isEmpty() ? "COM9" : ports.path(selected));
         QVERIFY(ports.bench.dialogs.shown().isEmpty());
     }
 
     void changeStoresTheChoice_data() {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("nothing selected") << QStringList{"S"} << "";
+        QTest::newRow("no module: the default stays") << QStringList{"S"} << "COM9";
         QTest::newRow("module's port selected") << QStringList{"S", "B"} << "B";
     }
 
@@ -272,7 +273,57 @@ class TestPortSearch : public QObject {
         ports.searchOnly(names);
         ports.form().FindPorts();
         ports.form().Click("BChangeDefaultComPort");
-        QCOMPARE(ports.defaultPort(), stored.isEmpty() ? QString() : ports.path(stored));
+        QCOMPARE(ports.defaultPort(), stored == "COM9" ? stored : ports.path(stored));
+    }
+
+    // An empty choice would leave the window no way to name a port again.
+    void changeRefusesAnEmptyChoice() {
+        PortsBench ports;
+        QVERIFY(ports.started);
+        ports.form().Control("CDefaultComPort").setItems({});
+        ports.bench.dialogs.expect(
+            BoxKind::Warning,
+            "No port is selected in the list.\r\rThe default COM port stays COM9.");
+        ports.form().Click("BChangeDefaultComPort");
+        QVERIFY2(ports.bench.dialogs.problems().isEmpty(),
+                 qPrintable(problems(ports.bench.dialogs)));
+        QCOMPARE(ports.defaultPort(), QStringLiteral("COM9"));
+    }
+
+    // The port named on the command line is searched after the system's, and the same device
+    // under another name counts as the default port.
+    void runPortIsSearchedAndComparedByDevice() {
+        PortsBench ports;
+        QVERIFY(ports.started);
+        ports.searchOnly({"S"});
+        ports.bench.state.PortForThisRun = ports.path("A");
+        ports.bench.state.settings.WriteConfig("DEFAULTCOMPORT", ports.path("LA"));
+        ports.bench.dialogs.expect(BoxKind::Information, "Currently defined Default COM Port (" +
+                                                             ports.path("LA") + ") is correct.");
+        QCOMPARE(ports.form().FindTheRightCom(), ports.path("A"));
+        QVERIFY2(ports.bench.dialogs.problems().isEmpty(),
+                 qPrintable(problems(ports.bench.dialogs)));
+        QCOMPARE(ports.defaultPort(), ports.path("LA"));
+    }
+
+    // A demo's pseudo-terminal is named by what it is, in the lists and the messages.
+    void demoPortIsNamedByWhatItIs() {
+        PortsBench ports;
+        QVERIFY(ports.started);
+        ports.bench.state.DemoPort = ports.path("A");
+        ports.bench.state.DemoPortCaption = "demo Q7383D (simulated)";
+        ports.bench.state.PortForThisRun = ports.path("A");
+        ports.searchOnly({"S"});
+        ports.form().FindPorts();
+        FormControl& choices = ports.form().Control("CDefaultComPort");
+        QCOMPARE(choices.items(),
+                 (QStringList{ports.path("S"), "demo Q7383D (simulated)", "COM9"}));
+        QCOMPARE(choices.currentText(), QStringLiteral("demo Q7383D (simulated)"));
+        ports.form().Click("BChangeDefaultComPort");
+        QCOMPARE(ports.defaultPort(), ports.path("A"));
+        ports.form().DefaultPortChanged();
+        QCOMPARE(ports.form().Control("LDefaultComPort").text(),
+                 QStringLiteral("demo Q7383D (simulated)"));
     }
 
     void startButtonSearches() {

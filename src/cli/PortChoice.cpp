@@ -61,4 +61,8 @@ void PortChoice::applyTo(ProgramState& state) const {
     }
     state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), portName());
     state.link.ComPortName = portName();
+    if (isDemo()) {
+        state.DemoPort = portName();
+        state.DemoPortCaption = demoCaption();
+    }
 }

@@ -115,9 +115,9 @@ bool TryPort(ProgramState& state) {
     if (found.present) {
         return true;
     }
-    state.message(BoxKind::Warning,
-                  PortProblemText(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")),
-                                  found.openFailure));
+    state.message(BoxKind::Warning, PortProblemText(state.PortShownAs(state.settings.ReadConfig(
+                                                        QStringLiteral("DEFAULTCOMPORT"))),
+                                                    found.openFailure));
     return false;
 }
 

@@ -163,8 +163,8 @@ void TForm1::endSessionAfterFailure() {
     }
     state_.link.ShutDownComm(state_.link.ComHandle);
     SetStatusPanel(0, QStringLiteral("Status: Ready"));
-    state_.message(BoxKind::Warning,
-                   unavailableText(state_.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT"))));
+    state_.message(BoxKind::Warning, unavailableText(state_.PortShownAs(state_.settings.ReadConfig(
+                                         QStringLiteral("DEFAULTCOMPORT")))));
 }
 
 void TForm1::CBRefresh1Change() {

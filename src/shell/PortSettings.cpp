@@ -21,8 +21,24 @@ QString noModuleFoundText(int openedPorts) {
            QStringLiteral("     - no other application is interfering with serial communication.");
 }
 
+// The system's names, then the run's own port: a module on a port named on the command line
+// (a pseudo-terminal, a demo) is found like any other. A device met under two names is opened
+// once.
 QStringList searchedPorts(const ProgramState& state) {
-    return state.SearchedPorts ? *state.SearchedPorts : SystemPortNamesToTry();
+    QStringList names = state.SearchedPorts ? *state.SearchedPorts : SystemPortNamesToTry();
+    if (!state.PortForThisRun.isEmpty() && !names.contains(state.PortForThisRun)) {
+        names << state.PortForThisRun;
+    }
+    return names;
+}
+
+// Two names of one device (COM1 and /dev/ttyS0, a link and its target) are the same port.
+bool samePort(const QString& one, const QString& other) {
+    if (one == other) {
+        return true;
+    }
+    const QString identity = PortIdentity(one);
+    return !identity.isEmpty() && identity == PortIdentity(other);
 }
 
 // Shows which port the search is at, and ends it when the window is closing.
@@ -56,13 +72,14 @@ QString TForm1::FindTheRightCom() {
         }
         if (!found.isEmpty()) {
             SettingsStore& settings = state_.settings;
-            if (found == settings.ReadConfig(DefaultPortKey)) {
+            if (samePort(found, settings.ReadConfig(DefaultPortKey))) {
                 state_.message(BoxKind::Information,
-                               QStringLiteral("Currently defined Default COM Port (") + found +
+                               QStringLiteral("Currently defined Default COM Port (") +
+                                   state_.PortShownAs(settings.ReadConfig(DefaultPortKey)) +
                                    QStringLiteral(") is correct."));
             } else if (state_.message(BoxKind::Confirmation,
-                                      QStringLiteral("        Valid module was found on ") + found +
-                                          QStringLiteral("\r") +
+                                      QStringLiteral("        Valid module was found on ") +
+                                          state_.PortShownAs(found) + QStringLiteral("\r") +
                                           QStringLiteral("Do you wish to save this as Default "
                                                          "Port for future use?"),
                                       BoxButtons::YesNo) == BoxAnswer::Yes) {
@@ -88,7 +105,7 @@ void TForm1::FindPorts() {
     VisitPorts(
         state_.link, searchedPorts(state_),
         [&](const PortVisit& port) {
-            opened << port.name;
+            opened << state_.PortShownAs(port.name);
             if (port.answered) {
                 lastAnswered = static_cast<int>(opened.size()) - 1;
             }
@@ -96,7 +113,21 @@ void TForm1::FindPorts() {
         },
         MaxOpenedPorts, searchProgress(*this));
     EndProgress();
-    Control(QStringLiteral("CDefaultComPort")).setItems(opened, lastAnswered);
+    // The default port is always offered, so the list is never a dead end; with no module
+    // found it is the one selected.
+    const QString current = state_.PortShownAs(state_.settings.ReadConfig(DefaultPortKey));
+    int selected = lastAnswered;
+    if (!current.isEmpty()) {
+        int place = static_cast<int>(opened.indexOf(current));
+        if (place < 0) {
+            opened << current;
+            place = static_cast<int>(opened.size()) - 1;
+        }
+        if (selected < 0) {
+            selected = place;
+        }
+    }
+    Control(QStringLiteral("CDefaultComPort")).setItems(opened, selected);
 }
 
 void TForm1::BAutoDetectClick() {
@@ -106,6 +137,15 @@ void TForm1::BAutoDetectClick() {
 }
 
 void TForm1::BChangeDefaultComPortClick() {
-    state_.settings.WriteConfig(DefaultPortKey,
-                                Control(QStringLiteral("CDefaultComPort")).currentText());
+    // An empty default port would leave nothing in the window able to name one again.
+    const QString chosen = Control(QStringLiteral("CDefaultComPort")).currentText();
+    if (chosen.isEmpty()) {
+        state_.message(BoxKind::Warning,
+                       QStringLiteral("No port is selected in the list.\r\rThe default COM port "
+                                      "stays ") +
+                           state_.PortShownAs(state_.settings.ReadConfig(DefaultPortKey)) +
+                           QStringLiteral("."));
+        return;
+    }
+    state_.settings.WriteConfig(DefaultPortKey, state_.PortNamed(chosen));
 }

@@ -50,6 +50,9 @@ struct ProgramState {
     bool PrinterAvailable = true;
     // A port named on the command line (--port, --demo): the default port for this run only.
     QString PortForThisRun;
+    // The simulated module's pseudo-terminal in a demo, and how the window names it instead.
+    QString DemoPort;
+    QString DemoPortCaption;
     // config.ini was there but could not be read at start-up: the rescue set is in use and the
     // file is not overwritten at closing, so the user's own settings survive.
     bool LeaveConfigFileAlone = false;
@@ -65,6 +68,15 @@ struct ProgramState {
     // The last snapshot of the shown configuration, for files and the printed report.
     EntryList Entries;
     ReportRows Report;
+
+    // A port as texts name it: the demo's pseudo-terminal by what it is, any other by its name.
+    QString PortShownAs(const QString& port) const {
+        return !DemoPort.isEmpty() && port == DemoPort ? DemoPortCaption : port;
+    }
+    // The port a shown name stands for.
+    QString PortNamed(const QString& shown) const {
+        return !DemoPort.isEmpty() && shown == DemoPortCaption ? DemoPort : shown;
+    }
 
     BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons = BoxButtons::Ok) {
         return dialogs->message(kind, text, buttons);

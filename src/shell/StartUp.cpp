@@ -116,7 +116,7 @@ void TForm1::FormClose() {
 
 void TForm1::DefaultPortChanged() {
     const QString port = state_.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT"));
-    Control(QStringLiteral("LDefaultComPort")).setText(port);
+    Control(QStringLiteral("LDefaultComPort")).setText(state_.PortShownAs(port));
     state_.link.ComPortName = port;
 }
 

@@ -50,14 +50,21 @@ void TForm1::ReadAll() {
         return;
     }
     ResetAll();
+    // The probe and the identification tell the user why they failed; the log list keeps it.
+    const auto noModule = [this] {
+        Memo(QStringLiteral("Reading configuration from ") +
+             state_.PortShownAs(state_.link.ComPortName) + QStringLiteral(" failed"));
+    };
     if (!TryPort(state_)) {
+        noModule();
         return;
     }
     QString code;
     DetectModel(state_, code);
     state_.ModelCode = code;
     if (code.isEmpty()) {
-        return;  // the identification has told the user why; nothing was read
+        noModule();
+        return;
     }
     AdjustFor(code);
     CompareWorkingVersion(state_, code, state_.ModelVersion);
@@ -70,7 +77,7 @@ void TForm1::ReadAll() {
 
     Busy = true;
     SerialLink& link = state_.link;
-    const QString port = link.ComPortName;
+    const QString port = state_.PortShownAs(link.ComPortName);
     FormControl& box = Control(QStringLiteral("PStatus"));
     Control(QStringLiteral("BStatus")).setVisible(false);
     Control(QStringLiteral("PageControl1")).setEnabled(false);

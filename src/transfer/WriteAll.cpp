@@ -139,7 +139,7 @@ bool TForm1::WriteAll() {
     // Only now is the module known to be the configuration's model, so the layout may follow it.
     AdjustFor(code);
 
-    const QString port = state_.link.ComPortName;
+    const QString port = state_.PortShownAs(state_.link.ComPortName);
     const QString title = QStringLiteral("Writing configuration to ") + port;
     FormControl* box = &Control(QStringLiteral("PStatus"));
     FindControl(QStringLiteral("BStatus"))->setVisible(false);
