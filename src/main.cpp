@@ -29,11 +29,20 @@ int PrintUsage(bool toError) {
         "  defaults --out DIR                      save every model's factory defaults"));
     print(QStringLiteral("  parameters [--model M [--firmware N]]   list the parameter catalogue"));
     print(QStringLiteral("  sensors                                 list the sensor table"));
-    print(QStringLiteral("  write (--port NAME | --demo MODEL) FILE.NVC [--yes] [--home DIR]"));
+    print(QStringLiteral(
+        "  write (--port NAME | --demo MODEL) FILE.NVC [--yes] [--verify] [--home DIR]"));
     print(QStringLiteral(
         "                                          write a configuration file to the module;"));
     print(QStringLiteral(
-        "                                          questions are answered No without --yes"));
+        "                                          questions are answered No without --yes;"));
+    print(
+        QStringLiteral("                                          --verify reads it back and fails "
+                       "on a difference"));
+    print(QStringLiteral("  verify FILE.NVC (--port NAME | --demo MODEL) [--json] [--home DIR]"));
+    print(QStringLiteral(
+        "                                          compare the module with a configuration file"));
+    print(QStringLiteral(
+        "  diff A.NVC B.NVC [--json] [--home DIR]  compare two configuration files"));
     print(
         QStringLiteral("  watch (--port NAME | --demo MODEL) [--channel 1|2] [--interval MS] "
                        "[--count N]"));
@@ -61,6 +70,8 @@ int PrintUsage(bool toError) {
         QStringLiteral("--home DIR is the program folder (config.ini, log/, archive/); a demo "
                        "without it uses a fresh temporary one."));
     print(QStringLiteral("parameters and sensors print one tab-separated line per entry."));
+    print(QStringLiteral(
+        "--json (identify, read, show, verify, diff) prints one JSON document instead of text."));
     return toError ? 2 : 0;
 }
 
@@ -136,6 +147,8 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("watch"), RunWatch},
         {QStringLiteral("calibrate"), RunCalibrate},
         {QStringLiteral("report"), RunReport},
+        {QStringLiteral("verify"), RunVerify},
+        {QStringLiteral("diff"), RunDiff},
     };
     if (help) {
         return PrintUsage(false);

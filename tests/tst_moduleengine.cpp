@@ -1,4 +1,5 @@
-// The simulated module's moving input: where it moves, and how a test pins it.
+// The simulated module's moving input: where it moves, and how a test pins it; a write it
+// ignores.
 
 #include "modsim/ModuleEngine.h"
 
@@ -52,6 +53,23 @@ class TestModuleEngine : public QObject {
         QCOMPARE(engine.handleLine("00E30000").bytes, QByteArray("8000FFFF\r\n"));
         engine.setInputValue(2, std::nullopt);
         QVERIFY(engine.handleLine("00E30000").bytes != QByteArray("8000FFFF\r\n"));
+    }
+
+    // A module that answers a write as stored, but keeps the old value of that one register.
+    void anIgnoredWriteIsAnsweredButNotKept() {
+        ModuleEngine engine(QStringLiteral("Q7323S"));
+        engine.setRegister(0x04, 20000);
+        engine.setIgnoredWrite(0x04);
+        QCOMPARE(engine.handleLine("00053A98").bytes, QByteArray("80003A98\r\n"));
+        QCOMPARE(engine.handleLine("00070002").bytes, QByteArray("80000002\r\n"));
+        QCOMPARE(engine.registerValue(0x04), quint16(20000));
+        QCOMPARE(engine.registerValue(0x06), quint16(2));
+        QCOMPARE(engine.handleLine("00040000").bytes, QByteArray("80004E20\r\n"));
+        // Both writes were received.
+        QCOMPARE(engine.registerWrites().size(), std::size_t{2});
+        engine.setIgnoredWrite(std::nullopt);
+        engine.handleLine("00053A98");
+        QCOMPARE(engine.registerValue(0x04), quint16(15000));
     }
 
     // The input stays inside its sensor's span, in the sensor's decimals, and keeps moving.

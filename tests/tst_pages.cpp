@@ -147,6 +147,7 @@ class TestPages : public QObject {
         row("CBCloseInfoPositiveWrite", "QCheckBox",
             "Automatically close confirm dialog after writing configuration");
         row("CBAutoCheckUpdate", "QCheckBox", "Automatically check for updates at startup");
+        row("CBVerifyWrite", "QCheckBox", "Verify after writing");
         row("GBAdditionalINformation", "QGroupBox", "   ADDITIONAL INFORMATION   ");
         row("LDefaultDoneBy", "QLabel", "Configuration done by: ");
         row("TDefaultDoneBy", "QLineEdit", "");

@@ -219,6 +219,7 @@ class TestSession : public QObject {
         row("CBCloseInfoPositiveWrite", "NOCONFIRMWRITE");
         row("CBAutoCheckUpdate", "AUTOUPDATE");
         row("CBWarnAdditionalInformation", "WARNNOINFO");
+        row("CBVerifyWrite", "VERIFYWRITE");
     }
 
     void settingsBoxes() {

@@ -271,6 +271,7 @@ class TestStartUp : public QObject {
         row("auto update", "AUTOUPDATE      = Y", "CBAutoCheckUpdate", true);
         row("lower-case y is no", "AUTOUPDATE      = y", "CBAutoCheckUpdate", false);
         row("values page first", "FIRSTISVALUES   = Y", "CBViewValueScreen", true);
+        row("verify after writing", "VERIFYWRITE     = Y", "CBVerifyWrite", true);
     }
 
     void settingsBoxesRestored() {

@@ -20,6 +20,11 @@ int RunDefaults(const QStringList& arguments);
 // Loads a configuration file and writes it to the module, as F2 does in the window.
 int RunWrite(const QStringList& arguments);
 
+// Reads the module and compares it with a configuration file: 0 agree, 1 differ, 2 failed.
+int RunVerify(const QStringList& arguments);
+// Compares two configuration files, header first, then the parameters.
+int RunDiff(const QStringList& arguments);
+
 // Reads a channel's live input values and prints them as CSV, until --count readings or Ctrl+C.
 int RunWatch(const QStringList& arguments);
 

@@ -1,6 +1,7 @@
 #include "cli/CommandSession.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
+#include "cli/JsonOutput.h"
 #include "link/Identification.h"
 
 int RunIdentify(const QStringList& arguments) {
@@ -10,30 +11,39 @@ int RunIdentify(const QStringList& arguments) {
     }
     ProgramState& state = session.state();
     const QString port = state.link.ComPortName;
+    const bool json = WantsJson(arguments);
+    // With --json standard output holds the document alone; what went wrong is a message.
+    const auto result = json ? PrintError : PrintOut;
     const ModuleIdentity identity = IdentifyModule(state);
     switch (identity.result) {
         case ModuleIdentity::Result::NoModule:
             // A port that never opened was not asked anything; the warning has said why.
-            PrintOut((state.link.lastOpenFailure().fault == PortOpenFault::None
-                          ? QStringLiteral("No module answered on ")
-                          : QStringLiteral("Could not open ")) +
-                     port);
+            result((state.link.lastOpenFailure().fault == PortOpenFault::None
+                        ? QStringLiteral("No module answered on ")
+                        : QStringLiteral("Could not open ")) +
+                   port);
             return 1;
         case ModuleIdentity::Result::InvalidFirmwareReply:
-            PrintOut(QStringLiteral("A module answered on %1, but its firmware reply is not a "
-                                    "number")
-                         .arg(port));
+            result(QStringLiteral("A module answered on %1, but its firmware reply is not a "
+                                  "number")
+                       .arg(port));
             return 1;
         case ModuleIdentity::Result::Unrecognised:
-            PrintOut(QStringLiteral("Module on %1 not identified (firmware %2)")
-                         .arg(port)
-                         .arg(identity.firmware));
+            result(QStringLiteral("Module on %1 not identified (firmware %2)")
+                       .arg(port)
+                       .arg(identity.firmware));
             return 1;
         case ModuleIdentity::Result::Identified:
             break;
     }
     state.ModelCode = identity.code;
     CompareWorkingVersion(state, identity.code, identity.firmware);
+    if (json) {
+        PrintJson({{QStringLiteral("model"), identity.code},
+                   {QStringLiteral("firmware"), identity.firmware},
+                   {QStringLiteral("port"), port}});
+        return 0;
+    }
     PrintOut(QStringLiteral("Model: ") + identity.code);
     PrintOut(QStringLiteral("Firmware: ") + QString::number(identity.firmware));
     return 0;

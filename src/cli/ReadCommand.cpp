@@ -1,6 +1,7 @@
 #include "cli/CommandSession.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
+#include "cli/JsonOutput.h"
 #include "records/ConfigurationFile.h"
 #include "records/ShownHeader.h"
 
@@ -22,12 +23,18 @@ int RunRead(const QStringList& arguments) {
         return 1;
     }
     // One text for the screen and the file, so both show the same moment and lines.
-    const QByteArray text = ConfigurationFileText(ShownHeader(form, QDateTime::currentDateTime()),
-                                                  session.state().Entries);
-    QStringList lines = QString::fromLatin1(text).split(QStringLiteral("\r\n"));
-    lines.removeLast();  // the empty rest after the last line end
-    for (const QString& line : lines) {
-        PrintOut(line);
+    const ConfigurationHeader header = ShownHeader(form, QDateTime::currentDateTime());
+    const QByteArray text = ConfigurationFileText(header, session.state().Entries);
+    if (WantsJson(arguments)) {
+        PrintJson({{QStringLiteral("port"), session.state().link.ComPortName},
+                   {QStringLiteral("header"), HeaderJson(header)},
+                   {QStringLiteral("parameters"), ParametersJson(ShownValues(form).parameters)}});
+    } else {
+        QStringList lines = QString::fromLatin1(text).split(QStringLiteral("\r\n"));
+        lines.removeLast();  // the empty rest after the last line end
+        for (const QString& line : lines) {
+            PrintOut(line);
+        }
     }
     const QString out = CommandSession::optionValue(arguments, QStringLiteral("--out"));
     if (!out.isEmpty()) {

@@ -3,6 +3,7 @@
 #include "cli/CommandSession.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
+#include "cli/JsonOutput.h"
 #include "cli/LoadReport.h"
 #include "records/ConfigurationFile.h"
 #include "records/LoadNotes.h"
@@ -13,6 +14,27 @@ namespace {
 
 QString caption(const TForm1& form, const char* name) {
     return form.Control(QString::fromLatin1(name)).text();
+}
+
+// The file's model, header lines, tags in use and parameter lines, as a save writes them.
+void printShown(const TForm1& form, const HeldValue& held) {
+    const ProgramState& state = form.state();
+    PrintOut(state.ModelCode);
+    PrintOut(KeyLine(QStringLiteral("DATE"), caption(form, "LDateRight")));
+    PrintOut(KeyLine(QStringLiteral("DONEBY"), caption(form, "LExtra1Right")));
+    PrintOut(KeyLine(QStringLiteral("DONEFOR"), caption(form, "LExtra2Right")));
+    // A tag line only for a tag field in use, as a save writes them.
+    for (const QString& key : {QStringLiteral("TAG1"), QStringLiteral("TAG2")}) {
+        const FormControl& field = form.Control(QStringLiteral("T") + key);
+        if (field.isEnabled()) {
+            PrintOut(KeyLine(key, field.text()));
+        }
+    }
+    // Only values that came from the file; what it lacks is named instead of shown empty.
+    for (const QString& line :
+         ParameterLines(HeldEntries(state.Entries, state.ParameterTable, held))) {
+        PrintOut(line);
+    }
 }
 
 }  // namespace
@@ -38,22 +60,22 @@ int RunShow(const QStringList& arguments) {
     }
 
     const ProgramState& state = session.state();
-    PrintOut(state.ModelCode);
-    PrintOut(KeyLine(QStringLiteral("DATE"), caption(form, "LDateRight")));
-    PrintOut(KeyLine(QStringLiteral("DONEBY"), caption(form, "LExtra1Right")));
-    PrintOut(KeyLine(QStringLiteral("DONEFOR"), caption(form, "LExtra2Right")));
-    // A tag line only for a tag field in use, as a save writes them.
-    for (const QString& key : {QStringLiteral("TAG1"), QStringLiteral("TAG2")}) {
-        const FormControl& field = form.Control(QStringLiteral("T") + key);
-        if (field.isEnabled()) {
-            PrintOut(KeyLine(key, field.text()));
-        }
-    }
-    // Only values that came from the file; what it lacks is named instead of shown empty.
     const HeldValue held = [&form](int i) { return form.HoldsValue(i); };
-    for (const QString& line :
-         ParameterLines(HeldEntries(state.Entries, state.ParameterTable, held))) {
-        PrintOut(line);
+    if (WantsJson(arguments)) {
+        const ConfigurationValues values = ShownValues(form);
+        ConfigurationHeader header;
+        header.model = values.model;
+        header.date = caption(form, "LDateRight");
+        header.firmware = values.firmware;
+        header.doneBy = values.doneBy;
+        header.doneFor = values.doneFor;
+        header.tag1 = values.tag1;
+        header.tag2 = values.tag2;
+        PrintJson({{QStringLiteral("file"), file},
+                   {QStringLiteral("header"), HeaderJson(header)},
+                   {QStringLiteral("parameters"), ParametersJson(values.parameters)}});
+    } else {
+        printShown(form, held);
     }
     PrintLoadNotes(form);
     for (const QString& line : MissingParametersNote(

@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/LoadReport.h"
+#include "cli/ModuleVerification.h"
 #include "transfer/WriteAll.h"
 
 namespace {
@@ -36,6 +37,8 @@ int RunWrite(const QStringList& arguments) {
         return 1;
     }
     PrintLoadNotes(form);
+    // What the file put on screen is what the module must hold afterwards.
+    const ConfigurationValues loaded = ShownValues(form);
 
     const FormControl& status = form.Control(QStringLiteral("LStatus"));
     const QString before = status.text();
@@ -44,5 +47,12 @@ int RunWrite(const QStringList& arguments) {
     if (status.text() != before) {
         (written ? PrintOut : PrintError)(status.text());
     }
-    return written && !session.state().LogWriteFailed ? 0 : 1;
+    if (!written) {
+        return 1;
+    }
+    if (arguments.contains(QStringLiteral("--verify")) &&
+        VerifyModuleHolds(session, loaded, file, false) != 0) {
+        return 1;
+    }
+    return session.state().LogWriteFailed ? 1 : 0;
 }

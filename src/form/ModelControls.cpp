@@ -133,6 +133,7 @@ constexpr ControlRow FixedControls[] = {
     {"CBCloseInfoPositiveWrite", K::CheckBox, Shown},
     {"CBAutoCheckUpdate", K::CheckBox, Shown},
     {"CBWarnAdditionalInformation", K::CheckBox, Shown},
+    {"CBVerifyWrite", K::CheckBox, Shown},
     {"TDefaultDoneBy", K::Edit, Shown},
     {"TDefaultDoneFor", K::Edit, Shown},
     {"CBDoneByDoneFor", K::CheckBox, Shown},

@@ -15,4 +15,5 @@ inline constexpr SettingsBox SettingsBoxes[] = {
     {"CBCloseInfoPositiveWrite", "NOCONFIRMWRITE"},
     {"CBAutoCheckUpdate", "AUTOUPDATE"},
     {"CBWarnAdditionalInformation", "WARNNOINFO"},
+    {"CBVerifyWrite", "VERIFYWRITE"},
 };

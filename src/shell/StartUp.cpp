@@ -19,9 +19,13 @@ const QString Yes = QStringLiteral("Y");
 // The settings boxes ticked at start-up when their key reads "Y"; ticking one runs its handler,
 // which writes the same value back.
 const std::pair<const char*, const char*> RestoredBoxes[] = {
-    {"ONLINEPLINK", "CBViewOnlineLink"},          {"WARNNOINFO", "CBWarnAdditionalInformation"},
-    {"NOCONFIRMREAD", "CBCloseInfoPositiveRead"}, {"NOCONFIRMWRITE", "CBCloseInfoPositiveWrite"},
-    {"WARNNOMODIFY", "CBWarnNoModify"},           {"AUTOUPDATE", "CBAutoCheckUpdate"},
+    {"ONLINEPLINK", "CBViewOnlineLink"},
+    {"WARNNOINFO", "CBWarnAdditionalInformation"},
+    {"NOCONFIRMREAD", "CBCloseInfoPositiveRead"},
+    {"NOCONFIRMWRITE", "CBCloseInfoPositiveWrite"},
+    {"WARNNOMODIFY", "CBWarnNoModify"},
+    {"AUTOUPDATE", "CBAutoCheckUpdate"},
+    {"VERIFYWRITE", "CBVerifyWrite"},
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "link/Identification.h"
 #include "link/ModuleTag.h"
 #include "shell/ProgramState.h"
+#include "transfer/ReadBack.h"
 #include "transfer/WritePlan.h"
 
 #include <QUrl>
@@ -83,7 +84,12 @@ bool SaveToModule(TForm1& form) {
 }
 
 void TForm1::TBSaveComClick() {
-    SaveToModule(*this);
+    // What the window shows before the write is what the module must hold after it.
+    const ConfigurationValues shown = ShownValues(*this);
+    if (SaveToModule(*this) &&
+        state_.settings.ReadConfig(QStringLiteral("VERIFYWRITE")) == QLatin1String("Y")) {
+        VerifyWrittenConfiguration(*this, shown);
+    }
 }
 
 bool TForm1::WriteAll() {

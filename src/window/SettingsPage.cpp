@@ -167,6 +167,9 @@ void buildComPort(QWidget* page) {
                                 "supplied. Please refer to datasheet or instruction manual for "
                                 "further details."),
                  {10, 432, width, 75});
+    // Below the note, where the group has room left.
+    widgets::checkBox(group, QStringLiteral("CBVerifyWrite"),
+                      QStringLiteral("Verify after writing"), {10, 515, width, 20});
 }
 
 }  // namespace

@@ -278,7 +278,9 @@ QString ModuleEngine::replyTo(int code, int data) {
     if (code == ProbeRegisterWrite && model_ == QLatin1String("Q7351S")) {
         return status(0);
     }
-    registers_[code - 1] = static_cast<quint16>(data);
+    if (ignoredWrite_ != code - 1) {
+        registers_[code - 1] = static_cast<quint16>(data);
+    }
     writes_.emplace_back(code - 1, static_cast<quint16>(data));
     return status(data);
 }
@@ -302,6 +304,11 @@ int ModuleEngine::liveValue(int channel) {
     const bool unsignedInput = model_ == QLatin1String("Q7351S");
     return static_cast<int>(
         std::clamp(word, unsignedInput ? 0.0 : -32768.0, unsignedInput ? 65535.0 : 32767.0));
+}
+
+void ModuleEngine::setIgnoredWrite(std::optional<int> address) {
+    const std::lock_guard lock(mutex_);
+    ignoredWrite_ = address;
 }
 
 void ModuleEngine::setAcquireSucceeds(bool succeeds) {

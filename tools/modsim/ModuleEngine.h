@@ -70,6 +70,10 @@ class ModuleEngine {
     // without the leading "8".
     void setAcquireSucceeds(bool succeeds);
 
+    // A module that answers writes to the register `address` as if it stored them, but keeps
+    // its old value; nothing stores every write again.
+    void setIgnoredWrite(std::optional<int> address);
+
     quint16 registerValue(int address) const;
     void setRegister(int address, quint16 value);
     // Every register write in the order received, as (address, value).
@@ -102,6 +106,7 @@ class ModuleEngine {
     std::chrono::steady_clock::time_point poweredOn_;
     std::map<int, quint16> pinnedInputs_;
     bool acquireSucceeds_ = true;
+    std::optional<int> ignoredWrite_;
     // The input's noise; seeded the same in every run.
     std::mt19937 noise_{7345};
 };

@@ -63,8 +63,14 @@ int main(int argc, char* argv[]) {
         QStringLiteral("acquire"),
         QStringLiteral("ok (default) or fail: how the zero and reference acquisitions answer."),
         QStringLiteral("RESULT"));
+    const QCommandLineOption ignoreWriteOption(
+        QStringLiteral("ignore-write"),
+        QStringLiteral("Answers writes to the register REG (two hex digits, as it is read) but "
+                       "keeps its old value."),
+        QStringLiteral("REG"));
     parser.addOptions({modelOption, firmwareOption, linkOption, replyOption, faultOption,
-                       noPacingOption, verboseOption, inputOption, acquireOption});
+                       noPacingOption, verboseOption, inputOption, acquireOption,
+                       ignoreWriteOption});
     parser.process(app);
 
     const QString model = parser.value(modelOption);
@@ -108,6 +114,16 @@ int main(int argc, char* argv[]) {
             return 2;
         }
         module.engine().setAcquireSucceeds(result == QLatin1String("ok"));
+    }
+    if (parser.isSet(ignoreWriteOption)) {
+        bool hex = false;
+        const QString text = parser.value(ignoreWriteOption);
+        const int address = text.toInt(&hex, 16);
+        if (!hex || text.size() != 2) {
+            fail(QStringLiteral("--ignore-write takes a register as two hex digits: ") + text);
+            return 2;
+        }
+        module.engine().setIgnoredWrite(address);
     }
     for (const QString& pin : parser.values(inputOption)) {
         const auto input = modsim::ParseInputValue(pin);

@@ -1,0 +1,53 @@
+#include "records/ConfigurationValues.h"
+
+#include "catalogue/CatalogueLookup.h"
+#include "form/TForm1.h"
+#include "shell/ProgramState.h"
+#include "transfer/ChoiceText.h"
+
+namespace {
+
+std::optional<QString> tagIfInUse(const TForm1& form, const QString& name) {
+    const FormControl& field = form.Control(name);
+    return field.isEnabled() ? std::optional<QString>(field.text()) : std::nullopt;
+}
+
+ParameterValue shownParameter(const TForm1& form, const TTableEntry& entry, int index) {
+    ParameterValue value{index, entry.Name, entry.Field, {}, {}, {}};
+    if (entry.FieldType == FieldKind::Choice) {
+        value.text = ChoiceText(entry);
+        value.word = entry.Value;
+        return value;
+    }
+    value.text = form.Control(QStringLiteral("T") + entry.Field).text();
+    // A register holds 16 bits; negative values travel in two's complement.
+    value.word = entry.Value & 0xFFFF;
+    const FormControl* unit =
+        form.FindControl(QStringLiteral("L") + entry.Field + QStringLiteral("DIM"));
+    value.unit = unit != nullptr ? unit->text() : entry.Dimension;
+    return value;
+}
+
+}  // namespace
+
+ConfigurationValues ShownValues(const TForm1& form) {
+    const ProgramState& state = form.state();
+    ConfigurationValues values;
+    values.model = state.ModelCode;
+    values.firmware = state.ModelVersion;
+    values.doneBy = form.Control(QStringLiteral("LExtra1Right")).text();
+    values.doneFor = form.Control(QStringLiteral("LExtra2Right")).text();
+    values.tag1 = tagIfInUse(form, QStringLiteral("TTag1"));
+    values.tag2 = tagIfInUse(form, QStringLiteral("TTag2"));
+    for (int i = 1; i <= TParameterTable::Count; ++i) {
+        const TTableEntry& entry = state.ParameterTable[i];
+        if (!AppliesToModel(entry, state.ModelCode)) {
+            continue;
+        }
+        values.applicable.insert(i);
+        if (form.HoldsValue(i)) {
+            values.parameters.append(shownParameter(form, entry, i));
+        }
+    }
+    return values;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QSet>
+#include <QString>
+
+#include <optional>
+
+class TForm1;
+
+// A configuration as values, taken from what the window shows after a read or a load: what
+// verifying a module, comparing two files and the commands' JSON output work on.
+
+// One parameter the window holds a value for.
+struct ParameterValue {
+    int index = 0;  // the catalogue entry, 1..70
+    QString name;   // as files write it ("Highscale 1")
+    QString key;    // the catalogue key ("Upscale1")
+    QString text;   // the choice text, or the number with its decimals, as the window shows it
+    // The register word the window would write for it: a choice's index, a number's 16 bits.
+    std::optional<int> word;
+    QString unit;
+
+    friend bool operator==(const ParameterValue&, const ParameterValue&) = default;
+};
+
+struct ConfigurationValues {
+    QString model;
+    int firmware = 0;
+    QString doneBy;
+    QString doneFor;
+    std::optional<QString> tag1;  // only for a tag field in use
+    std::optional<QString> tag2;
+    QList<ParameterValue> parameters;  // in catalogue order
+    // The catalogue entries that belong to the model, held or not.
+    QSet<int> applicable;
+};
+
+// The configuration the window shows: the model, its firmware, the additional information a
+// loaded file brought (none after a read), the tags in use and every parameter it holds.
+ConfigurationValues ShownValues(const TForm1& form);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "records/ConfigurationDifference.h"
+
+#include <QList>
+
+class TForm1;
+
+// Reading the module back to see whether it holds a configuration: after a write, or against a
+// file. The read is the window's own (F1), so the window then shows what the module holds.
+
+struct ReadBackResult {
+    bool read = false;  // false: the read did not complete, and the status box says why
+    ConfigurationValues module;
+    QList<ConfigurationDifference> differences;  // the expected configuration first
+};
+
+ReadBackResult ReadBackAndCompare(TForm1& form, const ConfigurationValues& expected);
+
+// The window's check after a successful write when VERIFYWRITE is "Y": the module is read back,
+// a difference is a warning listing the parameters, and the outcome goes to the log list. True
+// when the module holds what was written.
+bool VerifyWrittenConfiguration(TForm1& form, const ConfigurationValues& written);
+
+// The warning's text for the differences found after a write.
+QString WriteDifferencesText(const QString& model, const QList<ConfigurationDifference>& found);

@@ -1,0 +1,111 @@
+// The window's check after a write (VERIFYWRITE): the module read back, a difference shown as a
+// warning and logged.
+
+#include "support/WindowEditing.h"
+
+#include "support/ExpectedTexts.h"
+#include "transfer/ReadBack.h"
+
+#include <QTest>
+
+namespace {
+
+// Highscale 1 of the Q7323S: register 04.
+constexpr int Highscale1 = 0x04;
+
+bool readsAfterWriting(const QStringList& commands) {
+    const qsizetype lastWrite = commands.lastIndexOf(QStringLiteral("00053A98"));
+    return lastWrite >= 0 && commands.mid(lastWrite).contains(QStringLiteral("00040000"));
+}
+
+}  // namespace
+
+class TestWriteVerification : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        QLocale::setDefault(QLocale::c());
+        qputenv("KVC7345_SERVER", "http://kvc.test");
+    }
+
+    void afterWriting_data() {
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<bool>("ignoresWrite");
+        QTest::addColumn<QString>("warning");  // "" for none
+        QTest::addColumn<QString>("logLine");  // the last line; %1 the port
+        QTest::newRow("not asked for")
+            << false << true << QString() << "Wrote Q7323S modified configuration to %1";
+        QTest::newRow("the module holds it")
+            << true << false << QString() << "Verified Q7323S configuration on %1";
+        QTest::newRow("the module ignored a value")
+            << true << true
+            << "The Q7323S does not hold the configuration just written:\r\r"
+               "Highscale 1: written 15.000, read back 20.000"
+            << "Verifying Q7323S configuration on %1: the module differs in Highscale 1";
+    }
+
+    void afterWriting() {
+        QFETCH(bool, verify);
+        QFETCH(bool, ignoresWrite);
+        QFETCH(QString, warning);
+        QFETCH(QString, logLine);
+        WindowBench bench("Q7323S");
+        QVERIFY(bench.started);
+        ReadForWriting(bench);
+        // Ticking the box is what sets the key; it is off until then.
+        SetChecked(*bench.form, "CBVerifyWrite", verify);
+        QCOMPARE(bench.state.settings.ReadConfig("VERIFYWRITE"),
+                 verify ? QStringLiteral("Y") : QString());
+        if (ignoresWrite) {
+            bench.engine().setIgnoredWrite(Highscale1);
+        }
+        TypeInto(*bench.form, "TUpscale1", "15");
+        if (!warning.isEmpty()) {
+            bench.dialogs.expect(BoxKind::Warning, warning);
+        }
+        bench.form->TBSaveComClick();
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
+        QCOMPARE(bench.lastLogText(), logLine.arg(bench.port()));
+        QCOMPARE(readsAfterWriting(bench.engine().commands()), verify);
+        // After a read-back the window shows what the module holds.
+        QCOMPARE(ShownText(*bench.form, "TUpscale1"),
+                 verify && ignoresWrite ? QStringLiteral("20.000") : QStringLiteral("15.000"));
+        QVERIFY(!bench.form->Busy);
+    }
+
+    void readBackComparesWithWhatWasShown() {
+        WindowBench bench("Q7323S");
+        QVERIFY(bench.started);
+        ReadForWriting(bench);
+        ConfigurationValues expected = ShownValues(*bench.form);
+        QCOMPARE(expected.model, QStringLiteral("Q7323S"));
+        QCOMPARE(expected.parameters.size(), 7);
+        QCOMPARE(expected.parameters[2].name, QStringLiteral("Highscale 1"));
+        QCOMPARE(expected.parameters[2].text, QStringLiteral("20.000"));
+        QCOMPARE(expected.parameters[2].word, std::optional<int>(20000));
+
+        const ReadBackResult same = ReadBackAndCompare(*bench.form, expected);
+        QVERIFY(same.read);
+        QVERIFY(same.differences.isEmpty());
+        QCOMPARE(same.module.parameters, expected.parameters);
+
+        // A negative value reads back as its 16-bit register word.
+        bench.engine().setRegister(0x02, 0xFFEC);
+        const ReadBackResult changed = ReadBackAndCompare(*bench.form, expected);
+        QVERIFY(changed.read);
+        QCOMPARE(changed.differences.size(), 1);
+        QCOMPARE(changed.differences[0].name, QStringLiteral("Downscale 1"));
+        QCOMPARE(changed.differences[0].second, QStringLiteral("-0.020"));
+        QCOMPARE(changed.module.parameters[1].word, std::optional<int>(0xFFEC));
+        bench.form->BStatusClick();
+
+        bench.engine().setFault(modsim::Fault::Silent);
+        bench.dialogs.expect(BoxKind::Warning, ExpectedPortWarning(bench.port()));
+        QVERIFY(!ReadBackAndCompare(*bench.form, expected).read);
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWriteVerification)
+#include "tst_writeverification.moc"
