@@ -10,7 +10,7 @@ int RunIdentify(const QStringList& arguments) {
         return 2;
     }
     ProgramState& state = session.state();
-    const QString port = state.link.ComPortName;
+    const QString port = state.PortShownAs(state.link.ComPortName);
     const bool json = WantsJson(arguments);
     // With --json standard output holds the document alone; what went wrong is a message.
     const auto result = json ? PrintError : PrintOut;

@@ -21,7 +21,7 @@ bool LoadFileIntoSession(CommandSession& session, const QString& file) {
 int VerifyModuleHolds(CommandSession& session, const ConfigurationValues& expected,
                       const QString& file, bool json) {
     TForm1& form = session.form();
-    const QString port = session.state().link.ComPortName;
+    const QString port = session.state().PortShownAs(session.state().link.ComPortName);
     const ReadBackResult back = ReadBackAndCompare(form, expected);
     if (!back.read) {
         // The status box says where the read stopped; the identification has spoken already.

@@ -26,7 +26,8 @@ int RunRead(const QStringList& arguments) {
     const ConfigurationHeader header = ShownHeader(form, QDateTime::currentDateTime());
     const QByteArray text = ConfigurationFileText(header, session.state().Entries);
     if (WantsJson(arguments)) {
-        PrintJson({{QStringLiteral("port"), session.state().link.ComPortName},
+        PrintJson({{QStringLiteral("port"),
+                    session.state().PortShownAs(session.state().link.ComPortName)},
                    {QStringLiteral("header"), HeaderJson(header)},
                    {QStringLiteral("parameters"), ParametersJson(ShownValues(form).parameters)}});
     } else {
