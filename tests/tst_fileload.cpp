@@ -398,7 +398,7 @@ class TestFileLoad : public QObject {
         bench.dialogs.expect(BoxKind::Warning,
                              "Parameters were modified.\rDo you wish to acquire new data and lose "
                              "changes?",
-                             BoxButtons::YesNo, BoxAnswer::Yes);
+                             BoxButtons::YesNoDefaultNo, BoxAnswer::Yes);
         if (chosen == Chosen::File) {
             bench.dialogs.expect(BoxKind::Error, InvalidFileText, BoxButtons::AbortRetry,
                                  BoxAnswer::Abort);
@@ -438,7 +438,7 @@ class TestFileLoad : public QObject {
         bench.dialogs.expect(BoxKind::Warning,
                              "Parameters were modified.\rDo you wish to acquire new data and lose "
                              "changes?",
-                             BoxButtons::YesNo, BoxAnswer::No);
+                             BoxButtons::YesNoDefaultNo, BoxAnswer::No);
         bench.form->BitBtn2Click();
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(bench.dialogs.fileRequests().size(), 1);

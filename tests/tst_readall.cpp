@@ -191,7 +191,7 @@ class TestReadAll : public QObject {
         bench.dialogs.expect(BoxKind::Warning,
                              "Parameters were modified.\rDo you wish to acquire new data and lose "
                              "changes?",
-                             BoxButtons::YesNo, BoxAnswer::No);
+                             BoxButtons::YesNoDefaultNo, BoxAnswer::No);
         bench.form->ReadAll();
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
         QVERIFY(bench.engine().commands().isEmpty());

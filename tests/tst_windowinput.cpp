@@ -17,6 +17,9 @@
 #include <QTest>
 #include <QTimer>
 
+Q_DECLARE_METATYPE(BoxButtons)
+Q_DECLARE_METATYPE(BoxAnswer)
+
 namespace {
 
 QByteArray fileBytes(const QString& path) {
@@ -48,6 +51,27 @@ class TestWindowInput : public QObject {
     Q_OBJECT
 
   private slots:
+    // Return answers a question with its default button: No where Yes would discard work.
+    void returnAnswersWithTheDefaultButton_data() {
+        QTest::addColumn<BoxButtons>("buttons");
+        QTest::addColumn<BoxAnswer>("answer");
+        QTest::newRow("discarding question") << BoxButtons::YesNoDefaultNo << BoxAnswer::No;
+        QTest::newRow("plain question") << BoxButtons::YesNo << BoxAnswer::Yes;
+    }
+
+    void returnAnswersWithTheDefaultButton() {
+        QFETCH(BoxButtons, buttons);
+        QFETCH(BoxAnswer, answer);
+        WidgetDialogs dialogs;
+        QTimer::singleShot(50, [] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box != nullptr);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(dialogs.message(BoxKind::Warning, QStringLiteral("Lose changes?"), buttons),
+                 answer);
+    }
+
     // A key still held from before (its release never came) repeats into the next box: the
     // box must stay until a fresh press answers it.
     void aRepeatedKeyDoesNotAnswerABox() {

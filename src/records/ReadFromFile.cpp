@@ -86,7 +86,7 @@ bool TForm1::ReadFromFile(FileSource source) {
             state_.message(BoxKind::Warning,
                            QStringLiteral("Parameters were modified.\rDo you wish to acquire new "
                                           "data and lose changes?"),
-                           BoxButtons::YesNo) != BoxAnswer::Yes) {
+                           BoxButtons::YesNoDefaultNo) != BoxAnswer::Yes) {
             return finish(false);
         }
         const QString path = state_.dialogs->chooseOpenFile(

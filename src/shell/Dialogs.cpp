@@ -11,6 +11,7 @@ QString DisplayText(const QString& text) {
 BoxAnswer PositiveAnswer(BoxButtons buttons) {
     switch (buttons) {
         case BoxButtons::YesNo:
+        case BoxButtons::YesNoDefaultNo:
             return BoxAnswer::Yes;
         case BoxButtons::RetryCancel:
         case BoxButtons::AbortRetry:
@@ -27,6 +28,7 @@ BoxAnswer PositiveAnswer(BoxButtons buttons) {
 BoxAnswer NegativeAnswer(BoxButtons buttons) {
     switch (buttons) {
         case BoxButtons::YesNo:
+        case BoxButtons::YesNoDefaultNo:
             return BoxAnswer::No;
         case BoxButtons::OkCancel:
         case BoxButtons::RetryCancel:

@@ -10,7 +10,17 @@ inline const QString ApplicationTitle = QStringLiteral("KVC7345 Configurator by 
 enum class BoxKind { Warning, Error, Information, Confirmation, Plain };
 
 // The button sets a message box offers.
-enum class BoxButtons { Ok, YesNo, OkCancel, RetryCancel, OkCancelIgnore, AbortRetry, OkRetry };
+// YesNoDefaultNo asks a question whose Yes discards the user's work: No is the default button.
+enum class BoxButtons {
+    Ok,
+    YesNo,
+    YesNoDefaultNo,
+    OkCancel,
+    RetryCancel,
+    OkCancelIgnore,
+    AbortRetry,
+    OkRetry
+};
 
 // The button the user pressed.
 enum class BoxAnswer { Ok, Cancel, Yes, No, Retry, Ignore, Abort };

@@ -46,7 +46,7 @@ void TForm1::ReadAll() {
         state_.message(BoxKind::Warning,
                        QStringLiteral("Parameters were modified.\rDo you wish to acquire new data "
                                       "and lose changes?"),
-                       BoxButtons::YesNo) != BoxAnswer::Yes) {
+                       BoxButtons::YesNoDefaultNo) != BoxAnswer::Yes) {
         return;
     }
     ResetAll();

@@ -17,6 +17,7 @@ QMessageBox::StandardButtons standardButtons(BoxButtons buttons) {
         case BoxButtons::Ok:
             return QMessageBox::Ok;
         case BoxButtons::YesNo:
+        case BoxButtons::YesNoDefaultNo:
             return QMessageBox::Yes | QMessageBox::No;
         case BoxButtons::OkCancel:
             return QMessageBox::Ok | QMessageBox::Cancel;
@@ -95,6 +96,9 @@ BoxAnswer WidgetDialogs::message(BoxKind kind, const QString& text, BoxButtons b
     const QString caption = kind == BoxKind::Plain ? ApplicationTitle : BoxKindName(kind);
     QMessageBox box(icon(kind), caption, DisplayText(text), standardButtons(buttons), parent_);
     const RepeatedKeyGuard guard(box);
+    if (buttons == BoxButtons::YesNoDefaultNo) {
+        box.setDefaultButton(QMessageBox::No);
+    }
     const int pressed = box.exec();
     if (box.isVisible()) {
         // No event loop would run the box (the program is already ending): the message must
