@@ -16,6 +16,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextList>
 
 #include <algorithm>
 #include <cstdio>
@@ -69,6 +70,23 @@ void fitImages(QTextDocument& document, const QDir& base) {
     }
 }
 
+// The title and its introduction make the first page; the chapters follow on from the second.
+// Paragraphs get a little air below them.
+void shapeBlocks(QTextDocument& document) {
+    int chapters = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (format.headingLevel() == 1) {
+            if (++chapters == 2) {
+                format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            }
+        } else if (format.headingLevel() == 0 && !block.textList()) {
+            format.setBottomMargin(std::max(format.bottomMargin(), 6.0));
+        }
+        QTextCursor(block).setBlockFormat(format);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -98,6 +116,7 @@ int main(int argc, char* argv[]) {
     document.setBaseUrl(QUrl::fromLocalFile(base.absolutePath() + QLatin1Char('/')));
     document.setMarkdown(QString::fromUtf8(source.readAll()), QTextDocument::MarkdownDialectGitHub);
     fitImages(document, base);
+    shapeBlocks(document);
 
     QPdfWriter writer(arguments[1]);
     writer.setTitle(QStringLiteral("KVC7345 Configurator: User Manual"));
