@@ -11,6 +11,12 @@ packages=(
     # a font for the report page, and pdftotext/pdfinfo for the tests that read it back
     fonts-dejavu-core
     poppler-utils
+    # the icon rendered from its SVG at build time
+    qt6-svg-dev
+    # packaging: dpkg-shlibdeps finds the package's dependencies; the desktop entry's check
+    dpkg-dev desktop-file-utils
+    # the pictures of the manual (scripts/screenshots.sh)
+    xdotool x11-apps x11-utils imagemagick
 )
 
 missing=()
