@@ -406,6 +406,21 @@ class TestSession : public QObject {
         QVERIFY(run->dialogs.openedUrls().isEmpty());
     }
 
+    // A desktop with no program for PDF documents: the box says where the manual is.
+    void manualWithoutViewer() {
+        putManual(folder_);
+        const auto run = start(settingsFile({}));
+        run->dialogs.failOpening();
+        const QString manual = QDir(folder_).filePath(QStringLiteral("DOC0417.pdf"));
+        run->dialogs.expect(BoxKind::Warning,
+                            QStringLiteral("The manual could not be opened: no program for PDF "
+                                           "documents was found.\rIt is ") +
+                                manual);
+        run->form->FormKeyDown(Qt::Key_F8);
+        QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
+        QCOMPARE(run->dialogs.openedUrls(), QList<QUrl>{QUrl::fromLocalFile(manual)});
+    }
+
     // The program folder comes first, then the installed data folder, then the program's own.
     void manualFolders_data() {
         QTest::addColumn<QString>("programFolder");

@@ -24,7 +24,14 @@ void TForm1::TBHelpClick() {
     for (const QString& folder : folders) {
         const QString path = QDir(folder).filePath(Manual);
         if (QFileInfo(path).isFile()) {
-            state_.dialogs->openUrl(QUrl::fromLocalFile(path));
+            if (!state_.dialogs->openUrl(QUrl::fromLocalFile(path))) {
+                state_.dialogs->message(
+                    BoxKind::Warning,
+                    QStringLiteral("The manual could not be opened: no program for PDF documents "
+                                   "was found.\rIt is ") +
+                        QDir::toNativeSeparators(path),
+                    BoxButtons::Ok);
+            }
             return;
         }
     }
