@@ -17,6 +17,7 @@
 #include <QTextDocument>
 #include <QTextImageFormat>
 #include <QTextList>
+#include <QTextTable>
 
 #include <algorithm>
 #include <cstdio>
@@ -87,6 +88,19 @@ void shapeBlocks(QTextDocument& document) {
     }
 }
 
+// Tables get room inside their cells and single rules between them.
+void shapeTables(QTextDocument& document) {
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(frame)) {
+            QTextTableFormat format = table->format();
+            format.setCellPadding(3);
+            format.setCellSpacing(0);
+            format.setBorderCollapse(true);
+            table->setFormat(format);
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -117,6 +131,7 @@ int main(int argc, char* argv[]) {
     document.setMarkdown(QString::fromUtf8(source.readAll()), QTextDocument::MarkdownDialectGitHub);
     fitImages(document, base);
     shapeBlocks(document);
+    shapeTables(document);
 
     QPdfWriter writer(arguments[1]);
     writer.setTitle(QStringLiteral("KVC7345 Configurator: User Manual"));
