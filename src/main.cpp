@@ -55,8 +55,8 @@ int main(int argc, char* argv[]) {
     }
 #endif
     standardHandler = qInstallMessageHandler(quietPlatformNotes);
-    // Commands drive the window model alone: no display, no platform plugin. The report command
-    // draws a page, which needs fonts, so it takes the off-screen platform.
+    // Commands drive the window model alone: no display, no platform plugin. A command that draws
+    // a page (the report) needs fonts, so it takes the off-screen platform.
     const CommandEntry* const entry = FindCommand(command);
     const bool drawsPages = entry != nullptr && entry->drawsPages;
     if (drawsPages && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
