@@ -13,6 +13,12 @@ packages=(
     # the window's font: metric-compatible with the one its pages were designed for
     fonts-liberation2
     poppler-utils
+    # the icon rendered from its SVG at build time
+    qt6-svg-dev
+    # packaging: dpkg-shlibdeps finds the package's dependencies; the desktop entry's check
+    dpkg-dev desktop-file-utils
+    # the pictures of the manual (scripts/screenshots.sh)
+    xdotool x11-apps x11-utils imagemagick
 )
 
 missing=()

@@ -13,6 +13,7 @@
 #include "window/WidgetDialogs.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -47,6 +48,14 @@ int RunWindow(const QStringList& arguments) {
         }
         home = demoHome->path();
     }
+
+    // The icon of the window and the task bar; the desktop entry's name ties the window to it.
+    QIcon icon;
+    for (const char* size : {"64x64", "256x256"}) {
+        icon.addFile(QStringLiteral(":/icons/%1/kvc7345.png").arg(QLatin1String(size)));
+    }
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("kvc7345"));
 
     WidgetDialogs dialogs;
     ProgramState state(dialogs);

@@ -7,6 +7,8 @@
 #include "support/WindowBench.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrlQuery>
@@ -57,6 +59,13 @@ int logLinesEndingWith(const TForm1& form, const QString& text) {
         lines += line.endsWith(QStringLiteral("] - ") + text) ? 1 : 0;
     }
     return lines;
+}
+
+// A stand-in manual in the folder, for the tests where F8 finds it.
+void putManual(const QString& folder) {
+    QFile manual(QDir(folder).filePath(QStringLiteral("DOC0417.pdf")));
+    QVERIFY(manual.open(QIODevice::WriteOnly));
+    manual.write("%PDF-1.4\n");
 }
 
 QString problems(const ScriptedDialogs& dialogs) {
@@ -326,6 +335,7 @@ class TestSession : public QObject {
         QFETCH(bool, busy);
         QFETCH(bool, configurationShown);
         QFETCH(bool, helpDisabled);
+        putManual(folder_);
         const auto run = start(settingsFile({}));
         TForm1& form = *run->form;
         form.ConfigurationEmpty = !configurationShown;
@@ -352,6 +362,7 @@ class TestSession : public QObject {
     void links() {
         QFETCH(QString, control);
         QFETCH(QString, address);
+        putManual(folder_);
         const auto run = start(settingsFile({}));
         run->state.ModelCode = QStringLiteral("Q7383D");
         run->form->Click(control);
@@ -361,6 +372,78 @@ class TestSession : public QObject {
             address.replace(QStringLiteral("file://"), QStringLiteral("file://") + folder_);
         }
         QCOMPARE(opened.toString(), address);
+    }
+
+    // Without the manual anywhere, F8 and both help buttons say where it was looked for and open
+    // nothing.
+    void missingManual_data() {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("F8") << QString();
+        QTest::newRow("tool bar help") << "TBHelp";
+        QTest::newRow("settings help") << "BitBtn4";
+    }
+
+    void missingManual() {
+        QFETCH(QString, control);
+        const QDir tests(QCoreApplication::applicationDirPath());
+        const QStringList places{
+            folder_, QDir::cleanPath(tests.filePath(QStringLiteral("../share/kvc7345"))),
+            tests.absolutePath()};
+        for (const QString& place : places) {
+            QVERIFY2(!QFileInfo::exists(QDir(place).filePath(QStringLiteral("DOC0417.pdf"))),
+                     qPrintable(place));
+        }
+        const auto run = start(settingsFile({}));
+        run->dialogs.expect(BoxKind::Warning,
+                            QStringLiteral("The manual DOC0417.pdf was not found. It was looked "
+                                           "for in:\r  ") +
+                                places.join(QStringLiteral("\r  ")));
+        if (control.isEmpty()) {
+            run->form->FormKeyDown(Qt::Key_F8);
+        } else {
+            run->form->Click(control);
+        }
+        QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
+        QVERIFY(run->dialogs.openedUrls().isEmpty());
+    }
+
+    // A desktop with no program for PDF documents: the box says where the manual is.
+    void manualWithoutViewer() {
+        putManual(folder_);
+        const auto run = start(settingsFile({}));
+        run->dialogs.failOpening();
+        const QString manual = QDir(folder_).filePath(QStringLiteral("DOC0417.pdf"));
+        run->dialogs.expect(BoxKind::Warning,
+                            QStringLiteral("The manual could not be opened: no program for PDF "
+                                           "documents was found.\rIt is ") +
+                                manual);
+        run->form->FormKeyDown(Qt::Key_F8);
+        QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
+        QCOMPARE(run->dialogs.openedUrls(), QList<QUrl>{QUrl::fromLocalFile(manual)});
+    }
+
+    // The program folder comes first, then the installed data folder, then the program's own.
+    void manualFolders_data() {
+        QTest::addColumn<QString>("programFolder");
+        QTest::addColumn<QString>("applicationFolder");
+        QTest::addColumn<QStringList>("folders");
+        QTest::newRow("installed")
+            << "/home/ann/.local/share/KVC7345"
+            << "/usr/bin"
+            << QStringList{"/home/ann/.local/share/KVC7345", "/usr/share/kvc7345", "/usr/bin"};
+        QTest::newRow("build tree")
+            << "/src/build"
+            << "/src/build" << QStringList{"/src/build", "/src/share/kvc7345"};
+        QTest::newRow("demo home")
+            << "/tmp/demo"
+            << "/opt/kvc/bin/"
+            << QStringList{"/tmp/demo", "/opt/kvc/share/kvc7345", "/opt/kvc/bin"};
+    }
+
+    void manualFolders() {
+        QFETCH(QString, programFolder);
+        QFETCH(QString, applicationFolder);
+        QTEST(ManualFolders(programFolder, applicationFolder), "folders");
     }
 
     void supportMail() {

@@ -13,18 +13,29 @@ namespace {
 const QStringList Subfolders{QStringLiteral("log"), QStringLiteral("archive"),
                              QStringLiteral("factorydefaults")};
 
+// The shipped data of an installed prefix, beside bin/.
+QString prefixData(const QDir& exe) {
+    return QDir::cleanPath(exe.filePath(QStringLiteral("../share/kvc7345")));
+}
+
 // Where an install keeps the shipped data/ (config.ini, factory defaults): beside the executable
 // in a build tree or a portable install, or in share/kvc7345 of an installed prefix.
 QString installedData() {
     const QDir exe(QCoreApplication::applicationDirPath());
-    for (const QString& candidate :
-         {exe.filePath(QStringLiteral("data")), exe.filePath(QStringLiteral("../data")),
-          exe.filePath(QStringLiteral("../share/kvc7345"))}) {
+    for (const QString& candidate : {exe.filePath(QStringLiteral("data")),
+                                     exe.filePath(QStringLiteral("../data")), prefixData(exe)}) {
         if (QFileInfo(candidate).isDir()) {
             return QDir(candidate).canonicalPath();
         }
     }
     return {};
+}
+
+// What a program folder is seeded with: the settings and the factory defaults, nothing else of
+// the shipped folder (the manual stays there, so an update of the package updates it).
+bool seeded(const QString& relative) {
+    return relative == QLatin1String("config.ini") ||
+           relative.startsWith(QLatin1String("factorydefaults/"));
 }
 
 // Copies the shipped files an installer would put beside the program, keeping what is there.
@@ -39,7 +50,7 @@ void seed(const QString& folder) {
         while (files.hasNext()) {
             const QString source = files.next();
             const QString relative = QDir(data).relativeFilePath(source);
-            if (relative == QLatin1String("config.ini") && !firstUse) {
+            if (!seeded(relative) || (relative == QLatin1String("config.ini") && !firstUse)) {
                 continue;
             }
             const QString target = QDir(folder).filePath(relative);
@@ -61,9 +72,9 @@ QString ResolveProgramFolder(const QString& home) {
     QString folder = home.isEmpty() ? qEnvironmentVariable("KVC7345_HOME") : home;
     if (folder.isEmpty()) {
         const QString exe = QCoreApplication::applicationDirPath();
-        const QFileInfo exeInfo(exe);
-        if (QFileInfo::exists(QDir(exe).filePath(QStringLiteral("config.ini"))) ||
-            exeInfo.isWritable()) {
+        // The bin/ of an installed prefix is never the program folder, even when writable.
+        const bool portable = QFileInfo(exe).isWritable() && !QFileInfo(prefixData(exe)).isDir();
+        if (QFileInfo::exists(QDir(exe).filePath(QStringLiteral("config.ini"))) || portable) {
             folder = exe;
         } else {
             folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -78,4 +89,16 @@ QString ProgramSubfolder(const QString& programFolder, const QString& name) {
     const QString path = QDir(programFolder).filePath(name);
     QDir().mkpath(path);
     return path;
+}
+
+QStringList ManualFolders(const QString& programFolder, const QString& applicationFolder) {
+    const QDir exe(applicationFolder);
+    QStringList folders;
+    for (const QString& folder :
+         {QDir::cleanPath(programFolder), prefixData(exe), QDir::cleanPath(exe.absolutePath())}) {
+        if (!folders.contains(folder)) {
+            folders << folder;
+        }
+    }
+    return folders;
 }

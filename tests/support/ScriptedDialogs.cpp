@@ -62,5 +62,5 @@ QString ScriptedDialogs::chooseOpenFile(const FileDialogRequest& request) {
 
 bool ScriptedDialogs::openUrl(const QUrl& url) {
     openedUrls_.append(url);
-    return true;
+    return !openingFails_;
 }

@@ -29,8 +29,10 @@ class ScriptedDialogs final : public Dialogs {
     QString chooseOpenFile(const FileDialogRequest& request) override;
     const QList<FileDialogRequest>& fileRequests() const { return fileRequests_; }
 
-    // Addresses the program asked the desktop to open, in order.
+    // Addresses the program asked the desktop to open, in order. The desktop opens them unless
+    // told to fail, as one with no program for the kind of document does.
     bool openUrl(const QUrl& url) override;
+    void failOpening() { openingFails_ = true; }
     const QList<QUrl>& openedUrls() const { return openedUrls_; }
 
     // Every box shown, expected or not.
@@ -49,5 +51,6 @@ class ScriptedDialogs final : public Dialogs {
     QStringList fileAnswers_;
     QList<FileDialogRequest> fileRequests_;
     QList<QUrl> openedUrls_;
+    bool openingFails_ = false;
     QString nextFile(const FileDialogRequest& request);
 };

@@ -1,0 +1,253 @@
+// The program's commands as data: --help, the man page and the bash completion are all printed
+// from this one table, so they cannot disagree with each other or with what the program runs.
+
+#include "cli/CommandTable.h"
+
+#include "cli/Commands.h"
+#include "cli/ConsoleOutput.h"
+
+#include <algorithm>
+
+namespace {
+
+// The description column of --help starts here; a longer synopsis puts it on the next line.
+constexpr qsizetype SummaryColumn = 42;
+
+const OptionEntry Port{QStringLiteral("--port"), QStringLiteral("NAME"), ValueKind::Port,
+                       QStringLiteral("the serial port the module is on: COMn, a device path "
+                                      "(/dev/ttyUSB0) or a name below /dev/; for this run only")};
+const OptionEntry Demo{QStringLiteral("--demo"), QStringLiteral("MODEL"), ValueKind::Model,
+                       QStringLiteral("talk to a simulated module of that model instead of a "
+                                      "port, for this run only")};
+const OptionEntry Home{QStringLiteral("--home"), QStringLiteral("DIR"), ValueKind::Folder,
+                       QStringLiteral("the program folder (config.ini, log/, archive/, "
+                                      "factorydefaults/) for this run")};
+const OptionEntry Json{QStringLiteral("--json"), QString(), ValueKind::None,
+                       QStringLiteral("print one JSON document on standard output instead of "
+                                      "text; messages stay on standard error")};
+const OptionEntry Yes{QStringLiteral("--yes"), QString(), ValueKind::None,
+                      QStringLiteral("answer the program's questions Yes; without it they are "
+                                     "answered No")};
+
+std::vector<CommandEntry> makeTable() {
+    return {
+        {QStringLiteral("identify"),
+         QStringLiteral("[--port NAME | --demo MODEL] [--json]"),
+         {QStringLiteral("probe the module, print its model and firmware")},
+         QStringLiteral("Probes the module on the default port (or the one given) and prints its "
+                        "model code and firmware version."),
+         ValueKind::None,
+         {},
+         {Port, Demo, Json},
+         RunIdentify},
+        {QStringLiteral("read"),
+         QStringLiteral("(--port NAME | --demo MODEL) [--out FILE.NVC] [--json] [--home DIR]"),
+         {QStringLiteral("read the module's configuration")},
+         QStringLiteral("Reads the module's whole configuration as F1 does in the window, prints "
+                        "its parameter lines and appends it to the configuration log."),
+         ValueKind::None,
+         {},
+         {Port,
+          Demo,
+          {QStringLiteral("--out"), QStringLiteral("FILE.NVC"), ValueKind::ConfigurationFile,
+           QStringLiteral("also save the configuration to this file")},
+          Json,
+          Home},
+         RunRead},
+        {QStringLiteral("show"),
+         QStringLiteral("FILE.NVC [--json] [--home DIR]"),
+         {QStringLiteral("print the configuration a file loads")},
+         QStringLiteral("Loads a configuration file into the off-screen window and prints the "
+                        "values it then holds; standard error names missing parameters and "
+                        "values the sensor limits changed."),
+         ValueKind::ConfigurationFile,
+         {},
+         {Json, Home},
+         RunShow},
+        {QStringLiteral("defaults"),
+         QStringLiteral("--out DIR"),
+         {QStringLiteral("save every model's factory defaults")},
+         QStringLiteral("Reads every model from the simulated module and saves its factory-default "
+                        "configuration file into DIR."),
+         ValueKind::None,
+         {},
+         {{QStringLiteral("--out"), QStringLiteral("DIR"), ValueKind::Folder,
+           QStringLiteral("the folder the files go to")}},
+         RunDefaults},
+        {QStringLiteral("parameters"),
+         QStringLiteral("[--model M [--firmware N]]"),
+         {QStringLiteral("list the parameter catalogue")},
+         QStringLiteral("Prints the parameter catalogue, one tab-separated line per parameter."),
+         ValueKind::None,
+         {},
+         {{QStringLiteral("--model"), QStringLiteral("M"), ValueKind::Model,
+           QStringLiteral("only the parameters of this model")},
+          {QStringLiteral("--firmware"), QStringLiteral("N"), ValueKind::Number,
+           QStringLiteral("with --model: the sensor choices of this firmware version")}},
+         RunParameters},
+        {QStringLiteral("sensors"),
+         QString(),
+         {QStringLiteral("list the sensor table")},
+         QStringLiteral("Prints the sensor table, one tab-separated line per sensor and field."),
+         ValueKind::None,
+         {},
+         {},
+         RunSensors},
+        {QStringLiteral("write"),
+         QStringLiteral("(--port NAME | --demo MODEL) FILE.NVC [--yes] [--verify] [--home DIR]"),
+         {QStringLiteral("write a configuration file to the module;"),
+          QStringLiteral("questions are answered No without --yes;"),
+          QStringLiteral("--verify reads it back and fails on a difference")},
+         QStringLiteral("Loads a configuration file and writes it to the module as F2 does in the "
+                        "window; a file that lacks parameters of the model is refused."),
+         ValueKind::ConfigurationFile,
+         {},
+         {Port,
+          Demo,
+          Yes,
+          {QStringLiteral("--verify"), QString(), ValueKind::None,
+           QStringLiteral("read the module back after the write and fail when it differs")},
+          Home},
+         RunWrite},
+        {QStringLiteral("verify"),
+         QStringLiteral("FILE.NVC (--port NAME | --demo MODEL) [--json] [--home DIR]"),
+         {QStringLiteral("compare the module with a configuration file")},
+         QStringLiteral("Reads the module as F1 does and compares it with the file, parameter by "
+                        "parameter: one line per difference, exit status 0 when they agree, 1 "
+                        "when they differ, 2 when the read or the file failed."),
+         ValueKind::ConfigurationFile,
+         {},
+         {Port, Demo, Json, Home},
+         RunVerify},
+        {QStringLiteral("diff"),
+         QStringLiteral("A.NVC B.NVC [--json] [--home DIR]"),
+         {QStringLiteral("compare two configuration files")},
+         QStringLiteral("Compares two configuration files: the header (model, firmware, DONEBY, "
+                        "DONEFOR) first, then the parameters, saying where one applies to only "
+                        "one of the two models."),
+         ValueKind::ConfigurationFile,
+         {},
+         {Json, Home},
+         RunDiff},
+        {QStringLiteral("watch"),
+         QStringLiteral("(--port NAME | --demo MODEL) [--channel 1|2] [--interval MS] [--count N]"),
+         {QStringLiteral("print a channel's live values as CSV")},
+         QStringLiteral("Reads a channel's input as the Values page does and prints "
+                        "time_s,value,unit lines until --count readings or Ctrl+C; maximum, "
+                        "minimum and average follow on standard error."),
+         ValueKind::None,
+         {},
+         {Port,
+          Demo,
+          {QStringLiteral("--channel"), QStringLiteral("1|2"), ValueKind::Choice,
+           QStringLiteral("the channel to read, 1 unless given")},
+          {QStringLiteral("--interval"), QStringLiteral("MS"), ValueKind::Number,
+           QStringLiteral("one of the Values page's refresh rates in milliseconds, 200 unless "
+                          "given")},
+          {QStringLiteral("--count"), QStringLiteral("N"), ValueKind::Number,
+           QStringLiteral("stop after N readings")}},
+         RunWatch},
+        {QStringLiteral("calibrate"),
+         QStringLiteral("zero|reference (--port NAME | --demo Q7356S) --reference N --range N "
+                        "[--yes]"),
+         {QStringLiteral("acquire the load cell's zero or reference")},
+         QStringLiteral("Runs the load cell's zero or reference acquisition as the window's "
+                        "buttons do: prints the instruction, waits for Enter unless --yes, then "
+                        "prints the result."),
+         ValueKind::Choice,
+         {QStringLiteral("zero"), QStringLiteral("reference")},
+         {Port,
+          Demo,
+          {QStringLiteral("--reference"), QStringLiteral("N"), ValueKind::Number,
+           QStringLiteral("the reference weight")},
+          {QStringLiteral("--range"), QStringLiteral("N"), ValueKind::Number,
+           QStringLiteral("the load cell's range")},
+          {Yes.name, Yes.argument, Yes.kind,
+           QStringLiteral("do not wait for Enter before the acquisition")}},
+         RunCalibrate},
+        {QStringLiteral("report"),
+         QStringLiteral("FILE.NVC --pdf OUT.pdf [--yes] [--done-by TEXT] [--done-for TEXT] "
+                        "[--home DIR]"),
+         {QStringLiteral("save a file's report sheet as PDF")},
+         QStringLiteral("Loads a configuration file as show does and saves its report sheet as "
+                        "an A4 PDF document, the page F6 prints in the window."),
+         ValueKind::ConfigurationFile,
+         {},
+         {{QStringLiteral("--pdf"), QStringLiteral("OUT.pdf"), ValueKind::PdfFile,
+           QStringLiteral("the PDF document to write; replaced only when complete")},
+          {Yes.name, Yes.argument, Yes.kind, QStringLiteral("go on after a consistency warning")},
+          {QStringLiteral("--done-by"), QStringLiteral("TEXT"), ValueKind::Text,
+           QStringLiteral("\"Configured by\", else the remembered one")},
+          {QStringLiteral("--done-for"), QStringLiteral("TEXT"), ValueKind::Text,
+           QStringLiteral("\"Configured for\", else the remembered one")},
+          Home},
+         RunReport,
+         true},
+    };
+}
+
+}  // namespace
+
+const std::vector<CommandEntry>& CommandTable() {
+    static const std::vector<CommandEntry> table = makeTable();
+    return table;
+}
+
+const CommandEntry* FindCommand(const QString& name) {
+    const auto& table = CommandTable();
+    const auto found = std::find_if(table.begin(), table.end(),
+                                    [&](const CommandEntry& entry) { return entry.name == name; });
+    return found == table.end() ? nullptr : &*found;
+}
+
+const QList<OptionEntry>& WindowOptions() {
+    static const QList<OptionEntry> options{
+        Port, {Demo.name, QStringLiteral("[MODEL]"), Demo.kind, Demo.description}, Home};
+    return options;
+}
+
+QStringList UsageLines() {
+    QStringList lines{QStringLiteral("Usage: kvc7345 [COMMAND] [OPTIONS]"), QString(),
+                      QStringLiteral("Commands:")};
+    const QString indent(SummaryColumn, QLatin1Char(' '));
+    for (const CommandEntry& command : CommandTable()) {
+        QString synopsis = QStringLiteral("  ") + command.name;
+        if (!command.arguments.isEmpty()) {
+            synopsis += QLatin1Char(' ') + command.arguments;
+        }
+        QStringList summary = command.summary;
+        // A synopsis that leaves less than three blanks before the column gets a line of its own.
+        if (synopsis.size() + 3 > SummaryColumn) {
+            lines << synopsis;
+        } else if (!summary.isEmpty()) {
+            lines << synopsis.leftJustified(SummaryColumn) + summary.takeFirst();
+        }
+        for (const QString& line : summary) {
+            lines << indent + line;
+        }
+    }
+    lines << QString()
+          << QStringLiteral(
+                 "Without a command the window opens: kvc7345 [--port NAME | --demo [MODEL]] "
+                 "[--home DIR]")
+          << QString()
+          << QStringLiteral(
+                 "A port NAME is COMn, a device path (/dev/ttyUSB0) or a name below /dev/.")
+          << QStringLiteral("--demo MODEL runs a simulated module of that model for this run only.")
+          << QStringLiteral(
+                 "--home DIR is the program folder (config.ini, log/, archive/); a demo without "
+                 "it uses a fresh temporary one.")
+          << QStringLiteral("parameters and sensors print one tab-separated line per entry.")
+          << QStringLiteral(
+                 "--json (identify, read, show, verify, diff) prints one JSON document instead "
+                 "of text.");
+    return lines;
+}
+
+int PrintUsage(bool toError) {
+    const auto print = toError ? PrintError : PrintOut;
+    for (const QString& line : UsageLines()) {
+        print(line);
+    }
+    return toError ? 2 : 0;
+}
