@@ -23,6 +23,7 @@
 #include "window/MainWindow.h"
 #include "window/Pages.h"
 #include "window/WidgetFactory.h"
+#include "window/WindowStyle.h"
 
 namespace {
 
@@ -70,6 +71,7 @@ class TestPages : public QObject {
         QFont font(QStringLiteral("MS Sans Serif"), 8);  // the main window's font
         font.setStyleHint(QFont::SansSerif);
         QApplication::setFont(font);
+        widgets::UseWindowStyle();  // as the main window does
         window_ = std::make_unique<QTabWidget>();
         window_->resize(745, 639);
         window_->addTab(new QWidget, QStringLiteral("Main"));

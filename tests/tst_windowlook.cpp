@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -228,6 +229,47 @@ class TestWindowLook : public QObject {
         QCOMPARE(bench.state.ModelCode, model);
         const QStringList problems = LookProblems(&window);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    // Every tool button and every parameter field that holds a value shows its hint where the
+    // pointer is, as well as in the status bar.
+    void hintsShowAsToolTips() {
+        WindowBench bench(QStringLiteral("Q7383D"), 0, false);
+        ConfiguratorWindow window(*bench.form);
+        bench.form->ReadAll();
+        for (const FormControl* control : {bench.form->FindControl(QStringLiteral("TBOpenCom")),
+                                           bench.form->FindControl(QStringLiteral("TBHelp")),
+                                           bench.form->FindControl(QStringLiteral("TDownscale1")),
+                                           bench.form->FindControl(QStringLiteral("CInputTm1"))}) {
+            const QWidget* widget = window.widgetNamed(control->objectName());
+            QVERIFY2(!control->hint().isEmpty(), qPrintable(control->objectName()));
+            QCOMPARE(widget->toolTip(), control->hint());
+        }
+        QCOMPARE(window.widgetNamed(QStringLiteral("TDownscale1"))->toolTip(),
+                 QString::fromUtf8("Range from -250 to 1350 (°C)"));
+    }
+
+    // The password cover masks what is typed, as the Settings page does; the sensor list opens
+    // with its 14 lines.
+    void passwordMaskedAndListLengths() {
+        WindowBench bench(QStringLiteral("Q7383D"), 0, false);
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.Find<QLineEdit>(QStringLiteral("TEntryPassword"))->echoMode(),
+                 QLineEdit::Password);
+        bench.form->ReadAll();
+        auto* sensors = window.Find<QComboBox>(QStringLiteral("CInputTm1"));
+        QVERIFY(sensors->count() > 14);
+        QCOMPARE(sensors->maxVisibleItems(), 14);
+        QCOMPARE(sensors->style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, sensors), 0);
+        sensors->showPopup();
+        const auto* view = sensors->view();
+        QTRY_VERIFY(view->isVisible());
+        const int row = view->sizeHintForRow(0);
+        QVERIFY(view->viewport()->height() >= 14 * row);
+        QVERIFY(view->viewport()->height() < 15 * row);
+        sensors->hidePopup();
     }
 
     // The cold-junction list a V7385D's TC sensor enables has no items on that model.

@@ -5,6 +5,7 @@
 #include "form/TForm1.h"
 #include "window/Pages.h"
 #include "window/WidgetFactory.h"
+#include "window/WindowStyle.h"
 
 #include <QApplication>
 #include <QChartView>
@@ -67,7 +68,11 @@ ConfiguratorWindow::ConfiguratorWindow(TForm1& form, QWidget* parent)
     setObjectName(QStringLiteral("MainWindow"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    widgets::UseWindowStyle();
     setFont(windowFont());
+    // Hints show where the pointer is as well as in the status bar, also while another window
+    // (a chart, the browser, a desktop without focus handling) is the active one.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     buildWindow();
     for (QWidget* widget : findChildren<QWidget*>()) {
         if (!widget->objectName().isEmpty()) {

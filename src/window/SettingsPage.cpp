@@ -62,7 +62,6 @@ void buildSecurity(QWidget* page) {
         widgets::edit(group, QStringLiteral("TNewPasswordInput"), {208, Row, 115, 22});
     widgets::setHint(newPassword, QStringLiteral("Type in New Password"));
     newPassword->setEchoMode(QLineEdit::Password);
-    newPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));  // '*'
     widgets::greyOut(newPassword);
 
     widgets::greyOut(widgets::button(group, QStringLiteral("BChangePassword"),

@@ -68,7 +68,8 @@ void ConfiguratorWindow::buildPasswordPanel(QWidget* client) {
     cover->setAutoFillBackground(true);
     label(cover, QStringLiteral("LEntry"), QStringLiteral("Enter User Password:"),
           {250, 260, 140, 20});
-    edit(cover, QStringLiteral("TEntryPassword"), {250, 282, 160, 22});
+    edit(cover, QStringLiteral("TEntryPassword"), {250, 282, 160, 22})
+        ->setEchoMode(QLineEdit::Password);
     button(cover, QStringLiteral("BEnterPassword"), QStringLiteral("Enter"), {416, 280, 75, 25});
     QLabel* result = label(cover, QStringLiteral("LResultEntry"), QString(), {250, 310, 300, 20});
     setTextColour(result, QColor(255, 0, 0));
