@@ -5,6 +5,7 @@
 #include "form/TForm1.h"
 #include "link/ModelTable.h"
 #include "support/WindowBench.h"
+#include "window/ElidingLabel.h"
 #include "window/MainWindow.h"
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +25,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
@@ -168,6 +171,13 @@ QString disabledLookProblem(const QWidget* widget) {
     return {};
 }
 
+// The tool-tip a label shows when the pointer rests on it.
+QString toolTipOf(QWidget* widget) {
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(widget, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
 QString choiceProblem(const QWidget* widget) {
     const auto* list = qobject_cast<const QComboBox*>(widget);
     return list != nullptr && list->isEnabled() && list->count() == 0
@@ -270,6 +280,36 @@ class TestWindowLook : public QObject {
         QVERIFY(view->viewport()->height() >= 14 * row);
         QVERIFY(view->viewport()->height() < 15 * row);
         sensors->hidePopup();
+    }
+
+    // The status text spreads over empty panels beside it; what still does not fit, there or in
+    // an information panel, is shortened and shown whole as a tool-tip.
+    void longTextsGrowOrElide() {
+        WindowBench bench(QStringLiteral("Q7383D"), 0, false);
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* status = window.Find<widgets::ElidingLabel>(QStringLiteral("StatusBar1Panel0"));
+        QVERIFY(status != nullptr);
+        const int ownWidth = status->width();
+        const QString written = QStringLiteral(
+            "Status: New Configuration Uploaded Correctly, "
+            "and read back without a difference");
+        bench.form->SetStatusPanel(1, QString());
+        bench.form->SetStatusPanel(0, written);
+        QVERIFY(status->width() > ownWidth);
+        QVERIFY(!status->isElided());
+
+        bench.form->SetStatusPanel(1, QStringLiteral("Q7383D: Temperature Converter"));
+        QCOMPARE(status->width(), ownWidth);
+        QVERIFY(status->isElided());
+        QCOMPARE(toolTipOf(status), written);
+
+        const QString file = QStringLiteral("a configuration file with a very long name.NVC");
+        bench.form->Control(QStringLiteral("LSourceRight")).setText(file);
+        auto* source = window.Find<widgets::ElidingLabel>(QStringLiteral("LSourceRight"));
+        QVERIFY(source->isElided());
+        QCOMPARE(toolTipOf(source), file);
     }
 
     // The cold-junction list a V7385D's TC sensor enables has no items on that model.

@@ -3,6 +3,7 @@
 #include "window/LiveCharts.h"
 
 #include "form/TForm1.h"
+#include "window/ElidingLabel.h"
 #include "window/Pages.h"
 #include "window/WidgetFactory.h"
 #include "window/WindowStyle.h"
@@ -149,7 +150,7 @@ void ConfiguratorWindow::buildStatusBar(QWidget* client) {
     const int widths[4] = {245, 350, 60, ClientWidth - 245 - 350 - 60};
     int left = 0;
     for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(bar);
+        auto* panel = new widgets::ElidingLabel(bar);
         panel->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
         panel->setGeometry(left, 0, widths[i] - 2, 19);
         panel->setFrameShape(QFrame::Panel);
@@ -158,6 +159,7 @@ void ConfiguratorWindow::buildStatusBar(QWidget* client) {
         statusPanels_[i] = panel;
         left += widths[i];
     }
+    statusTextPlace_ = statusPanels_[0]->geometry();
     // The progress of a transfer takes the place of the status text while it runs.
     progress_ = new QProgressBar(bar);
     progress_->setObjectName(QStringLiteral("TransferProgress"));
@@ -177,6 +179,26 @@ bool ConfiguratorWindow::isOwnWidget(const QObject* object) const {
 
 void ConfiguratorWindow::showStatusPanel(int index) {
     statusPanels_[index]->setText(form_.StatusPanel(index));
+    if (index < 3) {
+        fitStatusText();
+    }
+}
+
+void ConfiguratorWindow::fitStatusText() {
+    // A status text longer than its panel spreads over the panels beside it while they are
+    // empty; what still does not fit is shortened and shown whole as a tool-tip.
+    QLabel* status = statusPanels_[0];
+    QRect place = statusTextPlace_;
+    const int needed =
+        status->fontMetrics().horizontalAdvance(status->text()) + 2 * status->frameWidth() + 2;
+    for (int next = 1; next < 3 && needed > place.width(); ++next) {
+        if (!statusPanels_[next]->text().isEmpty()) {
+            break;
+        }
+        place.setRight(statusPanels_[next]->geometry().right());
+    }
+    status->setGeometry(place);
+    status->raise();
 }
 
 void ConfiguratorWindow::showProgress() {

@@ -71,6 +71,9 @@ class ConfiguratorWindow : public QMainWindow {
     QTabWidget* pages_ = nullptr;
     QListWidget* log_ = nullptr;
     QLabel* statusPanels_[4] = {};
+    // The status text's own panel, before it grows over empty neighbours.
+    QRect statusTextPlace_;
+    void fitStatusText();
     QProgressBar* progress_ = nullptr;
     bool painted_ = false;
 };

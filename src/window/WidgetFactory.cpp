@@ -1,5 +1,7 @@
 #include "window/WidgetFactory.h"
 
+#include "window/ElidingLabel.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,7 +32,7 @@ void refreshToolTip(QWidget* widget) {
 }  // namespace
 
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, const QRect& where) {
-    return place(new QLabel(caption, parent), name, where);
+    return place(new ElidingLabel(caption, parent), name, where);
 }
 
 QLineEdit* edit(QWidget* parent, const QString& name, const QRect& where) {
