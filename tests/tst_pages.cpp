@@ -202,7 +202,8 @@ class TestPages : public QObject {
         QFETCH(QString, caption);
         const QWidget* widget = find(QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(widget);
-        QCOMPARE(QByteArray(widget->metaObject()->className()), type);
+        // A kind of component, or a specialisation of it (labels that elide a text too long).
+        QVERIFY2(widget->inherits(type.constData()), widget->metaObject()->className());
         QCOMPARE(captionOf(widget), caption);
     }
 
