@@ -6,6 +6,7 @@
 #include "window/WidgetFactory.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -160,6 +161,9 @@ void ConfiguratorWindow::showProperty(const FormControl& control, ControlPropert
                 if (comboItems(list) != control.items()) {
                     list->clear();
                     list->addItems(control.items());
+                    // The open list is at least as wide as its longest item.
+                    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) +
+                                                  2 * list->view()->frameWidth());
                 }
                 list->setCurrentIndex(control.currentIndex());
                 showProperty(control, ControlProperty::Enabled);

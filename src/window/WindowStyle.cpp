@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionComboBox>
+#include <QWidget>
 
 namespace widgets {
 
@@ -22,6 +24,24 @@ class WindowStyle : public QProxyStyle {
             default:
                 return QProxyStyle::styleHint(hint, option, widget, returnData);
         }
+    }
+
+    // A drop-down's current text too wide for its box (a long port name) is shortened with an
+    // ellipsis rather than cut; the open list shows it whole.
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        if (element != CE_ComboBoxLabel || box == nullptr || widget == nullptr) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        QStyleOptionComboBox shortened = *box;
+        const QRect field = subControlRect(CC_ComboBox, box, SC_ComboBoxEditField, widget);
+        const int room =
+            field.width() - 2 - (box->currentIcon.isNull() ? 0 : box->iconSize.width() + 4);
+        shortened.currentText =
+            widget->fontMetrics().elidedText(box->currentText, Qt::ElideRight, room);
+        QProxyStyle::drawControl(element, &shortened, painter, widget);
     }
 };
 
