@@ -359,6 +359,9 @@ class TestWindowLook : public QObject {
             });
             QVERIFY(tc != sensors.end());
             bench.form->Choose(QStringLiteral("CInputTm1"), int(tc - sensors.begin()));
+            // This model has no cold-junction choices: the field stays off, caption and all.
+            QVERIFY(!bench.form->Control(QStringLiteral("CCJCom1")).isEnabled());
+            QCOMPARE(bench.form->Control(QStringLiteral("LCJCom1")).colour(), colours::Silver);
         } else if (step.startsWith(QLatin1String("load "))) {
             bench.dialogs.answerFileDialog(QStringLiteral(KVC7345_DATA_DIR "/factorydefaults/") +
                                            step.mid(5) + QStringLiteral(".NVC"));

@@ -7,6 +7,12 @@
 namespace {
 
 void setFieldState(TForm1& form, const QString& key, FieldKind kind, bool enabled) {
+    // A choice with nothing to choose (a parameter this model does not have) stays off, caption
+    // and all, whatever the sensor asks for.
+    if (const FormControl* list = form.FindControl(QStringLiteral("C") + key);
+        enabled && kind == FieldKind::Choice && list != nullptr && list->count() == 0) {
+        enabled = false;
+    }
     const quint32 colour = enabled ? colours::Black : colours::Silver;
     if (FormControl* caption = form.FindControl(QStringLiteral("L") + key)) {
         caption->setTextColour(colour);
