@@ -42,7 +42,7 @@ fi
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6network6 \
-    libqt6charts6 libqt6printsupport6 qt6-qpa-plugins; do
+    libqt6charts6 libqt6printsupport6 qt6-qpa-plugins fonts-liberation2; do
     grep -q "\b$package\b" <<<"$depends" || fail "Depends lacks $package"
 done
 grep -q -- '-dev\b' <<<"$depends" && fail "Depends names a development package"
