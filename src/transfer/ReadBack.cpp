@@ -29,7 +29,7 @@ QString WriteDifferencesText(const QString& model, const QList<ConfigurationDiff
 }
 
 bool VerifyWrittenConfiguration(TForm1& form, const ConfigurationValues& written) {
-    const QString port = form.state().link.ComPortName;
+    const QString port = form.state().PortShownAs(form.state().link.ComPortName);
     const ReadBackResult back = ReadBackAndCompare(form, written);
     if (!back.read) {
         form.Memo(QStringLiteral("Verifying ") + written.model +
