@@ -47,12 +47,15 @@ class WindowStyle : public QProxyStyle {
 
 }  // namespace
 
+// NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
 void UseWindowStyle() {
     if (qobject_cast<QProxyStyle*>(QApplication::style()) != nullptr) {
         return;
     }
-    // The proxy owns its base; the application owns the proxy.
+    // The proxy takes its base over, and the application the proxy (which the analyser cannot
+    // see through Qt's ownership rules).
     QApplication::setStyle(new WindowStyle(QStyleFactory::create(QApplication::style()->name())));
 }
+// NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
 
 }  // namespace widgets
