@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -116,9 +117,17 @@ QString textProblem(const QWidget* widget) {
 
 QString placeProblem(const QWidget* widget, const QWidget* window) {
     const QWidget* parent = widget->parentWidget();
-    if (qobject_cast<const QGroupBox*>(parent) != nullptr &&
-        !parent->rect().contains(widget->geometry())) {
-        return QStringLiteral("reaches past its group %1").arg(nameOf(parent));
+    if (const auto* group = qobject_cast<const QGroupBox*>(parent)) {
+        // Inside the frame's lines, not on them.
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect frame = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                           QStyle::SC_GroupBoxFrame, group);
+        if (!frame.adjusted(1, 1, -1, -1).contains(widget->geometry())) {
+            return QStringLiteral("reaches past the frame of its group %1").arg(nameOf(parent));
+        }
     }
     const QRect onWindow(widget->mapTo(window, QPoint(0, 0)), widget->size());
     if (!window->rect().contains(onWindow)) {
@@ -280,6 +289,27 @@ class TestWindowLook : public QObject {
         QVERIFY(view->viewport()->height() >= 14 * row);
         QVERIFY(view->viewport()->height() < 15 * row);
         sensors->hidePopup();
+    }
+
+    // A group's frame line runs through its title, so a heading placed just below the title is
+    // inside the frame rather than on its line.
+    void groupFrameRunsThroughItsTitle() {
+        WindowBench bench(QStringLiteral("Q7323X"), 0, false);
+        ConfiguratorWindow window(*bench.form);
+        bench.form->ReadAll();
+        const auto* group = window.Find<QGroupBox>(QStringLiteral("GBOutput"));
+        QVERIFY(!group->title().isEmpty());
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect frame = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                           QStyle::SC_GroupBoxFrame, group);
+        const QRect title = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                           QStyle::SC_GroupBoxLabel, group);
+        QVERIFY(frame.top() > title.top());
+        QVERIFY(frame.top() < title.bottom());
+        QVERIFY(window.widgetNamed(QStringLiteral("POutputChannel1"))->y() > frame.top());
     }
 
     // The status text spreads over empty panels beside it; what still does not fit, there or in

@@ -1,9 +1,11 @@
 #include "window/WindowStyle.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
 #include <QWidget>
 
 namespace widgets {
@@ -24,6 +26,55 @@ class WindowStyle : public QProxyStyle {
             default:
                 return QProxyStyle::styleHint(hint, option, widget, returnData);
         }
+    }
+
+    // A group's frame line runs through the middle of its title, as on the form the pages were
+    // laid out on: the headings placed just below the title then sit inside the frame, not on
+    // its line.
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        const QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        if (control != CC_GroupBox || part != SC_GroupBoxFrame || group == nullptr ||
+            group->text.isEmpty()) {
+            return rect;
+        }
+        const QRect title = QProxyStyle::subControlRect(control, option, SC_GroupBoxLabel, widget);
+        return rect.adjusted(0, title.center().y() - rect.top(), 0, 0);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_FrameGroupBox) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        // The frame fills exactly the rectangle it is given.
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        painter->setPen(option->palette.color(QPalette::Window).darker(135));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+        painter->restore();
+    }
+
+    // The title interrupts the frame line instead of being crossed by it.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        if (control != CC_GroupBox || group == nullptr || group->text.isEmpty()) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        QStyleOptionGroupBox part = *group;
+        const QRect title = subControlRect(control, option, SC_GroupBoxLabel, widget);
+        painter->save();
+        painter->setClipRegion(QRegion(option->rect) - title.adjusted(-2, 0, 2, 0));
+        part.subControls = group->subControls & SC_GroupBoxFrame;
+        QProxyStyle::drawComplexControl(control, &part, painter, widget);
+        painter->restore();
+        part.subControls = group->subControls & ~SC_GroupBoxFrame;
+        QProxyStyle::drawComplexControl(control, &part, painter, widget);
     }
 
     // A drop-down's current text too wide for its box (a long port name) is shortened with an
