@@ -281,6 +281,8 @@ class TestWindowLook : public QObject {
         auto* sensors = window.Find<QComboBox>(QStringLiteral("CInputTm1"));
         QVERIFY(sensors->count() > 14);
         QCOMPARE(sensors->maxVisibleItems(), 14);
+        QCOMPARE(window.Find<QComboBox>(QStringLiteral("CInput1"))->maxVisibleItems(), 8);
+        QCOMPARE(window.Find<QComboBox>(QStringLiteral("COutput1"))->maxVisibleItems(), 8);
         QCOMPARE(sensors->style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, sensors), 0);
         sensors->showPopup();
         const auto* view = sensors->view();

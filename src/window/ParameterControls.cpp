@@ -80,9 +80,8 @@ void ConfiguratorWindow::buildParameterControls(QWidget* page) {
             QComboBox* choice = list(group, QStringLiteral("C") + key,
                                      {ValueLeft, where->top, ListWidth, RowHeight});
             choice->setEnabled(false);
-            if (key.startsWith(QLatin1String("InputTm"))) {
-                choice->setMaxVisibleItems(14);
-            }
+            // The temperature sensor lists drop down 14 lines, every other list the usual 8.
+            choice->setMaxVisibleItems(key.startsWith(QLatin1String("InputTm")) ? 14 : 8);
             return;
         }
         const int left = low ? LimitLowLeft : high ? LimitHighLeft : ValueLeft;
