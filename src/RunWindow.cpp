@@ -66,10 +66,7 @@ int RunWindow(const QStringList& arguments) {
     if (port.isDemo() || options.contains(QStringLiteral("--port"))) {
         state.PortForThisRun = port.portName();
     }
-    if (port.isDemo()) {
-        state.DemoPort = port.portName();
-        state.DemoPortCaption = port.demoCaption();
-    }
+    port.nameDemoPortIn(state);
 
     state.PrinterAvailable = !QPrinterInfo::availablePrinters().isEmpty();
 

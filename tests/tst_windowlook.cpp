@@ -38,6 +38,23 @@ QString nameOf(const QWidget* widget) {
 // What a text needs on each side inside a box: the one-pixel border and three of air.
 constexpr int Border = 4;
 
+// "" when `needed` pixels fit in `room`, else what does not fit.
+QString roomProblem(const QString& text, int needed, int room) {
+    return needed <= room
+               ? QString()
+               : QStringLiteral("\"%1\" needs %2 px of %3").arg(text).arg(needed).arg(room);
+}
+
+// The frame of a group as its style draws it.
+QRect frameOf(const QGroupBox* group) {
+    QStyleOptionGroupBox option;
+    option.initFrom(group);
+    option.text = group->title();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    return group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame,
+                                          group);
+}
+
 bool fits(const QWidget* widget, const QString& text, int room) {
     const QFontMetrics metrics = widget->fontMetrics();
     return metrics.horizontalAdvance(text) <= room;
@@ -72,11 +89,7 @@ QString textProblem(const QWidget* widget) {
         return {};
     }
     if (const auto* box = qobject_cast<const QCheckBox*>(widget)) {
-        return box->sizeHint().width() <= box->width() ? QString()
-                                                       : QStringLiteral("\"%1\" needs %2 px of %3")
-                                                             .arg(box->text())
-                                                             .arg(box->sizeHint().width())
-                                                             .arg(box->width());
+        return roomProblem(box->text(), box->sizeHint().width(), box->width());
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
         if (button->text().isEmpty() || qobject_cast<const QToolButton*>(button) != nullptr) {
@@ -85,20 +98,12 @@ QString textProblem(const QWidget* widget) {
         const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
         const int needed =
             button->fontMetrics().horizontalAdvance(button->text()) + icon + 2 * Border;
-        return needed <= button->width() ? QString()
-                                         : QStringLiteral("\"%1\" needs %2 px of %3")
-                                               .arg(button->text())
-                                               .arg(needed)
-                                               .arg(button->width());
+        return roomProblem(button->text(), needed, button->width());
     }
     if (const auto* field = qobject_cast<const QLineEdit*>(widget)) {
         const int needed =
             field->fontMetrics().horizontalAdvance(field->displayText()) + 2 * Border;
-        return needed <= field->width() ? QString()
-                                        : QStringLiteral("\"%1\" needs %2 px of %3")
-                                              .arg(field->displayText())
-                                              .arg(needed)
-                                              .arg(field->width());
+        return roomProblem(field->displayText(), needed, field->width());
     }
     if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
         QStyleOptionComboBox option;
@@ -119,13 +124,7 @@ QString placeProblem(const QWidget* widget, const QWidget* window) {
     const QWidget* parent = widget->parentWidget();
     if (const auto* group = qobject_cast<const QGroupBox*>(parent)) {
         // Inside the frame's lines, not on them.
-        QStyleOptionGroupBox option;
-        option.initFrom(group);
-        option.text = group->title();
-        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        const QRect frame = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                           QStyle::SC_GroupBoxFrame, group);
-        if (!frame.adjusted(1, 1, -1, -1).contains(widget->geometry())) {
+        if (!frameOf(group).adjusted(1, 1, -1, -1).contains(widget->geometry())) {
             return QStringLiteral("reaches past the frame of its group %1").arg(nameOf(parent));
         }
     }
@@ -301,12 +300,10 @@ class TestWindowLook : public QObject {
         bench.form->ReadAll();
         const auto* group = window.Find<QGroupBox>(QStringLiteral("GBOutput"));
         QVERIFY(!group->title().isEmpty());
+        const QRect frame = frameOf(group);
         QStyleOptionGroupBox option;
         option.initFrom(group);
         option.text = group->title();
-        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        const QRect frame = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                           QStyle::SC_GroupBoxFrame, group);
         const QRect title = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
                                                            QStyle::SC_GroupBoxLabel, group);
         QVERIFY(frame.top() > title.top());

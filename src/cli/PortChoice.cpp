@@ -61,6 +61,10 @@ void PortChoice::applyTo(ProgramState& state) const {
     }
     state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), portName());
     state.link.ComPortName = portName();
+    nameDemoPortIn(state);
+}
+
+void PortChoice::nameDemoPortIn(ProgramState& state) const {
     if (isDemo()) {
         state.DemoPort = portName();
         state.DemoPortCaption = demoCaption();

@@ -24,6 +24,8 @@ class PortChoice {
 
     bool isDemo() const { return !demoModel_.isEmpty(); }
     QString portName() const;
+    // Lets texts name a demo's port by what it is; nothing without a demo.
+    void nameDemoPortIn(ProgramState& state) const;
     // How texts name the demo's port: "demo Q7383D (simulated)".
     QString demoCaption() const { return QStringLiteral("demo %1 (simulated)").arg(demoModel_); }
 
