@@ -133,6 +133,46 @@ class TestWindowInput : public QObject {
         }
     }
 
+    void tourWritesTheTypedValueToTheDemoModule_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("temperature converter") << "Q7383D"
+                                               << "TDownscale1"
+                                               << "12.5";
+        QTest::newRow("trip amplifier") << "Q7324S"
+                                        << "TDownscale1"
+                                        << "2.500";
+        QTest::newRow("load cell") << "Q7356S"
+                                   << "TCalReference"
+                                   << "1234";
+    }
+
+    // The README's tour on a demo module, named as the program names it: F1, type a value,
+    // F2 without leaving the field, F1 again shows the typed value.
+    void tourWritesTheTypedValueToTheDemoModule() {
+        QFETCH(QString, model);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        WindowBench bench(model);
+        bench.state.DemoPort = bench.port();
+        bench.state.DemoPortCaption = QStringLiteral("demo %1 (simulated)").arg(model);
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        readWithF1(bench, window);
+
+        QLineEdit* edit = focusedEdit(window, field.toLatin1().constData());
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_F2);
+        QCOMPARE(bench.form->StatusPanel(0),
+                 QStringLiteral("Status: New Configuration Uploaded Correctly"));
+        readWithF1(bench, window);
+        QCOMPARE(edit->text(), typed);
+        QVERIFY2(bench.dialogs.problems().isEmpty(),
+                 qPrintable(bench.dialogs.problems().join('\n')));
+    }
+
     void oneBadEntryGivesOneWarning() {
         WindowBench bench(QStringLiteral("Q7383D"), 6149);
         ConfiguratorWindow window(*bench.form);

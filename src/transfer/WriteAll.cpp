@@ -47,9 +47,9 @@ bool choosesPt200OrPt300(const TForm1& form) {
 // Sends the planned commands on one open port. Replies are not judged, but a line that stays
 // silent means the module is gone: the write stops there, and the result names the first entry
 // whose reply never came.
-std::optional<int> sendParameters(TForm1& form, const QString& port, const WritePlan& plan) {
+std::optional<int> sendParameters(TForm1& form, const WritePlan& plan) {
     SerialLink& link = form.state().link;
-    link.ComHandle = link.OpenComm(port);
+    link.ComHandle = link.OpenComm(link.ComPortName);
     int repliesRead = 0;
     std::optional<int> unconfirmed;
     const int total = static_cast<int>(plan.steps.size());
@@ -180,7 +180,7 @@ bool TForm1::WriteAll() {
     }
     EndProgress();
 
-    const std::optional<int> unconfirmed = sendParameters(*this, port, plan);
+    const std::optional<int> unconfirmed = sendParameters(*this, plan);
     if (unconfirmed) {
         return stop(state_.ParameterTable[*unconfirmed].Name);
     }
