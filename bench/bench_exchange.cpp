@@ -1,4 +1,4 @@
-// Times one WriteReadComm exchange against the simulated module paced like a 9600-baud line,
+// Times one session exchange against the simulated module paced like a 9600-baud line,
 // and compares it with its floor: the fixed turnaround wait.
 
 #include "link/LinkTiming.h"
@@ -23,8 +23,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     SerialLink link;
-    const PortHandle handle = link.OpenComm(module.portName());
-    if (handle == InvalidHandle) {
+    SessionOpening opening = link.open(module.portName());
+    if (!opening) {
         std::fprintf(stderr, "cannot open %s\n", qPrintable(module.portName()));
         return 1;
     }
@@ -35,11 +35,11 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < rounds; ++i) {
         QElapsedTimer timer;
         timer.start();
-        const QString reply = link.WriteReadComm(handle, QStringLiteral("00d00000"));
+        const QString reply = opening.session->exchange(QStringLiteral("00d00000")).text;
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         answered += reply == QLatin1String("80000008") ? 1 : 0;
     }
-    link.ShutDownComm(handle);
+    opening.session->close();
 
     std::sort(times.begin(), times.end());
     double sum = 0;

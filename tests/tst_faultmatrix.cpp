@@ -59,7 +59,7 @@ Outcome run(WindowBench& bench, Operation operation) {
             outcome.completed = ReadTag(bench.state, 2).tag.has_value();
             break;
         case Operation::TagWrite:
-            outcome.completed = WriteTag(bench.state, 2, QStringLiteral("PUMP 7"));
+            outcome.completed = WriteTag(bench.state, 2, QStringLiteral("PUMP 7")).written;
             break;
     }
     for (const ScriptedDialogs::Box& box : bench.dialogs.shown()) {
@@ -277,7 +277,7 @@ class TestFaultMatrix : public QObject {
         QCOMPARE(outcome.completed, completes);
         QCOMPARE(outcome.messages, messages);
         QVERIFY(!bench.form->Busy);
-        QCOMPARE(bench.state.link.ComHandle, 0);
+        QCOMPARE(bench.state.link.openPortCount(), 0);
         QCOMPARE(bench.state.link.openPortCount(), 0);
 
         const QByteArray logAfter = bench.configurationLog();

@@ -67,7 +67,7 @@ class TestIdentification : public QObject {
         QCOMPARE(bench.state.ModelVersion, 0x1234);
         QCOMPARE(bench.engine().commands(), IdentifyTraffic);
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
-        QCOMPARE(bench.state.link.ComHandle, 0);
+        QCOMPARE(bench.state.link.openPortCount(), 0);
     }
 
     void sharedReplyProbe_data() {
@@ -182,6 +182,11 @@ class TestIdentification : public QObject {
                                             "use by another program.\r\rClose the program that "
                                             "holds it (it may be another KVC7345 window) and try "
                                             "again.";
+        QTest::newRow("held by this program")
+            << "held here"
+            << "Default COM Port (%PATH%) defined in Settings is in use by another "
+               "program.\r\rClose the program that holds it (it may be another KVC7345 window) "
+               "and try again.";
     }
 
     void aPortThatWillNotOpenSaysWhy() {
@@ -192,6 +197,7 @@ class TestIdentification : public QObject {
         QTemporaryDir folder;
         QString path = folder.filePath(QStringLiteral("port"));
         SerialLink holder;
+        SessionOpening held;
         if (kind == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(path));
         } else if (kind == QLatin1String("file")) {
@@ -199,7 +205,12 @@ class TestIdentification : public QObject {
             QVERIFY(file.open(QIODevice::WriteOnly));
         } else if (kind == QLatin1String("held")) {
             path = bench.port();
-            QVERIFY(holder.OpenComm(path) > 0);
+            held = holder.open(path);
+            QVERIFY(held);
+        } else if (kind == QLatin1String("held here")) {
+            path = bench.port();
+            held = bench.state.link.open(path);
+            QVERIFY(held);
         }
         bench.state.link.ComPortName = path;
         bench.state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), path);
@@ -209,6 +220,7 @@ class TestIdentification : public QObject {
         QVERIFY(!TryPort(bench.state));
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
         QVERIFY(bench.engine().commands().isEmpty());
+        held.session.reset();
         QCOMPARE(bench.state.link.openPortCount(), 0);
     }
 
@@ -243,7 +255,7 @@ class TestIdentification : public QObject {
         DetectModel(bench.state, code);
         QCOMPARE(code, QString());
         QCOMPARE(bench.state.ModelVersion, 0);
-        QCOMPARE(bench.state.link.ComHandle, 0);
+        QCOMPARE(bench.state.link.openPortCount(), 0);
         // The model was never asked for.
         QCOMPARE(bench.engine().commands().last(), QStringLiteral("00d80000"));
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));

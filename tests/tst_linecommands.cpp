@@ -150,10 +150,12 @@ class TestLineCommands : public QObject {
         PtyModule module(QStringLiteral("Q7383D"), 6149, false);
         QVERIFY(module.start());
         SerialLink holder;
+        SessionOpening held;
         QString port;
         if (kind == QLatin1String("held")) {
             port = module.portName();
-            QVERIFY(holder.OpenComm(port) > 0);
+            held = holder.open(port);
+            QVERIFY(held);
         }
         QTemporaryDir home;
         const Outcome outcome = runProgram(home, {"identify", "--port", port});

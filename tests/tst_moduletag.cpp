@@ -38,7 +38,7 @@ class TestModuleTag : public QObject {
         QVERIFY(read.tag.has_value());
         QCOMPARE(*read.tag, QStringLiteral("PUMP 7          "));
         QVERIFY(bench.dialogs.problems().isEmpty());
-        QCOMPARE(bench.state.link.ComHandle, 0);
+        QCOMPARE(bench.state.link.openPortCount(), 0);
     }
 
     void garbledTagReplyIsAFailure() {
@@ -47,9 +47,9 @@ class TestModuleTag : public QObject {
         bench.engine().setFault(modsim::Fault::NonHex, 1);  // the probe answers, the tag does not
         const TagReadResult read = ReadTag(bench.state, 1);
         QVERIFY(!read.tag.has_value());
-        QCOMPARE(read.failure, TagReadFailure::BadReply);
+        QCOMPARE(read.failure, TagFailure::BadReply);
         QCOMPARE(read.failedRegister, 0x100);
-        QCOMPARE(bench.state.link.ComHandle, 0);
+        QCOMPARE(bench.state.link.openPortCount(), 0);
     }
 
     void leavingATagFieldCleansIt() {

@@ -153,7 +153,7 @@ class TestPortSearch : public QObject {
             maxOpened);
         QCOMPARE(seen, visited);
         QCOMPARE(opened, visited.size());
-        QCOMPARE(link.ComHandle, 0);
+        QCOMPARE(link.openPortCount(), 0);
     }
 
     void findTheRightComStopsAtTheFirst_data() {

@@ -62,7 +62,7 @@ class TestReadAll : public QObject {
         QCOMPARE(bench.lastLogText(), "Read Q7356S configuration from " + bench.port());
         QVERIFY(!bench.form->ConfigurationEmpty);
         QVERIFY(!bench.form->Busy);
-        QCOMPARE(bench.state.link.ComHandle, 0);
+        QCOMPARE(bench.state.link.openPortCount(), 0);
         QVERIFY(bench.form->Control("PStatus").isVisible());
         QVERIFY(bench.form->FindControl("BStatus")->isVisible());
     }
@@ -232,7 +232,7 @@ class TestReadAll : public QObject {
                  "Reading Q7323D configuration from " + bench.port() + " failed");
         QVERIFY(bench.form->ConfigurationEmpty);
         QVERIFY(!bench.form->Busy);
-        QCOMPARE(bench.state.link.ComHandle, 0);
+        QCOMPARE(bench.state.link.openPortCount(), 0);
         QVERIFY(!bench.form->FindControl("CInput1")->isEnabled());
         QCOMPARE(text(*bench.form, "LModel"), QStringLiteral("-"));
         QVERIFY(bench.configurationLog().isEmpty());

@@ -3,6 +3,8 @@
 #include "modsim/PtyModule.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -23,14 +25,15 @@ class TestSerialLink : public QObject {
         PtyModule module(QStringLiteral("Q7383D"), 6149);
         QVERIFY(module.start());
         SerialLink link;
-        const PortHandle handle = link.OpenComm(module.portName());
-        QVERIFY(handle != InvalidHandle);
-        const RegisterReply reply = link.exchange(handle, QStringLiteral("00d00000"));
+        SessionOpening opening = link.open(module.portName());
+        QVERIFY(opening);
+        ModuleSession& session = *opening.session;
+        const RegisterReply reply = session.exchange(QStringLiteral("00d00000"));
         QCOMPARE(reply.text, QStringLiteral("80000008"));
         QCOMPARE(reply.received, 10);
-        QCOMPARE(link.WriteReadComm(handle, QStringLiteral("00d80000")),
-                 QStringLiteral("80001805"));
-        link.ShutDownComm(handle);
+        QCOMPARE(reply.kind, ReplyKind::Answered);
+        QCOMPARE(session.exchange(QStringLiteral("00d80000")).text, QStringLiteral("80001805"));
+        session.close();
         QCOMPARE(module.engine().commands(),
                  QStringList({QStringLiteral("00d00000"), QStringLiteral("00d80000")}));
     }
@@ -40,16 +43,18 @@ class TestSerialLink : public QObject {
         QVERIFY(module.start());
         module.engine().setFault(Fault::Silent);
         SerialLink link;
-        const PortHandle handle = link.OpenComm(module.portName());
+        SessionOpening opening = link.open(module.portName());
+        QVERIFY(opening);
+        ModuleSession& session = *opening.session;
         QElapsedTimer timer;
         timer.start();
-        const RegisterReply reply = link.exchange(handle, QStringLiteral("00D00000"));
+        const RegisterReply reply = session.exchange(QStringLiteral("00D00000"));
         // The turnaround plus the whole read time-out, not an early give-up.
         QVERIFY2(timer.elapsed() >= 145, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(reply.text, Blanks);
-        QVERIFY(reply.silent());
-        QCOMPARE(link.ReadFromComm(handle), Blanks);
-        link.ShutDownComm(handle);
+        QCOMPARE(reply.kind, ReplyKind::Silent);
+        QCOMPARE(session.read().text, Blanks);
+        session.close();
     }
 
     void slowReplyIsMissedThenShiftsNextRead() {
@@ -57,12 +62,14 @@ class TestSerialLink : public QObject {
         QVERIFY(module.start());
         module.engine().setFault(Fault::Slow);
         SerialLink link;
-        const PortHandle handle = link.OpenComm(module.portName());
-        QCOMPARE(link.WriteReadComm(handle, QStringLiteral("00d00000")), Blanks);
+        SessionOpening opening = link.open(module.portName());
+        QVERIFY(opening);
+        ModuleSession& session = *opening.session;
+        QCOMPARE(session.exchange(QStringLiteral("00d00000")).text, Blanks);
         // The late answer is queued: the next read of the same open period takes it.
         QTest::qWait(100);
-        QCOMPARE(link.ReadFromComm(handle), QStringLiteral("80000008"));
-        link.ShutDownComm(handle);
+        QCOMPARE(session.read().text, QStringLiteral("80000008"));
+        session.close();
     }
 
     // An answer that missed its read is never taken for the reply to the next command, on the
@@ -79,16 +86,18 @@ class TestSerialLink : public QObject {
         QVERIFY(module.start());
         module.engine().setFault(Fault::Slow);
         SerialLink link;
-        PortHandle handle = link.OpenComm(module.portName());
-        QVERIFY(link.exchange(handle, QStringLiteral("00d80000")).silent());
+        SessionOpening opening = link.open(module.portName());
+        QVERIFY(opening);
+        ModuleSession& session = *opening.session;
+        QVERIFY(session.exchange(QStringLiteral("00d80000")).silent());
         module.engine().setFault(Fault::None);
         if (reopen) {
-            link.ShutDownComm(handle);
-            handle = link.OpenComm(module.portName());
+            session.close();
+            opening = link.open(module.portName());
+            QVERIFY(opening);
         }
-        QCOMPARE(link.WriteReadComm(handle, QStringLiteral("00d00000")),
-                 QStringLiteral("80000008"));
-        link.ShutDownComm(handle);
+        QCOMPARE(session.exchange(QStringLiteral("00d00000")).text, QStringLiteral("80000008"));
+        session.close();
     }
 
     void partialReplyIsPaddedWithBlanks() {
@@ -96,11 +105,15 @@ class TestSerialLink : public QObject {
         QVERIFY(module.start());
         module.engine().setFault(Fault::Short);
         SerialLink link;
-        const PortHandle handle = link.OpenComm(module.portName());
-        const RegisterReply reply = link.exchange(handle, QStringLiteral("00d00000"));
+        SessionOpening opening = link.open(module.portName());
+        QVERIFY(opening);
+        ModuleSession& session = *opening.session;
+        const RegisterReply reply = session.exchange(QStringLiteral("00d00000"));
         QCOMPARE(reply.received, 7);
         QCOMPARE(reply.text, QStringLiteral("80000\r\n "));
-        link.ShutDownComm(handle);
+        QCOMPARE(reply.kind, ReplyKind::Garbled);
+        QCOMPARE(reply.bytes, QByteArrayLiteral("80000\r\n"));
+        session.close();
     }
 
     void overLongReplyShiftsTheNextReadUntilReopened() {
@@ -108,30 +121,30 @@ class TestSerialLink : public QObject {
         QVERIFY(module.start());
         module.engine().setFault(Fault::OverLong);
         SerialLink link;
-        PortHandle handle = link.OpenComm(module.portName());
-        QCOMPARE(link.WriteReadComm(handle, QStringLiteral("00d00000")),
-                 QStringLiteral("80000008"));
+        SessionOpening opening = link.open(module.portName());
+        QVERIFY(opening);
+        ModuleSession& session = *opening.session;
+        QCOMPARE(session.exchange(QStringLiteral("00d00000")).text, QStringLiteral("80000008"));
         // "\r\n" of the first answer is still queued ahead of the second answer.
-        QCOMPARE(link.WriteReadComm(handle, QStringLiteral("00d80000")),
-                 QStringLiteral("\r\n800018"));
-        link.ShutDownComm(handle);
-
-        handle = link.OpenComm(module.portName());
-        QCOMPARE(link.WriteReadComm(handle, QStringLiteral("00d80000")),
-                 QStringLiteral("80001805"));
-        link.ShutDownComm(handle);
+        QCOMPARE(session.exchange(QStringLiteral("00d80000")).text, QStringLiteral("\r\n800018"));
+        session.close();
+        opening = link.open(module.portName());
+        QVERIFY(opening);
+        QCOMPARE(session.exchange(QStringLiteral("00d80000")).text, QStringLiteral("80001805"));
+        session.close();
     }
 
     void writeThenExchangeReadsTheFirstAnswer() {
         PtyModule module(QStringLiteral("Q7383D"), 6149);
         QVERIFY(module.start());
         SerialLink link;
-        const PortHandle handle = link.OpenComm(module.portName());
-        link.WriteToComm(handle, QStringLiteral("00d80000"));
-        QCOMPARE(link.WriteReadComm(handle, QStringLiteral("00d00000")),
-                 QStringLiteral("80001805"));
-        QCOMPARE(link.ReadFromComm(handle), QStringLiteral("80000008"));
-        link.ShutDownComm(handle);
+        SessionOpening opening = link.open(module.portName());
+        QVERIFY(opening);
+        ModuleSession& session = *opening.session;
+        session.send(QStringLiteral("00d80000"));
+        QCOMPARE(session.exchange(QStringLiteral("00d00000")).text, QStringLiteral("80001805"));
+        QCOMPARE(session.read().text, QStringLiteral("80000008"));
+        session.close();
     }
 
     void openPurgesWhatArrivedBefore() {
@@ -139,10 +152,11 @@ class TestSerialLink : public QObject {
         QVERIFY(module.start());
         module.sendUnsolicited(QByteArrayLiteral("8000BEEF\r\n"));
         SerialLink link;
-        const PortHandle handle = link.OpenComm(module.portName());
-        QCOMPARE(link.WriteReadComm(handle, QStringLiteral("00d80000")),
-                 QStringLiteral("80001805"));
-        link.ShutDownComm(handle);
+        SessionOpening opening = link.open(module.portName());
+        QVERIFY(opening);
+        ModuleSession& session = *opening.session;
+        QCOMPARE(session.exchange(QStringLiteral("00d80000")).text, QStringLiteral("80001805"));
+        session.close();
     }
 
     void lineGoingAwayGivesBlanks() {
@@ -150,37 +164,55 @@ class TestSerialLink : public QObject {
         QVERIFY(module.start());
         module.engine().setFault(Fault::DisconnectAfter, 1);
         SerialLink link;
-        const PortHandle handle = link.OpenComm(module.portName());
-        QCOMPARE(link.WriteReadComm(handle, QStringLiteral("00d80000")),
-                 QStringLiteral("80001805"));
-        QCOMPARE(link.WriteReadComm(handle, QStringLiteral("00d00000")), Blanks);
-        QCOMPARE(link.ReadFromComm(handle), Blanks);
-        link.ShutDownComm(handle);
-        QVERIFY(!link.isOpen(handle));
+        SessionOpening opening = link.open(module.portName());
+        QVERIFY(opening);
+        ModuleSession& session = *opening.session;
+        QCOMPARE(session.exchange(QStringLiteral("00d80000")).text, QStringLiteral("80001805"));
+        QCOMPARE(session.exchange(QStringLiteral("00d00000")).text, Blanks);
+        QCOMPARE(session.read().kind, ReplyKind::LineGone);
+        session.close();
+        QCOMPARE(link.openPortCount(), 0);
     }
 
-    void failedOpenIsHarmless() {
+    void failedOpenIsReportedAsAFailedOpen() {
         SerialLink link;
-        link.ComHandle = link.OpenComm(QStringLiteral("/dev/kvc7345-no-such-port"));
-        QCOMPARE(link.ComHandle, InvalidHandle);
-        QCOMPARE(link.WriteReadComm(link.ComHandle, QStringLiteral("00D00000")), Blanks);
-        link.ShutDownComm(link.ComHandle);
-        QCOMPARE(link.ComHandle, 0);
+        const SessionOpening opening = link.open(QStringLiteral("/dev/kvc7345-no-such-port"));
+        QVERIFY(!opening);
+        QCOMPARE(opening.failure.fault, PortOpenFault::Missing);
+        QCOMPARE(link.openPortCount(), 0);
     }
 
-    void shutDownKeepsAnotherOperationsHandle() {
-        PtyModule first(QStringLiteral("Q7383D"), 6149);
-        PtyModule second(QStringLiteral("V7385D"), 300);
-        QVERIFY(first.start() && second.start());
+    // Two conversations on one line would read each other's replies: a device held by a
+    // session is refused to a second one, under its own name or another, until it is closed.
+    void secondSessionOnAHeldDeviceIsRefused_data() {
+        QTest::addColumn<bool>("throughLink");
+        QTest::newRow("same name") << false;
+        QTest::newRow("a symbolic link to it") << true;
+    }
+
+    void secondSessionOnAHeldDeviceIsRefused() {
+        QFETCH(bool, throughLink);
+        PtyModule module(QStringLiteral("Q7383D"), 6149);
+        QVERIFY(module.start());
+        QTemporaryDir folder;
+        QString second = module.portName();
+        if (throughLink) {
+            second = folder.filePath(QStringLiteral("module"));
+            QVERIFY(QFile::link(module.portName(), second));
+        }
         SerialLink link;
-        link.ComHandle = link.OpenComm(first.portName());
-        const PortHandle probe = link.OpenComm(second.portName());
-        link.ShutDownComm(probe);
-        QVERIFY(link.ComHandle != 0);
-        QCOMPARE(link.WriteReadComm(link.ComHandle, QStringLiteral("00d00000")),
+        SessionOpening first = link.open(module.portName());
+        QVERIFY(first);
+        const SessionOpening refused = link.open(second);
+        QVERIFY(!refused);
+        QCOMPARE(refused.failure.fault, PortOpenFault::InUse);
+        QCOMPARE(refused.failure.reason, QStringLiteral("Reason: ") + second +
+                                             QStringLiteral(" is in use by this program."));
+        QCOMPARE(first.session->exchange(QStringLiteral("00d00000")).text,
                  QStringLiteral("80000008"));
-        link.ShutDownComm(link.ComHandle);
-        QCOMPARE(link.ComHandle, 0);
+        first.session.reset();
+        QCOMPARE(link.openPortCount(), 0);
+        QVERIFY(link.open(second));
     }
 
     void waitsKeepTheEventLoopRunning() {
@@ -188,18 +220,19 @@ class TestSerialLink : public QObject {
         QVERIFY(module.start());
         module.engine().setFault(Fault::Silent);
         SerialLink link;
-        const PortHandle handle = link.OpenComm(module.portName());
-        QVERIFY(handle != InvalidHandle);
+        SessionOpening opening = link.open(module.portName());
+        QVERIFY(opening);
+        ModuleSession& session = *opening.session;
         int ticks = 0;
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
         ticker.start(5);
         // Turnaround plus the whole read time-out: a blocking wait would leave the count at 0.
-        const RegisterReply reply = link.exchange(handle, QStringLiteral("00d00000"));
+        const RegisterReply reply = session.exchange(QStringLiteral("00d00000"));
         ticker.stop();
         QVERIFY(reply.silent());
         QVERIFY2(ticks > 10, qPrintable(QString::number(ticks)));
-        link.ShutDownComm(handle);
+        session.close();
     }
 
     void exchangeAnswersWithEitherTiming_data() {
@@ -214,14 +247,14 @@ class TestSerialLink : public QObject {
         QVERIFY(module.start());
         SerialLink link;
         link.timing = unpaced ? LinkTiming::Unpaced() : LinkTiming::Real();
-        const PortHandle handle = link.OpenComm(module.portName());
-        QVERIFY(handle != InvalidHandle);
-        const RegisterReply reply = link.exchange(handle, QStringLiteral("00d00000"));
+        SessionOpening opening = link.open(module.portName());
+        QVERIFY(opening);
+        ModuleSession& session = *opening.session;
+        const RegisterReply reply = session.exchange(QStringLiteral("00d00000"));
         QCOMPARE(reply.text, QStringLiteral("80000008"));
         QCOMPARE(reply.received, 10);
-        QCOMPARE(link.WriteReadComm(handle, QStringLiteral("00d80000")),
-                 QStringLiteral("80001805"));
-        link.ShutDownComm(handle);
+        QCOMPARE(session.exchange(QStringLiteral("00d80000")).text, QStringLiteral("80001805"));
+        session.close();
     }
 
     void unpacedTimingStillWaitsOutASilentModule() {
@@ -230,14 +263,16 @@ class TestSerialLink : public QObject {
         module.engine().setFault(Fault::Silent);
         SerialLink link;
         link.timing = LinkTiming::Unpaced();
-        const PortHandle handle = link.OpenComm(module.portName());
+        SessionOpening opening = link.open(module.portName());
+        QVERIFY(opening);
+        ModuleSession& session = *opening.session;
         QElapsedTimer timer;
         timer.start();
-        const RegisterReply reply = link.exchange(handle, QStringLiteral("00d00000"));
+        const RegisterReply reply = session.exchange(QStringLiteral("00d00000"));
         // Only the turnaround is dropped; the read still gives the module its whole time-out.
         QVERIFY2(timer.elapsed() >= 95, qPrintable(QString::number(timer.elapsed())));
         QVERIFY(reply.silent());
-        link.ShutDownComm(handle);
+        session.close();
     }
 
     void pauseWaitsOnlyWithFixedPauses_data() {

@@ -103,7 +103,7 @@ class TestWriteAll : public QObject {
         QCOMPARE(bench.lastLogText(),
                  "Wrote " + model + " unmodified configuration to " + bench.port());
         QVERIFY(!bench.form->Busy);
-        QCOMPARE(bench.state.link.ComHandle, 0);
+        QCOMPARE(bench.state.link.openPortCount(), 0);
     }
 
     void editsReachTheModule() {
@@ -225,7 +225,7 @@ class TestWriteAll : public QObject {
         QCOMPARE(bench.configurationLog(), logAfterRead);
         QVERIFY(bench.form->FindControl("BStatus")->isVisible());
         QVERIFY(!bench.form->Busy);
-        QCOMPARE(bench.state.link.ComHandle, 0);
+        QCOMPARE(bench.state.link.openPortCount(), 0);
     }
 };
 

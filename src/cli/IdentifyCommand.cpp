@@ -18,7 +18,7 @@ int RunIdentify(const QStringList& arguments) {
     switch (identity.result) {
         case ModuleIdentity::Result::NoModule:
             // A port that never opened was not asked anything; the warning has said why.
-            result((state.link.lastOpenFailure().fault == PortOpenFault::None
+            result((identity.openFailure.fault == PortOpenFault::None
                         ? QStringLiteral("No module answered on ")
                         : QStringLiteral("Could not open ")) +
                    port);

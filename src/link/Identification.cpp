@@ -18,11 +18,8 @@ const QString ProbeRegisterRestorePrefix = QStringLiteral("004B000");
 
 // One exchange on ComPortName in an open-exchange-close of its own.
 QString exchangeOnce(ProgramState& state, const QString& command) {
-    SerialLink& link = state.link;
-    link.ComHandle = link.OpenComm(link.ComPortName);
-    const QString reply = link.WriteReadComm(link.ComHandle, command);
-    link.ShutDownComm(link.ComHandle);
-    return reply;
+    SessionOpening opening = state.link.open(state.link.ComPortName);
+    return opening ? opening.session->exchange(command).text : MakeReply({}, true).text;
 }
 
 // What the presence probe found; `openFailure` tells why when the port did not open.
@@ -32,16 +29,15 @@ struct ProbeResult {
 };
 
 ProbeResult probe(ProgramState& state) {
-    SerialLink& link = state.link;
-    const PortHandle handle = link.OpenComm(link.ComPortName);
+    SessionOpening opening = state.link.open(state.link.ComPortName);
     ProbeResult result;
-    if (handle == InvalidHandle) {
-        result.openFailure = link.lastOpenFailure();
+    if (!opening) {
+        result.openFailure = opening.failure;
     } else {
-        result.present = link.exchange(handle, PresenceProbe).answered() ||
-                         link.exchange(handle, PresenceProbe).answered();
+        ModuleSession& session = *opening.session;
+        result.present = session.exchange(PresenceProbe).answered() ||
+                         session.exchange(PresenceProbe).answered();
     }
-    link.ShutDownComm(handle);
     return result;
 }
 
@@ -61,6 +57,11 @@ QString PortNotAvailableText(const QString& defaultPort) {
            QStringLiteral("     - serial cable is LNK00310 or similar\r") +
            QStringLiteral("     - COM port settings are correct\r") +
            QStringLiteral("     - USB/Serial converter (if present) is functioning");
+}
+
+QString PortNotOpenedText(const QString& shownPort, const PortOpenFailure& failure) {
+    return QStringLiteral("The port ") + shownPort + QStringLiteral(" could not be opened.\r") +
+           failure.reason;
 }
 
 QString NotConfigurableText() {
@@ -110,8 +111,11 @@ bool TryPortSilent(ProgramState& state) {
     return probe(state).present;
 }
 
-bool TryPort(ProgramState& state) {
+bool TryPort(ProgramState& state, PortOpenFailure* openFailure) {
     const ProbeResult found = probe(state);
+    if (openFailure != nullptr) {
+        *openFailure = found.openFailure;
+    }
     if (found.present) {
         return true;
     }
@@ -123,9 +127,10 @@ bool TryPort(ProgramState& state) {
 
 namespace {
 
-ModuleIdentity::Result versionReading(ProgramState& state, int& version) {
+ModuleIdentity::Result versionReading(ProgramState& state, int& version,
+                                      PortOpenFailure* openFailure = nullptr) {
     version = 0;
-    if (!TryPort(state)) {
+    if (!TryPort(state, openFailure)) {
         return ModuleIdentity::Result::NoModule;
     }
     const QString data = ReplyData(exchangeOnce(state, VersionQuery));
@@ -152,7 +157,7 @@ int DetectModelVersion(ProgramState& state) {
 ModuleIdentity IdentifyModule(ProgramState& state, const QString& codeBefore) {
     ModuleIdentity identity;
     identity.code = codeBefore;
-    identity.result = versionReading(state, state.ModelVersion);
+    identity.result = versionReading(state, state.ModelVersion, &identity.openFailure);
     identity.firmware = state.ModelVersion;
     if (identity.result != ModuleIdentity::Result::Identified || state.ModelVersion == 0) {
         identity.code.clear();
@@ -190,24 +195,25 @@ void DetectModel(ProgramState& state, QString& code) {
 }
 
 void is60or50(ProgramState& state, QString& code) {
-    SerialLink& link = state.link;
-    link.ComHandle = link.OpenComm(link.ComPortName);
-    const QChar kept = eighth(link.WriteReadComm(link.ComHandle, ProbeRegisterRead));
+    SessionOpening opening = state.link.open(state.link.ComPortName);
+    if (!opening) {
+        code = QStringLiteral("Q7321S");  // nothing to probe: the blank reply's reading
+        return;
+    }
+    ModuleSession& session = *opening.session;
+    const QChar kept = eighth(session.exchange(ProbeRegisterRead).text);
     if (kept != QLatin1Char('0')) {
-        link.ShutDownComm(link.ComHandle);
         code = QStringLiteral("Q7321S");
         return;
     }
     // The answer to the unread 4B write is still queued, so it is what this exchange reads.
-    link.WriteToComm(link.ComHandle, ProbeRegisterSet);
-    const QChar echoed = eighth(link.WriteReadComm(link.ComHandle, ProbeRegisterRead));
+    session.send(ProbeRegisterSet);
+    const QChar echoed = eighth(session.exchange(ProbeRegisterRead).text);
     if (echoed == QLatin1Char('1')) {
-        link.WriteToComm(link.ComHandle, ProbeRegisterRestorePrefix + kept);
-        link.ShutDownComm(link.ComHandle);
+        session.send(ProbeRegisterRestorePrefix + kept);
         code = QStringLiteral("Q7321S");
         return;
     }
-    link.ShutDownComm(link.ComHandle);
     code = QStringLiteral("Q7351S");
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "link/PortOpenFailure.h"
+
 #include <QString>
 
-struct PortOpenFailure;
 struct ProgramState;
 
 // The presence probe: true when a module answers "00D00000" on ComPortName (one retry).
-// On failure the user is told what to verify.
-bool TryPort(ProgramState& state);
+// On failure the user is told what to verify, and `openFailure` (when given) says why the port
+// did not open, if it did not.
+bool TryPort(ProgramState& state, PortOpenFailure* openFailure = nullptr);
 // The same probe without any message.
 bool TryPortSilent(ProgramState& state);
 
@@ -26,6 +28,8 @@ struct ModuleIdentity {
     Result result = Result::NoModule;
     QString code;
     int firmware = 0;
+    // Why the port did not open (fault None when it opened and nothing answered).
+    PortOpenFailure openFailure;
 };
 
 // Identifies the connected module and sets ModelVersion. The code is `codeBefore` for a model
@@ -47,6 +51,9 @@ bool CompareWorkingVersion(ProgramState& state, const QString& code, int version
 // The warning texts, shared with anyone who needs to recognise them.
 QString PortNotAvailableText(const QString& defaultPort);
 QString PortInUseText(const QString& defaultPort);
+// An operation that found the module but could not open its port: the port as shown, then the
+// system's reason.
+QString PortNotOpenedText(const QString& shownPort, const PortOpenFailure& failure);
 // The presence probe's warning: the cable checklist, with the system's reason below it when the
 // port did not even open; for a port another program holds, the in-use text instead.
 QString PortProblemText(const QString& defaultPort, const PortOpenFailure& failure);

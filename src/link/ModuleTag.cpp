@@ -34,28 +34,33 @@ QString byteHex(QChar c) {
 TagReadResult ReadTag(ProgramState& state, int channel) {
     TagReadResult result;
     if (!TryPort(state)) {
-        result.failure = TagReadFailure::NoModule;
+        result.failure = TagFailure::NoModule;
         return result;
     }
-    SerialLink& link = state.link;
-    link.ComHandle = link.OpenComm(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")));
+    SessionOpening opening =
+        state.link.open(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")));
+    if (!opening) {
+        result.failure = TagFailure::PortNotOpened;
+        result.openFailure = opening.failure;
+        return result;
+    }
+    ModuleSession& session = *opening.session;
     QString tag;
     for (int k = 0; k < RegistersPerTag; ++k) {
         const int registerCode = firstReadRegister(channel) + 2 * k;
-        link.WriteToComm(link.ComHandle, tagCommand(registerCode, QStringLiteral("0000")));
-        link.pause(TagTurnaroundMs);
-        const QString data = ReplyData(link.ReadFromComm(link.ComHandle));
-        const auto word = ParseHexWord(data);
+        session.send(tagCommand(registerCode, QStringLiteral("0000")));
+        session.pause(TagTurnaroundMs);
+        const RegisterReply reply = session.read();
+        const auto word = ParseHexWord(ReplyData(reply.text));
         if (!word) {
-            link.ShutDownComm(link.ComHandle);
-            result.failure = TagReadFailure::BadReply;
+            result.failure =
+                reply.kind == ReplyKind::LineGone ? TagFailure::LineGone : TagFailure::BadReply;
             result.failedRegister = registerCode;
             return result;
         }
         tag += tagCharacter(*word >> 8);
         tag += tagCharacter(*word & 0xFF);
     }
-    link.ShutDownComm(link.ComHandle);
     result.tag = tag;
     return result;
 }
@@ -70,26 +75,28 @@ QStringList TagWriteCommands(int channel, const QString& text) {
     return commands;
 }
 
-bool WriteTag(ProgramState& state, int channel, const QString& text) {
+TagWriteResult WriteTag(ProgramState& state, int channel, const QString& text) {
+    TagWriteResult result;
     if (!TryPort(state)) {
-        return false;
+        result.failure = TagFailure::NoModule;
+        return result;
     }
-    SerialLink& link = state.link;
-    link.ComHandle = link.OpenComm(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")));
-    if (link.ComHandle == InvalidHandle) {
-        link.ComHandle = 0;
-        return false;
+    SessionOpening opening =
+        state.link.open(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")));
+    if (!opening) {
+        result.failure = TagFailure::PortNotOpened;
+        result.openFailure = opening.failure;
+        return result;
     }
-    bool sent = true;
     for (const QString& command : TagWriteCommands(channel, text)) {
-        if (!link.WriteToComm(link.ComHandle, command)) {
-            sent = false;  // the line is gone; the rest would not arrive either
-            break;
+        if (!opening.session->send(command)) {
+            result.failure = TagFailure::LineGone;  // the rest would not arrive either
+            return result;
         }
-        link.pause(TagTurnaroundMs);
+        opening.session->pause(TagTurnaroundMs);
     }
-    link.ShutDownComm(link.ComHandle);
-    return sent;
+    result.written = true;
+    return result;
 }
 
 QString CleanTag(const QString& text, bool* replaced) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/PortOpenFailure.h"
+
 #include <QString>
 
 #include <optional>
@@ -10,13 +12,20 @@ struct ProgramState;
 // the first in the high byte.
 inline constexpr int TagLength = 16;
 
-// Why a tag read gave no tag.
-enum class TagReadFailure { NoModule, BadReply };
+// Why a tag read or write did not complete.
+enum class TagFailure { NoModule, PortNotOpened, BadReply, LineGone };
 
 struct TagReadResult {
-    std::optional<QString> tag;  // the 16 characters when the read completed
-    TagReadFailure failure{};    // otherwise why not
-    int failedRegister = 0;      // the register whose reply was not two hex bytes
+    std::optional<QString> tag;   // the 16 characters when the read completed
+    TagFailure failure{};         // otherwise why not
+    int failedRegister = 0;       // the register whose reply was not two hex bytes
+    PortOpenFailure openFailure;  // why the port did not open (PortNotOpened)
+};
+
+struct TagWriteResult {
+    bool written = false;
+    TagFailure failure{};  // when not written
+    PortOpenFailure openFailure;
 };
 
 // Reads the tag of `channel` from the module on the DEFAULTCOMPORT setting. A missing module
@@ -24,9 +33,9 @@ struct TagReadResult {
 TagReadResult ReadTag(ProgramState& state, int channel);
 
 // Writes `text` as the tag of `channel`, padded with blanks to 16 characters (the empty tag as
-// blanks). The module's answers are not read. False when no module answered the presence probe
-// (the user has been told) or the port would not open, so nothing was sent.
-bool WriteTag(ProgramState& state, int channel, const QString& text);
+// blanks). The module's answers are not read. Not written when no module answered the presence
+// probe (the user has been told), the port would not open, or the line went during the write.
+TagWriteResult WriteTag(ProgramState& state, int channel, const QString& text);
 
 // The tag characters allowed: printable ASCII, blank included. Others become "?"; `replaced`
 // tells whether any was.

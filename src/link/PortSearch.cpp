@@ -77,14 +77,13 @@ int VisitPorts(SerialLink& link, const QStringList& names,
             continue;
         }
         tried.insert(identity);
-        link.ComHandle = link.OpenComm(name);
-        if (link.ComHandle == InvalidHandle) {
-            link.ComHandle = 0;
+        SessionOpening opening = link.open(name);
+        if (!opening) {
             continue;  // missing or in use: skipped without a word
         }
         ++opened;
-        const bool answered = link.exchange(link.ComHandle, ModelQuery).answered();
-        link.ShutDownComm(link.ComHandle);
+        const bool answered = opening.session->exchange(ModelQuery).answered();
+        opening.session->close();
         if (!visit({name, answered})) {
             break;
         }

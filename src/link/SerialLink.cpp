@@ -3,9 +3,11 @@
 #include "link/LinkTiming.h"
 #include "link/PortNames.h"
 #include "link/PortOpenFailure.h"
+#include "link/PortSearch.h"
 #include "link/RegisterProtocol.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPointer>
@@ -66,8 +68,14 @@ WaitEnd waitOnPort(const QPointer<QSerialPort>& port, qint64 milliseconds, Signa
 // Reads up to ReplyBytes with the line's time-outs: done when 10 bytes arrived, when the gap
 // after a byte reaches the read interval, or when the read total has passed. Bytes beyond 10
 // stay in the port's buffer for the next read.
-QByteArray readUpToReplyBytes(const QPointer<QSerialPort>& port, const LinkTiming& timing) {
+struct LineRead {
+    QByteArray bytes;
+    bool lineGone = false;
+};
+
+LineRead readUpToReplyBytes(const QPointer<QSerialPort>& port, const LinkTiming& timing) {
     QByteArray received;
+    bool lineGone = false;
     QElapsedTimer sinceStart;
     sinceStart.start();
     QElapsedTimer sinceLastByte;
@@ -85,19 +93,25 @@ QByteArray readUpToReplyBytes(const QPointer<QSerialPort>& port, const LinkTimin
             wait = std::min(wait, interval - sinceLastByte.elapsed());
         }
         // A line that vanished earlier (unplugged adapter) will deliver nothing more.
-        if (wait <= 0 || !port->isOpen() || port->error() == QSerialPort::ResourceError) {
+        if (!port->isOpen() || port->error() == QSerialPort::ResourceError) {
+            lineGone = true;
+            break;
+        }
+        if (wait <= 0) {
             break;
         }
         if (haveEventLoop()) {
             if (waitOnPort(port, wait, &QSerialPort::readyRead) >= WaitEnd::LineFailed) {
+                lineGone = true;
                 break;
             }
         } else if (!port->waitForReadyRead(static_cast<int>(wait)) &&
                    isLineFailure(port->error())) {
+            lineGone = true;
             break;
         }
     }
-    return received;
+    return {received, lineGone || !port};
 }
 
 // Sends the command line and waits until it has left the port or the write time-out passed.
@@ -128,45 +142,68 @@ bool writeLine(const QPointer<QSerialPort>& port, const QString& command, millis
     return port && port->bytesToWrite() == 0 && !isLineFailure(port->error());
 }
 
-RegisterReply toReply(const QByteArray& bytes) {
+}  // namespace
+
+RegisterReply MakeReply(const QByteArray& bytes, bool lineGone) {
     RegisterReply reply;
+    reply.bytes = bytes;
     reply.received = static_cast<int>(bytes.size());
     reply.text = BlankReply;
     const int taken = std::min<int>(static_cast<int>(bytes.size()), linktiming::ReplyChars);
     for (int i = 0; i < taken; ++i) {
         reply.text[i] = QChar::fromLatin1(bytes[i]);
     }
+    const bool whole = bytes.size() == linktiming::ReplyBytes && bytes.endsWith("\r\n") &&
+                       std::all_of(reply.text.cbegin(), reply.text.cend(),
+                                   [](QChar c) { return HexDigitValue(c) >= 0; });
+    if (whole) {
+        reply.kind = ReplyKind::Answered;
+    } else if (lineGone) {
+        reply.kind = ReplyKind::LineGone;
+    } else {
+        reply.kind = bytes.isEmpty() ? ReplyKind::Silent : ReplyKind::Garbled;
+    }
     return reply;
 }
-
-}  // namespace
 
 SerialLink::SerialLink() = default;
 SerialLink::~SerialLink() = default;
 
-PortHandle SerialLink::OpenComm(const QString& portName) {
-    lastOpenFailure_ = {};
-    if (portName.isEmpty()) {
-        lastOpenFailure_ = {PortOpenFault::Missing, QStringLiteral("Reason: no port is named.")};
-        return InvalidHandle;
+SessionOpening SerialLink::open(const QString& device) {
+    if (device.isEmpty()) {
+        return {std::nullopt,
+                {PortOpenFault::Missing, QStringLiteral("Reason: no port is named.")}};
     }
-    const QString location = SystemPortLocation(portName);
+    const QString location = SystemPortLocation(device);
+    // The driver's lock does not stop this process from opening a device twice; two
+    // conversations on one line would read each other's replies.
+    const QString identity = PortIdentity(device);
+    const bool held = !identity.isEmpty() &&
+                      std::any_of(ports_.cbegin(), ports_.cend(), [&identity](const auto& open) {
+                          return open.second.identity == identity;
+                      });
+    if (held) {
+        return {
+            std::nullopt,
+            {PortOpenFault::InUse, QStringLiteral("Reason: ") + QDir::toNativeSeparators(location) +
+                                       QStringLiteral(" is in use by this program.")}};
+    }
     auto serial = std::make_unique<QSerialPort>();
     serial->setPortName(location);
     serial->setObjectName(location);
     // The driver opens a port exclusively: a lock file and TIOCEXCL where the system has them.
     if (!serial->open(QIODevice::ReadWrite)) {
-        lastOpenFailure_ = DescribeOpenFailure(location, serial->error(), serial->errorString());
-        return InvalidHandle;
+        return {std::nullopt,
+                DescribeOpenFailure(location, serial->error(), serial->errorString())};
     }
     const PortHandle handle = nextHandle_++;
-    ports_.emplace(handle, std::move(serial));
+    ports_.emplace(handle, OpenPort{std::move(serial), identity});
     SetupCOMPort(handle);
-    QSerialPort& opened = *ports_.at(handle);
+    QSerialPort& opened = *port(handle);
     opened.setBreakEnabled(false);
     // Nothing left over from an earlier conversation may be taken for an answer.
     opened.clear(QSerialPort::Input);
-    return handle;
+    return {ModuleSession(*this, handle, device), {}};
 }
 
 bool SerialLink::SetupCOMPort(PortHandle handle) {
@@ -197,23 +234,26 @@ bool SerialLink::WriteToComm(PortHandle handle, const QString& command) {
 RegisterReply SerialLink::readReply(PortHandle handle) {
     const LinkTiming used = timing;
     const QPointer<QSerialPort> serial = port(handle);
-    return received(serial, readUpToReplyBytes(serial, used));
+    const LineRead read = readUpToReplyBytes(serial, used);
+    return received(serial, read.bytes, read.lineGone);
 }
 
 RegisterReply SerialLink::exchange(PortHandle handle, const QString& command) {
     const LinkTiming used = timing;
     const QPointer<QSerialPort> serial = port(handle);
     if (!serial) {
-        return toReply({});
+        return MakeReply({}, true);
     }
     discardLateAnswer(*serial);
-    writeLine(serial, command, used.writeTotal);
+    const bool sent = writeLine(serial, command, used.writeTotal);
     // The module needs this turnaround before its answer is read.
     Sleep(static_cast<int>(used.turnaround.count()));
-    return received(serial, readUpToReplyBytes(serial, used));
+    const LineRead read = readUpToReplyBytes(serial, used);
+    return received(serial, read.bytes, read.lineGone || (!sent && read.bytes.isEmpty()));
 }
 
-RegisterReply SerialLink::received(const QSerialPort* serial, const QByteArray& bytes) {
+RegisterReply SerialLink::received(const QSerialPort* serial, const QByteArray& bytes,
+                                   bool lineGone) {
     if (serial != nullptr) {
         if (bytes.size() < linktiming::ReplyBytes) {
             // The read gave up before a whole answer came: the rest may still be on its way.
@@ -222,7 +262,7 @@ RegisterReply SerialLink::received(const QSerialPort* serial, const QByteArray& 
             lateAnswerUntil_.erase(serial->objectName());
         }
     }
-    return toReply(bytes);
+    return MakeReply(bytes, lineGone);
 }
 
 // Waits out an answer that missed its read, throwing away what arrives, so that it is never
@@ -259,21 +299,10 @@ void SerialLink::discardLateAnswer(QSerialPort& serial) {
     }
 }
 
-QString SerialLink::ReadFromComm(PortHandle handle) {
-    return readReply(handle).text;
-}
-
-QString SerialLink::WriteReadComm(PortHandle handle, const QString& command) {
-    return exchange(handle, command).text;
-}
-
 void SerialLink::ShutDownComm(PortHandle handle) {
     if (const auto it = ports_.find(handle); it != ports_.end()) {
-        it->second->close();
+        it->second.serial->close();
         ports_.erase(it);
-    }
-    if (ComHandle == handle) {
-        ComHandle = 0;
     }
 }
 
@@ -283,13 +312,9 @@ void SerialLink::pause(int milliseconds) {
     }
 }
 
-bool SerialLink::isOpen(PortHandle handle) const {
-    return port(handle) != nullptr;
-}
-
 QSerialPort* SerialLink::port(PortHandle handle) const {
     const auto it = ports_.find(handle);
-    return it == ports_.end() ? nullptr : it->second.get();
+    return it == ports_.end() ? nullptr : it->second.serial.get();
 }
 
 bool IsHex(const QString& text) {

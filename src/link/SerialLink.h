@@ -1,7 +1,9 @@
 #pragma once
 
 #include "link/LinkTiming.h"
+#include "link/ModuleSession.h"
 #include "link/PortOpenFailure.h"
+#include "link/RegisterReply.h"
 
 #include <QString>
 
@@ -11,21 +13,8 @@
 
 class QSerialPort;
 
-// Identifies an open port within one SerialLink. 0 means "no port", InvalidHandle a failed open.
+// Identifies an open port within one SerialLink; 0 means "no port".
 using PortHandle = int;
-inline constexpr PortHandle InvalidHandle = -1;
-
-// What one read produced. `text` always has 8 characters: positions that were not received are
-// blanks, so callers decoding fixed positions never read past the end. `received` tells a silent
-// line from a garbled or partial answer.
-struct RegisterReply {
-    QString text;
-    int received = 0;  // bytes taken from the line, CR LF included (0..10)
-
-    bool silent() const { return received == 0; }
-    // The presence tests take a leading "8" as the sign that a module answered.
-    bool answered() const { return text.startsWith(QLatin1Char('8')); }
-};
 
 // The serial byte link to one module: open a port by name, exchange 8-character register
 // commands at 9600 8N1 with the waits of `timing`, close it again. No port is held between
@@ -38,57 +27,48 @@ class SerialLink {
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
 
-    // The port every probe and identification uses ("COM1", "/dev/pts/3", "ttyUSB0").
+    // The device of this run's module ("COM1", "/dev/pts/3", "ttyUSB0"): the default port
+    // setting as the run resolved it.
     QString ComPortName;
-    // The handle shared by the routines of one operation; 0 when none is open.
-    PortHandle ComHandle = 0;
     // The waits of every exchange; the real line timing unless a test chooses another.
     LinkTiming timing;
 
-    // Opens and prepares the port; InvalidHandle when it is missing or in use (the cause is
-    // then in lastOpenFailure()). Everything received before the open is discarded.
-    PortHandle OpenComm(const QString& portName);
-    // 9600 8N1, no flow control, break cleared. True when every setting was accepted.
-    bool SetupCOMPort(PortHandle handle);
-    // Sends the command line and reads nothing; the answer stays queued for the next read.
-    // False when the line did not take the whole command (no port, a failed or vanished line).
-    bool WriteToComm(PortHandle handle, const QString& command);
-    // Reads one reply without sending.
-    QString ReadFromComm(PortHandle handle);
-    // Sends the command line, waits the fixed turnaround, reads one reply.
-    QString WriteReadComm(PortHandle handle, const QString& command);
-    // Closes the handle. ComHandle is cleared only when it is the handle being closed, so a
-    // probe closing its own port never makes another operation forget its open one.
-    void ShutDownComm(PortHandle handle);
+    // Opens and prepares the device for one session. Refused when the device is missing, held
+    // by another program, or held by a session of this link already. Everything received
+    // before the open is discarded.
+    SessionOpening open(const QString& device);
 
-    // The same reads, telling a silent line from a partial or garbled answer.
-    RegisterReply readReply(PortHandle handle);
-    RegisterReply exchange(PortHandle handle, const QString& command);
-
-    bool isOpen(PortHandle handle) const;
     // Ports this link holds open; 0 between operations.
     int openPortCount() const { return static_cast<int>(ports_.size()); }
-
-    // Why the latest OpenComm failed; fault None after a successful open.
-    const PortOpenFailure& lastOpenFailure() const { return lastOpenFailure_; }
-
     // One of the fixed pauses of an operation: waits like Sleep() when timing.fixedPauses is
     // set, returns at once otherwise.
     void pause(int milliseconds);
 
   private:
+    friend class ModuleSession;
     using Clock = std::chrono::steady_clock;
+    struct OpenPort {
+        std::unique_ptr<QSerialPort> serial;
+        QString identity;  // the device file the name leads to, to refuse a second session
+    };
+
+    // 9600 8N1, no flow control, break cleared. True when every setting was accepted.
+    bool SetupCOMPort(PortHandle handle);
+    // Sends the command line and reads nothing; the answer stays queued for the next read.
+    bool WriteToComm(PortHandle handle, const QString& command);
+    RegisterReply readReply(PortHandle handle);
+    RegisterReply exchange(PortHandle handle, const QString& command);
+    void ShutDownComm(PortHandle handle);
 
     QSerialPort* port(PortHandle handle) const;
-    RegisterReply received(const QSerialPort* serial, const QByteArray& bytes);
+    RegisterReply received(const QSerialPort* serial, const QByteArray& bytes, bool lineGone);
     void discardLateAnswer(QSerialPort& serial);
 
-    std::map<PortHandle, std::unique_ptr<QSerialPort>> ports_;
+    std::map<PortHandle, OpenPort> ports_;
     // Ports whose last read timed out, by device, with the time before which the missed answer
     // may still arrive. Kept by device, not handle: a port closed and opened again at once
     // would otherwise receive that answer as the reply to its first command.
     std::map<QString, Clock::time_point> lateAnswerUntil_;
-    PortOpenFailure lastOpenFailure_;
     PortHandle nextHandle_ = 1;
 };
 

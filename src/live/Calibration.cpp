@@ -134,31 +134,37 @@ void TForm1::acquireStep2(bool zero) {
     }
 
     SerialLink& link = state_.link;
+    SessionOpening opening;
     const auto waiting = QStringLiteral("Aquiring ") + QString::fromLatin1(steps.word) +
                          QStringLiteral(", please wait ...");
     if (zero) {
         hideButtons();
         status.setText(waiting);
         link.pause(SettleMs);
-        link.ComHandle = link.OpenComm(link.ComPortName);
+        opening = link.open(link.ComPortName);
     } else {
         // The reference takes the port before the panel changes.
-        link.ComHandle = link.OpenComm(link.ComPortName);
+        opening = link.open(link.ComPortName);
         hideButtons();
         status.setText(waiting);
     }
-    link.exchange(link.ComHandle, QStringLiteral("0013") + HexWord(*reference));
-    link.exchange(link.ComHandle, QStringLiteral("0015") + HexWord(*range));
-    const RegisterReply reply = link.exchange(link.ComHandle, QString::fromLatin1(steps.command));
+    if (!opening) {
+        status.setText(
+            DisplayText(PortNotOpenedText(state_.PortShownAs(link.ComPortName), opening.failure)));
+        Control(QStringLiteral("BStatus")).setVisible(true);
+        calibrationPending_ = false;
+        return;
+    }
+    ModuleSession& session = *opening.session;
+    session.exchange(QStringLiteral("0013") + HexWord(*reference));
+    session.exchange(QStringLiteral("0015") + HexWord(*range));
+    const RegisterReply reply = session.exchange(QString::fromLatin1(steps.command));
     link.pause(SettleMs);
     status.setText(reply.answered()
                        ? QString::fromLatin1(steps.word) + QStringLiteral(" succesfully aquired.")
                        : QStringLiteral("Connection problem."));
-    if (!zero) {
-        link.ShutDownComm(link.ComHandle);
-    }
+    session.close();
     Control(QStringLiteral("BStatus")).setVisible(true);
-    link.ShutDownComm(link.ComHandle);
     calibrationPending_ = false;
 }
 

@@ -54,7 +54,7 @@ bool TForm1::ModelInfo() {
     AdjustFor(code);
     if (!live_.LiveModelCode.isEmpty() && live_.LiveModelCode != code) {
         // Another module is connected now: nothing of the old preparation may carry over.
-        state_.link.ShutDownComm(state_.link.ComHandle);
+        live_.session.reset();
         ResetValues();
         for (int channel = 1; channel <= 2; ++channel) {
             live_.chart(channel).clear();
@@ -77,13 +77,14 @@ bool TForm1::ModelInfo() {
 }
 
 void TForm1::FindMyDecs() {
-    SerialLink& link = state_.link;
-    link.ComHandle = link.OpenComm(link.ComPortName);
+    SessionOpening opening = state_.link.open(state_.link.ComPortName);
     const QString& code = state_.ModelCode;
     for (int channel = 1; channel <= live_.InputChannelCount; ++channel) {
         const QString command =
             channel == 1 ? QStringLiteral("00000000") : QStringLiteral("00100000");
-        const auto index = ParseHexWord(ReplyData(link.WriteReadComm(link.ComHandle, command)));
+        const QString reply =
+            opening ? opening.session->exchange(command).text : MakeReply({}, true).text;
+        const auto index = ParseHexWord(ReplyData(reply));
         const QString sensor =
             index ? GetSensorNameFromIndex(state_.ParameterTable, code, *index) : QString();
         const QString key = QStringLiteral("Upscale%1").arg(channel);
@@ -114,7 +115,6 @@ void TForm1::FindMyDecs() {
         Control(QStringLiteral("LModelRV%1_dx").arg(channel)).setText(code);
         Control(QStringLiteral("LInput%1CurrentValue_DIM").arg(channel)).setText(unit);
     }
-    link.ShutDownComm(link.ComHandle);
     live_.LiveModelCode = code;
 }
 
@@ -125,6 +125,6 @@ void TForm1::ResetValues() {
         Control(QStringLiteral("BReadValue%1").arg(channel)).setText(QStringLiteral("START"));
         Control(LiveStatusLabel(channel)).setText(QStringLiteral("Idle"));
     }
-    state_.link.ShutDownComm(state_.link.ComHandle);
+    live_.session.reset();
     SetStatusPanel(0, QStringLiteral("Status : Ready"));
 }

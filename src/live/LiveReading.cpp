@@ -60,10 +60,9 @@ void TForm1::BReadValue2Click() {
 void TForm1::readValueClick(int channel) {
     const int other = 3 - channel;
     FormControl& button = Control(QStringLiteral("BReadValue%1").arg(channel));
-    SerialLink& link = state_.link;
     if (button.text() == Stop) {
         ReadTimer(channel).stop();
-        link.ShutDownComm(link.ComHandle);
+        live_.session.reset();
         button.setText(Start);
         SetStatusPanel(0, QStringLiteral("Status: Ready"));
         Control(LiveStatusLabel(channel)).setText(QStringLiteral("Idle"));
@@ -82,11 +81,18 @@ void TForm1::readValueClick(int channel) {
     live_.reading(channel).start();
     clearStatistics(channel);
     ModelInfo();
-    link.ShutDownComm(link.ComHandle);
+    live_.session.reset();
     if (!TryPort(state_)) {
         return;
     }
-    link.ComHandle = link.OpenComm(link.ComPortName);
+    SessionOpening opening = state_.link.open(state_.link.ComPortName);
+    if (!opening) {
+        state_.message(
+            BoxKind::Warning,
+            PortProblemText(state_.PortShownAs(state_.link.ComPortName), opening.failure));
+        return;
+    }
+    live_.session = std::move(opening.session);
     ReadTimer(channel).setInterval(static_cast<int>(live_.reading(channel).intervalMs));
     ReadTimer(channel).start();
     live_.chart(channel).setEnabled(true);
@@ -141,9 +147,13 @@ void TForm1::readValueTick(int channel) {
 }
 
 std::optional<int> TForm1::ReadCh(int channel) {
-    SerialLink& link = state_.link;
-    const QString reply = link.WriteReadComm(
-        link.ComHandle, channel == 1 ? QStringLiteral("00E20000") : QStringLiteral("00E30000"));
+    if (!live_.session) {
+        return std::nullopt;
+    }
+    const QString reply =
+        live_.session
+            ->exchange(channel == 1 ? QStringLiteral("00E20000") : QStringLiteral("00E30000"))
+            .text;
     // STOP, leaving the page or closing may have ended the session while the line was waited on.
     if (!ReadTimer(channel).isActive()) {
         return std::nullopt;
@@ -161,7 +171,7 @@ void TForm1::endSessionAfterFailure() {
         Control(QStringLiteral("BReadValue%1").arg(channel)).setText(Start);
         Control(LiveStatusLabel(channel)).setText(QStringLiteral("Idle"));
     }
-    state_.link.ShutDownComm(state_.link.ComHandle);
+    live_.session.reset();
     SetStatusPanel(0, QStringLiteral("Status: Ready"));
     state_.message(BoxKind::Warning, unavailableText(state_.PortShownAs(state_.settings.ReadConfig(
                                          QStringLiteral("DEFAULTCOMPORT")))));

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "link/ModuleSession.h"
 #include "live/ChannelReading.h"
 #include "live/LiveChart.h"
 
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // The status label of a channel's page; the two are spelt differently in the window.
 inline QString LiveStatusLabel(int channel) {
@@ -27,6 +29,8 @@ struct LiveState {
     LiveChart Chart2{QStringLiteral("Chart2")};
     // A tick's exchange is waiting on the line: the next tick waits its turn.
     bool tickRunning = false;
+    // The port a reading session holds while its timer runs.
+    std::optional<ModuleSession> session;
 
     ChannelReading& reading(int channel) { return channels[channel == 2 ? 1 : 0]; }
     LiveChart& chart(int channel) { return channel == 2 ? Chart2 : Chart1; }

@@ -107,7 +107,9 @@ void TForm1::ReadAll() {
         ShowProgress(channel, tags, QStringLiteral("Tag"));
         const TagReadResult tag = ReadTag(state_, channel);
         if (!tag.tag) {
-            fail(QStringLiteral("The module did not send tag %1 correctly.").arg(channel));
+            fail(tag.failure == TagFailure::PortNotOpened
+                     ? PortNotOpenedText(port, tag.openFailure)
+                     : QStringLiteral("The module did not send tag %1 correctly.").arg(channel));
             return;
         }
         FormControl& field = Control(QStringLiteral("TTag%1").arg(channel));
@@ -117,7 +119,13 @@ void TForm1::ReadAll() {
     }
     Control(QStringLiteral("LSourceRight")).setText(port);
 
-    link.ComHandle = link.OpenComm(state_.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")));
+    SessionOpening opening =
+        link.open(state_.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")));
+    if (!opening) {
+        fail(PortNotOpenedText(port, opening.failure));
+        return;
+    }
+    ModuleSession& session = *opening.session;
     const int total = parametersOf(state_.ParameterTable, code);
     int done = 0;
     for (int i = 1; i <= TParameterTable::Count; ++i) {
@@ -126,19 +134,20 @@ void TForm1::ReadAll() {
             continue;
         }
         if (StopRequested()) {
-            link.ShutDownComm(link.ComHandle);
+            session.close();
             fail(stopped);
             return;
         }
         ShowProgress(++done, total, QStringLiteral("Parameter"));
         QString reply;
         for (int attempt = 0; attempt < ReadAttempts && !reply.startsWith(Answered); ++attempt) {
-            reply = link.WriteReadComm(
-                link.ComHandle, QStringLiteral("00") + entry.ReadCommand + QStringLiteral("0000"));
+            reply =
+                session.exchange(QStringLiteral("00") + entry.ReadCommand + QStringLiteral("0000"))
+                    .text;
         }
         const auto word = ParseHexWord(ReplyData(reply));
         if (!reply.startsWith(Answered) || !word) {
-            link.ShutDownComm(link.ComHandle);
+            session.close();
             fail(reply.startsWith(Answered)
                      ? QStringLiteral("The module sent an invalid value (") +
                            VisibleReply(ReplyData(reply)) + QStringLiteral(")\rfor ") + entry.Name +
@@ -154,7 +163,7 @@ void TForm1::ReadAll() {
         }
         ShowField(i);
     }
-    link.ShutDownComm(link.ComHandle);
+    session.close();
     EndProgress();
 
     Control(QStringLiteral("TabSheet1")).setEnabled(true);

@@ -44,30 +44,40 @@ bool choosesPt200OrPt300(const TForm1& form) {
     return false;
 }
 
-// Sends the planned commands on one open port. Replies are not judged, but a line that stays
+// How sending the parameters ended.
+struct SendResult {
+    std::optional<int> unconfirmed;       // the entry whose reply never came
+    std::optional<PortOpenFailure> open;  // the port did not open: nothing was sent
+};
+
+// Sends the planned commands on one session. Replies are not judged, but a line that stays
 // silent means the module is gone: the write stops there, and the result names the first entry
 // whose reply never came.
-std::optional<int> sendParameters(TForm1& form, const WritePlan& plan) {
+SendResult sendParameters(TForm1& form, const WritePlan& plan) {
     SerialLink& link = form.state().link;
-    link.ComHandle = link.OpenComm(link.ComPortName);
+    SessionOpening opening = link.open(link.ComPortName);
+    if (!opening) {
+        return {std::nullopt, opening.failure};
+    }
+    ModuleSession& session = *opening.session;
     int repliesRead = 0;
-    std::optional<int> unconfirmed;
+    SendResult result;
     const int total = static_cast<int>(plan.steps.size());
     int done = 0;
     for (const WriteStep& step : plan.steps) {
         form.ShowProgress(++done, total, QStringLiteral("Parameter"));
         if (!step.readsReply) {
-            link.WriteToComm(link.ComHandle, step.command);
-        } else if (link.exchange(link.ComHandle, step.command).silent()) {
-            unconfirmed = EntryConfirmedBy(plan, repliesRead);
+            session.send(step.command);
+        } else if (session.exchange(step.command).silent()) {
+            result.unconfirmed = EntryConfirmedBy(plan, repliesRead);
             break;
         } else {
             ++repliesRead;
         }
     }
-    link.ShutDownComm(link.ComHandle);
+    session.close();
     form.EndProgress();
-    return unconfirmed;
+    return result;
 }
 
 bool isChecked(const TForm1& form, const char* name) {
@@ -156,16 +166,17 @@ bool TForm1::WriteAll() {
     FindControl(QStringLiteral("PageControl1"))->setEnabled(false);
     state_.link.pause(StatusSettleMs);
 
-    // Ends a write that began but did not complete: the status box says where it stopped.
-    const auto stop = [&](const QString& where) {
+    // Ends a write that began but did not complete: the status box says why.
+    const auto stopWith = [&](const QString& why) {
         EndProgress();
-        SetStatusBox(title, StoppedAnsweringText(where));
+        SetStatusBox(title, why);
         SetStatusPanel(0, QStringLiteral("Status: Configuration Not Written"));
         FindControl(QStringLiteral("BStatus"))->setVisible(true);
         Memo(QStringLiteral("Writing ") + code + QStringLiteral(" configuration to ") + port +
              QStringLiteral(" failed"));
         return false;
     };
+    const auto stop = [&](const QString& where) { return stopWith(StoppedAnsweringText(where)); };
 
     // A tag the configuration shows goes only to a module that keeps it.
     const int tags = TagsKeptBy(code, state_.ModelVersion);
@@ -173,16 +184,23 @@ bool TForm1::WriteAll() {
         const FormControl& field = Control(QStringLiteral("TTag%1").arg(channel));
         if (field.isEnabled()) {
             ShowProgress(channel, tags, QStringLiteral("Tag"));
-            if (!WriteTag(state_, channel, field.text())) {
+            const TagWriteResult tag = WriteTag(state_, channel, field.text());
+            if (tag.failure == TagFailure::PortNotOpened) {
+                return stopWith(PortNotOpenedText(port, tag.openFailure));
+            }
+            if (!tag.written) {
                 return stop(QStringLiteral("Tag %1").arg(channel));
             }
         }
     }
     EndProgress();
 
-    const std::optional<int> unconfirmed = sendParameters(*this, plan);
-    if (unconfirmed) {
-        return stop(state_.ParameterTable[*unconfirmed].Name);
+    const SendResult sent = sendParameters(*this, plan);
+    if (sent.open) {
+        return stopWith(PortNotOpenedText(port, *sent.open));
+    }
+    if (sent.unconfirmed) {
+        return stop(state_.ParameterTable[*sent.unconfirmed].Name);
     }
 
     Memo(WriteLogLine(code, !StatusPanel(2).isEmpty(), port));
