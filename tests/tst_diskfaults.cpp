@@ -109,7 +109,7 @@ struct Session : WindowBench {
                                               "Output 1 = 0-10 V", "Burnout 1 = UpScale"})));
         loaded = form->ReadFromFile(FileSource::Archive);
         form->FindControl("TDefaultDoneBy")->setText("J. Smith");
-        form->SetStatusPanel(2, "Modified");
+        form->SetModified(true);
     }
 
     QString folder(const char* name) const { return QDir(home.path()).filePath(name); }
@@ -269,7 +269,7 @@ class TestDiskFaults : public QObject {
                 BoxKind::Error,
                 UnwritableFileText(shown(session.saved) + QStringLiteral(": ") + DiskFullReason));
         }
-        session.form->SetStatusPanel(2, "Modified");
+        session.form->SetModified(true);
         session.dialogs.answerFileDialog(session.saved);
         session.form->TBSaveFileClick();
         QVERIFY(!session.form->Busy);

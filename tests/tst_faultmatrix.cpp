@@ -53,7 +53,7 @@ Outcome run(WindowBench& bench, Operation operation) {
             outcome.completed = !form.ConfigurationEmpty;
             break;
         case Operation::Write:
-            outcome.completed = form.WriteAll();
+            outcome.completed = form.WriteAll().written();
             break;
         case Operation::TagRead:
             outcome.completed = ReadTag(bench.state, 2).tag.has_value();

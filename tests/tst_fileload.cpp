@@ -394,7 +394,7 @@ class TestFileLoad : public QObject {
         QFETCH(QString, reason);
         LoadBench bench;
         QVERIFY(bench.load(ConfigurationFileBytes("Q7323S", Q7323SLines), "shown.NVC"));
-        bench.form->SetStatusPanel(2, "Modified");
+        bench.form->SetModified(true);
         bench.dialogs.expect(BoxKind::Warning,
                              "Parameters were modified.\rDo you wish to acquire new data and lose "
                              "changes?",
@@ -434,7 +434,7 @@ class TestFileLoad : public QObject {
     void keepingChangesLoadsNothing() {
         LoadBench bench;
         QVERIFY(bench.load(ConfigurationFileBytes("Q7323S", Q7323SLines)));
-        bench.form->SetStatusPanel(2, "Modified");
+        bench.form->SetModified(true);
         bench.dialogs.expect(BoxKind::Warning,
                              "Parameters were modified.\rDo you wish to acquire new data and lose "
                              "changes?",

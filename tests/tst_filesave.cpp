@@ -53,7 +53,7 @@ struct SaveBench : WindowBench {
                          "Burnout High 1 = 11.000", "Output 1 = 0-10 V", "Burnout 1 = UpScale"})));
         loaded = form->ReadFromFile(FileSource::Archive);
         form->FindControl("TDefaultDoneBy")->setText("J. Smith");
-        form->SetStatusPanel(2, "Modified");
+        form->SetModified(true);
     }
 
     QString archive() const { return QDir(home.path()).filePath("archive"); }

@@ -770,7 +770,7 @@ class TestMainWindow : public QObject {
         Window w;
         w.form.ConfigurationEmpty = configurationEmpty;
         w.form.SetStatusPanel(0, panel0);
-        w.form.SetStatusPanel(2, QStringLiteral("Modified"));
+        w.form.SetModified(true);
         w.state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), port);
         w.form.Timer2Timer();
         QTEST(w.form.StatusPanel(0), "panel0After");
@@ -799,7 +799,7 @@ class TestMainWindow : public QObject {
             {"", "Configuration"},
         };
         for (const auto& [mark, caption] : ticks) {
-            w.form.SetStatusPanel(2, QLatin1String(mark));
+            w.form.SetModified(*mark != '\0');
             w.form.Timer2Timer();
             QCOMPARE(pages->items().value(0), QLatin1String(caption));
             QCOMPARE(w.form.TabMarked, *mark != '\0');

@@ -187,7 +187,7 @@ class TestReadAll : public QObject {
     void modifiedAndNoTouchesNothing() {
         WindowBench bench("Q7383D", 6149);
         QVERIFY(bench.started);
-        bench.form->SetStatusPanel(2, "Modified");
+        bench.form->SetModified(true);
         bench.dialogs.expect(BoxKind::Warning,
                              "Parameters were modified.\rDo you wish to acquire new data and lose "
                              "changes?",

@@ -301,7 +301,7 @@ class TestSession : public QObject {
         form.Timer2Timer();
         QCOMPARE(enabledToolButtons(form), (QStringList{"TBOpenCom", "TBSaveCom", "BitBtn3",
                                                         "TBSaveFile", "BitBtn1", "TBClear"}));
-        form.SetStatusPanel(2, QStringLiteral("Modified"));
+        form.SetModified(true);
         form.Timer2Timer();
         QCOMPARE(pages.items().value(0), QStringLiteral("Configuration *"));
 

@@ -147,7 +147,7 @@ class TestWriteAll : public QObject {
         QVERIFY(bench.started);
         ReadForWriting(bench);
         SetChecked(*bench.form, "CBCloseInfoPositiveWrite", true);
-        QVERIFY(bench.form->WriteAll());
+        QVERIFY(bench.form->WriteAll().written());
         QVERIFY(!bench.form->FindControl("PStatus")->isVisible());
         QVERIFY(bench.form->FindControl("PageControl1")->isEnabled());
     }
@@ -179,7 +179,7 @@ class TestWriteAll : public QObject {
             field->setEnabled(true);
             field->setText(tag);
         }
-        QVERIFY(bench.form->WriteAll());
+        QVERIFY(bench.form->WriteAll().written());
         QStringList sent;
         for (const QString& command : bench.engine().commands()) {
             if (command.startsWith("01")) {
@@ -212,7 +212,7 @@ class TestWriteAll : public QObject {
         const QByteArray logAfterRead = bench.configurationLog();
         TypeInto(*bench.form, "TUpscale1", "12");
         bench.engine().setFault(Fault::StopAfter, answered);
-        QVERIFY(!bench.form->WriteAll());
+        QVERIFY(!bench.form->WriteAll().written());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.engine().commands().size(), sent);
         QCOMPARE(ShownText(*bench.form, "LStatus"),

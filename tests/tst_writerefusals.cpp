@@ -38,7 +38,7 @@ class TestWriteRefusals : public QObject {
             BoxKind::Information,
             "Parameters were not changed since last aquiring.\rDo you wish to write anyway?",
             BoxButtons::YesNo, answer);
-        QCOMPARE(bench.form->WriteAll(), written);
+        QCOMPARE(bench.form->WriteAll().written(), written);
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.engine().commands().size() > IdentificationTraffic().size(), written);
         QCOMPARE(bench.lastLogText(),
@@ -54,7 +54,7 @@ class TestWriteRefusals : public QObject {
         ReadForWriting(bench);
         SetChecked(*bench.form, "CBWarnNoModify", true);
         TypeInto(*bench.form, "TUpscale1", "12");
-        QVERIFY(bench.form->WriteAll());
+        QVERIFY(bench.form->WriteAll().written());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.engine().registerValue(0x04), quint16(12000));
     }
@@ -70,7 +70,7 @@ class TestWriteRefusals : public QObject {
         bench.dialogs.expect(BoxKind::Error,
                              "Writing a configuration belonging to a Q7383S into a Q7383D is not "
                              "permitted");
-        QVERIFY(!bench.form->WriteAll());
+        QVERIFY(!bench.form->WriteAll().written());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(swapped.engine().commands(), IdentificationTraffic());
         // The window still shows the Q7383S configuration in the Q7383S layout.
@@ -106,9 +106,9 @@ class TestWriteRefusals : public QObject {
             // Pressing F2 again meets the same check: the configuration's firmware is kept.
             bench.dialogs.expect(BoxKind::Warning, newer, BoxButtons::OkCancel, BoxAnswer::Cancel);
         }
-        QCOMPARE(bench.form->WriteAll(), !refused);
+        QCOMPARE(bench.form->WriteAll().written(), !refused);
         if (refused) {
-            QVERIFY(!bench.form->WriteAll());
+            QVERIFY(!bench.form->WriteAll().written());
         }
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         if (refused) {
@@ -152,7 +152,7 @@ class TestWriteRefusals : public QObject {
                                  "software release of the Q7383S you are using.Please change "
                                  "sensor type.");
         }
-        QCOMPARE(bench.form->WriteAll(), !refused);
+        QCOMPARE(bench.form->WriteAll().written(), !refused);
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         if (refused) {
             QCOMPARE(swapped.engine().commands(), IdentificationTraffic());
@@ -176,7 +176,7 @@ class TestWriteRefusals : public QObject {
                              "     - Burnout 2\r"
                              "\rNothing was written. Read the module or load a complete "
                              "configuration file.");
-        QVERIFY(!bench.form->WriteAll());
+        QVERIFY(!bench.form->WriteAll().written());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QVERIFY(bench.engine().commands().isEmpty());
         QVERIFY(!bench.form->Busy);
@@ -192,7 +192,7 @@ class TestWriteRefusals : public QObject {
         // field the file did not set.
         const int burnoutHigh2 = 18;
         form.ResetAll();
-        form.FindControl("LModel")->setText("Q7323D");
+        form.SetShownModel("Q7323D", QString());
         for (int i : {1, 5, 6, 7, 8, 12, 15, 16, 17, 22, 23, 25, 26}) {
             form.ShowField(i);
         }
@@ -205,7 +205,7 @@ class TestWriteRefusals : public QObject {
                              "     - Burnout High 2\r"
                              "\rNothing was written. Read the module or load a complete "
                              "configuration file.");
-        QVERIFY(!form.WriteAll());
+        QVERIFY(!form.WriteAll().written());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QVERIFY(bench.engine().commands().isEmpty());
     }
@@ -216,7 +216,7 @@ class TestWriteRefusals : public QObject {
         ReadForWriting(bench);
         bench.engine().setFault(Fault::Silent);
         bench.dialogs.expect(BoxKind::Warning, ExpectedPortWarning(bench.port()));
-        QVERIFY(!bench.form->WriteAll());
+        QVERIFY(!bench.form->WriteAll().written());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.engine().commands(), (QStringList{"00D00000", "00D00000"}));
         QVERIFY(!bench.form->Busy);
@@ -229,7 +229,7 @@ class TestWriteRefusals : public QObject {
         ReadForWriting(bench);
         bench.form->Busy = true;
         bench.form->TBSaveComClick();
-        QVERIFY(!bench.form->WriteAll());
+        QVERIFY(!bench.form->WriteAll().written());
         QVERIFY(bench.engine().commands().isEmpty());
         QVERIFY(bench.dialogs.shown().isEmpty());
     }

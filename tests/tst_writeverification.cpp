@@ -3,8 +3,8 @@
 
 #include "support/WindowEditing.h"
 
+#include "form/ReadBack.h"
 #include "support/ExpectedTexts.h"
-#include "transfer/ReadBack.h"
 
 #include <QTest>
 

@@ -4,7 +4,7 @@
 #include "cli/ConsoleOutput.h"
 #include "cli/JsonOutput.h"
 #include "cli/LoadReport.h"
-#include "transfer/ReadBack.h"
+#include "form/ReadBack.h"
 
 #include <QFileInfo>
 

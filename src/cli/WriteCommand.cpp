@@ -3,7 +3,7 @@
 #include "cli/ConsoleOutput.h"
 #include "cli/LoadReport.h"
 #include "cli/ModuleVerification.h"
-#include "transfer/WriteAll.h"
+#include "form/WriteAll.h"
 
 namespace {
 
@@ -40,14 +40,12 @@ int RunWrite(const QStringList& arguments) {
     // What the file put on screen is what the module must hold afterwards.
     const ConfigurationValues loaded = ShownValues(form);
 
-    const FormControl& status = form.Control(QStringLiteral("LStatus"));
-    const QString before = status.text();
-    const bool written = SaveToModule(form);
-    // The status box tells how a write that began has ended; refusals have spoken already.
-    if (status.text() != before) {
-        (written ? PrintOut : PrintError)(status.text());
+    const ModuleWriteOutcome outcome = SaveToModule(form);
+    // How a write that began has ended; refusals have spoken through their boxes already.
+    if (outcome.began()) {
+        (outcome.written() ? PrintOut : PrintError)(DisplayText(outcome.message));
     }
-    if (!written) {
+    if (!outcome.written()) {
         return 1;
     }
     if (arguments.contains(QStringLiteral("--verify")) &&

@@ -137,7 +137,7 @@ void TForm1::UpdateLimits(FormControl& sender) {
 
 void TForm1::Modified(FormControl& sender) {
     if (!ConfigurationEmpty) {
-        SetStatusPanel(2, QStringLiteral("Modified"));
+        SetModified(true);
     }
     if (sender.kind() != ControlKind::Choice) {
         return;

@@ -92,6 +92,18 @@ void TForm1::Timer3Timer() {
     turnAquiringDots();
 }
 
+void TForm1::SetModified(bool modified) {
+    modified_ = modified;
+    SetStatusPanel(2, modified ? QStringLiteral("Modified") : QString());
+}
+
+void TForm1::SetShownModel(const QString& model, const QString& hint) {
+    shownModel_ = model;
+    FormControl& label = Control(QStringLiteral("LModel"));
+    label.setText(model);
+    label.setHint(hint);
+}
+
 void TForm1::Timer2Timer() {
     if (StatusPanel(0).isEmpty()) {
         SetStatusPanel(0, QStringLiteral("Status : Ready"));
@@ -103,7 +115,7 @@ void TForm1::Timer2Timer() {
     Control(QStringLiteral("TBOpenCom")).setEnabled(true);
     Control(QStringLiteral("BitBtn3")).setEnabled(true);
     if (ConfigurationEmpty) {
-        SetStatusPanel(2, QString());
+        SetModified(false);
     }
     // Keeps the default port among the settings config.ini is rewritten with, even when the
     // file lacked it; the port in use follows the setting's changes on its own.
@@ -115,10 +127,10 @@ void TForm1::Timer2Timer() {
     FormControl& pages = Control(QStringLiteral("PageControl1"));
     QStringList captions = pages.items();
     const int first = 0;
-    if (StatusPanel(2) == QLatin1String("Modified") && !TabMarked) {
+    if (modified_ && !TabMarked) {
         captions[first] += QStringLiteral(" *");
         TabMarked = true;
-    } else if (StatusPanel(2).isEmpty()) {
+    } else if (!modified_) {
         captions[first] = QStringLiteral("Configuration");
         TabMarked = false;
     }

@@ -7,6 +7,7 @@
 #include "form/WindowSnapshot.h"
 #include "live/LiveState.h"
 #include "records/LoadRecord.h"
+#include "transfer/ModuleWrite.h"
 
 #include <QHash>
 #include <QObject>
@@ -78,6 +79,14 @@ class TForm1 : public QObject, public ControlOwner {
 
     QString StatusPanel(int index) const;
     void SetStatusPanel(int index, const QString& text);
+    // The modification mark: set by an edit, cleared by a read, a write, a save or a new
+    // configuration. Status panel 2 shows it as "Modified".
+    bool IsModified() const { return modified_; }
+    void SetModified(bool modified);
+    // The model of the configuration shown ("-" when none), which a write must find connected.
+    // LModel shows it, with the firmware as its hint.
+    const QString& ShownModel() const { return shownModel_; }
+    void SetShownModel(const QString& model, const QString& hint);
 
     // Window-level flags shared by the operations.
     bool ConfigurationEmpty = true;
@@ -139,7 +148,7 @@ class TForm1 : public QObject, public ControlOwner {
     void FindPorts();
     void BAutoDetectClick();
     void BChangeDefaultComPortClick();
-    bool WriteAll();
+    ModuleWriteOutcome WriteAll();
 
     // Start-up, working session and password.
     void FormShow();
@@ -295,6 +304,8 @@ class TForm1 : public QObject, public ControlOwner {
     QHash<QString, FormControl*> controlsByName_;
     QStringList logLines_;
     std::array<QString, 4> statusPanels_;
+    bool modified_ = false;
+    QString shownModel_ = QStringLiteral("-");
     OperationProgress progress_;
     QTimer* timer2_ = nullptr;
     QTimer* timer3_ = nullptr;

@@ -16,6 +16,8 @@
 struct WindowSnapshot {
     std::vector<FormControl::Look> controls;  // in the order of TForm1::Controls()
     std::array<QString, 4> statusPanels;
+    bool modified = false;
+    QString shownModel;
     QSet<int> shownFields;
     bool configurationEmpty = true;
 

@@ -10,6 +10,8 @@ WindowSnapshot TForm1::TakeSnapshot() const {
         snapshot.controls.push_back(control->look());
     }
     snapshot.statusPanels = statusPanels_;
+    snapshot.modified = modified_;
+    snapshot.shownModel = shownModel_;
     snapshot.shownFields = shownFields_;
     snapshot.configurationEmpty = ConfigurationEmpty;
     snapshot.modelCode = state_.ModelCode;
@@ -37,4 +39,6 @@ void TForm1::RestoreSnapshot(const WindowSnapshot& snapshot) {
     for (int panel = 0; panel < int(snapshot.statusPanels.size()) - 1; ++panel) {
         SetStatusPanel(panel, snapshot.statusPanels.at(std::size_t(panel)));
     }
+    modified_ = snapshot.modified;
+    shownModel_ = snapshot.shownModel;
 }

@@ -82,7 +82,7 @@ bool TForm1::ReadFromFile(FileSource source) {
     for (FileSource offered = source;; offered = FileSource::Archive) {
         Busy = true;
         lastLoad_ = {};
-        if (StatusPanel(2) == QLatin1String("Modified") &&
+        if (IsModified() &&
             state_.message(BoxKind::Warning,
                            QStringLiteral("Parameters were modified.\rDo you wish to acquire new "
                                           "data and lose changes?"),
@@ -127,7 +127,7 @@ bool TForm1::ReadFromFile(FileSource source) {
         sourceLabel.setText(QFileInfo(path).fileName());
         state_.ModelCode = text.model;
         AdjustFor(state_.ModelCode);
-        Control(QStringLiteral("LModel")).setText(state_.ModelCode);
+        SetShownModel(state_.ModelCode, QString());
         Control(QStringLiteral("LModelTop")).setText(state_.ModelCode);
 
         const LoadOutcome outcome = InsertDataFromFileToScreen(state_.ModelCode);
@@ -146,7 +146,7 @@ bool TForm1::ReadFromFile(FileSource source) {
                                                    "ONLINEPLINK")) == QLatin1String("Y"));
 
         ConfigurationEmpty = false;
-        SetStatusPanel(2, QString());
+        SetModified(false);
         Memo(QStringLiteral("Read ") + state_.ModelCode +
              QStringLiteral(" configuration from file ") + sourceLabel.text());
         return finish(true);

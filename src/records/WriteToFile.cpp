@@ -88,7 +88,7 @@ void TForm1::WriteToFile(SaveTarget target) {
                                           "configuration log.\r\r") +
                                outcome.error);
         }
-        SetStatusPanel(2, QString());
+        SetModified(false);
         Busy = false;
         return;
     }
@@ -107,7 +107,7 @@ void TForm1::WriteToFile(SaveTarget target) {
         if (outcome.written) {
             Memo(QStringLiteral("Wrote ") + state_.ModelCode +
                  QStringLiteral(" configuration to file ") + QFileInfo(path).fileName());
-            SetStatusPanel(2, QString());
+            SetModified(false);
         } else {
             // The configuration stays on screen and marked as it was.
             state_.message(BoxKind::Error, UnwritableFileText(outcome.error));

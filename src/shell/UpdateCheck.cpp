@@ -189,7 +189,7 @@ void TForm1::LUpdateServerVersionDownloadClick() {
     }
 
     Memo(QStringLiteral("Downloaded New Version!"));
-    SetStatusPanel(2, QString());
+    SetModified(false);
     if (state_.message(BoxKind::Information, DownloadedText, BoxButtons::OkCancel) !=
         BoxAnswer::Ok) {
         return;

@@ -1,13 +1,13 @@
 // Writing the shown configuration to the connected module.
 
-#include "transfer/WriteAll.h"
+#include "form/WriteAll.h"
 
 #include "catalogue/FirmwareVersions.h"
+#include "form/ReadBack.h"
 #include "form/TForm1.h"
 #include "link/Identification.h"
-#include "link/ModuleTag.h"
 #include "shell/ProgramState.h"
-#include "transfer/ReadBack.h"
+#include "transfer/ModuleWrite.h"
 #include "transfer/WritePlan.h"
 
 #include <QUrl>
@@ -44,78 +44,43 @@ bool choosesPt200OrPt300(const TForm1& form) {
     return false;
 }
 
-// How sending the parameters ended.
-struct SendResult {
-    std::optional<int> unconfirmed;       // the entry whose reply never came
-    std::optional<PortOpenFailure> open;  // the port did not open: nothing was sent
-};
-
-// Sends the planned commands on one session. Replies are not judged, but a line that stays
-// silent means the module is gone: the write stops there, and the result names the first entry
-// whose reply never came.
-SendResult sendParameters(TForm1& form, const WritePlan& plan) {
-    SerialLink& link = form.state().link;
-    SessionOpening opening = link.open(link.ComPortName);
-    if (!opening) {
-        return {std::nullopt, opening.failure};
-    }
-    ModuleSession& session = *opening.session;
-    int repliesRead = 0;
-    SendResult result;
-    const int total = static_cast<int>(plan.steps.size());
-    int done = 0;
-    for (const WriteStep& step : plan.steps) {
-        form.ShowProgress(++done, total, QStringLiteral("Parameter"));
-        if (!step.readsReply) {
-            session.send(step.command);
-        } else if (session.exchange(step.command).silent()) {
-            result.unconfirmed = EntryConfirmedBy(plan, repliesRead);
-            break;
-        } else {
-            ++repliesRead;
-        }
-    }
-    session.close();
-    form.EndProgress();
-    return result;
-}
-
 bool isChecked(const TForm1& form, const char* name) {
     return form.Control(QString::fromLatin1(name)).isChecked();
 }
 
 }  // namespace
 
-bool SaveToModule(TForm1& form) {
-    if (form.Busy) {
-        return false;
+ModuleWriteOutcome SaveToModule(TForm1& form) {
+    if (form.Busy || !form.CheckAll(CheckMode::Write)) {
+        return {};
     }
-    return form.CheckAll(CheckMode::Write) && form.WriteAll();
+    return form.WriteAll();
 }
 
 void TForm1::TBSaveComClick() {
     // What the window shows before the write is what the module must hold after it.
     const ConfigurationValues shown = ShownValues(*this);
-    if (SaveToModule(*this) &&
+    if (SaveToModule(*this).written() &&
         state_.settings.ReadConfig(QStringLiteral("VERIFYWRITE")) == QLatin1String("Y")) {
         VerifyWrittenConfiguration(*this, shown);
     }
 }
 
-bool TForm1::WriteAll() {
+ModuleWriteOutcome TForm1::WriteAll() {
+    const ModuleWriteOutcome refused;
     if (Busy || !PortFreeForOperation()) {
-        return false;
+        return refused;
     }
     const BusyScope busy(Busy);
-    const QString shownModel = Control(QStringLiteral("LModel")).text();
+    const QString shownModel = ShownModel();
     const WritePlan plan =
         PlanWrite(state_.ParameterTable, shownModel, [this](int i) { return HoldsValue(i); });
     if (!plan.complete()) {
         state_.message(BoxKind::Error, IncompleteConfigurationText(shownModel, plan));
-        return false;
+        return refused;
     }
     if (!TryPort(state_)) {
-        return false;
+        return refused;
     }
 
     // Identification replaces the version by the module's. A refused write puts the
@@ -123,7 +88,7 @@ bool TForm1::WriteAll() {
     const int configurationVersion = state_.ModelVersion;
     const auto refuse = [&] {
         state_.ModelVersion = configurationVersion;
-        return false;
+        return refused;
     };
     QString code;
     DetectModel(state_, code);
@@ -145,7 +110,7 @@ bool TForm1::WriteAll() {
         state_.message(BoxKind::Error, UnavailableSensorText(code));
         return refuse();
     }
-    if (isChecked(*this, "CBWarnNoModify") && StatusPanel(2).isEmpty() &&
+    if (isChecked(*this, "CBWarnNoModify") && !IsModified() &&
         state_.message(BoxKind::Information, UnchangedQuestionText(), BoxButtons::YesNo) !=
             BoxAnswer::Yes) {
         return refuse();
@@ -166,49 +131,35 @@ bool TForm1::WriteAll() {
     FindControl(QStringLiteral("PageControl1"))->setEnabled(false);
     state_.link.pause(StatusSettleMs);
 
-    // Ends a write that began but did not complete: the status box says why.
-    const auto stopWith = [&](const QString& why) {
-        EndProgress();
-        SetStatusBox(title, why);
+    // A tag the configuration shows goes only to a module that keeps it.
+    TagTexts tags;
+    for (int channel = 1; channel <= TagsKeptBy(code, state_.ModelVersion); ++channel) {
+        const FormControl& field = Control(QStringLiteral("TTag%1").arg(channel));
+        if (field.isEnabled()) {
+            tags.append({channel, field.text()});
+        }
+    }
+    ModuleWriteOutcome outcome = WriteConfigurationToModule(
+        state_, tags, plan, port,
+        {[this](int done, int total, const QString& what) { ShowProgress(done, total, what); },
+         {}});
+    EndProgress();
+    if (!outcome.written()) {
+        // A write that began but did not complete: the status box says why and where.
+        SetStatusBox(title, outcome.message);
         SetStatusPanel(0, QStringLiteral("Status: Configuration Not Written"));
         FindControl(QStringLiteral("BStatus"))->setVisible(true);
         Memo(QStringLiteral("Writing ") + code + QStringLiteral(" configuration to ") + port +
              QStringLiteral(" failed"));
-        return false;
-    };
-    const auto stop = [&](const QString& where) { return stopWith(StoppedAnsweringText(where)); };
-
-    // A tag the configuration shows goes only to a module that keeps it.
-    const int tags = TagsKeptBy(code, state_.ModelVersion);
-    for (int channel = 1; channel <= tags; ++channel) {
-        const FormControl& field = Control(QStringLiteral("TTag%1").arg(channel));
-        if (field.isEnabled()) {
-            ShowProgress(channel, tags, QStringLiteral("Tag"));
-            const TagWriteResult tag = WriteTag(state_, channel, field.text());
-            if (tag.failure == TagFailure::PortNotOpened) {
-                return stopWith(PortNotOpenedText(port, tag.openFailure));
-            }
-            if (!tag.written) {
-                return stop(QStringLiteral("Tag %1").arg(channel));
-            }
-        }
-    }
-    EndProgress();
-
-    const SendResult sent = sendParameters(*this, plan);
-    if (sent.open) {
-        return stopWith(PortNotOpenedText(port, *sent.open));
-    }
-    if (sent.unconfirmed) {
-        return stop(state_.ParameterTable[*sent.unconfirmed].Name);
+        return outcome;
     }
 
-    Memo(WriteLogLine(code, !StatusPanel(2).isEmpty(), port));
-    SetStatusPanel(2, QString());
+    Memo(WriteLogLine(code, IsModified(), port));
+    SetModified(false);
     SetStatusPanel(0, QStringLiteral("Status: New Configuration Uploaded Correctly"));
-    FindControl(QStringLiteral("LStatus"))
-        ->setText(QStringLiteral("Configuration succesfully written to ") + code +
-                  QStringLiteral("."));
+    outcome.message =
+        QStringLiteral("Configuration succesfully written to ") + code + QStringLiteral(".");
+    FindControl(QStringLiteral("LStatus"))->setText(outcome.message);
     FindControl(QStringLiteral("BStatus"))->setVisible(true);
     if (isChecked(*this, "CBCloseInfoPositiveWrite")) {
         state_.link.pause(AutomaticCloseMs);
@@ -216,5 +167,5 @@ bool TForm1::WriteAll() {
     }
     Busy = false;
     WriteToFile(SaveTarget::ConfigurationLog);
-    return true;
+    return outcome;
 }

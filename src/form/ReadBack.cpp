@@ -1,4 +1,4 @@
-#include "transfer/ReadBack.h"
+#include "form/ReadBack.h"
 
 #include "form/TForm1.h"
 #include "shell/ProgramState.h"

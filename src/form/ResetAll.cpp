@@ -14,9 +14,7 @@ void TForm1::ResetAll() {
     const PanelLamps allOff{};
     LightPanels(allOff);
 
-    auto* model = FindControl(QStringLiteral("LModel"));
-    model->setText(QStringLiteral("-"));
-    model->setHint(QString());
+    SetShownModel(QStringLiteral("-"), QString());
     FindControl(QStringLiteral("LModelTop"))->setText(QString());
     FindControl(QStringLiteral("LSourceRight"))->setText(QStringLiteral("-"));
     FindControl(QStringLiteral("LDateLeft"))->setText(QStringLiteral("Date:"));

@@ -1,0 +1,119 @@
+// Reading the connected module's whole configuration into the window.
+
+#include "catalogue/ModelLayout.h"
+#include "form/TForm1.h"
+#include "link/Identification.h"
+#include "records/Clock.h"
+#include "shell/Online.h"
+#include "shell/ProgramState.h"
+#include "transfer/ModuleRead.h"
+
+namespace {
+
+constexpr int StatusSettleMs = 100;
+constexpr int AutomaticCloseMs = 1200;
+
+}  // namespace
+
+void TForm1::TBOpenComClick() {
+    ReadAll();
+}
+
+void TForm1::ReadAll() {
+    // Only one operation talks to the module at a time.
+    if (Busy || !PortFreeForOperation()) {
+        return;
+    }
+    if (IsModified() &&
+        state_.message(BoxKind::Warning,
+                       QStringLiteral("Parameters were modified.\rDo you wish to acquire new data "
+                                      "and lose changes?"),
+                       BoxButtons::YesNoDefaultNo) != BoxAnswer::Yes) {
+        return;
+    }
+    ResetAll();
+    // The probe and the identification tell the user why they failed; the log list keeps it.
+    const auto noModule = [this] {
+        Memo(QStringLiteral("Reading configuration from ") +
+             state_.PortShownAs(state_.link.ComPortName) + QStringLiteral(" failed"));
+    };
+    if (!TryPort(state_)) {
+        noModule();
+        return;
+    }
+    QString code;
+    DetectModel(state_, code);
+    state_.ModelCode = code;
+    if (code.isEmpty()) {
+        noModule();
+        return;
+    }
+    AdjustFor(code);
+    CompareWorkingVersion(state_, code, state_.ModelVersion);
+    AddNewSensors(state_.ParameterTable, state_.SensorTable, code, state_.ModelVersion);
+
+    SetShownModel(code, QStringLiteral("SW Rev. ") + QString::number(state_.ModelVersion));
+    Control(QStringLiteral("LModelTop")).setText(code);
+
+    Busy = true;
+    SerialLink& link = state_.link;
+    const QString port = state_.PortShownAs(link.ComPortName);
+    FormControl& box = Control(QStringLiteral("PStatus"));
+    Control(QStringLiteral("BStatus")).setVisible(false);
+    Control(QStringLiteral("PageControl1")).setEnabled(false);
+    box.setVisible(true);
+    SetStatusBox(QStringLiteral("Reading configuration from ") + port,
+                 QStringLiteral("Please wait while parameters\r are retrieved from the ") + code);
+    box.raise();
+    link.pause(StatusSettleMs);
+
+    const ModuleReadOutcome read = ReadConfigurationFromModule(
+        state_, code, port,
+        {[this](int done, int total, const QString& what) { ShowProgress(done, total, what); },
+         [this] { return StopRequested(); }});
+    if (!read.completed()) {
+        // No half configuration stays on screen; the status box says where the read stopped.
+        ResetAll();
+        SetStatusBox(QStringLiteral("Reading configuration from ") + port, read.message);
+        Control(QStringLiteral("BStatus")).setVisible(true);
+        Memo(QStringLiteral("Reading ") + code + QStringLiteral(" configuration from ") + port +
+             QStringLiteral(" failed"));
+        Busy = false;
+        return;
+    }
+    for (int channel = 1; channel <= 2; ++channel) {
+        if (const std::optional<QString>& tag = read.tags.at(channel - 1)) {
+            FormControl& field = Control(QStringLiteral("TTag%1").arg(channel));
+            field.setEnabled(true);
+            Control(QStringLiteral("LTag%1").arg(channel)).setTextColour(colours::Black);
+            field.setText(*tag);
+        }
+    }
+    Control(QStringLiteral("LSourceRight")).setText(port);
+    for (const int entry : read.entriesRead) {
+        ShowField(entry);
+    }
+    EndProgress();
+
+    Control(QStringLiteral("TabSheet1")).setEnabled(true);
+    Control(QStringLiteral("LStatus"))
+        .setText(code + QStringLiteral(" parameters correctly loaded."));
+    Control(QStringLiteral("BStatus")).setVisible(true);
+    RefreshAfterTransfer(TransferSource::Read);
+    if (Control(QStringLiteral("CBCloseInfoPositiveRead")).isChecked()) {
+        link.pause(AutomaticCloseMs);
+        BStatusClick();
+    }
+    ConfigurationEmpty = false;
+    state_.ConfigurationDate = Today();
+    Memo(QStringLiteral("Read ") + code + QStringLiteral(" configuration from ") + port);
+
+    FormControl& dataSheet = Control(QStringLiteral("LDataSheet"));
+    const bool linkShown =
+        Online(state_) &&
+        state_.settings.ReadConfig(QStringLiteral("ONLINEPLINK")) == QLatin1String("Y");
+    dataSheet.setText(code + QStringLiteral(" Online information"));
+    dataSheet.setVisible(linkShown);
+    Busy = false;
+    WriteToFile(SaveTarget::ConfigurationLog);
+}

@@ -1,0 +1,127 @@
+#include "transfer/ModuleRead.h"
+
+#include "catalogue/CatalogueLookup.h"
+#include "catalogue/FirmwareVersions.h"
+#include "catalogue/RegisterWord.h"
+#include "link/Identification.h"
+#include "link/ModuleTag.h"
+#include "link/RegisterProtocol.h"
+#include "shell/ProgramState.h"
+
+namespace {
+
+// A register that does not answer "8000" gets this many attempts in all.
+constexpr int ReadAttempts = 3;
+// A choice register above this is no index: the first choice is shown.
+constexpr int LargestChoiceIndex = 200;
+
+const QString Answered = QStringLiteral("8000");
+
+int parametersOf(const TParameterTable& table, const QString& code) {
+    int count = 0;
+    for (const TTableEntry& entry : table) {
+        count += AppliesToModel(entry, code) ? 1 : 0;
+    }
+    return count;
+}
+
+ModuleReadOutcome failed(ModuleReadFailure failure, const QString& message) {
+    ModuleReadOutcome outcome;
+    outcome.failure = failure;
+    outcome.message = message;
+    return outcome;
+}
+
+ModuleReadOutcome stopped() {
+    return failed(ModuleReadFailure::Stopped,
+                  QStringLiteral("The window was closed before the read ended."));
+}
+
+bool stopRequested(const TransferProgress& progress) {
+    return progress.stopRequested && progress.stopRequested();
+}
+
+void show(const TransferProgress& progress, int done, int total, const QString& what) {
+    if (progress.show) {
+        progress.show(done, total, what);
+    }
+}
+
+// The tags, each read in a session of its own as the module expects.
+ModuleReadOutcome readTags(ProgramState& state, const QString& model, const QString& shownPort,
+                           const TransferProgress& progress) {
+    ModuleReadOutcome outcome;
+    const int tags = TagsKeptBy(model, state.ModelVersion);
+    for (int channel = 1; channel <= tags; ++channel) {
+        if (stopRequested(progress)) {
+            return stopped();
+        }
+        show(progress, channel, tags, QStringLiteral("Tag"));
+        const TagReadResult tag = ReadTag(state, channel);
+        if (tag.failure == TagFailure::PortNotOpened) {
+            return failed(ModuleReadFailure::PortNotOpened,
+                          PortNotOpenedText(shownPort, tag.openFailure));
+        }
+        if (!tag.tag) {
+            return failed(ModuleReadFailure::TagNotSent,
+                          QStringLiteral("The module did not send tag %1 correctly.").arg(channel));
+        }
+        outcome.tags.at(channel - 1) = tag.tag;
+    }
+    return outcome;
+}
+
+}  // namespace
+
+ModuleReadOutcome ReadConfigurationFromModule(ProgramState& state, const QString& model,
+                                              const QString& shownPort,
+                                              const TransferProgress& progress) {
+    ModuleReadOutcome outcome = readTags(state, model, shownPort, progress);
+    if (!outcome.completed()) {
+        return outcome;
+    }
+    SessionOpening opening =
+        state.link.open(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")));
+    if (!opening) {
+        return failed(ModuleReadFailure::PortNotOpened,
+                      PortNotOpenedText(shownPort, opening.failure));
+    }
+    ModuleSession& session = *opening.session;
+    const int total = parametersOf(state.ParameterTable, model);
+    int done = 0;
+    for (int i = 1; i <= TParameterTable::Count; ++i) {
+        TTableEntry& entry = state.ParameterTable[i];
+        if (!AppliesToModel(entry, model)) {
+            continue;
+        }
+        if (stopRequested(progress)) {
+            return stopped();
+        }
+        show(progress, ++done, total, QStringLiteral("Parameter"));
+        QString reply;
+        for (int attempt = 0; attempt < ReadAttempts && !reply.startsWith(Answered); ++attempt) {
+            reply =
+                session.exchange(QStringLiteral("00") + entry.ReadCommand + QStringLiteral("0000"))
+                    .text;
+        }
+        const auto word = ParseHexWord(ReplyData(reply));
+        if (!reply.startsWith(Answered)) {
+            return failed(ModuleReadFailure::StoppedAnswering,
+                          QStringLiteral("The module stopped answering\rat ") + entry.Name +
+                              QStringLiteral("."));
+        }
+        if (!word) {
+            return failed(ModuleReadFailure::InvalidValue,
+                          QStringLiteral("The module sent an invalid value (") +
+                              VisibleReply(ReplyData(reply)) + QStringLiteral(")\rfor ") +
+                              entry.Name + QStringLiteral("."));
+        }
+        if (entry.FieldType == FieldKind::Number) {
+            entry.Value = WordToValue(*word, model);
+        } else {
+            entry.Value = *word > LargestChoiceIndex ? 0 : *word;
+        }
+        outcome.entriesRead << i;
+    }
+    return outcome;
+}
