@@ -149,6 +149,7 @@ class TestCommandDocs : public QObject {
             << QStringList{"kvc7345", "re"} << QStringList{"read", "report"};
         QTest::newRow("the window's options")
             << QStringList{"kvc7345", "--h"} << QStringList{"--help", "--home"};
+        QTest::newRow("the version") << QStringList{"kvc7345", "--v"} << QStringList{"--version"};
         QTest::newRow("a command's options") << QStringList{"kvc7345", "report", "x.NVC", "--done"}
                                              << QStringList{"--done-by", "--done-for"};
         QTest::newRow("a choice of an option")
