@@ -2,7 +2,7 @@
 
 #include "RunWindow.h"
 
-#include "cli/CommandSession.h"
+#include "cli/CommandLine.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/PortChoice.h"
 #include "form/TForm1.h"
@@ -21,22 +21,22 @@
 #include <cstdio>
 
 #include <memory>
+#include <optional>
 
-int RunWindow(const QStringList& arguments) {
-    QStringList options = arguments;
+int RunWindow(const ParsedArguments& options) {
     // "--demo" alone simulates the dual temperature converter.
-    if (const qsizetype demo = options.indexOf(QStringLiteral("--demo"));
-        demo >= 0 &&
-        (demo + 1 >= options.size() || options[demo + 1].startsWith(QLatin1String("--")))) {
-        options.insert(demo + 1, QStringLiteral("Q7383D"));
+    std::optional<QString> demo = options.value(QStringLiteral("--demo"));
+    if (options.has(QStringLiteral("--demo")) && !demo) {
+        demo = QStringLiteral("Q7383D");
     }
     PortChoice port;
     QString error;
-    if (!port.parse(options, &error) || !port.start(&error)) {
+    if (!port.choose(options.value(QStringLiteral("--port")), demo, &error) ||
+        !port.start(&error)) {
         PrintError(error);
         return 2;
     }
-    QString home = CommandSession::optionValue(options, QStringLiteral("--home"));
+    QString home = options.text(QStringLiteral("--home"));
     // A demo never touches the user's own settings or logs.
     std::unique_ptr<QTemporaryDir> demoHome;
     if (home.isEmpty() && port.isDemo()) {
@@ -63,7 +63,7 @@ int RunWindow(const QStringList& arguments) {
     state.reports = &reports;
     state.ProgramFolder = ResolveProgramFolder(home);
     // Without --port or --demo the default port of config.ini is used.
-    if (port.isDemo() || options.contains(QStringLiteral("--port"))) {
+    if (port.isDemo() || options.has(QStringLiteral("--port"))) {
         state.PortForThisRun = port.portName();
     }
     port.nameDemoPortIn(state);
@@ -102,4 +102,14 @@ int RunWindow(const QStringList& arguments) {
     window.show();
     form.FormShow();
     return QApplication::exec();
+}
+
+int RunWindow(const QStringList& arguments) {
+    QString error;
+    const std::optional<ParsedArguments> options = ParseWindowLine(arguments, &error);
+    if (!options) {
+        PrintError(error);
+        return 2;
+    }
+    return RunWindow(*options);
 }

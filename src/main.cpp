@@ -4,12 +4,15 @@
 #include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
+#include "shell/ProgramState.h"
+#include "shell/StartUp.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -39,10 +42,32 @@ int main(int argc, char* argv[]) {
         return list;
     }();
     const QString command = arguments.value(0);
+    if (command == QLatin1String("-h")) {
+        return PrintUsage(false);
+    }
     // Options alone (--demo, --port) open the window; a command word runs without one.
-    const bool help = command == QLatin1String("--help") || command == QLatin1String("-h");
-    const bool windowless =
-        help || (!command.isEmpty() && !command.startsWith(QLatin1String("--")));
+    const CommandEntry* const entry = FindCommand(command);
+    if (entry == nullptr && !command.isEmpty() && !command.startsWith(QLatin1Char('-'))) {
+        PrintError(QStringLiteral("Unknown command: ") + command);
+        return PrintUsage(true);
+    }
+    // The whole line is read before anything starts, so a mistyped option does nothing at all.
+    QString error;
+    const std::optional<ParsedArguments> parsed =
+        entry != nullptr ? ParseCommandLine(*entry, arguments.mid(1), &error)
+                         : ParseWindowLine(arguments, &error);
+    if (!parsed) {
+        PrintError(error);
+        return 2;
+    }
+    if (parsed->has(QStringLiteral("--help"))) {
+        return PrintUsage(false);
+    }
+    if (parsed->has(QStringLiteral("--version"))) {
+        PrintOut(QStringLiteral("kvc7345 ") + DottedVersion(SoftwareVersionText));
+        return 0;
+    }
+    const bool windowless = entry != nullptr;
 #ifdef Q_OS_LINUX
     // Without a desktop the window cannot open; say so instead of letting the toolkit abort.
     if (!windowless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
@@ -57,7 +82,6 @@ int main(int argc, char* argv[]) {
     standardHandler = qInstallMessageHandler(quietPlatformNotes);
     // Commands drive the window model alone: no display, no platform plugin. A command that draws
     // a page (the report) needs fonts, so it takes the off-screen platform.
-    const CommandEntry* const entry = FindCommand(command);
     const bool drawsPages = entry != nullptr && entry->drawsPages;
     if (drawsPages && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -73,15 +97,5 @@ int main(int argc, char* argv[]) {
                      : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("KVC7345"));
 
-    if (help) {
-        return PrintUsage(false);
-    }
-    if (!windowless) {
-        return RunWindow(arguments);
-    }
-    if (entry == nullptr) {
-        PrintError(QStringLiteral("Unknown command: ") + command);
-        return PrintUsage(true);
-    }
-    return entry->run(arguments.mid(1));
+    return windowless ? entry->run(*parsed) : RunWindow(*parsed);
 }

@@ -98,6 +98,12 @@ class TestCommandDocs : public QObject {
             const auto starts = [&](const QString& line) { return line.startsWith(start); };
             QCOMPARE(std::count_if(usage.begin(), usage.end(), starts), 1);
             QVERIFY(command.run);
+            // The parser reads what the documentation promises: a value where one is shown.
+            QCOMPARE(command.operandCount > 0, command.operand != ValueKind::None);
+            for (const OptionEntry& option : command.options) {
+                QVERIFY2((option.value == OptionValue::Required) == !option.argument.isEmpty(),
+                         qPrintable(command.name + QLatin1Char(' ') + option.name));
+            }
         }
         QVERIFY(FindCommand(QStringLiteral("nonsense")) == nullptr);
     }
@@ -149,6 +155,7 @@ class TestCommandDocs : public QObject {
             << QStringList{"kvc7345", "re"} << QStringList{"read", "report"};
         QTest::newRow("the window's options")
             << QStringList{"kvc7345", "--h"} << QStringList{"--help", "--home"};
+        QTest::newRow("the version") << QStringList{"kvc7345", "--v"} << QStringList{"--version"};
         QTest::newRow("a command's options") << QStringList{"kvc7345", "report", "x.NVC", "--done"}
                                              << QStringList{"--done-by", "--done-for"};
         QTest::newRow("a choice of an option")

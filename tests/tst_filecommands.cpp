@@ -1,5 +1,6 @@
 // The program's file commands, run as the user runs them: "defaults" regenerates the shipped
 // factory defaults from the simulator, "show" loads a file and prints what the window holds.
+// Also the command line's reading itself: what it refuses, and --version.
 
 #include "support/ConfigurationFiles.h"
 
@@ -16,10 +17,16 @@ struct Run {
     QString err;
 };
 
-Run run(const QStringList& arguments) {
+Run run(const QStringList& arguments, bool display = true) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    if (display) {
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+    } else {
+        for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+            environment.remove(variable);
+        }
+    }
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(KVC7345_PROGRAM), arguments);
     // Generous: regenerating reads 23 simulated modules.
@@ -265,6 +272,39 @@ class TestFileCommands : public QObject {
                                            "of its sensor: 1350.0 is used.\n"));
         QVERIFY(shown.out.contains("\nHighscale 1                              = 1350.0\n"));
         QVERIFY(shown.out.contains("\nHighscale 2                              = 1000.0\n"));
+    }
+
+    void commandLineIsReadFirst_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("unknown option")
+            << QStringList{"identify", "--demo", "Q7383D", "--josn"} << 2 << QString()
+            << "kvc7345: unknown option --josn for identify\n";
+        QTest::newRow("another command's option")
+            << QStringList{"identify", "--demo", "Q7383D", "--out", "x.NVC"} << 2 << QString()
+            << "kvc7345: option --out does not apply to identify\n";
+        QTest::newRow("missing value") << QStringList{"identify", "--demo"} << 2 << QString()
+                                       << "kvc7345: missing value for option --demo of identify "
+                                          "(--demo MODEL)\n";
+        QTest::newRow("missing value at the end")
+            << QStringList{"read", "--demo", "Q7383D", "--out"} << 2 << QString()
+            << "kvc7345: missing value for option --out of read (--out FILE.NVC)\n";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "kvc7345 1.3.2\n" << QString();
+    }
+
+    // A line the program cannot read does nothing but say so in one line, with status 2; none
+    // of it needs a display.
+    void commandLineIsReadFirst() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run outcome = run(arguments, false);
+        QCOMPARE(outcome.err, err);
+        QCOMPARE(outcome.out, out);
+        QCOMPARE(outcome.exitCode, exitCode);
     }
 
     void showWithoutAFileExplainsItself() {

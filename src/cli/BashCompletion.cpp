@@ -51,7 +51,7 @@ QStringList optionNames(const QList<OptionEntry>& options) {
 QString valueCases(const QList<OptionEntry>& options, const QString& indent) {
     QString cases;
     for (const OptionEntry& option : options) {
-        if (option.argument.isEmpty()) {
+        if (option.value == OptionValue::None) {
             continue;
         }
         const QString words = completionOf(option.kind, option.argument.split(QLatin1Char('|')));
@@ -69,8 +69,7 @@ QString BashCompletionText() {
     for (const CommandEntry& command : CommandTable()) {
         commands << command.name;
     }
-    const QStringList windowOptions =
-        optionNames(WindowOptions()) + QStringList{QStringLiteral("--help")};
+    const QStringList windowOptions = optionNames(WindowOptions()) + optionNames(ProgramOptions());
 
     QString script = QStringLiteral(
         "# bash completion for kvc7345, written from the program's command table\n"

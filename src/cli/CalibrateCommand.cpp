@@ -7,10 +7,10 @@
 
 #include <cstdio>
 
-int RunCalibrate(const QStringList& arguments) {
-    const QString what = arguments.value(0);
-    const QString reference = CommandSession::optionValue(arguments, QStringLiteral("--reference"));
-    const QString range = CommandSession::optionValue(arguments, QStringLiteral("--range"));
+int RunCalibrate(const ParsedArguments& arguments) {
+    const QString what = arguments.operand(0);
+    const QString reference = arguments.text(QStringLiteral("--reference"));
+    const QString range = arguments.text(QStringLiteral("--range"));
     if ((what != QLatin1String("zero") && what != QLatin1String("reference")) ||
         reference.isEmpty() || range.isEmpty()) {
         PrintError(
@@ -33,7 +33,7 @@ int RunCalibrate(const QStringList& arguments) {
         return form.state().ModelCode.isEmpty() ? 1 : 2;
     }
     PrintOut(form.Control(QStringLiteral("LStatus")).text());
-    if (!arguments.contains(QStringLiteral("--yes"))) {
+    if (!arguments.has(QStringLiteral("--yes"))) {
         // The instruction asks for the load to be set; Enter says it is.
         char line[256];
         if (std::fgets(line, sizeof line, stdin) == nullptr) {

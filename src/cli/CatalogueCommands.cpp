@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueLookup.h"
 #include "catalogue/Definitions.h"
 #include "catalogue/ModelLayout.h"
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
 #include "link/ModelTable.h"
@@ -20,35 +21,23 @@ struct ParameterOptions {
     std::optional<int> firmware;
 };
 
-std::optional<ParameterOptions> parseParameterOptions(const QStringList& arguments,
-                                                      QString* error) {
+std::optional<ParameterOptions> parameterOptions(const ParsedArguments& arguments, QString* error) {
     ParameterOptions options;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& option = arguments[i];
-        if (option != QLatin1String("--model") && option != QLatin1String("--firmware")) {
-            *error = QStringLiteral("Unknown option: ") + option;
+    if (const std::optional<QString> model = arguments.value(QStringLiteral("--model"))) {
+        if (!ConfigurableModels().contains(*model)) {
+            *error = QStringLiteral("Unknown model: ") + *model;
             return std::nullopt;
         }
-        if (i + 1 >= arguments.size()) {
-            *error = option + QStringLiteral(" needs a value");
+        options.model = *model;
+    }
+    if (const std::optional<QString> value = arguments.value(QStringLiteral("--firmware"))) {
+        bool ok = false;
+        const int firmware = value->toInt(&ok);
+        if (!ok || firmware < 0) {
+            *error = QStringLiteral("Not a firmware version: ") + *value;
             return std::nullopt;
         }
-        const QString value = arguments[++i];
-        if (option == QLatin1String("--model")) {
-            if (!ConfigurableModels().contains(value)) {
-                *error = QStringLiteral("Unknown model: ") + value;
-                return std::nullopt;
-            }
-            options.model = value;
-        } else {
-            bool ok = false;
-            const int firmware = value.toInt(&ok);
-            if (!ok || firmware < 0) {
-                *error = QStringLiteral("Not a firmware version: ") + value;
-                return std::nullopt;
-            }
-            options.firmware = firmware;
-        }
+        options.firmware = firmware;
     }
     if (options.firmware && options.model.isEmpty()) {
         *error = QStringLiteral("--firmware needs --model");
@@ -81,9 +70,9 @@ QString catalogueLine(int index, const TTableEntry& entry) {
 
 }  // namespace
 
-int RunParameters(const QStringList& arguments) {
+int RunParameters(const ParsedArguments& arguments) {
     QString error;
-    const std::optional<ParameterOptions> options = parseParameterOptions(arguments, &error);
+    const std::optional<ParameterOptions> options = parameterOptions(arguments, &error);
     if (!options) {
         PrintError(error);
         return 2;
@@ -107,11 +96,7 @@ int RunParameters(const QStringList& arguments) {
     return 0;
 }
 
-int RunSensors(const QStringList& arguments) {
-    if (!arguments.isEmpty()) {
-        PrintError(QStringLiteral("Unknown option: ") + arguments.first());
-        return 2;
-    }
+int RunSensors(const ParsedArguments& /*arguments*/) {
     const TSensorTable table = InitialSensorTable();
     for (const TSensorEntry& sensor : table) {
         for (int f = 1; f <= TSensorEntry::FieldCount; ++f) {

@@ -4,30 +4,15 @@
 #include "shell/ConfigIni.h"
 #include "shell/ProgramFolder.h"
 
-QString CommandSession::optionValue(const QStringList& arguments, const QString& option) {
-    const qsizetype at = arguments.indexOf(option);
-    return at >= 0 && at + 1 < arguments.size() ? arguments[at + 1] : QString();
-}
-
-QString CommandSession::plainArgument(const QStringList& arguments,
-                                      const QStringList& valueOptions) {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (valueOptions.contains(arguments[i])) {
-            ++i;
-        } else if (!arguments[i].startsWith(QLatin1String("--"))) {
-            return arguments[i];
-        }
-    }
-    return {};
-}
-
-bool CommandSession::start(const QStringList& arguments) {
+bool CommandSession::start(const ParsedArguments& arguments) {
     QString error;
-    if (!port_.parse(arguments, &error) || !port_.start(&error)) {
+    if (!port_.choose(arguments.value(QStringLiteral("--port")),
+                      arguments.value(QStringLiteral("--demo")), &error) ||
+        !port_.start(&error)) {
         PrintError(error);
         return false;
     }
-    QString home = optionValue(arguments, QStringLiteral("--home"));
+    QString home = arguments.text(QStringLiteral("--home"));
     // A demo never touches the user's own settings or logs.
     if (home.isEmpty() && port_.isDemo()) {
         demoHome_ = std::make_unique<QTemporaryDir>();

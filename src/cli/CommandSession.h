@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/CommandLine.h"
 #include "cli/PortChoice.h"
 #include "form/TForm1.h"
 #include "report/ReportPdf.h"
@@ -17,21 +18,15 @@ class CommandSession {
   public:
     explicit CommandSession(bool acceptQuestions = false) : dialogs_(acceptQuestions) {}
 
-    // Reads --port NAME / --demo MODEL / --home DIR and prepares everything; false (after
-    // printing why) when that is not possible.
-    bool start(const QStringList& arguments);
+    // Takes --port NAME / --demo MODEL / --home DIR from the command line and prepares
+    // everything; false (after printing why) when that is not possible.
+    bool start(const ParsedArguments& arguments);
 
     ProgramState& state() { return *state_; }
     // The boxes of the run; a file given on the command line answers its file dialog.
     ConsoleDialogs& dialogs() { return dialogs_; }
     TForm1& form() { return *form_; }
     const PortChoice& port() const { return port_; }
-
-    // The value following `option` in the arguments, or "".
-    static QString optionValue(const QStringList& arguments, const QString& option);
-    // The first argument that is neither an option nor the value of one of `valueOptions`
-    // (the configuration file a command works on), or "".
-    static QString plainArgument(const QStringList& arguments, const QStringList& valueOptions);
 
   private:
     ConsoleDialogs dialogs_;

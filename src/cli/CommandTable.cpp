@@ -13,19 +13,22 @@ namespace {
 // The description column of --help starts here; a longer synopsis puts it on the next line.
 constexpr qsizetype SummaryColumn = 42;
 
-const OptionEntry Port{QStringLiteral("--port"), QStringLiteral("NAME"), ValueKind::Port,
+const OptionEntry Port{QStringLiteral("--port"), QStringLiteral("NAME"), OptionValue::Required,
+                       ValueKind::Port,
                        QStringLiteral("the serial port the module is on: COMn, a device path "
                                       "(/dev/ttyUSB0) or a name below /dev/; for this run only")};
-const OptionEntry Demo{QStringLiteral("--demo"), QStringLiteral("MODEL"), ValueKind::Model,
+const OptionEntry Demo{QStringLiteral("--demo"), QStringLiteral("MODEL"), OptionValue::Required,
+                       ValueKind::Model,
                        QStringLiteral("talk to a simulated module of that model instead of a "
                                       "port, for this run only")};
-const OptionEntry Home{QStringLiteral("--home"), QStringLiteral("DIR"), ValueKind::Folder,
+const OptionEntry Home{QStringLiteral("--home"), QStringLiteral("DIR"), OptionValue::Required,
+                       ValueKind::Folder,
                        QStringLiteral("the program folder (config.ini, log/, archive/, "
                                       "factorydefaults/) for this run")};
-const OptionEntry Json{QStringLiteral("--json"), QString(), ValueKind::None,
+const OptionEntry Json{QStringLiteral("--json"), QString(), OptionValue::None, ValueKind::None,
                        QStringLiteral("print one JSON document on standard output instead of "
                                       "text; messages stay on standard error")};
-const OptionEntry Yes{QStringLiteral("--yes"), QString(), ValueKind::None,
+const OptionEntry Yes{QStringLiteral("--yes"), QString(), OptionValue::None, ValueKind::None,
                       QStringLiteral("answer the program's questions Yes; without it they are "
                                      "answered No")};
 
@@ -37,8 +40,9 @@ std::vector<CommandEntry> makeTable() {
          QStringLiteral("Probes the module on the default port (or the one given) and prints its "
                         "model code and firmware version."),
          ValueKind::None,
+         0,
          {},
-         {Port, Demo, Json},
+         {Port, Demo, Json, Home},
          RunIdentify},
         {QStringLiteral("read"),
          QStringLiteral("(--port NAME | --demo MODEL) [--out FILE.NVC] [--json] [--home DIR]"),
@@ -46,10 +50,12 @@ std::vector<CommandEntry> makeTable() {
          QStringLiteral("Reads the module's whole configuration as F1 does in the window, prints "
                         "its parameter lines and appends it to the configuration log."),
          ValueKind::None,
+         0,
          {},
          {Port,
           Demo,
-          {QStringLiteral("--out"), QStringLiteral("FILE.NVC"), ValueKind::ConfigurationFile,
+          {QStringLiteral("--out"), QStringLiteral("FILE.NVC"), OptionValue::Required,
+           ValueKind::ConfigurationFile,
            QStringLiteral("also save the configuration to this file")},
           Json,
           Home},
@@ -61,6 +67,7 @@ std::vector<CommandEntry> makeTable() {
                         "values it then holds; standard error names missing parameters and "
                         "values the sensor limits changed."),
          ValueKind::ConfigurationFile,
+         1,
          {},
          {Json, Home},
          RunShow},
@@ -70,8 +77,9 @@ std::vector<CommandEntry> makeTable() {
          QStringLiteral("Reads every model from the simulated module and saves its factory-default "
                         "configuration file into DIR."),
          ValueKind::None,
+         0,
          {},
-         {{QStringLiteral("--out"), QStringLiteral("DIR"), ValueKind::Folder,
+         {{QStringLiteral("--out"), QStringLiteral("DIR"), OptionValue::Required, ValueKind::Folder,
            QStringLiteral("the folder the files go to")}},
          RunDefaults},
         {QStringLiteral("parameters"),
@@ -79,10 +87,12 @@ std::vector<CommandEntry> makeTable() {
          {QStringLiteral("list the parameter catalogue")},
          QStringLiteral("Prints the parameter catalogue, one tab-separated line per parameter."),
          ValueKind::None,
+         0,
          {},
-         {{QStringLiteral("--model"), QStringLiteral("M"), ValueKind::Model,
+         {{QStringLiteral("--model"), QStringLiteral("M"), OptionValue::Required, ValueKind::Model,
            QStringLiteral("only the parameters of this model")},
-          {QStringLiteral("--firmware"), QStringLiteral("N"), ValueKind::Number,
+          {QStringLiteral("--firmware"), QStringLiteral("N"), OptionValue::Required,
+           ValueKind::Number,
            QStringLiteral("with --model: the sensor choices of this firmware version")}},
          RunParameters},
         {QStringLiteral("sensors"),
@@ -90,6 +100,7 @@ std::vector<CommandEntry> makeTable() {
          {QStringLiteral("list the sensor table")},
          QStringLiteral("Prints the sensor table, one tab-separated line per sensor and field."),
          ValueKind::None,
+         0,
          {},
          {},
          RunSensors},
@@ -101,11 +112,12 @@ std::vector<CommandEntry> makeTable() {
          QStringLiteral("Loads a configuration file and writes it to the module as F2 does in the "
                         "window; a file that lacks parameters of the model is refused."),
          ValueKind::ConfigurationFile,
+         1,
          {},
          {Port,
           Demo,
           Yes,
-          {QStringLiteral("--verify"), QString(), ValueKind::None,
+          {QStringLiteral("--verify"), QString(), OptionValue::None, ValueKind::None,
            QStringLiteral("read the module back after the write and fail when it differs")},
           Home},
          RunWrite},
@@ -116,6 +128,7 @@ std::vector<CommandEntry> makeTable() {
                         "parameter: one line per difference, exit status 0 when they agree, 1 "
                         "when they differ, 2 when the read or the file failed."),
          ValueKind::ConfigurationFile,
+         1,
          {},
          {Port, Demo, Json, Home},
          RunVerify},
@@ -126,6 +139,7 @@ std::vector<CommandEntry> makeTable() {
                         "DONEFOR) first, then the parameters, saying where one applies to only "
                         "one of the two models."),
          ValueKind::ConfigurationFile,
+         2,
          {},
          {Json, Home},
          RunDiff},
@@ -136,16 +150,19 @@ std::vector<CommandEntry> makeTable() {
                         "time_s,value,unit lines until --count readings or Ctrl+C; maximum, "
                         "minimum and average follow on standard error."),
          ValueKind::None,
+         0,
          {},
          {Port,
           Demo,
-          {QStringLiteral("--channel"), QStringLiteral("1|2"), ValueKind::Choice,
-           QStringLiteral("the channel to read, 1 unless given")},
-          {QStringLiteral("--interval"), QStringLiteral("MS"), ValueKind::Number,
+          {QStringLiteral("--channel"), QStringLiteral("1|2"), OptionValue::Required,
+           ValueKind::Choice, QStringLiteral("the channel to read, 1 unless given")},
+          {QStringLiteral("--interval"), QStringLiteral("MS"), OptionValue::Required,
+           ValueKind::Number,
            QStringLiteral("one of the Values page's refresh rates in milliseconds, 200 unless "
                           "given")},
-          {QStringLiteral("--count"), QStringLiteral("N"), ValueKind::Number,
-           QStringLiteral("stop after N readings")}},
+          {QStringLiteral("--count"), QStringLiteral("N"), OptionValue::Required, ValueKind::Number,
+           QStringLiteral("stop after N readings")},
+          Home},
          RunWatch},
         {QStringLiteral("calibrate"),
          QStringLiteral("zero|reference (--port NAME | --demo Q7356S) --reference N --range N "
@@ -155,15 +172,17 @@ std::vector<CommandEntry> makeTable() {
                         "buttons do: prints the instruction, waits for Enter unless --yes, then "
                         "prints the result."),
          ValueKind::Choice,
+         1,
          {QStringLiteral("zero"), QStringLiteral("reference")},
          {Port,
           Demo,
-          {QStringLiteral("--reference"), QStringLiteral("N"), ValueKind::Number,
-           QStringLiteral("the reference weight")},
-          {QStringLiteral("--range"), QStringLiteral("N"), ValueKind::Number,
+          {QStringLiteral("--reference"), QStringLiteral("N"), OptionValue::Required,
+           ValueKind::Number, QStringLiteral("the reference weight")},
+          {QStringLiteral("--range"), QStringLiteral("N"), OptionValue::Required, ValueKind::Number,
            QStringLiteral("the load cell's range")},
-          {Yes.name, Yes.argument, Yes.kind,
-           QStringLiteral("do not wait for Enter before the acquisition")}},
+          {Yes.name, Yes.argument, Yes.value, Yes.kind,
+           QStringLiteral("do not wait for Enter before the acquisition")},
+          Home},
          RunCalibrate},
         {QStringLiteral("report"),
          QStringLiteral("FILE.NVC --pdf OUT.pdf [--yes] [--done-by TEXT] [--done-for TEXT] "
@@ -172,14 +191,17 @@ std::vector<CommandEntry> makeTable() {
          QStringLiteral("Loads a configuration file as show does and saves its report sheet as "
                         "an A4 PDF document, the page F6 prints in the window."),
          ValueKind::ConfigurationFile,
+         1,
          {},
-         {{QStringLiteral("--pdf"), QStringLiteral("OUT.pdf"), ValueKind::PdfFile,
+         {{QStringLiteral("--pdf"), QStringLiteral("OUT.pdf"), OptionValue::Required,
+           ValueKind::PdfFile,
            QStringLiteral("the PDF document to write; replaced only when complete")},
-          {Yes.name, Yes.argument, Yes.kind, QStringLiteral("go on after a consistency warning")},
-          {QStringLiteral("--done-by"), QStringLiteral("TEXT"), ValueKind::Text,
-           QStringLiteral("\"Configured by\", else the remembered one")},
-          {QStringLiteral("--done-for"), QStringLiteral("TEXT"), ValueKind::Text,
-           QStringLiteral("\"Configured for\", else the remembered one")},
+          {Yes.name, Yes.argument, Yes.value, Yes.kind,
+           QStringLiteral("go on after a consistency warning")},
+          {QStringLiteral("--done-by"), QStringLiteral("TEXT"), OptionValue::Required,
+           ValueKind::Text, QStringLiteral("\"Configured by\", else the remembered one")},
+          {QStringLiteral("--done-for"), QStringLiteral("TEXT"), OptionValue::Required,
+           ValueKind::Text, QStringLiteral("\"Configured for\", else the remembered one")},
           Home},
          RunReport,
          true},
@@ -200,9 +222,20 @@ const CommandEntry* FindCommand(const QString& name) {
     return found == table.end() ? nullptr : &*found;
 }
 
+const QList<OptionEntry>& ProgramOptions() {
+    static const QList<OptionEntry> options{
+        {QStringLiteral("--help"), QString(), OptionValue::None, ValueKind::None,
+         QStringLiteral("list the commands and exit")},
+        {QStringLiteral("--version"), QString(), OptionValue::None, ValueKind::None,
+         QStringLiteral("print the program's version and exit")}};
+    return options;
+}
+
 const QList<OptionEntry>& WindowOptions() {
     static const QList<OptionEntry> options{
-        Port, {Demo.name, QStringLiteral("[MODEL]"), Demo.kind, Demo.description}, Home};
+        Port,
+        {Demo.name, QStringLiteral("[MODEL]"), OptionValue::Optional, Demo.kind, Demo.description},
+        Home};
     return options;
 }
 
@@ -229,8 +262,12 @@ QStringList UsageLines() {
     lines << QString()
           << QStringLiteral(
                  "Without a command the window opens: kvc7345 [--port NAME | --demo [MODEL]] "
-                 "[--home DIR]")
-          << QString()
+                 "[--home DIR]");
+    for (const OptionEntry& option : ProgramOptions()) {
+        lines << (QStringLiteral("  kvc7345 ") + option.name).leftJustified(SummaryColumn) +
+                     option.description;
+    }
+    lines << QString()
           << QStringLiteral(
                  "A port NAME is COMn, a device path (/dev/ttyUSB0) or a name below /dev/.")
           << QStringLiteral("--demo MODEL runs a simulated module of that model for this run only.")

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/CommandLine.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -20,10 +22,15 @@ enum class ValueKind {
     Choice
 };
 
+// Whether the word after an option is its value: never (a switch), always, or when there is one
+// that is no option (the window's "--demo [MODEL]").
+enum class OptionValue { None, Required, Optional };
+
 // One option of a command: "--port" with its argument "NAME" and what it does.
 struct OptionEntry {
     QString name;
     QString argument;  // "" for a switch; "1|2" for a choice
+    OptionValue value = OptionValue::None;
     ValueKind kind = ValueKind::None;
     QString description;
 };
@@ -35,10 +42,11 @@ struct CommandEntry {
     QString arguments;                    // the synopsis after the name, as --help shows it
     QStringList summary;                  // the description column of --help, one line each
     QString description;                  // the man page's longer text
-    ValueKind operand = ValueKind::None;  // what the plain argument is, if there is one
+    ValueKind operand = ValueKind::None;  // what the plain arguments are, if there are any
+    qsizetype operandCount = 0;           // how many plain arguments it takes at most
     QStringList operandWords;             // for ValueKind::Choice: the words it takes
     QList<OptionEntry> options;
-    std::function<int(const QStringList&)> run;
+    std::function<int(const ParsedArguments&)> run;
     bool drawsPages = false;  // needs fonts (the off-screen platform), not only QtCore
 };
 
@@ -49,6 +57,8 @@ const CommandEntry* FindCommand(const QString& name);
 
 // The options of the program without a command (the window).
 const QList<OptionEntry>& WindowOptions();
+// --help and --version: they print and end the program, with or without a command.
+const QList<OptionEntry>& ProgramOptions();
 
 // The text of --help, line by line.
 QStringList UsageLines();

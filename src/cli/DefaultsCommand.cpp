@@ -2,7 +2,7 @@
 // way a user would make them: read a module fresh from the factory, save it. The modules are
 // simulated, so the files always agree with the simulator's power-on registers.
 
-#include "cli/CommandSession.h"
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
 #include "form/TForm1.h"
@@ -81,8 +81,8 @@ bool saveFactoryDefault(const QString& model, const QDir& folder) {
 
 }  // namespace
 
-int RunDefaults(const QStringList& arguments) {
-    const QString out = CommandSession::optionValue(arguments, QStringLiteral("--out"));
+int RunDefaults(const ParsedArguments& arguments) {
+    const QString out = arguments.text(QStringLiteral("--out"));
     if (out.isEmpty()) {
         PrintError(QStringLiteral("defaults needs a folder: kvc7345 defaults --out DIR"));
         return 2;

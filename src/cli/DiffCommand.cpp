@@ -12,11 +12,10 @@
 
 namespace {
 
-const QStringList ValueOptions{QStringLiteral("--home")};
-
 // Each file in a window of its own, so nothing the first load changed in the catalogue can
 // colour the second.
-std::optional<ConfigurationValues> loadedValues(const QStringList& arguments, const QString& file) {
+std::optional<ConfigurationValues> loadedValues(const ParsedArguments& arguments,
+                                                const QString& file) {
     CommandSession session;
     if (!session.start(arguments) || !LoadFileIntoSession(session, file)) {
         return std::nullopt;
@@ -26,27 +25,14 @@ std::optional<ConfigurationValues> loadedValues(const QStringList& arguments, co
 
 }  // namespace
 
-int RunDiff(const QStringList& arguments) {
-    QStringList files;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (ValueOptions.contains(arguments[i])) {
-            ++i;
-        } else if (!arguments[i].startsWith(QLatin1String("--"))) {
-            files << arguments[i];
-        }
-    }
+int RunDiff(const ParsedArguments& arguments) {
+    const QStringList& files = arguments.operands();
     if (files.size() != 2) {
         PrintError(QStringLiteral("diff needs two configuration files: kvc7345 diff A.NVC B.NVC"));
         return PrintUsage(true);
     }
-    // The port options have no meaning here; only the program folder is kept.
-    QStringList sessionArguments;
-    if (const QString home = CommandSession::optionValue(arguments, QStringLiteral("--home"));
-        !home.isEmpty()) {
-        sessionArguments << QStringLiteral("--home") << home;
-    }
-    const auto first = loadedValues(sessionArguments, files[0]);
-    const auto second = first ? loadedValues(sessionArguments, files[1]) : std::nullopt;
+    const auto first = loadedValues(arguments, files[0]);
+    const auto second = first ? loadedValues(arguments, files[1]) : std::nullopt;
     if (!first || !second) {
         PrintError(QStringLiteral("Nothing compared: ") + files[first ? 1 : 0] +
                    QStringLiteral(" could not be loaded"));
@@ -60,7 +46,7 @@ int RunDiff(const QStringList& arguments) {
                                                     : TwoFileNames(files[0], files[1]);
     const QList<ConfigurationDifference> differences =
         CompareConfigurations(*first, *second, Comparison::TwoFiles);
-    if (WantsJson(arguments)) {
+    if (arguments.has(QStringLiteral("--json"))) {
         PrintJson({{QStringLiteral("first"), files[0]},
                    {QStringLiteral("second"), files[1]},
                    {QStringLiteral("agree"), differences.isEmpty()},

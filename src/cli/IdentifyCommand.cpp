@@ -4,14 +4,14 @@
 #include "cli/JsonOutput.h"
 #include "link/Identification.h"
 
-int RunIdentify(const QStringList& arguments) {
+int RunIdentify(const ParsedArguments& arguments) {
     CommandSession session;
     if (!session.start(arguments)) {
         return 2;
     }
     ProgramState& state = session.state();
     const QString port = state.PortShownAs(state.link.ComPortName);
-    const bool json = WantsJson(arguments);
+    const bool json = arguments.has(QStringLiteral("--json"));
     // With --json standard output holds the document alone; what went wrong is a message.
     const auto result = json ? PrintError : PrintOut;
     const ModuleIdentity identity = IdentifyModule(state);

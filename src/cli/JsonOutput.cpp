@@ -4,10 +4,6 @@
 
 #include <QJsonDocument>
 
-bool WantsJson(const QStringList& arguments) {
-    return arguments.contains(QStringLiteral("--json"));
-}
-
 void PrintJson(const QJsonObject& document) {
     // The document ends with a line end of its own.
     PrintOut(QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented)).chopped(1));

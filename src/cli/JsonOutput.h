@@ -10,8 +10,6 @@
 // --json: a command's result as one JSON document on standard output, with the content of its
 // text form. Messages stay on standard error.
 
-bool WantsJson(const QStringList& arguments);
-
 // The document, indented, on standard output.
 void PrintJson(const QJsonObject& document);
 

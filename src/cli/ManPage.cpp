@@ -51,14 +51,20 @@ QString ManPageText(const QString& version) {
         }
         page += QStringLiteral(".br\n");
     }
-    page += QStringLiteral(".B kvc7345 \\-\\-help\n");
+    QStringList programLines;
+    for (const OptionEntry& option : ProgramOptions()) {
+        programLines << QStringLiteral(".B kvc7345 ") + roff(option.name) + QLatin1Char('\n');
+    }
+    page += programLines.join(QStringLiteral(".br\n"));
     page += QStringLiteral(".SH DESCRIPTION\n") + roff(QString::fromUtf8(Description)) +
             QLatin1Char('\n');
     page += QStringLiteral(".SH OPTIONS\nWithout a command the window opens; it takes:\n");
     for (const OptionEntry& option : WindowOptions()) {
         page += optionLine(option);
     }
-    page += QStringLiteral(".TP\n\\fB\\-\\-help\\fR\nlist the commands and exit\n");
+    for (const OptionEntry& option : ProgramOptions()) {
+        page += optionLine(option);
+    }
     page += QStringLiteral(".SH COMMANDS\n");
     for (const CommandEntry& command : CommandTable()) {
         page += QStringLiteral(".SS ") + roff(command.name) + QLatin1Char('\n');

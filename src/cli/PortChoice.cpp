@@ -3,24 +3,19 @@
 #include "link/ModelTable.h"
 #include "shell/ProgramState.h"
 
-bool PortChoice::parse(const QStringList& arguments, QString* error) {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument != QLatin1String("--port") && argument != QLatin1String("--demo")) {
-            continue;
-        }
-        if (i + 1 >= arguments.size()) {
-            *error = argument + QStringLiteral(" needs a value");
-            return false;
-        }
-        const QString& value = arguments[i + 1];
-        // An empty name would quietly fall back to the settings' port or to COM1.
-        if (value.trimmed().isEmpty()) {
-            *error = argument + QStringLiteral(" needs a value, not an empty name");
-            return false;
-        }
-        (argument == QLatin1String("--port") ? port_ : demoModel_) = value;
+bool PortChoice::choose(const std::optional<QString>& port, const std::optional<QString>& demoModel,
+                        QString* error) {
+    // An empty name would quietly fall back to the settings' port or to COM1.
+    const auto empty = [](const std::optional<QString>& name) {
+        return name && name->trimmed().isEmpty();
+    };
+    if (empty(port) || empty(demoModel)) {
+        *error = (empty(port) ? QStringLiteral("--port") : QStringLiteral("--demo")) +
+                 QStringLiteral(" needs a value, not an empty name");
+        return false;
     }
+    port_ = port.value_or(QString());
+    demoModel_ = demoModel.value_or(QString());
     if (!port_.isEmpty() && !demoModel_.isEmpty()) {
         *error = QStringLiteral("Give either --port or --demo, not both");
         return false;

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 struct ProgramState;
 
@@ -14,8 +15,10 @@ struct ProgramState;
 // for this run only.
 class PortChoice {
   public:
-    // Reads --port NAME or --demo MODEL from the arguments; false with a reason on a bad choice.
-    bool parse(const QStringList& arguments, QString* error);
+    // Takes the values of --port NAME and --demo MODEL, each when given; false with a reason on
+    // a bad choice.
+    bool choose(const std::optional<QString>& port, const std::optional<QString>& demoModel,
+                QString* error);
     // Starts the demo module when asked for one; false with a reason when it cannot start.
     bool start(QString* error);
     // Makes the chosen port the default port and the port in use; without --port or --demo

@@ -7,7 +7,7 @@
 
 #include <QDateTime>
 
-int RunRead(const QStringList& arguments) {
+int RunRead(const ParsedArguments& arguments) {
     CommandSession session;
     if (!session.start(arguments)) {
         return 2;
@@ -25,7 +25,7 @@ int RunRead(const QStringList& arguments) {
     // One text for the screen and the file, so both show the same moment and lines.
     const ConfigurationHeader header = ShownHeader(form, QDateTime::currentDateTime());
     const QByteArray text = ConfigurationFileText(header, session.state().Entries);
-    if (WantsJson(arguments)) {
+    if (arguments.has(QStringLiteral("--json"))) {
         PrintJson({{QStringLiteral("port"),
                     session.state().PortShownAs(session.state().link.ComPortName)},
                    {QStringLiteral("header"), HeaderJson(header)},
@@ -37,10 +37,9 @@ int RunRead(const QStringList& arguments) {
             PrintOut(line);
         }
     }
-    const QString out = CommandSession::optionValue(arguments, QStringLiteral("--out"));
-    if (!out.isEmpty()) {
+    if (const std::optional<QString> out = arguments.value(QStringLiteral("--out"))) {
         const WriteOutcome outcome =
-            WriteConfigurationBytes(out, text, WriteMode::Rewrite, *session.state().disk);
+            WriteConfigurationBytes(*out, text, WriteMode::Rewrite, *session.state().disk);
         if (!outcome.written) {
             PrintError(QStringLiteral("Cannot write ") + outcome.error);
             return 1;

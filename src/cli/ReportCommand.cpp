@@ -8,28 +8,16 @@
 
 #include <QFileInfo>
 
-namespace {
-
-const QStringList ValueOptions{QStringLiteral("--pdf"), QStringLiteral("--home"),
-                               QStringLiteral("--done-by"), QStringLiteral("--done-for")};
-
-}  // namespace
-
-int RunReport(const QStringList& arguments) {
-    const QString file = CommandSession::plainArgument(arguments, ValueOptions);
-    const QString pdf = CommandSession::optionValue(arguments, QStringLiteral("--pdf"));
+int RunReport(const ParsedArguments& arguments) {
+    const QString file = arguments.operand(0);
+    const QString pdf = arguments.text(QStringLiteral("--pdf"));
     if (file.isEmpty() || pdf.isEmpty()) {
         PrintError(
             QStringLiteral("report needs a configuration file and --pdf OUT.pdf: kvc7345 report "
                            "FILE.NVC --pdf OUT.pdf"));
         return 2;
     }
-    if (arguments.contains(QStringLiteral("--port")) ||
-        arguments.contains(QStringLiteral("--demo"))) {
-        PrintError(QStringLiteral("report works on a file; it takes no --port or --demo"));
-        return 2;
-    }
-    CommandSession session(arguments.contains(QStringLiteral("--yes")));
+    CommandSession session(arguments.has(QStringLiteral("--yes")));
     if (!session.start(arguments)) {
         return 2;
     }
@@ -39,11 +27,10 @@ int RunReport(const QStringList& arguments) {
     for (const auto& [option, key, field] :
          {std::tuple{"--done-by", "DONEBY", "TDefaultDoneBy"},
           std::tuple{"--done-for", "DONEFOR", "TDefaultDoneFor"}}) {
-        const QString given = CommandSession::optionValue(arguments, QString::fromLatin1(option));
+        const std::optional<QString> given = arguments.value(QString::fromLatin1(option));
         form.Control(QString::fromLatin1(field))
-            .setText(arguments.contains(QString::fromLatin1(option))
-                         ? given
-                         : session.state().settings.ReadConfig(QString::fromLatin1(key)));
+            .setText(given ? *given
+                           : session.state().settings.ReadConfig(QString::fromLatin1(key)));
     }
 
     session.dialogs().presetFile(QFileInfo(file).absoluteFilePath());

@@ -39,16 +39,16 @@ void printShown(const TForm1& form, const HeldValue& held) {
 
 }  // namespace
 
-int RunShow(const QStringList& arguments) {
-    const QString file = arguments.value(0);
-    if (file.isEmpty() || file.startsWith(QLatin1String("--"))) {
+int RunShow(const ParsedArguments& arguments) {
+    const QString file = arguments.operand(0);
+    if (file.isEmpty()) {
         PrintError(
             QStringLiteral("show needs a configuration file: kvc7345 show FILE.NVC "
                            "[--home DIR]"));
         return 2;
     }
     CommandSession session;
-    if (!session.start(arguments.mid(1))) {
+    if (!session.start(arguments)) {
         return 2;
     }
     // The file takes the place of the open dialog; the load is the window's own.
@@ -61,7 +61,7 @@ int RunShow(const QStringList& arguments) {
 
     const ProgramState& state = session.state();
     const HeldValue held = [&form](int i) { return form.HoldsValue(i); };
-    if (WantsJson(arguments)) {
+    if (arguments.has(QStringLiteral("--json"))) {
         const ConfigurationValues values = ShownValues(form);
         ConfigurationHeader header;
         header.model = values.model;

@@ -6,15 +6,8 @@
 #include "cli/JsonOutput.h"
 #include "cli/ModuleVerification.h"
 
-namespace {
-
-const QStringList ValueOptions{QStringLiteral("--port"), QStringLiteral("--demo"),
-                               QStringLiteral("--home")};
-
-}  // namespace
-
-int RunVerify(const QStringList& arguments) {
-    const QString file = CommandSession::plainArgument(arguments, ValueOptions);
+int RunVerify(const ParsedArguments& arguments) {
+    const QString file = arguments.operand(0);
     if (file.isEmpty()) {
         PrintError(QStringLiteral("verify needs the configuration file to compare (FILE.NVC)"));
         return PrintUsage(true);
@@ -28,5 +21,6 @@ int RunVerify(const QStringList& arguments) {
                    QStringLiteral(" could not be loaded"));
         return 2;
     }
-    return VerifyModuleHolds(session, ShownValues(session.form()), file, WantsJson(arguments));
+    return VerifyModuleHolds(session, ShownValues(session.form()), file,
+                             arguments.has(QStringLiteral("--json")));
 }

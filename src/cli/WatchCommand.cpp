@@ -23,18 +23,19 @@ extern "C" void noteInterrupt(int /*signal*/) {
 
 // The whole-number value of `option`, or `fallback` when it is not given; nothing when it is
 // given but is no whole number.
-std::optional<int> wholeOption(const QStringList& arguments, const QString& option, int fallback) {
-    if (!arguments.contains(option)) {
+std::optional<int> wholeOption(const ParsedArguments& arguments, const QString& option,
+                               int fallback) {
+    if (!arguments.has(option)) {
         return fallback;
     }
     bool number = false;
-    const int value = CommandSession::optionValue(arguments, option).toInt(&number);
+    const int value = arguments.text(option).toInt(&number);
     return number ? std::optional<int>(value) : std::nullopt;
 }
 
 }  // namespace
 
-int RunWatch(const QStringList& arguments) {
+int RunWatch(const ParsedArguments& arguments) {
     const auto channel = wholeOption(arguments, QStringLiteral("--channel"), 1);
     const auto interval = wholeOption(arguments, QStringLiteral("--interval"), 200);
     const auto count = wholeOption(arguments, QStringLiteral("--count"), 0);

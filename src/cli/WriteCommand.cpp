@@ -5,21 +5,13 @@
 #include "cli/ModuleVerification.h"
 #include "form/WriteAll.h"
 
-namespace {
-
-// The options that take a value; every other word not starting with "--" is the file.
-const QStringList ValueOptions{QStringLiteral("--port"), QStringLiteral("--demo"),
-                               QStringLiteral("--home")};
-
-}  // namespace
-
-int RunWrite(const QStringList& arguments) {
-    const QString file = CommandSession::plainArgument(arguments, ValueOptions);
+int RunWrite(const ParsedArguments& arguments) {
+    const QString file = arguments.operand(0);
     if (file.isEmpty()) {
         PrintError(QStringLiteral("write needs the configuration file to write (FILE.NVC)"));
         return PrintUsage(true);
     }
-    CommandSession session(arguments.contains(QStringLiteral("--yes")));
+    CommandSession session(arguments.has(QStringLiteral("--yes")));
     if (!session.start(arguments)) {
         return 2;
     }
@@ -48,7 +40,7 @@ int RunWrite(const QStringList& arguments) {
     if (!outcome.written()) {
         return 1;
     }
-    if (arguments.contains(QStringLiteral("--verify")) &&
+    if (arguments.has(QStringLiteral("--verify")) &&
         VerifyModuleHolds(session, loaded, file, false) != 0) {
         return 1;
     }

@@ -301,8 +301,11 @@ void TForm1::connectHandlers() {
         {"BSaveValues1", &TForm1::BSaveValues1Click},
         {"BSaveValues2", &TForm1::BSaveValues2Click},
     };
-    for (const auto& [name, handler] : clicks) {
-        Control(QString::fromLatin1(name)).onClick = [this, handler] { (this->*handler)(); };
+    // A plain variable, not a structured binding, goes into the lambda: capturing a binding
+    // is C++20 that not every compiler in use (clang 14) accepts.
+    for (const auto& click : clicks) {
+        const auto handler = click.second;
+        Control(QString::fromLatin1(click.first)).onClick = [this, handler] { (this->*handler)(); };
     }
 
     // A box changed by the program runs its handler as a click would, so the start-up's
