@@ -54,7 +54,7 @@ std::optional<LoadedLine::Kind> headerKind(const QString& key) {
     return found != kinds.cend() ? std::optional(*found) : std::nullopt;
 }
 
-// The value of a parameter line as the entry stores it; a failure when it cannot take it.
+// The value of a parameter line as the entry stores it; nothing when the entry cannot take it.
 std::optional<int> storedValue(const TTableEntry& entry, const QString& value) {
     return entry.FieldType == FieldKind::Number ? FileNumber(value) : indexOfItem(entry, value);
 }
