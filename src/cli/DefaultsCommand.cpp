@@ -9,7 +9,6 @@
 #include "link/ModelTable.h"
 #include "modsim/PtyModule.h"
 #include "records/ConfigurationFile.h"
-#include "records/ShownHeader.h"
 #include "shell/ProgramState.h"
 
 #include <QDir>

@@ -3,7 +3,6 @@
 #include "cli/ConsoleOutput.h"
 #include "cli/JsonOutput.h"
 #include "records/ConfigurationFile.h"
-#include "records/ShownHeader.h"
 
 #include <QDateTime>
 

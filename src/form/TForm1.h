@@ -4,6 +4,7 @@
 #include "catalogue/ModelLayout.h"
 #include "form/FormControl.h"
 #include "form/FormModes.h"
+#include "form/ShownConfiguration.h"
 #include "form/WindowSnapshot.h"
 #include "live/LiveState.h"
 #include "records/LoadRecord.h"
@@ -23,8 +24,6 @@
 
 class QTimer;
 struct ProgramState;
-struct WriteOutcome;
-enum class WriteMode;
 
 // The refresh rates the live values offer, in milliseconds.
 QStringList RefreshRateChoices();

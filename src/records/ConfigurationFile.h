@@ -59,3 +59,11 @@ struct WriteOutcome {
 WriteOutcome WriteConfigurationBytes(const QString& path, const QByteArray& bytes, WriteMode mode,
                                      DiskWriter& disk,
                                      qint64 rotationLimit = ConfigurationLogLimit);
+
+// "log/config.log" in the program folder, which every read and write of a module is added to.
+QString ConfigurationLogPath(const QString& programFolder);
+
+// Writes the configuration of `header` and `entries` to `path` as WriteConfigurationBytes does:
+// a saved file (Rewrite) or the configuration log (Append).
+WriteOutcome WriteConfiguration(const QString& path, const ConfigurationHeader& header,
+                                const EntryList& entries, WriteMode mode, DiskWriter& disk);

@@ -6,8 +6,6 @@
 
 #include <optional>
 
-class TForm1;
-
 // A configuration as values, taken from what the window shows after a read or a load: what
 // verifying a module, comparing two files and the commands' JSON output work on.
 
@@ -35,7 +33,3 @@ struct ConfigurationValues {
     // The catalogue entries that belong to the model, held or not.
     QSet<int> applicable;
 };
-
-// The configuration the window shows: the model, its firmware, the additional information a
-// loaded file brought (none after a read), the tags in use and every parameter it holds.
-ConfigurationValues ShownValues(const TForm1& form);

@@ -4,6 +4,7 @@
 #include "records/Clock.h"
 #include "records/ConfigurationFile.h"
 #include "records/FileWriting.h"
+#include "shell/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,4 +50,14 @@ WriteOutcome WriteConfigurationBytes(const QString& path, const QByteArray& byte
     WriteOutcome outcome = outcomeOf(path, ReplaceFile(path, bytes, disk));
     outcome.rotatedTo = copy;
     return outcome;
+}
+
+QString ConfigurationLogPath(const QString& programFolder) {
+    return QDir(ProgramSubfolder(programFolder, QStringLiteral("log")))
+        .filePath(QStringLiteral("config.log"));
+}
+
+WriteOutcome WriteConfiguration(const QString& path, const ConfigurationHeader& header,
+                                const EntryList& entries, WriteMode mode, DiskWriter& disk) {
+    return WriteConfigurationBytes(path, ConfigurationFileText(header, entries), mode, disk);
 }

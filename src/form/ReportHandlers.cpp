@@ -2,9 +2,7 @@
 
 #include "form/TForm1.h"
 #include "records/Clock.h"
-#include "records/FileWriting.h"
-#include "records/ReportSheet.h"
-#include "records/ShownHeader.h"
+#include "records/ReportJobs.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramState.h"
 
@@ -21,26 +19,11 @@ const QString PdfInsteadText = QStringLiteral(
     "\r\rThe report sheet can be saved as PDF instead, with the tool button \"Save Report as "
     "PDF\".");
 
-// The sheet from the rows the last check collected and the window's own fields.
+// The sheet from the rows the last check collected and the window's own fields: the same model,
+// additional information and tags a save would write.
 ReportSheet shownSheet(const TForm1& form) {
     const ProgramState& state = form.state();
-    // The same model, additional information and tags a save would write.
-    const ConfigurationHeader header = ShownHeader(form);
-    ReportSheet sheet;
-    sheet.modelCode = header.model;
-    sheet.date = state.ConfigurationDate;
-    sheet.doneBy = header.doneBy;
-    sheet.doneFor = header.doneFor;
-    sheet.tag1 = header.tag1;
-    sheet.tag2 = header.tag2;
-    for (int slot = 1; slot <= ReportRows::Slots; ++slot) {
-        const QString& name = state.Report.PrintNames(slot);
-        if (!name.isEmpty()) {
-            sheet.rows.push_back(
-                {name, state.Report.PrintValues(slot), state.Report.PrintUnits(slot)});
-        }
-    }
-    return sheet;
+    return MakeReportSheet(ShownHeader(form), state.ConfigurationDate, state.Report);
 }
 
 // A report needs a model: its code names the sheet and decides its channel sections.
@@ -50,6 +33,17 @@ bool hasConfiguration(ProgramState& state) {
         return false;
     }
     return true;
+}
+
+FileDialogRequest pdfRequest(const ProgramState& state) {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save Report as PDF");
+    request.folder = ProgramSubfolder(state.ProgramFolder, QStringLiteral("archive"));
+    request.proposedName = state.ModelCode + QLatin1Char('_') + TimeStamp();
+    request.filter = QStringLiteral("PDF Document (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    request.confirmOverwrite = true;
+    return request;
 }
 
 }  // namespace
@@ -67,7 +61,7 @@ void TForm1::BitBtn1Click() {
 
 void TForm1::MyPrint() {
     Busy = true;
-    const PrintOutcome outcome = state_.reports->print(LayOutReport(shownSheet(*this)));
+    const PrintOutcome outcome = PrintReportSheet(shownSheet(*this), *state_.reports);
     switch (outcome.result) {
         case PrintOutcome::Result::Printed:
             Memo(QStringLiteral("Printed ") + state_.ModelCode + QStringLiteral(" report sheet"));
@@ -92,20 +86,12 @@ bool TForm1::SaveReportAsPdf() {
         return false;
     }
     Busy = true;
-    FileDialogRequest request;
-    request.title = QStringLiteral("Save Report as PDF");
-    request.folder = ProgramSubfolder(state_.ProgramFolder, QStringLiteral("archive"));
-    request.proposedName = state_.ModelCode + QLatin1Char('_') + TimeStamp();
-    request.filter = QStringLiteral("PDF Document (*.pdf)");
-    request.defaultSuffix = QStringLiteral("pdf");
-    request.confirmOverwrite = true;
-    const QString path = state_.dialogs->chooseSaveFile(request);
+    const QString path = state_.dialogs->chooseSaveFile(pdfRequest(state_));
     bool saved = false;
     if (!path.isEmpty()) {
-        const PdfOutcome pdf = state_.reports->pdf(LayOutReport(shownSheet(*this)));
-        const FileWriteResult written = pdf.made() ? ReplaceFile(path, pdf.document, *state_.disk)
-                                                   : FileWriteResult{false, pdf.reason};
-        if (written.written) {
+        const ReportFileOutcome outcome =
+            SaveReportPdf(path, shownSheet(*this), *state_.reports, *state_.disk);
+        if (outcome.saved()) {
             Memo(QStringLiteral("Saved ") + state_.ModelCode +
                  QStringLiteral(" report sheet as PDF to file ") + QFileInfo(path).fileName());
             saved = true;
@@ -113,7 +99,7 @@ bool TForm1::SaveReportAsPdf() {
             // An earlier file of that name keeps what it held.
             state_.message(BoxKind::Warning,
                            QStringLiteral("The report sheet could not be saved as PDF.\r\r") +
-                               path + QStringLiteral(": ") + written.reason +
+                               outcome.path + QStringLiteral(": ") + outcome.reason +
                                QStringLiteral("\r\rNothing was changed; choose another file or "
                                               "folder."));
         }

@@ -1,9 +1,12 @@
-#include "records/ConfigurationValues.h"
+#include "form/ShownConfiguration.h"
 
 #include "catalogue/CatalogueLookup.h"
 #include "form/TForm1.h"
+#include "records/Clock.h"
 #include "shell/ProgramState.h"
 #include "transfer/ChoiceText.h"
+
+#include <QLocale>
 
 namespace {
 
@@ -29,6 +32,21 @@ ParameterValue shownParameter(const TForm1& form, const TTableEntry& entry, int 
 }
 
 }  // namespace
+
+ConfigurationHeader ShownHeader(const TForm1& form, const QDateTime& moment) {
+    const ProgramState& state = form.state();
+    ConfigurationHeader header;
+    header.model = state.ModelCode;
+    header.date = QLocale().toString(moment.date(), QLocale::ShortFormat);
+    header.time = PrintTime(moment.time());
+    header.softwareVersion = state.SoftwareVersion;
+    header.firmware = state.ModelVersion;
+    header.doneBy = form.Control(QStringLiteral("TDefaultDoneBy")).text();
+    header.doneFor = form.Control(QStringLiteral("TDefaultDoneFor")).text();
+    header.tag1 = tagIfInUse(form, QStringLiteral("TTag1"));
+    header.tag2 = tagIfInUse(form, QStringLiteral("TTag2"));
+    return header;
+}
 
 ConfigurationValues ShownValues(const TForm1& form) {
     const ProgramState& state = form.state();

@@ -1,31 +1,17 @@
-// Writing the shown configuration to a configuration file or to the configuration log.
+// Writing the shown configuration to a configuration file or to the configuration log, and the
+// window's log list to the system log at closing.
 
 #include "form/TForm1.h"
 #include "records/Clock.h"
 #include "records/ConfigurationFile.h"
 #include "records/FileMessages.h"
-#include "records/ShownHeader.h"
+#include "records/SystemLog.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramState.h"
 
-#include <QDate>
-#include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 
 namespace {
-
-QString fieldText(const TForm1& form, const char* name) {
-    return form.Control(QString::fromLatin1(name)).text();
-}
-
-std::optional<QString> tagIfInUse(const TForm1& form, const char* name) {
-    const FormControl& field = form.Control(QString::fromLatin1(name));
-    if (!field.isEnabled()) {
-        return std::nullopt;
-    }
-    return field.text();
-}
 
 const QString SettingsMissingText = QStringLiteral(
     "One or more Additional Information was not set and will appear as blank in file.\rDo you "
@@ -34,32 +20,27 @@ const QString SettingsMissingText = QStringLiteral(
 
 constexpr int SettingsPage = 2;
 
-}  // namespace
-
-ConfigurationHeader ShownHeader(const TForm1& form, const QDateTime& moment) {
-    const ProgramState& state = form.state();
-    ConfigurationHeader header;
-    header.model = state.ModelCode;
-    header.date = QLocale().toString(moment.date(), QLocale::ShortFormat);
-    header.time = PrintTime(moment.time());
-    header.softwareVersion = state.SoftwareVersion;
-    header.firmware = state.ModelVersion;
-    header.doneBy = fieldText(form, "TDefaultDoneBy");
-    header.doneFor = fieldText(form, "TDefaultDoneFor");
-    header.tag1 = tagIfInUse(form, "TTag1");
-    header.tag2 = tagIfInUse(form, "TTag2");
-    return header;
+FileDialogRequest saveRequest(const ProgramState& state) {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save to File");
+    request.folder = ProgramSubfolder(state.ProgramFolder, QStringLiteral("archive"));
+    request.proposedName = TimeStamp();
+    request.filter = QStringLiteral("NV Configuration File (*.nvc)");
+    request.defaultSuffix = QStringLiteral("NVC");
+    request.confirmOverwrite = true;
+    return request;
 }
 
+}  // namespace
+
 WriteOutcome TForm1::SubWriteToFile(const QString& fileName, WriteMode mode) {
-    return WriteConfigurationBytes(
-        fileName, ConfigurationFileText(ShownHeader(*this), state_.Entries), mode, *state_.disk);
+    return WriteConfiguration(fileName, ShownHeader(*this), state_.Entries, mode, *state_.disk);
 }
 
 void TForm1::TBSaveFileClick() {
     if (state_.settings.ReadConfig(QStringLiteral("WARNNOINFO")) == QLatin1String("Y") &&
-        (fieldText(*this, "TDefaultDoneBy").isEmpty() ||
-         fieldText(*this, "TDefaultDoneFor").isEmpty()) &&
+        (Control(QStringLiteral("TDefaultDoneBy")).text().isEmpty() ||
+         Control(QStringLiteral("TDefaultDoneFor")).text().isEmpty()) &&
         state_.message(BoxKind::Warning, SettingsMissingText, BoxButtons::YesNo) ==
             BoxAnswer::Yes) {
         Control(QStringLiteral("PageControl1")).setCurrentIndex(SettingsPage);
@@ -73,9 +54,8 @@ void TForm1::TBSaveFileClick() {
 
 void TForm1::WriteToFile(SaveTarget target) {
     if (target == SaveTarget::ConfigurationLog) {
-        const QString path = QDir(ProgramSubfolder(state_.ProgramFolder, QStringLiteral("log")))
-                                 .filePath(QStringLiteral("config.log"));
-        const WriteOutcome outcome = SubWriteToFile(path, WriteMode::Append);
+        const WriteOutcome outcome =
+            SubWriteToFile(ConfigurationLogPath(state_.ProgramFolder), WriteMode::Append);
         if (!outcome.rotationProblem.isEmpty()) {
             Memo(QStringLiteral("Configuration log could not be copied to ") +
                  outcome.rotationProblem + QStringLiteral(", so it keeps growing"));
@@ -94,14 +74,7 @@ void TForm1::WriteToFile(SaveTarget target) {
     }
 
     Busy = true;
-    FileDialogRequest request;
-    request.title = QStringLiteral("Save to File");
-    request.folder = ProgramSubfolder(state_.ProgramFolder, QStringLiteral("archive"));
-    request.proposedName = TimeStamp();
-    request.filter = QStringLiteral("NV Configuration File (*.nvc)");
-    request.defaultSuffix = QStringLiteral("NVC");
-    request.confirmOverwrite = true;
-    const QString path = state_.dialogs->chooseSaveFile(request);
+    const QString path = state_.dialogs->chooseSaveFile(saveRequest(state_));
     if (!path.isEmpty()) {
         const WriteOutcome outcome = SubWriteToFile(path, WriteMode::Rewrite);
         if (outcome.written) {
@@ -114,4 +87,17 @@ void TForm1::WriteToFile(SaveTarget target) {
         }
     }
     Busy = false;
+}
+
+void TForm1::UpdateLog() {
+    const SystemLogOutcome outcome =
+        AppendToSystemLog(state_.ProgramFolder, Today(), logLines_, *state_.disk);
+    if (!outcome.written) {
+        state_.LogWriteFailed = true;
+        // The run is over either way; the user learns that its record is missing.
+        state_.message(BoxKind::Warning,
+                       QStringLiteral("The log of this session could not be added to the "
+                                      "system log.\r\r") +
+                           outcome.error);
+    }
 }

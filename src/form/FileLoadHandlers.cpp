@@ -1,0 +1,193 @@
+// Loading a configuration file (from the archive or the factory defaults) into the window.
+
+#include "form/TForm1.h"
+#include "link/Identification.h"
+#include "records/ConfigurationLoad.h"
+#include "records/FileMessages.h"
+#include "shell/Online.h"
+#include "shell/ProgramFolder.h"
+#include "shell/ProgramState.h"
+
+#include <QFileInfo>
+
+namespace {
+
+FileDialogRequest openRequest(const ProgramState& state, bool defaults) {
+    FileDialogRequest request;
+    request.title =
+        defaults ? QStringLiteral("Load Factory Defaults") : QStringLiteral("Load from File");
+    request.folder =
+        ProgramSubfolder(state.ProgramFolder,
+                         defaults ? QStringLiteral("factorydefaults") : QStringLiteral("archive"));
+    request.filter = QStringLiteral("NV Configuration File (*.nvc)");
+    request.defaultSuffix = QStringLiteral("NVC");
+    request.confirmOverwrite = false;
+    return request;
+}
+
+void setCaption(TForm1& form, const char* name, const QString& text) {
+    form.Control(QString::fromLatin1(name)).setText(text);
+}
+
+// A header line of the file as the window shows it.
+void showHeader(TForm1& form, ProgramState& state, const LoadedLine& line) {
+    using Kind = LoadedLine::Kind;
+    switch (line.kind) {
+        case Kind::Date:
+            state.ConfigurationDate = line.value;
+            setCaption(form, "LDateLeft", QStringLiteral("Created:"));
+            setCaption(form, "LDateRight", line.value);
+            break;
+        case Kind::Firmware:
+            state.ModelVersion = line.number;
+            CompareWorkingVersion(state, state.ModelCode, line.number);
+            form.SetShownModel(form.ShownModel(),
+                               QStringLiteral("SW Rev. ") + QString::number(line.number));
+            break;
+        case Kind::DoneBy:
+        case Kind::DoneFor:
+            if (!line.value.isEmpty()) {
+                const bool by = line.kind == Kind::DoneBy;
+                setCaption(form, by ? "LExtra1Left" : "LExtra2Left",
+                           by ? QStringLiteral("By:") : QStringLiteral("For:"));
+                setCaption(form, by ? "LExtra1Right" : "LExtra2Right", line.value);
+            }
+            break;
+        case Kind::Tag1:
+        case Kind::Tag2: {
+            const QString channel =
+                line.kind == Kind::Tag1 ? QStringLiteral("1") : QStringLiteral("2");
+            FormControl& tag = form.Control(QStringLiteral("TTag") + channel);
+            tag.setEnabled(true);
+            form.Control(QStringLiteral("LTag") + channel).setTextColour(colours::Black);
+            tag.setText(line.value);
+            break;
+        }
+        case Kind::Parameter:
+            break;
+    }
+}
+
+// The file's model and entry list take the place of the shown configuration, before its lines.
+void startShowing(TForm1& form, const QString& fileName, const ConfigurationText& text) {
+    ProgramState& state = form.state();
+    form.ResetAll();
+    state.Entries = text.entries;
+    form.Control(QStringLiteral("LSourceRight")).setText(fileName);
+    state.ModelCode = text.model;
+    form.AdjustFor(state.ModelCode);
+    form.SetShownModel(state.ModelCode, QString());
+    form.Control(QStringLiteral("LModelTop")).setText(state.ModelCode);
+}
+
+// After the lines: the layout follows the firmware the file brought, and the data sheet link
+// names the model.
+void finishShowing(TForm1& form) {
+    ProgramState& state = form.state();
+    form.AdjustFor(state.ModelCode);
+    FormControl& dataSheet = form.Control(QStringLiteral("LDataSheet"));
+    dataSheet.setText(state.ModelCode + QStringLiteral(" Online information"));
+    dataSheet.setVisible(Online(state) && state.settings.ReadConfig(
+                                              QStringLiteral("ONLINEPLINK")) == QLatin1String("Y"));
+}
+
+}  // namespace
+
+void TForm1::TBOpenFileClick() {
+    ReadFromFile(FileSource::Archive);
+}
+
+void TForm1::BitBtn2Click() {
+    ReadFromFile(FileSource::FactoryDefaults);
+}
+
+bool TForm1::ReadFromFile(FileSource source) {
+    // A Retry offers another file from the archive, as a new load that asks its questions
+    // again. A file the user abandons halfway leaves the window as it was before the load.
+    const WindowSnapshot before = TakeSnapshot();
+    auto finish = [&](bool result) {
+        Busy = false;
+        return result;
+    };
+    for (FileSource offered = source;; offered = FileSource::Archive) {
+        Busy = true;
+        lastLoad_ = {};
+        if (IsModified() &&
+            state_.message(BoxKind::Warning,
+                           QStringLiteral("Parameters were modified.\rDo you wish to acquire new "
+                                          "data and lose changes?"),
+                           BoxButtons::YesNoDefaultNo) != BoxAnswer::Yes) {
+            return finish(false);
+        }
+        const QString path = state_.dialogs->chooseOpenFile(
+            openRequest(state_, offered == FileSource::FactoryDefaults));
+        if (path.isEmpty()) {
+            return finish(false);
+        }
+
+        // A file that cannot be a configuration leaves the shown one as it was.
+        const FileReadOutcome file = ReadConfigurationFile(path);
+        if (file.failure == LoadFailure::Unreadable) {
+            state_.message(BoxKind::Error, UnreadableFileText(file.message));
+            return finish(false);
+        }
+        if (!file.ok()) {
+            lastLoad_.refusal = file.message;
+            if (state_.message(BoxKind::Error, InvalidConfigurationFileText(),
+                               BoxButtons::AbortRetry) == BoxAnswer::Retry) {
+                continue;
+            }
+            return finish(false);
+        }
+
+        const QString fileName = QFileInfo(path).fileName();
+        startShowing(*this, fileName, file.text);
+        const LoadOutcome outcome = InsertDataFromFileToScreen(state_.ModelCode);
+        if (outcome != LoadOutcome::Applied) {
+            RestoreSnapshot(before);
+            if (outcome == LoadOutcome::Retry) {
+                continue;
+            }
+            return finish(false);
+        }
+        finishShowing(*this);
+        ConfigurationEmpty = false;
+        SetModified(false);
+        Memo(QStringLiteral("Read ") + state_.ModelCode +
+             QStringLiteral(" configuration from file ") + fileName);
+        return finish(true);
+    }
+}
+
+LoadOutcome TForm1::InsertDataFromFileToScreen(const QString& model) {
+    auto show = [this](const LoadedLine& line) {
+        if (line.kind != LoadedLine::Kind::Parameter) {
+            showHeader(*this, state_, line);
+            return;
+        }
+        ShowField(line.index);
+        lastLoad_.values.append({line.index, line.value, line.number});
+    };
+    const EntriesOutcome taken = TakeConfigurationEntries(
+        state_.Entries, model, state_.ParameterTable, state_.SensorTable, show);
+    if (taken.ok()) {
+        RefreshAfterTransfer(TransferSource::Load);
+        return LoadOutcome::Applied;
+    }
+    // Abort keeps what was applied so far, OK clears it; Retry asks for another file from the
+    // archive. Either way nothing more of this file is applied. The box names no line; the
+    // command line prints the refusal beside it.
+    if (taken.failure == LoadFailure::Invalid) {
+        lastLoad_.refusal = taken.message;
+        return state_.message(BoxKind::Error, InvalidConfigurationFileText(),
+                              BoxButtons::AbortRetry) == BoxAnswer::Retry
+                   ? LoadOutcome::Retry
+                   : LoadOutcome::Abandoned;
+    }
+    if (state_.message(BoxKind::Warning, UnrecognisedValueText(taken.key, taken.value),
+                       BoxButtons::OkRetry) == BoxAnswer::Retry) {
+        return LoadOutcome::Retry;
+    }
+    ResetAll();
+    return LoadOutcome::Abandoned;
+}
