@@ -1,14 +1,13 @@
 // The start of the working session when the main window is shown, and its end when the window
 // closes.
 
-#include "shell/StartUp.h"
-
 #include "form/TForm1.h"
 #include "link/Identification.h"
 #include "records/Clock.h"
 #include "shell/ConfigIni.h"
 #include "shell/MakerSite.h"
 #include "shell/ProgramState.h"
+#include "shell/StartUp.h"
 
 #include <QTimer>
 
