@@ -29,6 +29,29 @@ const std::pair<const char*, const char*> RestoredBoxes[] = {
 
 }  // namespace
 
+void TForm1::StartUp() {
+    startUp_ = StartUpStage::Running;
+    runGated([this] { FormShow(); });
+    formShown_ = true;
+    continueStartUp();
+}
+
+void TForm1::WindowPainted() {
+    windowPainted_ = true;
+    continueStartUp();
+}
+
+void TForm1::continueStartUp() {
+    if (startUp_ != StartUpStage::Running || !formShown_ || !windowPainted_) {
+        return;
+    }
+    // A window closed meanwhile lists nothing.
+    if (!stopRequested_) {
+        runGated([this] { FindPorts(); });
+    }
+    startUp_ = StartUpStage::Ended;
+}
+
 void TForm1::FormShow() {
     SettingsStore& settings = state_.settings;
     Busy = false;
