@@ -58,8 +58,7 @@ void TForm1::CheckBox1Click() {
     }
     const bool on = FindControl(QStringLiteral("CheckBox1"))->isChecked();
     setPasswordFieldsEnabled(on);
-    state_.settings.WriteConfig(QStringLiteral("PROMPTPASSWORD"),
-                                on ? QStringLiteral("Y") : QStringLiteral("N"));
+    state_.settings.setFlag(SettingFlag::PromptPassword, on);
 }
 
 void TForm1::setPasswordFieldsEnabled(bool enabled) {

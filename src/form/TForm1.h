@@ -157,7 +157,7 @@ class TForm1 : public QObject, public ControlOwner {
     void ChangePassword();
     void CheckBox1Click();
     void BDoneByDoneForClick();
-    // A yes/no box of the Settings page changed: its setting becomes "Y" or "N".
+    // A yes/no box of the Settings page changed: its setting follows it.
     void SettingsBoxClick(const QString& boxName);
     void BitBtn4Click();
     void LDataSheetClick();
@@ -167,7 +167,7 @@ class TForm1 : public QObject, public ControlOwner {
     // The newest version's three digits from the maker's server; "" when there is no
     // connection or no version came.
     void checkUpdate(QString& version);
-    // At start-up, when AUTOUPDATE is "Y" and the computer is online.
+    // At start-up, when the automatic check is on and the computer is online.
     void CheckForUpdatesAtStartUp();
     void BSearchForUpdatesClick();
     // Downloads the installer; after the user's OK hands it to the system and closes the window.

@@ -57,7 +57,7 @@ void TForm1::checkUpdate(QString& version) {
 }
 
 void TForm1::CheckForUpdatesAtStartUp() {
-    if (state_.settings.ReadConfig(QStringLiteral("AUTOUPDATE")) != QLatin1String("Y")) {
+    if (!state_.settings.flag(SettingFlag::AutoUpdate)) {
         return;
     }
     const UpdateCheckOutcome outcome = withServer(*this, CheckForUpdate);
@@ -69,7 +69,7 @@ void TForm1::CheckForUpdatesAtStartUp() {
     if (outcome.kind == UpdateCheckOutcome::Kind::NoAnswer) {
         serverVersion.setText(QStringLiteral("N/A"));
         if (state_.message(BoxKind::Plain, UnreachableText, BoxButtons::YesNo) == BoxAnswer::Yes) {
-            state_.settings.WriteConfig(QStringLiteral("AUTOUPDATE"), QStringLiteral("N"));
+            state_.settings.setFlag(SettingFlag::AutoUpdate, false);
         }
         return;
     }
@@ -91,7 +91,7 @@ void TForm1::CheckForUpdatesAtStartUp() {
     if (answer == BoxAnswer::Ok) {
         LUpdateServerVersionDownloadClick();
     } else if (answer == BoxAnswer::Ignore) {
-        state_.settings.WriteConfig(QStringLiteral("AUTOUPDATE"), QStringLiteral("N"));
+        state_.settings.setFlag(SettingFlag::AutoUpdate, false);
     }
 }
 

@@ -142,8 +142,7 @@ bool TForm1::ReadFromFile(FileSource source) {
 
         FormControl& dataSheet = Control(QStringLiteral("LDataSheet"));
         dataSheet.setText(state_.ModelCode + QStringLiteral(" Online information"));
-        dataSheet.setVisible(Online(state_) && state_.settings.ReadConfig(QStringLiteral(
-                                                   "ONLINEPLINK")) == QLatin1String("Y"));
+        dataSheet.setVisible(Online(state_) && state_.settings.flag(SettingFlag::OnlineLink));
 
         ConfigurationEmpty = false;
         SetStatusPanel(2, QString());

@@ -57,7 +57,7 @@ WriteOutcome TForm1::SubWriteToFile(const QString& fileName, WriteMode mode) {
 }
 
 void TForm1::TBSaveFileClick() {
-    if (state_.settings.ReadConfig(QStringLiteral("WARNNOINFO")) == QLatin1String("Y") &&
+    if (state_.settings.flag(SettingFlag::WarnNoInfo) &&
         (fieldText(*this, "TDefaultDoneBy").isEmpty() ||
          fieldText(*this, "TDefaultDoneFor").isEmpty()) &&
         state_.message(BoxKind::Warning, SettingsMissingText, BoxButtons::YesNo) ==

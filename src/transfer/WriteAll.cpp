@@ -86,8 +86,7 @@ bool SaveToModule(TForm1& form) {
 void TForm1::TBSaveComClick() {
     // What the window shows before the write is what the module must hold after it.
     const ConfigurationValues shown = ShownValues(*this);
-    if (SaveToModule(*this) &&
-        state_.settings.ReadConfig(QStringLiteral("VERIFYWRITE")) == QLatin1String("Y")) {
+    if (SaveToModule(*this) && state_.settings.flag(SettingFlag::VerifyWrite)) {
         VerifyWrittenConfiguration(*this, shown);
     }
 }
