@@ -406,6 +406,24 @@ class TestStartUp : public QObject {
                  qPrintable(bench.dialogs.problems().join(QLatin1Char('\n'))));
     }
 
+    // The start-up ends with the port list, which waits for the window's first paint: until
+    // then nothing the user does is taken.
+    void inputWaitsForThePortList() {
+        WindowBench bench(QStringLiteral("Q7383D"));
+        QVERIFY(WriteConfigIni(bench.home.path(), "DEFAULTCOMPORT  = " + bench.port().toLatin1() +
+                                                      "\r\nRUNTIMES        = 5\r\n"));
+        bench.state.SearchedPorts = QStringList();
+        TForm1& form = *bench.form;
+        form.StartUp();
+        form.Click(QStringLiteral("TBOpenCom"));
+        QCOMPARE(bench.engine().commands(), QStringList());
+        QVERIFY(!form.AcceptsInput());
+        form.WindowPainted();
+        QVERIFY(form.AcceptsInput());
+        QVERIFY2(bench.dialogs.problems().isEmpty(),
+                 qPrintable(bench.dialogs.problems().join(QLatin1Char('\n'))));
+    }
+
     void closingTheWindowSavesTheSettings() {
         install(shippedWith("RUNTIMES        = 0", "RUNTIMES        = 8"));
         ProgramRun run(folder_);
