@@ -89,10 +89,6 @@ int RunWindow(const ParsedArguments& options) {
             QCoreApplication::quit();
         });
     }
-    // The port list is probed once the window is on screen, so the first paint never waits
-    // for a silent port.
-    QObject::connect(&window, &ConfiguratorWindow::firstPainted, &form,
-                     [&form] { form.RunCommand([&form] { form.FindPorts(); }); });
     // The program ends when the main window has closed, once the closing has written the
     // settings and the log and the user has answered any message about them; never earlier
     // because some other window (a message box, the browser window) happened to close last.
@@ -100,7 +96,8 @@ int RunWindow(const ParsedArguments& options) {
     QObject::connect(&window, &ConfiguratorWindow::closed, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.show();
-    form.FormShow();
+    // The port list follows once the window is on screen; no input is taken before the end.
+    form.StartUp();
     return QApplication::exec();
 }
 

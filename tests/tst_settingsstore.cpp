@@ -65,6 +65,40 @@ class TestSettingsStore : public QObject {
         QCOMPARE(value, expected);
     }
 
+    void onlyCapitalYIsYes_data() {
+        QTest::addColumn<QString>("stored");  // "(missing)": no such key
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Y") << "Y" << true;
+        QTest::newRow("lower-case y") << "y" << false;
+        QTest::newRow("Yes") << "Yes" << false;
+        QTest::newRow("Y and a blank") << "Y " << false;
+        QTest::newRow("N") << "N" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("missing") << "(missing)" << false;
+    }
+
+    void onlyCapitalYIsYes() {
+        QFETCH(QString, stored);
+        QFETCH(bool, yes);
+        SettingsStore store;
+        if (stored != QLatin1String("(missing)")) {
+            store.WriteConfig(QStringLiteral("VERIFYWRITE"), stored);
+        }
+        QCOMPARE(store.flag(SettingFlag::VerifyWrite), yes);
+        QCOMPARE(store.values().VerifyWrite, yes);
+    }
+
+    void flagIsWrittenAsYOrN() {
+        SettingsStore store;
+        store.WriteConfig(QStringLiteral("RUNTIMES"), QStringLiteral("4"));
+        store.setFlag(SettingFlag::AutoUpdate, true);
+        QCOMPARE(store.ConfigKeys(2), QStringLiteral("AUTOUPDATE"));
+        QCOMPARE(store.ConfigValues(2), QStringLiteral("Y"));
+        store.setFlag(SettingFlag::AutoUpdate, false);
+        QCOMPARE(store.ConfigValues(2), QStringLiteral("N"));
+        QCOMPARE(store.values().RunTimes, 4);
+    }
+
     void fiftyFirstKeyIsNotStored() {
         SettingsStore store;
         for (int i = 1; i <= SettingsStore::SlotCount; ++i) {

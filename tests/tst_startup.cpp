@@ -3,14 +3,20 @@
 
 #include "shell/ProgramFolder.h"
 #include "support/FormControls.h"
+#include "support/HttpTestServer.h"
 #include "support/ProgramRun.h"
+#include "support/WindowBench.h"
 #include "window/MainWindow.h"
 
+#include <QAbstractButton>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
+#include <QScopeGuard>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -345,6 +351,77 @@ class TestStartUp : public QObject {
         run.form->FormClose();
         QFETCH(QByteArray, savedPort);
         QVERIFY(ConfigIniBytes(folder_).contains("DEFAULTCOMPORT  = " + savedPort + "\r\n"));
+    }
+
+    // While the update check waits for the server, nothing the user does reaches the module,
+    // and with the password required the cover is up before any page can be used.
+    void noInputDuringStartUp() {
+        HttpTestServer server;
+        HttpTestServer::Answer late;
+        late.body = "132";
+        late.delayMs = 1000;
+        server.answer(QStringLiteral("/software/updates/kvc7345.php"), late);
+        qputenv("KVC7345_SERVER", server.address().toLatin1());
+        const auto siteAgain = qScopeGuard([] { qputenv("KVC7345_SERVER", Site.toLatin1()); });
+        WindowBench bench(QStringLiteral("Q7383D"));
+        QVERIFY(WriteConfigIni(bench.home.path(),
+                               "ADMINPASSWORD   = Secret\r\n"
+                               "DEFAULTCOMPORT  = " +
+                                   bench.port().toLatin1() +
+                                   "\r\n"
+                                   "PROMPTPASSWORD  = Y\r\n"
+                                   "RUNTIMES        = 5\r\n"
+                                   "AUTOUPDATE      = Y\r\n"));
+        bench.state.OnlineOverride = true;
+        bench.state.SearchedPorts = QStringList();  // the port list probes nothing
+        TForm1& form = *bench.form;
+        ConfiguratorWindow window(form);
+        auto* pages = window.Find<QTabWidget>(QStringLiteral("PageControl1"));
+        const auto clickValuesTab = [pages] {
+            QTabBar* tabs = pages->tabBar();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        };
+        bool tried = false;
+        QTimer::singleShot(300, &window, [&] {
+            clickValuesTab();
+            window.Find<QAbstractButton>(QStringLiteral("BStartReadValues"))->click();
+            QTest::keyClick(&window, Qt::Key_F1);
+            tried = true;
+        });
+        window.show();
+        form.StartUp();
+        QVERIFY(tried);
+        QCOMPARE(server.requests().size(), 1);
+        QCOMPARE(bench.engine().commands(), QStringList());
+        QCOMPARE(pages->currentIndex(), 0);
+        QCOMPARE(form.Control(QStringLiteral("PageControl1")).currentIndex(), 0);
+
+        // Input is taken once the start-up has ended, the cover in front of the pages.
+        QTRY_VERIFY(form.AcceptsInput());
+        QVERIFY(!form.FindControl(QStringLiteral("PasswordPanel"))->isHidden());
+        clickValuesTab();
+        QCOMPARE(pages->currentIndex(), 0);
+        QCOMPARE(bench.engine().commands(), QStringList());
+        QVERIFY2(bench.dialogs.problems().isEmpty(),
+                 qPrintable(bench.dialogs.problems().join(QLatin1Char('\n'))));
+    }
+
+    // The start-up ends with the port list, which waits for the window's first paint: until
+    // then nothing the user does is taken.
+    void inputWaitsForThePortList() {
+        WindowBench bench(QStringLiteral("Q7383D"));
+        QVERIFY(WriteConfigIni(bench.home.path(), "DEFAULTCOMPORT  = " + bench.port().toLatin1() +
+                                                      "\r\nRUNTIMES        = 5\r\n"));
+        bench.state.SearchedPorts = QStringList();
+        TForm1& form = *bench.form;
+        form.StartUp();
+        form.Click(QStringLiteral("TBOpenCom"));
+        QCOMPARE(bench.engine().commands(), QStringList());
+        QVERIFY(!form.AcceptsInput());
+        form.WindowPainted();
+        QVERIFY(form.AcceptsInput());
+        QVERIFY2(bench.dialogs.problems().isEmpty(),
+                 qPrintable(bench.dialogs.problems().join(QLatin1Char('\n'))));
     }
 
     void closingTheWindowSavesTheSettings() {

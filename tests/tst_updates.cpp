@@ -6,7 +6,7 @@
 
 #include "form/TForm1.h"
 #include "shell/ProgramState.h"
-#include "shell/UpdateServer.h"
+#include "update/UpdateServer.h"
 
 #include <QDir>
 #include <QSignalSpy>

@@ -87,8 +87,7 @@ void finishShowing(TForm1& form) {
     form.AdjustFor(state.ModelCode);
     FormControl& dataSheet = form.Control(QStringLiteral("LDataSheet"));
     dataSheet.setText(state.ModelCode + QStringLiteral(" Online information"));
-    dataSheet.setVisible(Online(state) && state.settings.ReadConfig(
-                                              QStringLiteral("ONLINEPLINK")) == QLatin1String("Y"));
+    dataSheet.setVisible(Online(state) && state.settings.flag(SettingFlag::OnlineLink));
 }
 
 }  // namespace

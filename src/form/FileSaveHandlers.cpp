@@ -38,7 +38,7 @@ WriteOutcome TForm1::SubWriteToFile(const QString& fileName, WriteMode mode) {
 }
 
 void TForm1::TBSaveFileClick() {
-    if (state_.settings.ReadConfig(QStringLiteral("WARNNOINFO")) == QLatin1String("Y") &&
+    if (state_.settings.flag(SettingFlag::WarnNoInfo) &&
         (Control(QStringLiteral("TDefaultDoneBy")).text().isEmpty() ||
          Control(QStringLiteral("TDefaultDoneFor")).text().isEmpty()) &&
         state_.message(BoxKind::Warning, SettingsMissingText, BoxButtons::YesNo) ==

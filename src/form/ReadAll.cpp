@@ -109,9 +109,7 @@ void TForm1::ReadAll() {
     Memo(QStringLiteral("Read ") + code + QStringLiteral(" configuration from ") + port);
 
     FormControl& dataSheet = Control(QStringLiteral("LDataSheet"));
-    const bool linkShown =
-        Online(state_) &&
-        state_.settings.ReadConfig(QStringLiteral("ONLINEPLINK")) == QLatin1String("Y");
+    const bool linkShown = Online(state_) && state_.settings.flag(SettingFlag::OnlineLink);
     dataSheet.setText(code + QStringLiteral(" Online information"));
     dataSheet.setVisible(linkShown);
     Busy = false;

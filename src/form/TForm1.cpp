@@ -7,7 +7,9 @@
 
 TForm1::TForm1(ProgramState& state, QObject* parent) : QObject(parent), state_(state) {
     setObjectName(QStringLiteral("TForm1"));
-    // The reading sessions of the Values page: off until a channel's START.
+    // The reading sessions of the Values page: off until a channel's START. Their ticks pass no
+    // gate: they belong to the session START began, which holds the port until STOP, and a STOP
+    // must be taken while a tick waits on the line.
     for (int channel = 1; channel <= 2; ++channel) {
         QTimer* timer = new QTimer(this);
         timer->setObjectName(QStringLiteral("Timer_ReadValue%1").arg(channel));

@@ -17,6 +17,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -150,6 +151,12 @@ class TForm1 : public QObject, public ControlOwner {
     ModuleWriteOutcome WriteAll();
 
     // Start-up, working session and password.
+    // The start-up as the program runs it, one step after another through the gate: FormShow,
+    // then, once the window has been painted, the port list (probing a silent port takes a
+    // moment, and the first paint never waits for it). The user's input waits for its end.
+    void StartUp();
+    // The window has been painted for the first time.
+    void WindowPainted();
     void FormShow();
     void FormClose();
     void PageControl1Change();
@@ -158,7 +165,7 @@ class TForm1 : public QObject, public ControlOwner {
     void ChangePassword();
     void CheckBox1Click();
     void BDoneByDoneForClick();
-    // A yes/no box of the Settings page changed: its setting becomes "Y" or "N".
+    // A yes/no box of the Settings page changed: its setting follows it.
     void SettingsBoxClick(const QString& boxName);
     void BitBtn4Click();
     void LDataSheetClick();
@@ -168,7 +175,7 @@ class TForm1 : public QObject, public ControlOwner {
     // The newest version's three digits from the maker's server; "" when there is no
     // connection or no version came.
     void checkUpdate(QString& version);
-    // At start-up, when AUTOUPDATE is "Y" and the computer is online.
+    // At start-up, when the automatic check is on and the computer is online.
     void CheckForUpdatesAtStartUp();
     void BSearchForUpdatesClick();
     // Downloads the installer; after the user's OK hands it to the system and closes the window.
@@ -240,15 +247,21 @@ class TForm1 : public QObject, public ControlOwner {
     // --- What the window passes on from the user ---
 
     // Runs a command of the user's (a click, a key, a page change): refused while another is
-    // running; the field being edited is first validated as if it had been left. False when
-    // refused.
+    // running and until the start-up has ended; the field being edited is first validated as if
+    // it had been left. False when refused.
     bool RunCommand(const std::function<void()>& command);
     bool CommandRunning() const { return commandDepth_ > 0; }
-    // A press of a button or link, or a choice the user made in a list.
+    // The user's input is taken: the start-up has ended and no command is running.
+    bool AcceptsInput() const;
+    // A press of a button or link, a choice the user made in a list, a ticked or cleared box, a
+    // page chosen. While the password cover is up, only its own controls are used. False when
+    // refused, so the window shows the model's state again.
     void Click(const QString& name);
-    void Choose(const QString& name, int index);
-    // A keystroke changed an edit's text.
-    void Typed(const QString& name, const QString& text);
+    bool Choose(const QString& name, int index);
+    bool Check(const QString& name, bool checked);
+    bool ShowPage(const QString& name, int index);
+    // A keystroke changed an edit's text; false when refused.
+    bool Typed(const QString& name, const QString& text);
     // The focus entered or left an edit.
     void FieldEntered(const QString& name);
     void FieldLeft(const QString& name);
@@ -281,6 +294,15 @@ class TForm1 : public QObject, public ControlOwner {
     void readingTaken(int channel, double seconds, int value);
 
   private:
+    enum class StartUpStage : std::uint8_t { NotBegun, Running, Ended };
+
+    // The gate itself: refuses a command while another runs. The start-up's steps pass it
+    // directly; everything of the user's passes RunCommand.
+    bool runGated(const std::function<void()>& command);
+    bool runUserCommand(const QString& name, const std::function<void()>& command);
+    // The password cover is up and the control is not on it.
+    bool behindCover(const QString& name) const;
+    void continueStartUp();
     FormControl& add(const QString& name, ControlKind kind);
     void buildControls();
     void buildParameterControls();
@@ -317,6 +339,9 @@ class TForm1 : public QObject, public ControlOwner {
     int backPlace_ = 0;
     bool stopRequested_ = false;
     bool closePending_ = false;
+    StartUpStage startUp_ = StartUpStage::NotBegun;
+    bool formShown_ = false;
+    bool windowPainted_ = false;
     // The catalogue entries a read or a load has put on screen since the last reset.
     QSet<int> shownFields_;
     FileLoadRecord lastLoad_;

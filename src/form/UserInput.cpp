@@ -1,8 +1,16 @@
 // What the window passes on from the user: commands, choices, keystrokes, focus and closing.
+// Every one of them passes the gate below.
 
 #include "form/TForm1.h"
 
-bool TForm1::RunCommand(const std::function<void()>& command) {
+namespace {
+
+// The controls on the password cover: while it is up, the user reaches nothing else.
+const QStringList CoverInputs{QStringLiteral("TEntryPassword"), QStringLiteral("BEnterPassword")};
+
+}  // namespace
+
+bool TForm1::runGated(const std::function<void()>& command) {
     // An operation waiting on the line keeps the events flowing; a second command meanwhile
     // would interleave two conversations with the module.
     if (commandDepth_ > 0) {
@@ -20,33 +28,69 @@ bool TForm1::RunCommand(const std::function<void()>& command) {
     return true;
 }
 
+bool TForm1::AcceptsInput() const {
+    return startUp_ != StartUpStage::Running && commandDepth_ == 0;
+}
+
+bool TForm1::behindCover(const QString& name) const {
+    return Control(QStringLiteral("PasswordPanel")).isVisible() &&
+           !CoverInputs.contains(name, Qt::CaseInsensitive);
+}
+
+bool TForm1::RunCommand(const std::function<void()>& command) {
+    // The start-up's own steps pass the gate on their own; the user waits for its end.
+    return AcceptsInput() && runGated(command);
+}
+
+bool TForm1::runUserCommand(const QString& name, const std::function<void()>& command) {
+    return !behindCover(name) && RunCommand(command);
+}
+
 void TForm1::Click(const QString& name) {
     if (FormControl* control = FindControl(name)) {
-        RunCommand([control] { control->click(); });
+        runUserCommand(name, [control] { control->click(); });
     }
 }
 
-void TForm1::Choose(const QString& name, int index) {
+bool TForm1::Choose(const QString& name, int index) {
     FormControl* list = FindControl(name);
     if (list == nullptr) {
-        return;
+        return false;
     }
-    RunCommand([list, index] {
+    return runUserCommand(name, [list, index] {
         list->setCurrentIndex(index);
         list->click();
     });
 }
 
-void TForm1::Typed(const QString& name, const QString& text) {
-    if (FormControl* field = FindControl(name)) {
-        if (validatesOnLeave(name)) {
-            pendingEdit_ = field->objectName();
-        }
-        field->setText(text);
+bool TForm1::Check(const QString& name, bool checked) {
+    FormControl& box = Control(name);
+    return runUserCommand(name, [&box, checked] { box.setChecked(checked); });
+}
+
+bool TForm1::ShowPage(const QString& name, int index) {
+    FormControl& pages = Control(name);
+    return runUserCommand(name, [&pages, index] { pages.setCurrentIndex(index); });
+}
+
+bool TForm1::Typed(const QString& name, const QString& text) {
+    FormControl* field = FindControl(name);
+    if (field == nullptr || !AcceptsInput() || behindCover(name)) {
+        return false;
     }
+    if (validatesOnLeave(name)) {
+        pendingEdit_ = field->objectName();
+    }
+    field->setText(text);
+    return true;
 }
 
 void TForm1::FieldEntered(const QString& name) {
+    // The focus also comes back to a field after a box an operation showed: that is no input,
+    // but a field entered before the start-up's end or behind the cover is none either.
+    if (startUp_ == StartUpStage::Running || behindCover(name)) {
+        return;
+    }
     if (validatesOnLeave(name)) {
         pendingEdit_ = Control(name).objectName();
     }
@@ -73,10 +117,15 @@ void TForm1::CommitEditing() {
 }
 
 bool TForm1::RequestClose() {
+    // Closing waits for the running command (a start-up step too) rather than being refused: a
+    // read or a port search stops at its next exchange, and closeNow() follows.
     if (commandDepth_ > 0) {
         stopRequested_ = true;
         closePending_ = true;
         return false;
+    }
+    if (startUp_ == StartUpStage::Running) {
+        startUp_ = StartUpStage::Ended;  // the steps still to come are left out
     }
     CommitEditing();
     FormClose();

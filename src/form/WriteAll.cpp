@@ -60,8 +60,7 @@ ModuleWriteOutcome SaveToModule(TForm1& form) {
 void TForm1::TBSaveComClick() {
     // What the window shows before the write is what the module must hold after it.
     const ConfigurationValues shown = ShownValues(*this);
-    if (SaveToModule(*this).written() &&
-        state_.settings.ReadConfig(QStringLiteral("VERIFYWRITE")) == QLatin1String("Y")) {
+    if (SaveToModule(*this).written() && state_.settings.flag(SettingFlag::VerifyWrite)) {
         VerifyWrittenConfiguration(*this, shown);
     }
 }

@@ -1,19 +1,20 @@
 #pragma once
 
-// The yes/no boxes of the Settings page and the setting each one stands for: ticked is "Y",
-// cleared is "N".
+#include "shell/Settings.h"
+
+// The yes/no boxes of the Settings page and the setting each one stands for: ticked is yes.
 struct SettingsBox {
     const char* box;
-    const char* key;
+    SettingFlag flag;
 };
 
 inline constexpr SettingsBox SettingsBoxes[] = {
-    {"CBViewValueScreen", "FIRSTISVALUES"},
-    {"CBWarnNoModify", "WARNNOMODIFY"},
-    {"CBViewOnlineLink", "ONLINEPLINK"},
-    {"CBCloseInfoPositiveRead", "NOCONFIRMREAD"},
-    {"CBCloseInfoPositiveWrite", "NOCONFIRMWRITE"},
-    {"CBAutoCheckUpdate", "AUTOUPDATE"},
-    {"CBWarnAdditionalInformation", "WARNNOINFO"},
-    {"CBVerifyWrite", "VERIFYWRITE"},
+    {"CBViewValueScreen", SettingFlag::FirstIsValues},
+    {"CBWarnNoModify", SettingFlag::WarnNoModify},
+    {"CBViewOnlineLink", SettingFlag::OnlineLink},
+    {"CBCloseInfoPositiveRead", SettingFlag::NoConfirmRead},
+    {"CBCloseInfoPositiveWrite", SettingFlag::NoConfirmWrite},
+    {"CBAutoCheckUpdate", SettingFlag::AutoUpdate},
+    {"CBWarnAdditionalInformation", SettingFlag::WarnNoInfo},
+    {"CBVerifyWrite", SettingFlag::VerifyWrite},
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/Settings.h"
+
 #include <QString>
 
 #include <array>
@@ -20,6 +22,12 @@ class SettingsStore {
     // Sets every slot holding `key` before the first empty slot, or puts the key into that empty
     // slot. False only when the key is new and all 50 slots are taken: it is then not stored.
     bool WriteConfig(const QString& key, const QString& value);
+
+    // The settings as values; no code outside the store compares "Y" strings.
+    Settings values() const;
+    bool flag(SettingFlag flag) const;
+    // Writes a yes/no setting as "Y" or "N".
+    void setFlag(SettingFlag flag, bool on);
 
     // Direct slot access, 1..SlotCount, for the settings file and for tests.
     QString& ConfigKeys(int slot) { return keys_.at(slot - 1); }

@@ -95,6 +95,7 @@ ConfiguratorWindow::ConfiguratorWindow(TForm1& form, QWidget* parent)
     connect(&form_, &TForm1::logAppended, this, &ConfiguratorWindow::appendLog);
     connect(&form_, &TForm1::progressChanged, this, &ConfiguratorWindow::showProgress);
     connect(&form_, &TForm1::closeNow, this, &QWidget::close, Qt::QueuedConnection);
+    connect(this, &ConfiguratorWindow::firstPainted, &form_, &TForm1::WindowPainted);
     for (int i = 0; i < 4; ++i) {
         showStatusPanel(i);
     }
@@ -237,8 +238,9 @@ bool ConfiguratorWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!isOwnWidget(watched)) {
         return QMainWindow::eventFilter(watched, event);
     }
-    // While an operation talks to the module the window keeps painting, but takes no input.
-    if (form_.CommandRunning() && isUserInput(type)) {
+    // While the start-up runs or an operation talks to the module the window keeps painting,
+    // but takes no input.
+    if (!form_.AcceptsInput() && isUserInput(type)) {
         return true;
     }
     if (type == QEvent::KeyPress) {

@@ -97,26 +97,34 @@ void ConfiguratorWindow::bind(FormControl& control, QWidget* widget) {
     const QString name = control.objectName();
     if (auto* field = qobject_cast<QLineEdit*>(widget)) {
         connect(field, &QLineEdit::textEdited, this,
-                [this, name](const QString& text) { form_.Typed(name, text); });
+                [this, name, &control, field](const QString& text) {
+                    if (!form_.Typed(name, text)) {
+                        field->setText(control.text());
+                    }
+                });
         if (name == QLatin1String("TEntryPassword")) {
             // Enter in the password field does what the button beside it does.
             connect(field, &QLineEdit::returnPressed, this,
                     [this] { form_.Click(QStringLiteral("BEnterPassword")); });
         }
     } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-        connect(list, &QComboBox::activated, this,
-                [this, name](int index) { form_.Choose(name, index); });
+        connect(list, &QComboBox::activated, this, [this, name, &control, list](int index) {
+            if (!form_.Choose(name, index)) {
+                const QSignalBlocker quiet(list);
+                list->setCurrentIndex(control.currentIndex());
+            }
+        });
     } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-        connect(box, &QCheckBox::clicked, this, [this, &control, box](bool checked) {
-            if (!form_.RunCommand([&control, checked] { control.setChecked(checked); })) {
+        connect(box, &QCheckBox::clicked, this, [this, name, &control, box](bool checked) {
+            if (!form_.Check(name, checked)) {
                 box->setChecked(control.isChecked());
             }
         });
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         connect(button, &QAbstractButton::clicked, this, [this, name] { form_.Click(name); });
     } else if (auto* pages = qobject_cast<QTabWidget*>(widget)) {
-        connect(pages, &QTabWidget::currentChanged, this, [this, &control, pages](int index) {
-            if (!form_.RunCommand([&control, index] { control.setCurrentIndex(index); })) {
+        connect(pages, &QTabWidget::currentChanged, this, [this, name, &control, pages](int index) {
+            if (!form_.ShowPage(name, index)) {
                 const QSignalBlocker quiet(pages);
                 pages->setCurrentIndex(control.currentIndex());
             }

@@ -2,6 +2,7 @@
 
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <QTimer>
 
 HttpTestServer::HttpTestServer() {
     listen(QHostAddress::LocalHost);
@@ -39,6 +40,15 @@ void HttpTestServer::respond(QTcpSocket* socket) {
     if (answer.silent) {
         return;
     }
+    if (answer.delayMs > 0) {
+        QTimer::singleShot(answer.delayMs, socket,
+                           [this, socket, answer] { send(socket, answer); });
+        return;
+    }
+    send(socket, answer);
+}
+
+void HttpTestServer::send(QTcpSocket* socket, const Answer& answer) {
     const QByteArray body =
         answer.stallAfter >= 0 ? answer.body.left(answer.stallAfter) : answer.body;
     const qint64 length =

@@ -18,6 +18,7 @@ class HttpTestServer final : public QTcpServer {
         qint64 announcedLength = -1;  // Content-Length when it should differ from the body's
         bool silent = false;          // accepts the request and never answers
         int stallAfter = -1;          // sends that many body bytes, then nothing more
+        int delayMs = 0;              // answers only after this long
     };
 
     HttpTestServer();
@@ -30,6 +31,7 @@ class HttpTestServer final : public QTcpServer {
 
   private:
     void respond(QTcpSocket* socket);
+    void send(QTcpSocket* socket, const Answer& answer);
 
     QHash<QString, Answer> answers_;
     QStringList requests_;

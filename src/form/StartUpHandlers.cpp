@@ -1,34 +1,54 @@
 // The start of the working session when the main window is shown, and its end when the window
 // closes.
 
-#include "shell/StartUp.h"
-
 #include "form/TForm1.h"
 #include "link/Identification.h"
 #include "records/Clock.h"
 #include "shell/ConfigIni.h"
 #include "shell/MakerSite.h"
 #include "shell/ProgramState.h"
+#include "shell/StartUp.h"
 
 #include <QTimer>
 
 namespace {
 
-const QString Yes = QStringLiteral("Y");
-
-// The settings boxes ticked at start-up when their key reads "Y"; ticking one runs its handler,
+// The settings boxes ticked at start-up when their setting is yes; ticking one runs its handler,
 // which writes the same value back.
-const std::pair<const char*, const char*> RestoredBoxes[] = {
-    {"ONLINEPLINK", "CBViewOnlineLink"},
-    {"WARNNOINFO", "CBWarnAdditionalInformation"},
-    {"NOCONFIRMREAD", "CBCloseInfoPositiveRead"},
-    {"NOCONFIRMWRITE", "CBCloseInfoPositiveWrite"},
-    {"WARNNOMODIFY", "CBWarnNoModify"},
-    {"AUTOUPDATE", "CBAutoCheckUpdate"},
-    {"VERIFYWRITE", "CBVerifyWrite"},
+const std::pair<SettingFlag, const char*> RestoredBoxes[] = {
+    {SettingFlag::OnlineLink, "CBViewOnlineLink"},
+    {SettingFlag::WarnNoInfo, "CBWarnAdditionalInformation"},
+    {SettingFlag::NoConfirmRead, "CBCloseInfoPositiveRead"},
+    {SettingFlag::NoConfirmWrite, "CBCloseInfoPositiveWrite"},
+    {SettingFlag::WarnNoModify, "CBWarnNoModify"},
+    {SettingFlag::AutoUpdate, "CBAutoCheckUpdate"},
+    {SettingFlag::VerifyWrite, "CBVerifyWrite"},
 };
 
 }  // namespace
+
+void TForm1::StartUp() {
+    startUp_ = StartUpStage::Running;
+    runGated([this] { FormShow(); });
+    formShown_ = true;
+    continueStartUp();
+}
+
+void TForm1::WindowPainted() {
+    windowPainted_ = true;
+    continueStartUp();
+}
+
+void TForm1::continueStartUp() {
+    if (startUp_ != StartUpStage::Running || !formShown_ || !windowPainted_) {
+        return;
+    }
+    // A window closed meanwhile lists nothing.
+    if (!stopRequested_) {
+        runGated([this] { FindPorts(); });
+    }
+    startUp_ = StartUpStage::Ended;
+}
 
 void TForm1::FormShow() {
     SettingsStore& settings = state_.settings;
@@ -55,7 +75,7 @@ void TForm1::FormShow() {
         Control(QString::fromLatin1(refresh)).setCurrentIndex(1);
     }
 
-    const int runs = RunCount(settings.ReadConfig(QStringLiteral("RUNTIMES")));
+    const int runs = settings.values().RunTimes;
     if (runs == 0) {
         state_.message(BoxKind::Information, WelcomeText(MakerWebSite()));
     }
@@ -69,9 +89,9 @@ void TForm1::FormShow() {
     // port takes a noticeable moment, and the window shows meanwhile.
 
     FormControl& rememberBox = Control(QStringLiteral("CBDoneByDoneFor"));
-    for (const auto& [key, field] :
-         {std::pair{"DONEBY", "TDefaultDoneBy"}, std::pair{"DONEFOR", "TDefaultDoneFor"}}) {
-        const QString remembered = settings.ReadConfig(QString::fromLatin1(key));
+    const Settings saved = settings.values();
+    for (const auto& [remembered, field] :
+         {std::pair{saved.DoneBy, "TDefaultDoneBy"}, std::pair{saved.DoneFor, "TDefaultDoneFor"}}) {
         if (!remembered.isEmpty()) {
             FindControl(QString::fromLatin1(field))->setText(remembered);
             rememberBox.setChecked(true);
@@ -79,8 +99,8 @@ void TForm1::FormShow() {
     }
     FindControl(QStringLiteral("LDateRight"))->setText(Today());
 
-    for (const auto& [key, box] : RestoredBoxes) {
-        if (settings.ReadConfig(QString::fromLatin1(key)) == Yes) {
+    for (const auto& [flag, box] : RestoredBoxes) {
+        if (settings.flag(flag)) {
             FindControl(QString::fromLatin1(box))->setChecked(true);
         }
     }
@@ -88,7 +108,7 @@ void TForm1::FormShow() {
         // Choosing the first page is no visit of the Values page: no reading starts.
         FormControl& pages = Control(QStringLiteral("PageControl1"));
         const QuietControl quiet(pages);
-        if (settings.ReadConfig(QStringLiteral("FIRSTISVALUES")) == Yes) {
+        if (settings.flag(SettingFlag::FirstIsValues)) {
             Control(QStringLiteral("CBViewValueScreen")).setChecked(true);
             pages.setCurrentIndex(1);
         } else {
@@ -97,7 +117,7 @@ void TForm1::FormShow() {
         shownPage_ = pages.currentIndex();
     }
 
-    if (settings.ReadConfig(QStringLiteral("PROMPTPASSWORD")) == Yes) {
+    if (settings.flag(SettingFlag::PromptPassword)) {
         // The cover hides the pages; the status bar stays in front of it, so its text tells
         // the user what to do.
         FormControl* cover = &Control(QStringLiteral("PasswordPanel"));

@@ -1,4 +1,4 @@
-#include "shell/UpdateServer.h"
+#include "update/UpdateServer.h"
 
 #include "shell/MakerSite.h"
 

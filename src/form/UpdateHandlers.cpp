@@ -1,20 +1,17 @@
-// Asking the maker's server for a newer release, and fetching its installer.
+// The update check and the installer download as the window shows them: labels, boxes and log
+// lines for what the service found.
 
 #include "form/TForm1.h"
-#include "records/FileWriting.h"
-#include "shell/HttpFetch.h"
-#include "shell/Online.h"
 #include "shell/ProgramState.h"
 #include "shell/StartUp.h"
-#include "shell/UpdateServer.h"
+#include "update/UpdateCheck.h"
+#include "update/UpdateServer.h"
 
-#include <QDir>
 #include <QUrl>
 
-namespace {
+#include <algorithm>
 
-// The update script's answer is read up to this many bytes; the version is at its start.
-constexpr qsizetype ScriptReplyLimit = 1024;
+namespace {
 
 const QString UnreachableText = QStringLiteral(
     "It was impossible to communicate with the update server.\rDo you wish to disable automatic "
@@ -33,49 +30,20 @@ QString availableText(const QString& dotted) {
            QStringLiteral(") is available for download.") + QStringLiteral("\r\r");
 }
 
-// Why a finished download cannot be used; "" when it can.
-QString downloadProblem(const FetchOutcome& outcome) {
-    const bool cutShort = outcome.announced >= 0 && outcome.received != outcome.announced;
-    // A connection that closed early says less than the count of what came.
-    if (cutShort && outcome.status == 200 && (outcome.ranToEnd() || outcome.lineFailed)) {
-        return QStringLiteral("the server sent %1 of %2 bytes")
-            .arg(outcome.received)
-            .arg(outcome.announced);
-    }
-    if (!outcome.ranToEnd()) {
-        return outcome.failure;
-    }
-    if (outcome.status != 200) {
-        return QStringLiteral("the server answered %1 %2")
-            .arg(outcome.status)
-            .arg(outcome.statusText);
-    }
-    if (outcome.received == 0) {
-        return QStringLiteral("the server sent an empty file");
-    }
-    if (cutShort) {
-        return QStringLiteral("the server sent %1 of %2 bytes")
-            .arg(outcome.received)
-            .arg(outcome.announced);
-    }
-    return {};
-}
-
-// Asks the maker's server with the window's events running: the status bar shows the bytes
-// received, a closing window stops the request, and no key starts another operation meanwhile
-// (at start-up too).
-FetchOutcome fetchFromServer(TForm1& form, const QUrl& address,
-                             std::function<QString(QByteArrayView)> sink) {
-    FetchHandlers handlers;
-    handlers.sink = std::move(sink);
-    handlers.progress = [&form](qint64 received, qint64 total) {
+// Runs a request to the maker's server with the window's events running: the status bar shows
+// the bytes received, a closing window stops the request, and no key starts another operation
+// meanwhile (at start-up too).
+template <class Request>
+auto withServer(TForm1& form, Request request) {
+    FetchWatch watch;
+    watch.progress = [&form](qint64 received, qint64 total) {
         form.ShowProgress(static_cast<int>(received), static_cast<int>(std::max(total, received)),
                           QStringLiteral("Bytes received"));
     };
-    handlers.stop = [&form] { return form.StopRequested(); };
+    watch.stop = [&form] { return form.StopRequested(); };
     const bool wasBusy = form.Busy;
     form.Busy = true;
-    const FetchOutcome outcome = HttpGet(address, form.state().NetworkQuietLimit, handlers);
+    const auto outcome = request(form.state(), watch);
     form.Busy = wasBusy;
     form.EndProgress();
     return outcome;
@@ -84,41 +52,31 @@ FetchOutcome fetchFromServer(TForm1& form, const QUrl& address,
 }  // namespace
 
 void TForm1::checkUpdate(QString& version) {
-    version.clear();
-    if (!Online(state_)) {
-        return;
-    }
-    QByteArray reply;
-    const FetchOutcome outcome =
-        fetchFromServer(*this, UpdateScriptAddress(), [&reply](QByteArrayView piece) {
-            reply.append(piece.first(std::min(piece.size(), ScriptReplyLimit - reply.size())));
-            return QString();
-        });
-    // An error page, a time-out or a reply that does not start with three digits is no version.
-    if (outcome.ranToEnd() && outcome.status == 200) {
-        version = VersionFromReply(reply).value_or(QString());
-    }
+    const UpdateCheckOutcome outcome = withServer(*this, CheckForUpdate);
+    version = outcome.kind == UpdateCheckOutcome::Kind::Version ? outcome.version : QString();
 }
 
 void TForm1::CheckForUpdatesAtStartUp() {
-    if (state_.settings.ReadConfig(QStringLiteral("AUTOUPDATE")) != QLatin1String("Y") ||
-        !Online(state_)) {
+    if (!state_.settings.flag(SettingFlag::AutoUpdate)) {
         return;
     }
-    QString version;
-    checkUpdate(version);
+    const UpdateCheckOutcome outcome = withServer(*this, CheckForUpdate);
+    // Offline, nothing was asked; a window closed meanwhile asks nothing either.
+    if (outcome.kind == UpdateCheckOutcome::Kind::Offline || StopRequested()) {
+        return;
+    }
     FormControl& serverVersion = Control(QStringLiteral("LUpdateServerVersionDx"));
-    if (version.isEmpty()) {
+    if (outcome.kind == UpdateCheckOutcome::Kind::NoAnswer) {
         serverVersion.setText(QStringLiteral("N/A"));
         if (state_.message(BoxKind::Plain, UnreachableText, BoxButtons::YesNo) == BoxAnswer::Yes) {
-            state_.settings.WriteConfig(QStringLiteral("AUTOUPDATE"), QStringLiteral("N"));
+            state_.settings.setFlag(SettingFlag::AutoUpdate, false);
         }
         return;
     }
-    if (!IsNewerVersion(version, state_.SoftwareVersion)) {
+    if (!IsNewerVersion(outcome.version, state_.SoftwareVersion)) {
         return;
     }
-    const QString dotted = DottedVersion(version);
+    const QString dotted = DottedVersion(outcome.version);
     Memo(foundText(dotted));
     serverVersion.setBold(true);
     serverVersion.setText(dotted);
@@ -133,7 +91,7 @@ void TForm1::CheckForUpdatesAtStartUp() {
     if (answer == BoxAnswer::Ok) {
         LUpdateServerVersionDownloadClick();
     } else if (answer == BoxAnswer::Ignore) {
-        state_.settings.WriteConfig(QStringLiteral("AUTOUPDATE"), QStringLiteral("N"));
+        state_.settings.setFlag(SettingFlag::AutoUpdate, false);
     }
 }
 
@@ -164,25 +122,11 @@ void TForm1::BSearchForUpdatesClick() {
 }
 
 void TForm1::LUpdateServerVersionDownloadClick() {
-    // The program folder, which the user can write; an installed program's own folder is not.
-    const QString target = QDir(state_.ProgramFolder).filePath(InstallerFileName());
-    // The installer grows beside its final name and replaces it only when complete.
-    FileReplacement installer(target, *state_.disk);
-    const FetchOutcome outcome =
-        fetchFromServer(*this, InstallerAddress(), [&installer, &target](QByteArrayView piece) {
-            return installer.write(piece) ? QString()
-                                          : target + QStringLiteral(": ") + installer.reason();
-        });
-    QString problem = downloadProblem(outcome);
-    if (problem.isEmpty()) {
-        const FileWriteResult written = installer.commit();
-        if (!written.written) {
-            problem = target + QStringLiteral(": ") + written.reason;
-        }
-    }
-    if (!problem.isEmpty()) {
+    const DownloadOutcome outcome = withServer(*this, DownloadInstaller);
+    if (!outcome.saved()) {
         state_.message(BoxKind::Warning,
-                       QStringLiteral("The new version could not be downloaded.\r\r") + problem +
+                       QStringLiteral("The new version could not be downloaded.\r\r") +
+                           outcome.problem +
                            QStringLiteral("\r\rNothing was started, and an installer downloaded "
                                           "earlier was kept."));
         return;
@@ -194,7 +138,7 @@ void TForm1::LUpdateServerVersionDownloadClick() {
         BoxAnswer::Ok) {
         return;
     }
-    state_.dialogs->openUrl(QUrl::fromLocalFile(target));
+    state_.dialogs->openUrl(QUrl::fromLocalFile(outcome.installer));
     emit closeNow();
 }
 

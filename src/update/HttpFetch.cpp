@@ -1,4 +1,4 @@
-#include "shell/HttpFetch.h"
+#include "update/HttpFetch.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

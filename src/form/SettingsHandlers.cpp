@@ -6,11 +6,9 @@
 #include "shell/SettingsBoxes.h"
 
 void TForm1::SettingsBoxClick(const QString& boxName) {
-    for (const auto& [box, key] : SettingsBoxes) {
+    for (const auto& [box, flag] : SettingsBoxes) {
         if (boxName == QLatin1String(box)) {
-            const bool ticked = FindControl(boxName)->isChecked();
-            state_.settings.WriteConfig(QString::fromLatin1(key),
-                                        ticked ? QStringLiteral("Y") : QStringLiteral("N"));
+            state_.settings.setFlag(flag, FindControl(boxName)->isChecked());
             return;
         }
     }

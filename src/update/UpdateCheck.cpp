@@ -1,0 +1,102 @@
+// Asking the maker's server for a newer release, and fetching its installer.
+
+#include "update/UpdateCheck.h"
+
+#include "records/FileWriting.h"
+#include "shell/Online.h"
+#include "shell/ProgramState.h"
+#include "update/HttpFetch.h"
+#include "update/UpdateServer.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace {
+
+// The update script's answer is read up to this many bytes; the version is at its start.
+constexpr qsizetype ScriptReplyLimit = 1024;
+
+FetchHandlers handlersFor(const FetchWatch& watch, std::function<QString(QByteArrayView)> sink) {
+    FetchHandlers handlers;
+    handlers.sink = std::move(sink);
+    handlers.progress = watch.progress;
+    handlers.stop = watch.stop;
+    return handlers;
+}
+
+// Why a finished request brought nothing usable; "" when it ran to its end with a 200.
+QString requestProblem(const FetchOutcome& outcome) {
+    if (!outcome.ranToEnd()) {
+        return outcome.failure;
+    }
+    if (outcome.status != 200) {
+        return QStringLiteral("the server answered %1 %2")
+            .arg(outcome.status)
+            .arg(outcome.statusText);
+    }
+    return {};
+}
+
+// Why a finished download cannot be used; "" when it can.
+QString downloadProblem(const FetchOutcome& outcome) {
+    const bool cutShort = outcome.announced >= 0 && outcome.received != outcome.announced;
+    const QString shortText = QStringLiteral("the server sent %1 of %2 bytes")
+                                  .arg(outcome.received)
+                                  .arg(outcome.announced);
+    // A connection that closed early says less than the count of what came.
+    if (cutShort && outcome.status == 200 && (outcome.ranToEnd() || outcome.lineFailed)) {
+        return shortText;
+    }
+    if (const QString problem = requestProblem(outcome); !problem.isEmpty()) {
+        return problem;
+    }
+    if (outcome.received == 0) {
+        return QStringLiteral("the server sent an empty file");
+    }
+    return cutShort ? shortText : QString();
+}
+
+}  // namespace
+
+UpdateCheckOutcome CheckForUpdate(const ProgramState& state, const FetchWatch& watch) {
+    if (!Online(state)) {
+        return {};
+    }
+    QByteArray reply;
+    const FetchOutcome fetched = HttpGet(
+        UpdateScriptAddress(), state.NetworkQuietLimit,
+        handlersFor(watch, [&reply](QByteArrayView piece) {
+            reply.append(piece.first(std::min(piece.size(), ScriptReplyLimit - reply.size())));
+            return QString();
+        }));
+    UpdateCheckOutcome outcome{UpdateCheckOutcome::Kind::NoAnswer, {}, requestProblem(fetched)};
+    if (!outcome.reason.isEmpty()) {
+        return outcome;
+    }
+    if (const std::optional<QString> version = VersionFromReply(reply)) {
+        return {UpdateCheckOutcome::Kind::Version, *version, {}};
+    }
+    outcome.reason = QStringLiteral("the server's reply holds no version");
+    return outcome;
+}
+
+DownloadOutcome DownloadInstaller(const ProgramState& state, const FetchWatch& watch) {
+    DownloadOutcome outcome;
+    outcome.installer = QDir(state.ProgramFolder).filePath(InstallerFileName());
+    const QString& target = outcome.installer;
+    FileReplacement installer(target, *state.disk);
+    const FetchOutcome fetched = HttpGet(
+        InstallerAddress(), state.NetworkQuietLimit,
+        handlersFor(watch, [&installer, &target](QByteArrayView piece) {
+            return installer.write(piece) ? QString()
+                                          : target + QStringLiteral(": ") + installer.reason();
+        }));
+    outcome.problem = downloadProblem(fetched);
+    if (outcome.saved()) {
+        if (const FileWriteResult written = installer.commit(); !written.written) {
+            outcome.problem = target + QStringLiteral(": ") + written.reason;
+        }
+    }
+    return outcome;
+}
