@@ -4,7 +4,7 @@
 // answer from the file as from the text; a written file that reads back as it was written; a
 // setting written into the store that reads back; a run counter that never fails.
 
-#include "records/FileWriting.h"
+#include "shell/FileWriting.h"
 #include "shell/SettingsFile.h"
 #include "shell/StartUp.h"
 

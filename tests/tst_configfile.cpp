@@ -1,6 +1,6 @@
 #include "records/Clock.h"
 #include "records/ConfigurationFile.h"
-#include "records/FileWriting.h"
+#include "shell/FileWriting.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,9 +6,8 @@
 #include "support/WindowBench.h"
 #include "support/WindowEditing.h"
 
-#include "link/Identification.h"
-#include "link/ModuleTag.h"
 #include "modsim/ModuleEngine.h"
+#include "shell/ModuleAccess.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "link/Identification.h"
+#include "shell/ModuleAccess.h"
 #include "support/ExpectedTexts.h"
 #include "support/SimulatedPort.h"
 

@@ -1,4 +1,4 @@
-#include "link/ModuleTag.h"
+#include "shell/ModuleAccess.h"
 #include "support/WindowBench.h"
 
 #include <QTest>

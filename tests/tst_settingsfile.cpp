@@ -1,7 +1,7 @@
 // config.ini as text: its line layout, how lines are read into the settings, the rescue set,
 // the shipped file, and the run counter.
 
-#include "records/FileWriting.h"
+#include "shell/FileWriting.h"
 #include "shell/SettingsFile.h"
 #include "shell/StartUp.h"
 

@@ -2,7 +2,7 @@
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/JsonOutput.h"
-#include "link/Identification.h"
+#include "shell/ModuleAccess.h"
 
 int RunIdentify(const ParsedArguments& arguments) {
     CommandSession session;

@@ -1,9 +1,9 @@
 // Loading a configuration file (from the archive or the factory defaults) into the window.
 
 #include "form/TForm1.h"
-#include "link/Identification.h"
 #include "records/ConfigurationLoad.h"
 #include "records/FileMessages.h"
+#include "shell/ModuleAccess.h"
 #include "shell/Online.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramState.h"

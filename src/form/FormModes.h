@@ -2,9 +2,7 @@
 
 // The modes the window's operations pass between them.
 
-// Why a configuration is checked: it arrived (read or load), or it is about to leave the window
-// for the module or a file, or for the printed report.
-enum class CheckMode { Read, Write, Print };
+#include "transfer/CheckMode.h"
 
 // Where a save goes: appended to the configuration log, or a file the user chooses.
 enum class SaveTarget { ConfigurationLog, ChosenFile };

@@ -2,8 +2,8 @@
 
 #include "catalogue/ModelLayout.h"
 #include "form/TForm1.h"
-#include "link/Identification.h"
 #include "records/Clock.h"
+#include "shell/ModuleAccess.h"
 #include "shell/Online.h"
 #include "shell/ProgramState.h"
 #include "transfer/ModuleRead.h"

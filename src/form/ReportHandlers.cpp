@@ -3,12 +3,18 @@
 #include "form/TForm1.h"
 #include "records/Clock.h"
 #include "records/ReportJobs.h"
+#include "records/ReportOutput.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramState.h"
 
 #include <QFileInfo>
 
 namespace {
+
+// A run without the report painter (no window library, no PDF writer) has none to draw with.
+ReportOutput& reportOutput(const ProgramState& state) {
+    return state.reports != nullptr ? *state.reports : NoReportOutput();
+}
 
 const QString NoConfigurationText = QStringLiteral(
     "There is no configuration for a report sheet.\rRead one from a module (F1) or load a file "
@@ -61,7 +67,7 @@ void TForm1::BitBtn1Click() {
 
 void TForm1::MyPrint() {
     Busy = true;
-    const PrintOutcome outcome = PrintReportSheet(shownSheet(*this), *state_.reports);
+    const PrintOutcome outcome = PrintReportSheet(shownSheet(*this), reportOutput(state_));
     switch (outcome.result) {
         case PrintOutcome::Result::Printed:
             Memo(QStringLiteral("Printed ") + state_.ModelCode + QStringLiteral(" report sheet"));
@@ -90,7 +96,7 @@ bool TForm1::SaveReportAsPdf() {
     bool saved = false;
     if (!path.isEmpty()) {
         const ReportFileOutcome outcome =
-            SaveReportPdf(path, shownSheet(*this), *state_.reports, *state_.disk);
+            SaveReportPdf(path, shownSheet(*this), reportOutput(state_), *state_.disk);
         if (outcome.saved()) {
             Memo(QStringLiteral("Saved ") + state_.ModelCode +
                  QStringLiteral(" report sheet as PDF to file ") + QFileInfo(path).fileName());

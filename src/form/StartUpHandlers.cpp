@@ -2,10 +2,10 @@
 // closes.
 
 #include "form/TForm1.h"
-#include "link/Identification.h"
 #include "records/Clock.h"
 #include "shell/ConfigIni.h"
 #include "shell/MakerSite.h"
+#include "shell/ModuleAccess.h"
 #include "shell/ProgramState.h"
 #include "shell/StartUp.h"
 

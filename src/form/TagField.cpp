@@ -1,7 +1,7 @@
 // The tag edits of the main window.
 
 #include "form/TForm1.h"
-#include "link/ModuleTag.h"
+#include "shell/ModuleAccess.h"
 #include "shell/ProgramState.h"
 
 void TForm1::CheckTag(FormControl& field) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalogue/Definitions.h"
+#include "catalogue/EntryList.h"
 #include "form/FormControl.h"
-#include "transfer/EntryList.h"
 
 #include <QSet>
 #include <QString>

@@ -5,7 +5,7 @@
 #include "catalogue/FirmwareVersions.h"
 #include "form/ReadBack.h"
 #include "form/TForm1.h"
-#include "link/Identification.h"
+#include "shell/ModuleAccess.h"
 #include "shell/ProgramState.h"
 #include "transfer/ModuleWrite.h"
 #include "transfer/WritePlan.h"

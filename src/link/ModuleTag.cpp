@@ -1,8 +1,7 @@
 #include "link/ModuleTag.h"
 
-#include "link/Identification.h"
+#include "link/ModuleSession.h"
 #include "link/RegisterProtocol.h"
-#include "shell/ProgramState.h"
 
 #include <QStringList>
 
@@ -31,20 +30,8 @@ QString byteHex(QChar c) {
 
 }  // namespace
 
-TagReadResult ReadTag(ProgramState& state, int channel) {
+TagReadResult ReadTagOn(ModuleSession& session, int channel) {
     TagReadResult result;
-    if (!TryPort(state)) {
-        result.failure = TagFailure::NoModule;
-        return result;
-    }
-    SessionOpening opening =
-        state.link.open(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")));
-    if (!opening) {
-        result.failure = TagFailure::PortNotOpened;
-        result.openFailure = opening.failure;
-        return result;
-    }
-    ModuleSession& session = *opening.session;
     QString tag;
     for (int k = 0; k < RegistersPerTag; ++k) {
         const int registerCode = firstReadRegister(channel) + 2 * k;
@@ -75,25 +62,14 @@ QStringList TagWriteCommands(int channel, const QString& text) {
     return commands;
 }
 
-TagWriteResult WriteTag(ProgramState& state, int channel, const QString& text) {
+TagWriteResult WriteTagOn(ModuleSession& session, int channel, const QString& text) {
     TagWriteResult result;
-    if (!TryPort(state)) {
-        result.failure = TagFailure::NoModule;
-        return result;
-    }
-    SessionOpening opening =
-        state.link.open(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")));
-    if (!opening) {
-        result.failure = TagFailure::PortNotOpened;
-        result.openFailure = opening.failure;
-        return result;
-    }
     for (const QString& command : TagWriteCommands(channel, text)) {
-        if (!opening.session->send(command)) {
+        if (!session.send(command)) {
             result.failure = TagFailure::LineGone;  // the rest would not arrive either
             return result;
         }
-        opening.session->pause(TagTurnaroundMs);
+        session.pause(TagTurnaroundMs);
     }
     result.written = true;
     return result;

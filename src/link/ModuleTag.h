@@ -6,7 +6,7 @@
 
 #include <optional>
 
-struct ProgramState;
+class ModuleSession;
 
 // The free-text tag of an input channel (1 or 2): 16 characters in 8 registers, two per register,
 // the first in the high byte.
@@ -28,14 +28,12 @@ struct TagWriteResult {
     PortOpenFailure openFailure;
 };
 
-// Reads the tag of `channel` from the module on the DEFAULTCOMPORT setting. A missing module
-// has been reported by the presence probe; a zero byte reads as a blank.
-TagReadResult ReadTag(ProgramState& state, int channel);
+// Reads the tag of `channel` on an open session; a zero byte reads as a blank.
+TagReadResult ReadTagOn(ModuleSession& session, int channel);
 
-// Writes `text` as the tag of `channel`, padded with blanks to 16 characters (the empty tag as
-// blanks). The module's answers are not read. Not written when no module answered the presence
-// probe (the user has been told), the port would not open, or the line went during the write.
-TagWriteResult WriteTag(ProgramState& state, int channel, const QString& text);
+// Writes `text` as the tag of `channel` on an open session, padded with blanks to 16 characters
+// (the empty tag as blanks). The module's answers are not read.
+TagWriteResult WriteTagOn(ModuleSession& session, int channel, const QString& text);
 
 // The tag characters allowed: printable ASCII, blank included. Others become "?"; `replaced`
 // tells whether any was.

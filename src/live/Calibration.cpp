@@ -4,9 +4,9 @@
 
 #include "catalogue/CatalogueLookup.h"
 #include "form/TForm1.h"
-#include "link/Identification.h"
 #include "link/RegisterProtocol.h"
 #include "shell/Dialogs.h"
+#include "shell/ModuleAccess.h"
 #include "shell/ProgramState.h"
 
 #include <optional>

@@ -4,8 +4,8 @@
 #include "catalogue/CatalogueLookup.h"
 #include "catalogue/SensorLimits.h"
 #include "form/TForm1.h"
-#include "link/Identification.h"
 #include "link/RegisterProtocol.h"
+#include "shell/ModuleAccess.h"
 #include "shell/ProgramState.h"
 
 #include <QTimer>

@@ -3,7 +3,7 @@
 #include "form/TForm1.h"
 #include "live/LiveCsv.h"
 #include "records/Clock.h"
-#include "records/FileWriting.h"
+#include "shell/FileWriting.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramState.h"
 

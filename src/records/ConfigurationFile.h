@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/EntryList.h"
+#include "catalogue/EntryList.h"
 
 #include <QByteArray>
 #include <QString>

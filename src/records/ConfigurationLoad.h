@@ -2,7 +2,7 @@
 
 #include "catalogue/Definitions.h"
 #include "records/ConfigurationReader.h"
-#include "transfer/EntryList.h"
+#include "catalogue/EntryList.h"
 
 #include <QString>
 

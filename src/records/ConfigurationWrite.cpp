@@ -3,7 +3,7 @@
 
 #include "records/Clock.h"
 #include "records/ConfigurationFile.h"
-#include "records/FileWriting.h"
+#include "shell/FileWriting.h"
 #include "shell/ProgramFolder.h"
 
 #include <QDir>

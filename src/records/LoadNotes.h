@@ -2,7 +2,7 @@
 
 #include "catalogue/Definitions.h"
 #include "records/LoadRecord.h"
-#include "transfer/EntryList.h"
+#include "catalogue/EntryList.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "records/ReportJobs.h"
 
-#include "records/FileWriting.h"
+#include "shell/FileWriting.h"
 
 ReportSheet MakeReportSheet(const ConfigurationHeader& header, const QString& date,
                             const ReportRows& rows) {

@@ -3,7 +3,7 @@
 #include "records/ConfigurationFile.h"
 #include "records/ReportOutput.h"
 #include "records/ReportSheet.h"
-#include "transfer/EntryList.h"
+#include "catalogue/EntryList.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "records/SystemLog.h"
 
-#include "records/FileWriting.h"
+#include "shell/FileWriting.h"
 #include "shell/ProgramFolder.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "shell/ProgramFolder.h"
 
-#include "records/FileWriting.h"
+#include "shell/FileWriting.h"
 
 #include <QCoreApplication>
 #include <QDir>

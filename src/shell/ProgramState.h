@@ -1,18 +1,19 @@
 #pragma once
 
 #include "catalogue/Definitions.h"
+#include "catalogue/EntryList.h"
 #include "link/SerialLink.h"
-#include "records/FileWriting.h"
-#include "records/ReportOutput.h"
 #include "shell/Dialogs.h"
+#include "shell/FileWriting.h"
 #include "shell/SettingsStore.h"
-#include "transfer/EntryList.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <chrono>
 #include <optional>
+
+class ReportOutput;
 
 // The program's own version as digits without points, quoted in messages and files.
 inline const QString SoftwareVersionText = QStringLiteral("132");
@@ -26,7 +27,7 @@ struct ProgramState {
     // Every file the run saves or appends to goes through this writer (tests make it fail).
     DiskWriter* disk = &SystemDisk();
     // Draws the report: printed after the print dialog, or as a PDF document.
-    ReportOutput* reports = &NoReportOutput();
+    ReportOutput* reports = nullptr;
     SettingsStore settings;
     SerialLink link;
     // The names the port searches try (tests); unset, the system's (SystemPortNamesToTry).

@@ -1,6 +1,6 @@
 #include "shell/SettingsFile.h"
 
-#include "records/FileWriting.h"
+#include "shell/FileWriting.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/FormModes.h"
+#include "transfer/CheckMode.h"
 
 // The consistency rules a configuration passes before it leaves the window (written, saved,
 // printed) and after it was placed there (read, loaded). They work on the texts shown in the

@@ -3,9 +3,8 @@
 #include "catalogue/CatalogueLookup.h"
 #include "catalogue/FirmwareVersions.h"
 #include "catalogue/RegisterWord.h"
-#include "link/Identification.h"
-#include "link/ModuleTag.h"
 #include "link/RegisterProtocol.h"
+#include "shell/ModuleAccess.h"
 #include "shell/ProgramState.h"
 
 namespace {

@@ -1,7 +1,6 @@
 #include "transfer/ModuleWrite.h"
 
-#include "link/Identification.h"
-#include "link/ModuleTag.h"
+#include "shell/ModuleAccess.h"
 #include "shell/ProgramState.h"
 
 namespace {

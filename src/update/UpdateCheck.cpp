@@ -2,7 +2,7 @@
 
 #include "update/UpdateCheck.h"
 
-#include "records/FileWriting.h"
+#include "shell/FileWriting.h"
 #include "shell/Online.h"
 #include "shell/ProgramState.h"
 #include "update/HttpFetch.h"

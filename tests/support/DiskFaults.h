@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/FileWriting.h"
+#include "shell/FileWriting.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "records/FileWriting.h"
+#include "shell/FileWriting.h"
 
 #include <QFile>
 #include <QFileInfo>
