@@ -5,6 +5,7 @@
 #include "form/FormControl.h"
 #include "form/FormModes.h"
 #include "form/WindowSnapshot.h"
+#include "live/Calibration.h"
 #include "live/LiveState.h"
 #include "records/LoadRecord.h"
 
@@ -222,6 +223,8 @@ class TForm1 : public QObject, public ControlOwner {
     void BCancelStatusClick();
     // True from a calibration's instruction until its result or its Cancel.
     bool CalibrationPending() const { return calibrationPending_; }
+    // How the last acquisition ended; nothing when its fields were refused or none ran.
+    const std::optional<AcquisitionOutcome>& LastAcquisition() const { return lastAcquisition_; }
 
     // True while a reading session holds the port.
     bool LiveSessionRunning() const;
@@ -284,9 +287,11 @@ class TForm1 : public QObject, public ControlOwner {
     // Empties a channel's maximum, minimum and average labels.
     void clearStatistics(int channel);
     void saveLiveValues(int channel);
-    void acquireStep1(bool zero);
-    void acquireStep2(bool zero);
+    void acquireStep1(CalibrationStep step);
+    void acquireStep2(CalibrationStep step);
     void refreshChange(int channel);
+    // Stops both channels' sessions and frees the port.
+    void endReading();
     void endSessionAfterFailure();
     void turnAquiringDots();
 
@@ -302,6 +307,7 @@ class TForm1 : public QObject, public ControlOwner {
     LiveState live_;
     int shownPage_ = 0;
     bool calibrationPending_ = false;
+    std::optional<AcquisitionOutcome> lastAcquisition_;
     int commandDepth_ = 0;
     int frontPlace_ = 0;
     int backPlace_ = 0;
