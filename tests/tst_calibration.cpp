@@ -177,24 +177,36 @@ class TestCalibration : public QObject {
     // three commands of step 2.
     void theCommandLineCalibrates_data() {
         QTest::addColumn<QString>("what");
+        QTest::addColumn<bool>("acquires");
         QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
         QTest::addColumn<QString>("acquisition");
-        QTest::newRow("zero") << "zero"
+        QTest::newRow("zero") << "zero" << true
                               << "Unload cell before proceeding.\nPress button to continue when "
                                  "ready.\nZero succesfully aquired.\n"
+                              << ""
                               << "00E40000";
-        QTest::newRow("reference") << "reference"
+        QTest::newRow("reference") << "reference" << true
                                    << "Set input to 10000 before proceeding.\nPress button to "
                                       "continue when ready.\nReference succesfully aquired.\n"
+                                   << ""
                                    << "00E50000";
+        QTest::newRow("zero refused") << "zero" << false
+                                      << "Unload cell before proceeding.\nPress button to "
+                                         "continue when ready.\n"
+                                      << "Connection problem.\n"
+                                      << "00E40000";
     }
 
     void theCommandLineCalibrates() {
         QFETCH(QString, what);
+        QFETCH(bool, acquires);
         QFETCH(QString, out);
+        QFETCH(QString, err);
         QFETCH(QString, acquisition);
         modsim::PtyModule module(QStringLiteral("Q7356S"), 0, false);
         QVERIFY(module.start());
+        module.engine().setAcquireSucceeds(acquires);
         QTemporaryDir home;
         QProcess process;
         process.start(QDir(QCoreApplication::applicationDirPath()).filePath("../kvc7345"),
@@ -202,7 +214,8 @@ class TestCalibration : public QObject {
                        "--range", "20000", "--yes", "--home", home.path()});
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), out);
-        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()), err);
+        QCOMPARE(process.exitCode(), acquires ? 0 : 1);
         const QStringList expected =
             Identification + QStringList{"00132710", "00154E20", acquisition};
         QCOMPARE(module.engine().commands(), expected);

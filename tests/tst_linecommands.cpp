@@ -117,18 +117,46 @@ class TestLineCommands : public QObject {
     }
 
     // A pinned input, read three times: the CSV on standard output, the statistics on standard
-    // error.
+    // error. A module that falls silent ends the watch with a warning and a failure status.
+    void watchPrintsTheReadingsAsCsv_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("three readings") << "none"
+                                        << "3"
+                                        << "" << 0;
+        QTest::newRow("falls silent") << "stop-after:14"
+                                      << "0"
+                                      << "Warning: Default COM Port (%PORT%) defined in Settings "
+                                         "has suddenly become unavailable.\n\nPlease Verify "
+                                         "that:\n\n     - module is correctly plugged in\n"
+                                         "     - module is correctly power supplied\n     - no "
+                                         "other application is interfering with serial "
+                                         "communication.\n"
+                                      << 1;
+    }
+
     void watchPrintsTheReadingsAsCsv() {
+        QFETCH(QString, fault);
+        QFETCH(QString, count);
+        QFETCH(QString, err);
+        QFETCH(int, exitCode);
         PtyModule module(QStringLiteral("Q7383D"), 6149, false);
         QVERIFY(module.start());
         module.engine().setInputValue(2, 0xFFF1);
+        Fault kind{};
+        int after = 0;
+        QVERIFY(modsim::ParseFault(fault, kind, after));
+        module.engine().setFault(kind, after);
         QTemporaryDir home;
         const Outcome outcome = runProgram(home, {"watch", "--port", module.portName(), "--channel",
-                                                  "2", "--interval", "100", "--count", "3"});
+                                                  "2", "--interval", "100", "--count", count});
         QCOMPARE(outcome.out, QString::fromUtf8("time_s,value,unit\n0.100,-1.5,\u00B0C\n"
                                                 "0.200,-1.5,\u00B0C\n0.300,-1.5,\u00B0C\n"));
-        QCOMPARE(outcome.err, QStringLiteral("Max: -1.5\nMin: -1.5\nAvg: -1.5\n"));
-        QCOMPARE(outcome.exitCode, 0);
+        err.replace("%PORT%", module.portName());
+        QCOMPARE(outcome.err, err + QStringLiteral("Max: -1.5\nMin: -1.5\nAvg: -1.5\n"));
+        QCOMPARE(outcome.exitCode, exitCode);
     }
 
     void anUnusablePortSaysWhy_data() {

@@ -4,13 +4,17 @@
 #include "support/WindowBench.h"
 #include "support/WindowEditing.h"
 
+#include "link/RegisterReply.h"
 #include "live/ChannelReading.h"
+#include "live/LiveTick.h"
 #include "modsim/ModuleEngine.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
+
+Q_DECLARE_METATYPE(ReplyKind)
 
 namespace {
 
@@ -166,6 +170,29 @@ class TestLiveValues : public QObject {
         QCOMPARE(reading.maximum, maximum);
         QCOMPARE(reading.minimum, minimum);
         QCOMPARE(reading.average, average);
+    }
+
+    // A reply gives a value only when its data word reads; otherwise it says how it failed.
+    void aTickSaysHowItFailed_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("lineGone");
+        QTest::addColumn<ReplyKind>("kind");
+        QTest::addColumn<int>("value");
+        QTest::newRow("answered") << QByteArray("8000FFF1\r\n") << false << ReplyKind::Answered
+                                  << -15;
+        QTest::newRow("silent") << QByteArray() << false << ReplyKind::Silent << 0;
+        QTest::newRow("garbled") << QByteArray("8000XZ?G\r\n") << false << ReplyKind::Garbled << 0;
+        QTest::newRow("line gone") << QByteArray("80") << true << ReplyKind::LineGone << 0;
+    }
+
+    void aTickSaysHowItFailed() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, lineGone);
+        QFETCH(ReplyKind, kind);
+        QFETCH(int, value);
+        const LiveTick tick = LiveTickFromReply(MakeReply(bytes, lineGone), "Q7383S");
+        QCOMPARE(tick.kind, kind);
+        QCOMPARE(tick.value, value);
     }
 
     void oneChannelAtATime() {

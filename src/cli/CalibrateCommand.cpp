@@ -45,8 +45,8 @@ int RunCalibrate(const ParsedArguments& arguments) {
     form.RunCommand([&form, zero] {
         zero ? form.BStatus_AquireZeroClick() : form.BStatus_AquireReferenceClick();
     });
-    const QString result = form.Control(QStringLiteral("LStatus")).text();
-    const bool acquired = result.endsWith(QLatin1String("succesfully aquired."));
-    (acquired ? PrintOut : PrintError)(result);
+    // The panel's text is printed as shown; the outcome says whether it was acquired.
+    const bool acquired = form.LastAcquisition() && form.LastAcquisition()->acquired();
+    (acquired ? PrintOut : PrintError)(form.Control(QStringLiteral("LStatus")).text());
     return acquired ? 0 : 1;
 }

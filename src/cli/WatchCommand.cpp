@@ -62,8 +62,7 @@ int RunWatch(const ParsedArguments& arguments) {
     const QString list = QStringLiteral("CBRefresh%1").arg(*channel);
     form.Choose(list, static_cast<int>(rate));
     const int decimals = form.Live().decimals(*channel);
-    const QString unit =
-        LiveCsvUnit(form.Control(QStringLiteral("LInput%1CurrentValue_DIM").arg(*channel)).text());
+    const QString unit = form.Live().unit(*channel);
 
     QEventLoop loop;
     int taken = 0;
@@ -98,9 +97,9 @@ int RunWatch(const ParsedArguments& arguments) {
     watchdog.stop();
     std::signal(SIGINT, previous);
 
-    // The module fell silent when the session ended without a STOP of ours.
-    const bool stoppedByUs = form.LiveSessionRunning();
-    if (stoppedByUs) {
+    // A reading that did not come ended the session: the module fell silent or the line went.
+    const bool stoppedByUs = !form.Live().failure;
+    if (form.LiveSessionRunning()) {
         form.Click(button);
     }
     const ChannelReading& reading = form.Live().reading(*channel);

@@ -3,6 +3,7 @@
 
 #include "catalogue/ParameterLayout.h"
 #include "form/TForm1.h"
+#include "live/RefreshRates.h"
 #include "shell/ProgramState.h"
 #include "shell/SettingsBoxes.h"
 
@@ -187,10 +188,7 @@ constexpr std::pair<const char*, const char*> StartCaptions[] = {
 
 QStringList RefreshRateChoices() {
     QStringList rates;
-    for (int ms = 100; ms <= 1000; ms += 100) {
-        rates << QString::number(ms);
-    }
-    for (int ms = 2000; ms <= 5000; ms += 1000) {
+    for (const int ms : RefreshIntervalsMs) {
         rates << QString::number(ms);
     }
     return rates;

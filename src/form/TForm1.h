@@ -6,6 +6,7 @@
 #include "form/FormModes.h"
 #include "form/ShownConfiguration.h"
 #include "form/WindowSnapshot.h"
+#include "live/Calibration.h"
 #include "live/LiveState.h"
 #include "records/LoadRecord.h"
 #include "transfer/ModuleWrite.h"
@@ -237,6 +238,8 @@ class TForm1 : public QObject, public ControlOwner {
     void BCancelStatusClick();
     // True from a calibration's instruction until its result or its Cancel.
     bool CalibrationPending() const { return calibrationPending_; }
+    // How the last acquisition ended; nothing when its fields were refused or none ran.
+    const std::optional<AcquisitionOutcome>& LastAcquisition() const { return lastAcquisition_; }
 
     // True while a reading session holds the port.
     bool LiveSessionRunning() const;
@@ -314,9 +317,11 @@ class TForm1 : public QObject, public ControlOwner {
     // Empties a channel's maximum, minimum and average labels.
     void clearStatistics(int channel);
     void saveLiveValues(int channel);
-    void acquireStep1(bool zero);
-    void acquireStep2(bool zero);
+    void acquireStep1(CalibrationStep step);
+    void acquireStep2(CalibrationStep step);
     void refreshChange(int channel);
+    // Stops both channels' sessions and frees the port.
+    void endReading();
     void endSessionAfterFailure();
     void turnAquiringDots();
 
@@ -334,6 +339,7 @@ class TForm1 : public QObject, public ControlOwner {
     LiveState live_;
     int shownPage_ = 0;
     bool calibrationPending_ = false;
+    std::optional<AcquisitionOutcome> lastAcquisition_;
     int commandDepth_ = 0;
     int frontPlace_ = 0;
     int backPlace_ = 0;

@@ -33,10 +33,7 @@ QByteArray LiveCsvFile(const ChannelReading& reading, int decimals, const QStrin
     return text;
 }
 
-QString LiveCsvUnit(const QString& unitLabel) {
-    QString unit = unitLabel;
-    if (unit.startsWith(QLatin1Char('[')) && unit.endsWith(QLatin1Char(']'))) {
-        unit = unit.mid(1, unit.size() - 2);
-    }
-    return unit;
+FileWriteResult SaveLiveValues(const QString& path, const ChannelReading& reading, int decimals,
+                               const QString& unit, DiskWriter& disk) {
+    return ReplaceFile(path, LiveCsvFile(reading, decimals, unit), disk);
 }

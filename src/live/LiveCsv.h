@@ -1,6 +1,7 @@
 #pragma once
 
 #include "live/ChannelReading.h"
+#include "shell/FileWriting.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,5 +12,8 @@ QString LiveCsvHeader();
 QString LiveCsvLine(double seconds, int value, int decimals, const QString& unit);
 // The whole file: Latin-1, CR LF after every line, like the program's other files.
 QByteArray LiveCsvFile(const ChannelReading& reading, int decimals, const QString& unit);
-// The unit of a value label ("[°C]") as the CSV gives it ("°C").
-QString LiveCsvUnit(const QString& unitLabel);
+
+// Writes the readings to `path` as that file, replacing any file of that name only when the
+// whole of it went in.
+FileWriteResult SaveLiveValues(const QString& path, const ChannelReading& reading, int decimals,
+                               const QString& unit, DiskWriter& disk);

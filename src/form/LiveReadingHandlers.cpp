@@ -1,10 +1,11 @@
 // The Values page's reading sessions: one channel at a time, read at the chosen interval, shown
 // as a number with its maximum, minimum and average and drawn against time.
 
-#include "catalogue/RegisterWord.h"
 #include "catalogue/ValueFormat.h"
+#include "form/LiveControls.h"
 #include "form/TForm1.h"
 #include "link/RegisterProtocol.h"
+#include "live/LiveTick.h"
 #include "shell/ModuleAccess.h"
 #include "shell/ProgramState.h"
 
@@ -28,27 +29,6 @@ QString unavailableText(const QString& defaultPort) {
 
 }  // namespace
 
-void TForm1::BStartReadValues_Click() {
-    if (!PortFreeForOperation() || !ModelInfo()) {
-        return;
-    }
-    const bool two = live_.InputChannelCount == 2;
-    Control(QStringLiteral("BReadValue2")).setEnabled(two);
-    Control(QStringLiteral("TabSheet6")).setVisible(two);
-    DisplayReadValues();
-}
-
-void TForm1::DisplayReadValues() {
-    FormControl& channels = Control(QStringLiteral("PageControl2"));
-    channels.setCurrentIndex(0);
-    Control(QStringLiteral("BStartReadValues")).setVisible(false);
-    channels.setVisible(true);
-    channels.raise();
-    for (int channel = 1; channel <= 2; ++channel) {
-        clearStatistics(channel);
-    }
-}
-
 void TForm1::BReadValue1Click() {
     readValueClick(1);
 }
@@ -59,16 +39,12 @@ void TForm1::BReadValue2Click() {
 
 void TForm1::readValueClick(int channel) {
     const int other = 3 - channel;
-    FormControl& button = Control(QStringLiteral("BReadValue%1").arg(channel));
-    if (button.text() == Stop) {
-        ReadTimer(channel).stop();
-        live_.session.reset();
-        button.setText(Start);
+    if (live_.running(channel)) {
+        endReading();
         SetStatusPanel(0, QStringLiteral("Status: Ready"));
-        Control(LiveStatusLabel(channel)).setText(QStringLiteral("Idle"));
         return;
     }
-    if (ReadTimer(other).isActive()) {
+    if (live_.running(other)) {
         state_.message(BoxKind::Warning,
                        QStringLiteral("Only one channel at a time can be read. Please stop "
                                       "Channel %1 before continuing.")
@@ -93,18 +69,25 @@ void TForm1::readValueClick(int channel) {
         return;
     }
     live_.session = std::move(opening.session);
+    live_.runningChannel = channel;
+    live_.failure.reset();
+    live_.aquiringDots = 0;
     ReadTimer(channel).setInterval(static_cast<int>(live_.reading(channel).intervalMs));
     ReadTimer(channel).start();
     live_.chart(channel).setEnabled(true);
-    button.setText(Stop);
+    Control(QStringLiteral("BReadValue%1").arg(channel)).setText(Stop);
     SetStatusPanel(0, QStringLiteral("Status: Reading Input values .."));
     Control(LiveStatusLabel(channel)).setText(Aquiring);
 }
 
-void TForm1::clearStatistics(int channel) {
-    for (const char* label : {"LReadValueMax%1", "LReadValueMin%1", "LReadValueAvg%1"}) {
-        Control(QString::fromLatin1(label).arg(channel)).setText(QString());
+void TForm1::endReading() {
+    for (int channel = 1; channel <= 2; ++channel) {
+        ReadTimer(channel).stop();
+        Control(QStringLiteral("BReadValue%1").arg(channel)).setText(Start);
+        Control(LiveStatusLabel(channel)).setText(QStringLiteral("Idle"));
     }
+    live_.runningChannel = 0;
+    live_.session.reset();
 }
 
 void TForm1::Timer_ReadValue1Timer() {
@@ -118,7 +101,7 @@ void TForm1::Timer_ReadValue2Timer() {
 void TForm1::readValueTick(int channel) {
     // The exchange keeps the window's events running, timer ticks included: a tick that comes
     // while the previous one waits on the line is left out rather than sent over it.
-    if (Control(QStringLiteral("BReadValue%1").arg(channel)).text() == Start || live_.tickRunning) {
+    if (!live_.running(channel) || live_.tickRunning) {
         return;
     }
     live_.tickRunning = true;
@@ -150,62 +133,28 @@ std::optional<int> TForm1::ReadCh(int channel) {
     if (!live_.session) {
         return std::nullopt;
     }
-    const QString reply =
-        live_.session
-            ->exchange(channel == 1 ? QStringLiteral("00E20000") : QStringLiteral("00E30000"))
-            .text;
+    const LiveTick tick = ReadLiveValue(*live_.session, channel, state_.ModelCode);
     // STOP, leaving the page or closing may have ended the session while the line was waited on.
-    if (!ReadTimer(channel).isActive()) {
+    if (!live_.running(channel)) {
         return std::nullopt;
     }
-    if (const auto word = ParseHexWord(ReplyData(reply))) {
-        return WordToValue(*word, state_.ModelCode);
+    if (tick.read()) {
+        return tick.value;
     }
+    live_.failure = tick.kind;
     endSessionAfterFailure();
     return std::nullopt;
 }
 
 void TForm1::endSessionAfterFailure() {
-    for (int channel = 1; channel <= 2; ++channel) {
-        ReadTimer(channel).stop();
-        Control(QStringLiteral("BReadValue%1").arg(channel)).setText(Start);
-        Control(LiveStatusLabel(channel)).setText(QStringLiteral("Idle"));
-    }
-    live_.session.reset();
+    endReading();
     SetStatusPanel(0, QStringLiteral("Status: Ready"));
     state_.message(BoxKind::Warning, unavailableText(state_.PortShownAs(state_.settings.ReadConfig(
                                          QStringLiteral("DEFAULTCOMPORT")))));
 }
 
-void TForm1::CBRefresh1Change() {
-    refreshChange(1);
-}
-
-void TForm1::CBRefresh2Change() {
-    refreshChange(2);
-}
-
-void TForm1::refreshChange(int channel) {
-    bool number = false;
-    const double interval =
-        Control(QStringLiteral("CBRefresh%1").arg(channel)).currentText().toDouble(&number);
-    if (!number || interval <= 0) {
-        return;
-    }
-    live_.reading(channel).intervalMs = interval;
-    ReadTimer(channel).setInterval(static_cast<int>(interval));
-}
-
-void TForm1::AwayFromValues() {
-    if (!LiveSessionRunning()) {
-        return;
-    }
-    state_.message(BoxKind::Warning, QStringLiteral("Aquiring of Input Values Session Stopped."));
-    ResetValues();
-}
-
 bool TForm1::LiveSessionRunning() const {
-    return ReadTimer(1).isActive() || ReadTimer(2).isActive();
+    return live_.runningChannel != 0;
 }
 
 bool TForm1::PortFreeForOperation() {
@@ -226,16 +175,12 @@ bool TForm1::PortFreeForOperation() {
 }
 
 void TForm1::turnAquiringDots() {
-    for (int channel = 1; channel <= 2; ++channel) {
-        if (!ReadTimer(channel).isActive()) {
-            continue;
-        }
-        FormControl& label = Control(LiveStatusLabel(channel));
-        const QString text = label.text();
-        const int dots =
-            text.startsWith(Aquiring) ? static_cast<int>(text.count(QLatin1Char('.'))) : MostDots;
-        label.setText(dots >= MostDots
-                          ? Aquiring
-                          : Aquiring + QLatin1Char(' ') + QString(dots + 1, QLatin1Char('.')));
+    if (!LiveSessionRunning()) {
+        return;
     }
+    live_.aquiringDots = live_.aquiringDots >= MostDots ? 0 : live_.aquiringDots + 1;
+    Control(LiveStatusLabel(live_.runningChannel))
+        .setText(live_.aquiringDots == 0
+                     ? Aquiring
+                     : Aquiring + QLatin1Char(' ') + QString(live_.aquiringDots, QLatin1Char('.')));
 }

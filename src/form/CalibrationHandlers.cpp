@@ -1,0 +1,136 @@
+// Calibrating the load-cell converter from the PC. Each acquisition runs in two steps in the
+// status panel: an instruction the user confirms or cancels, then the exchange and its result.
+
+#include "form/TForm1.h"
+#include "live/Calibration.h"
+#include "live/LivePreparation.h"
+#include "shell/Dialogs.h"
+#include "shell/ModuleAccess.h"
+#include "shell/ProgramState.h"
+
+namespace {
+
+// The step's continue button in the status panel.
+QString continueButton(CalibrationStep step) {
+    return step == CalibrationStep::Zero ? QStringLiteral("BStatus_AquireZero")
+                                         : QStringLiteral("BStatus_AquireReference");
+}
+
+CalibrationStep otherStep(CalibrationStep step) {
+    return step == CalibrationStep::Zero ? CalibrationStep::Reference : CalibrationStep::Zero;
+}
+
+}  // namespace
+
+void TForm1::BAquireZeroClick() {
+    acquireStep1(CalibrationStep::Zero);
+}
+
+void TForm1::BAquireReferenceClick() {
+    acquireStep1(CalibrationStep::Reference);
+}
+
+void TForm1::BStatus_AquireZeroClick() {
+    acquireStep2(CalibrationStep::Zero);
+}
+
+void TForm1::BStatus_AquireReferenceClick() {
+    acquireStep2(CalibrationStep::Reference);
+}
+
+void TForm1::acquireStep1(CalibrationStep step) {
+    if (!PortFreeForOperation()) {
+        return;
+    }
+    if (!TryPortSilent(state_)) {
+        state_.message(BoxKind::Warning,
+                       QStringLiteral("Please connect module before continuing."));
+        return;
+    }
+    QString code = state_.ModelCode;
+    DetectModel(state_, code);
+    state_.ModelCode = code;
+    if (!code.isEmpty()) {
+        AdjustFor(code);
+    }
+    if (!IsLoadCell(code)) {
+        state_.message(BoxKind::Warning,
+                       QStringLiteral("This function is only available in Q7356S modules."));
+        return;
+    }
+    Busy = true;
+    Control(QStringLiteral("BStatus")).setVisible(false);
+    Control(continueButton(step)).setVisible(true);
+    Control(continueButton(otherStep(step))).setVisible(false);
+    Control(QStringLiteral("BCancelStatus")).setVisible(true);
+    SetStatusBox(
+        code + QStringLiteral(" ") + CalibrationWord(step) + QStringLiteral(" aquiring procedure"),
+        step == CalibrationStep::Zero
+            ? QStringLiteral("Unload cell before proceeding.\rPress button to continue "
+                             "when ready.")
+            : QStringLiteral("Set input to ") + Control(QStringLiteral("TCalReference")).text() +
+                  QStringLiteral(" before proceeding.\rPress button to continue when "
+                                 "ready."));
+    FormControl& box = Control(QStringLiteral("PStatus"));
+    box.setVisible(true);
+    box.raise();
+    Control(QStringLiteral("PageControl1")).setEnabled(true);
+    Busy = false;
+    calibrationPending_ = true;
+}
+
+void TForm1::acquireStep2(CalibrationStep step) {
+    lastAcquisition_.reset();
+    FormControl& status = Control(QStringLiteral("LStatus"));
+    const auto hideButtons = [this] {
+        for (const char* name :
+             {"BStatus", "BStatus_AquireZero", "BStatus_AquireReference", "BCancelStatus"}) {
+            Control(QString::fromLatin1(name)).setVisible(false);
+        }
+    };
+    // Values that are no whole numbers within 0..30000 are never sent: the panel says which
+    // field is wrong and keeps only its OK button.
+    const auto fieldValue = [this](const QString& key) {
+        return CalibrationValue(state_.ParameterTable, key,
+                                Control(QStringLiteral("T") + key).text());
+    };
+    const auto reference = fieldValue(QStringLiteral("CalReference"));
+    const auto range = fieldValue(QStringLiteral("CalRange"));
+    if (!reference || !range) {
+        const QString why = (reference ? QStringLiteral("Calibration Range")
+                                       : QStringLiteral("Calibration Reference")) +
+                            QStringLiteral(
+                                " must be a whole number from 0 to 30000.\rNothing was sent to the "
+                                "module.");
+        hideButtons();
+        status.setText(DisplayText(why));
+        Control(QStringLiteral("BStatus")).setVisible(true);
+        calibrationPending_ = false;
+        state_.message(BoxKind::Error, why);
+        return;
+    }
+
+    hideButtons();
+    status.setText(QStringLiteral("Aquiring ") + CalibrationWord(step) +
+                   QStringLiteral(", please wait ..."));
+    SerialLink& link = state_.link;
+    const AcquisitionOutcome outcome = Acquire(
+        link, link.ComPortName, state_.PortShownAs(link.ComPortName), step, *reference, *range);
+    status.setText(DisplayText(outcome.message));
+    Control(QStringLiteral("BStatus")).setVisible(true);
+    calibrationPending_ = false;
+    lastAcquisition_ = outcome;
+}
+
+void TForm1::BCancelStatusClick() {
+    FormControl& box = Control(QStringLiteral("PStatus"));
+    box.lower();
+    box.setVisible(false);
+    Control(QStringLiteral("PageControl1")).setEnabled(true);
+    Busy = false;
+    for (const char* name : {"LInputValue", "LInputValueSx", "BStatus_AquireZero",
+                             "BStatus_AquireReference", "BCancelStatus", "GBStatusInput"}) {
+        Control(QString::fromLatin1(name)).setVisible(false);
+    }
+    calibrationPending_ = false;
+}
