@@ -75,7 +75,7 @@ class TestFileLoad : public QObject {
         LoadBench bench;
         bench.dialogs.answerFileDialog(
             PutFile(bench.archive(), "my.NVC", ConfigurationFileBytes("Q7323S", Q7323SLines)));
-        bench.form->TBOpenFileClick();
+        bench.form->Click("BitBtn3");
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
 
         const FileDialogRequest request = bench.dialogs.fileRequests().value(0);
@@ -439,7 +439,7 @@ class TestFileLoad : public QObject {
                              "Parameters were modified.\rDo you wish to acquire new data and lose "
                              "changes?",
                              BoxButtons::YesNoDefaultNo, BoxAnswer::No);
-        bench.form->BitBtn2Click();
+        bench.form->Click("BitBtn2");
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(bench.dialogs.fileRequests().size(), 1);
         QCOMPARE(bench.form->StatusPanel(2), QStringLiteral("Modified"));

@@ -287,7 +287,7 @@ class TestLiveValues : public QObject {
         bench.dialogs.expect(BoxKind::Warning, refused);
         bench.dialogs.expect(BoxKind::Warning, refused);
         bench.form->ReadAll();
-        bench.form->BAutoDetectClick();
+        bench.form->Click("BAutoDetect");
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QVERIFY(bench.engine().commands().isEmpty());
         QVERIFY(bench.form->LiveSessionRunning());

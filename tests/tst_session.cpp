@@ -170,7 +170,7 @@ class TestSession : public QObject {
         const auto run = start(settingsFile({"ADMINPASSWORD   = Secret", "PROMPTPASSWORD  = Y"}));
         TForm1& form = *run->form;
         form.FindControl(QStringLiteral("TEntryPassword"))->setText(QStringLiteral("Secret"));
-        form.BEnterPasswordClick();
+        form.Click("BEnterPassword");
         form.FindControl(QStringLiteral("TOldPasswordInput"))->setText(oldInput);
         form.FindControl(QStringLiteral("TNewPasswordInput"))->setText(newInput);
         run->dialogs.expect(static_cast<BoxKind>(kind), message);

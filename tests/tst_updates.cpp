@@ -136,7 +136,7 @@ class TestUpdates : public QObject {
         UpdateBench bench;
         bench.server.close();
         bench.dialogs.expect(BoxKind::Information, UpToDate);
-        bench.form->BSearchForUpdatesClick();
+        bench.form->Click("BSearchForUpdates");
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(bench.text("LUpdateServerVersionDx"), QString("N/A"));
     }
@@ -153,7 +153,7 @@ class TestUpdates : public QObject {
         QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
         ticker.start(20);
         bench.dialogs.expect(BoxKind::Information, UpToDate);
-        bench.form->BSearchForUpdatesClick();
+        bench.form->Click("BSearchForUpdates");
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(bench.text("LUpdateServerVersionDx"), QString("N/A"));
         QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
@@ -250,7 +250,7 @@ class TestUpdates : public QObject {
                                      "\r\rNothing was started, and an installer downloaded "
                                      "earlier was kept.");
         }
-        bench.form->LUpdateServerVersionDownloadClick();
+        bench.form->Click("LUpdateServerVersionDownload");
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(FileBytes(bench.installer()),
                  reason.isEmpty() ? package : QByteArray("earlier installer"));

@@ -76,7 +76,6 @@ class TForm1 : public QObject, public ControlOwner {
     // The four panels of the status bar: 0 status, 1 model, 2 modification mark, 3 clock.
     // The shown configuration, taken before a load and put back when the user abandons it.
     WindowSnapshot TakeSnapshot() const;
-    void RestoreSnapshot(const WindowSnapshot& snapshot);
 
     QString StatusPanel(int index) const;
     void SetStatusPanel(int index, const QString& text);
@@ -100,24 +99,16 @@ class TForm1 : public QObject, public ControlOwner {
     void FormKeyDown(int key);
 
     // Tool bar handlers.
-    void TBOpenComClick();
     void TBSaveComClick();
     void TBOpenFileClick();
     void TBSaveFileClick();
-    void BitBtn2Click();
     void BitBtn1Click();
-    // Prints the report sheet of the last print-mode check, after the print dialog.
-    void MyPrint();
+    void TBClearClick();
     // The report sheet as a PDF file the user chooses; true when it was saved.
     bool SaveReportAsPdf();
-    void TBSaveReportPdfClick();
-    void TBClearClick();
-    void TBHelpClick();
 
     // The status box closes with its OK button.
     void BStatusClick();
-    // Puts a title and a text ("\r" breaks the line) into the status box.
-    void SetStatusBox(const QString& title, const QString& text);
 
     // Clears every parameter field and the module information.
     void ResetAll();
@@ -134,21 +125,14 @@ class TForm1 : public QObject, public ControlOwner {
 
     // Loads a configuration file into the window; true when a file was applied.
     bool ReadFromFile(FileSource source);
-    // Applies the loaded entry list to the window.
-    LoadOutcome InsertDataFromFileToScreen(const QString& model);
     // What the last load refused or applied, for the command line's reports.
     const FileLoadRecord& LastLoad() const { return lastLoad_; }
-    // The limits, cold junction and alarm fields follow their choices after a read or a load,
-    // then the read-mode check rebuilds the entry list.
-    void RefreshAfterTransfer(TransferSource source);
     // Appends the log list to the system log (at closing).
     void UpdateLog();
 
     // Port discovery and writing a configuration to the module.
     QString FindTheRightCom();
     void FindPorts();
-    void BAutoDetectClick();
-    void BChangeDefaultComPortClick();
     ModuleWriteOutcome WriteAll();
 
     // Start-up, working session and password.
@@ -160,28 +144,9 @@ class TForm1 : public QObject, public ControlOwner {
     void WindowPainted();
     void FormShow();
     void FormClose();
-    void PageControl1Change();
-    void BEnterPasswordClick();
-    void BChangePasswordClick();
-    void ChangePassword();
-    void CheckBox1Click();
-    void BDoneByDoneForClick();
-    // A yes/no box of the Settings page changed: its setting follows it.
-    void SettingsBoxClick(const QString& boxName);
-    void BitBtn4Click();
-    void LDataSheetClick();
-    void Label5Click();
-    void Label1Click();
     // --- Updates ---
-    // The newest version's three digits from the maker's server; "" when there is no
-    // connection or no version came.
-    void checkUpdate(QString& version);
     // At start-up, when the automatic check is on and the computer is online.
     void CheckForUpdatesAtStartUp();
-    void BSearchForUpdatesClick();
-    // Downloads the installer; after the user's OK hands it to the system and closes the window.
-    void LUpdateServerVersionDownloadClick();
-    void CBAutoCheckUpdateClick();
 
     // The default port setting changed: the port in use and its label follow.
     void DefaultPortChanged();
@@ -191,8 +156,6 @@ class TForm1 : public QObject, public ControlOwner {
 
     // The layout for a model (frame, selectors, captions) and its parts.
     void AdjustFor(const QString& model);
-    void LightPanels(const PanelLamps& flags);
-    void LightSensors(const SensorLamps& flags);
 
     // Edits and choices keep the catalogue and the dependent fields consistent.
     void UpdateLimits(FormControl& sender);
@@ -206,30 +169,9 @@ class TForm1 : public QObject, public ControlOwner {
     const LiveState& Live() const { return live_; }
     // The timer of a channel's reading session (1 or 2).
     QTimer& ReadTimer(int channel) const;
-    // Identifies the module and prepares the live view; true when prepared for an unchanged
-    // model.
-    bool ModelInfo();
-    // Reads the channels' sensors and fits labels, decimals and chart ranges to them.
-    void FindMyDecs();
-    // Ends any reading session and forgets the preparation.
-    void ResetValues();
     void BStartReadValues_Click();
-    void DisplayReadValues();
-    void BReadValue1Click();
-    void BReadValue2Click();
     void Timer_ReadValue1Timer();
     void Timer_ReadValue2Timer();
-    // One input-value exchange on the session's port; nothing when the reading failed (the
-    // session has then ended with a warning) or the session was stopped meanwhile.
-    std::optional<int> ReadCh(int channel);
-    void CBRefresh1Change();
-    void CBRefresh2Change();
-    // The Values page was left: a running session stops with a message.
-    void AwayFromValues();
-    // Saves the readings of channel 1's or 2's running or last session as CSV, to a file the
-    // user chooses.
-    void BSaveValues1Click();
-    void BSaveValues2Click();
     // --- Load-cell calibration ---
     void BAquireZeroClick();
     void BAquireReferenceClick();
@@ -243,9 +185,6 @@ class TForm1 : public QObject, public ControlOwner {
 
     // True while a reading session holds the port.
     bool LiveSessionRunning() const;
-    // False, after saying so, while a reading session holds the port: no other operation may
-    // talk to the module then.
-    bool PortFreeForOperation();
 
     // --- What the window passes on from the user ---
 
@@ -253,7 +192,6 @@ class TForm1 : public QObject, public ControlOwner {
     // running and until the start-up has ended; the field being edited is first validated as if
     // it had been left. False when refused.
     bool RunCommand(const std::function<void()>& command);
-    bool CommandRunning() const { return commandDepth_ > 0; }
     // The user's input is taken: the start-up has ended and no command is running.
     bool AcceptsInput() const;
     // A press of a button or link, a choice the user made in a list, a ticked or cleared box, a
@@ -268,9 +206,6 @@ class TForm1 : public QObject, public ControlOwner {
     // The focus entered or left an edit.
     void FieldEntered(const QString& name);
     void FieldLeft(const QString& name);
-    // Validates the field being edited as if it had been left; what is written, saved, logged
-    // and printed is then what the user sees.
-    void CommitEditing();
     // The user closes the window. True when it may close now; during an operation a read or a
     // port search stops at its next exchange, a write finishes, and closeNow() follows.
     bool RequestClose();
@@ -297,6 +232,74 @@ class TForm1 : public QObject, public ControlOwner {
     void readingTaken(int channel, double seconds, int value);
 
   private:
+    // The handlers the controls reach through connectHandlers, and the steps of the operations
+    // that only the presenter's own routines take.
+    void RestoreSnapshot(const WindowSnapshot& snapshot);
+    void TBOpenComClick();
+    // Prints the report sheet of the last print-mode check, after the print dialog.
+    void MyPrint();
+    void TBSaveReportPdfClick();
+    void TBHelpClick();
+    // Puts a title and a text ("\r" breaks the line) into the status box.
+    void SetStatusBox(const QString& title, const QString& text);
+    // Applies the loaded entry list to the window.
+    LoadOutcome InsertDataFromFileToScreen(const QString& model);
+    // The limits, cold junction and alarm fields follow their choices after a read or a load,
+    // then the read-mode check rebuilds the entry list.
+    void RefreshAfterTransfer(TransferSource source);
+    void BChangeDefaultComPortClick();
+    void PageControl1Change();
+    void BChangePasswordClick();
+    void ChangePassword();
+    void CheckBox1Click();
+    void BDoneByDoneForClick();
+    // A yes/no box of the Settings page changed: its setting follows it.
+    void SettingsBoxClick(const QString& boxName);
+    void BitBtn4Click();
+    void LDataSheetClick();
+    void Label5Click();
+    void Label1Click();
+    // The newest version's three digits from the maker's server; "" when there is no
+    // connection or no version came.
+    void checkUpdate(QString& version);
+    void CBAutoCheckUpdateClick();
+    void LightPanels(const PanelLamps& flags);
+    void LightSensors(const SensorLamps& flags);
+    // Identifies the module and prepares the live view; true when prepared for an unchanged
+    // model.
+    bool ModelInfo();
+    // Reads the channels' sensors and fits labels, decimals and chart ranges to them.
+    void FindMyDecs();
+    // Ends any reading session and forgets the preparation.
+    void ResetValues();
+    void DisplayReadValues();
+    void BReadValue1Click();
+    void BReadValue2Click();
+    // One input-value exchange on the session's port; nothing when the reading failed (the
+    // session has then ended with a warning) or the session was stopped meanwhile.
+    std::optional<int> ReadCh(int channel);
+    void CBRefresh1Change();
+    void CBRefresh2Change();
+    // The Values page was left: a running session stops with a message.
+    void AwayFromValues();
+    // Saves the readings of channel 1's or 2's running or last session as CSV, to a file the
+    // user chooses.
+    void BSaveValues1Click();
+    void BSaveValues2Click();
+    // False, after saying so, while a reading session holds the port: no other operation may
+    // talk to the module then.
+    bool PortFreeForOperation();
+    bool CommandRunning() const { return commandDepth_ > 0; }
+    // Validates the field being edited as if it had been left; what is written, saved, logged
+    // and printed is then what the user sees.
+    void CommitEditing();
+    void BitBtn2Click();
+    void BAutoDetectClick();
+    void BEnterPasswordClick();
+    void BSearchForUpdatesClick();
+    // Downloads the installer; after the user's OK hands it to the system and closes the window.
+    void LUpdateServerVersionDownloadClick();
+
     enum class StartUpStage : std::uint8_t { NotBegun, Running, Ended };
 
     // The gate itself: refuses a command while another runs. The start-up's steps pass it
