@@ -4,6 +4,7 @@
 #include "cli/CommandSession.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
+#include "live/Calibration.h"
 
 #include <cstdio>
 
@@ -32,7 +33,8 @@ int RunCalibrate(const ParsedArguments& arguments) {
         // No module, or another model: the warning has said which.
         return form.state().ModelCode.isEmpty() ? 1 : 2;
     }
-    PrintOut(form.Control(QStringLiteral("LStatus")).text());
+    PrintOut(DisplayText(CalibrationInstructionText(
+        zero ? CalibrationStep::Zero : CalibrationStep::Reference, reference)));
     if (!arguments.has(QStringLiteral("--yes"))) {
         // The instruction asks for the load to be set; Enter says it is.
         char line[256];
@@ -45,8 +47,11 @@ int RunCalibrate(const ParsedArguments& arguments) {
     form.RunCommand([&form, zero] {
         zero ? form.BStatus_AquireZeroClick() : form.BStatus_AquireReferenceClick();
     });
-    // The panel's text is printed as shown; the outcome says whether it was acquired.
-    const bool acquired = form.LastAcquisition() && form.LastAcquisition()->acquired();
-    (acquired ? PrintOut : PrintError)(form.Control(QStringLiteral("LStatus")).text());
-    return acquired ? 0 : 1;
+    // A value refused before anything was sent has been named by its box already.
+    const std::optional<AcquisitionOutcome>& outcome = form.LastAcquisition();
+    if (!outcome) {
+        return 1;
+    }
+    (outcome->acquired() ? PrintOut : PrintError)(DisplayText(outcome->message));
+    return outcome->acquired() ? 0 : 1;
 }

@@ -25,7 +25,7 @@ int VerifyModuleHolds(CommandSession& session, const ConfigurationValues& expect
     const ReadBackResult back = ReadBackAndCompare(form, expected);
     if (!back.read) {
         // The status box says where the read stopped; the identification has spoken already.
-        const QString why = form.Control(QStringLiteral("LStatus")).text();
+        const QString why = DisplayText(back.why);
         PrintError(why.isEmpty() ? QStringLiteral("The module on %1 could not be read").arg(port)
                                  : QStringLiteral("The module on %1 could not be read: %2")
                                        .arg(port, why.simplified()));

@@ -12,12 +12,11 @@ int RunRead(const ParsedArguments& arguments) {
         return 2;
     }
     TForm1& form = session.form();
-    form.ReadAll();
-    if (form.ConfigurationEmpty) {
-        // The status box says where the read stopped; the identification has spoken already.
-        const QString why = form.Control(QStringLiteral("LStatus")).text();
-        if (!why.isEmpty()) {
-            PrintError(why);
+    const ModuleReadOutcome read = form.ReadAll();
+    if (!read.completed()) {
+        // Where a read that began stopped; a read that never began has spoken through its boxes.
+        if (!read.message.isEmpty()) {
+            PrintError(DisplayText(read.message));
         }
         return 1;
     }

@@ -12,22 +12,19 @@
 
 namespace {
 
-QString caption(const TForm1& form, const char* name) {
-    return form.Control(QString::fromLatin1(name)).text();
-}
-
 // The file's model, header lines, tags in use and parameter lines, as a save writes them.
 void printShown(const TForm1& form, const HeldValue& held) {
     const ProgramState& state = form.state();
+    const ConfigurationValues shown = ShownValues(form);
     PrintOut(state.ModelCode);
-    PrintOut(KeyLine(QStringLiteral("DATE"), caption(form, "LDateRight")));
-    PrintOut(KeyLine(QStringLiteral("DONEBY"), caption(form, "LExtra1Right")));
-    PrintOut(KeyLine(QStringLiteral("DONEFOR"), caption(form, "LExtra2Right")));
+    PrintOut(KeyLine(QStringLiteral("DATE"), state.ConfigurationDate));
+    PrintOut(KeyLine(QStringLiteral("DONEBY"), shown.doneBy));
+    PrintOut(KeyLine(QStringLiteral("DONEFOR"), shown.doneFor));
     // A tag line only for a tag field in use, as a save writes them.
-    for (const QString& key : {QStringLiteral("TAG1"), QStringLiteral("TAG2")}) {
-        const FormControl& field = form.Control(QStringLiteral("T") + key);
-        if (field.isEnabled()) {
-            PrintOut(KeyLine(key, field.text()));
+    for (const auto& [key, tag] : {std::pair{QStringLiteral("TAG1"), shown.tag1},
+                                   std::pair{QStringLiteral("TAG2"), shown.tag2}}) {
+        if (tag) {
+            PrintOut(KeyLine(key, *tag));
         }
     }
     // Only values that came from the file; what it lacks is named instead of shown empty.
@@ -65,7 +62,7 @@ int RunShow(const ParsedArguments& arguments) {
         const ConfigurationValues values = ShownValues(form);
         ConfigurationHeader header;
         header.model = values.model;
-        header.date = caption(form, "LDateRight");
+        header.date = state.ConfigurationDate;
         header.firmware = values.firmware;
         header.doneBy = values.doneBy;
         header.doneFor = values.doneFor;

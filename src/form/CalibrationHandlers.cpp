@@ -65,12 +65,7 @@ void TForm1::acquireStep1(CalibrationStep step) {
     Control(QStringLiteral("BCancelStatus")).setVisible(true);
     SetStatusBox(
         code + QStringLiteral(" ") + CalibrationWord(step) + QStringLiteral(" aquiring procedure"),
-        step == CalibrationStep::Zero
-            ? QStringLiteral("Unload cell before proceeding.\rPress button to continue "
-                             "when ready.")
-            : QStringLiteral("Set input to ") + Control(QStringLiteral("TCalReference")).text() +
-                  QStringLiteral(" before proceeding.\rPress button to continue when "
-                                 "ready."));
+        CalibrationInstructionText(step, Control(QStringLiteral("TCalReference")).text()));
     FormControl& box = Control(QStringLiteral("PStatus"));
     box.setVisible(true);
     box.raise();

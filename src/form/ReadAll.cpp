@@ -19,17 +19,18 @@ void TForm1::TBOpenComClick() {
     ReadAll();
 }
 
-void TForm1::ReadAll() {
+ModuleReadOutcome TForm1::ReadAll() {
+    const ModuleReadOutcome notBegun{ModuleReadFailure::NotBegun, {}, {}, {}};
     // Only one operation talks to the module at a time.
     if (Busy || !PortFreeForOperation()) {
-        return;
+        return notBegun;
     }
     if (IsModified() &&
         state_.message(BoxKind::Warning,
                        QStringLiteral("Parameters were modified.\rDo you wish to acquire new data "
                                       "and lose changes?"),
                        BoxButtons::YesNoDefaultNo) != BoxAnswer::Yes) {
-        return;
+        return notBegun;
     }
     ResetAll();
     // The probe and the identification tell the user why they failed; the log list keeps it.
@@ -39,14 +40,14 @@ void TForm1::ReadAll() {
     };
     if (!TryPort(state_)) {
         noModule();
-        return;
+        return notBegun;
     }
     QString code;
     DetectModel(state_, code);
     state_.ModelCode = code;
     if (code.isEmpty()) {
         noModule();
-        return;
+        return notBegun;
     }
     AdjustFor(code);
     CompareWorkingVersion(state_, code, state_.ModelVersion);
@@ -79,7 +80,7 @@ void TForm1::ReadAll() {
         Memo(QStringLiteral("Reading ") + code + QStringLiteral(" configuration from ") + port +
              QStringLiteral(" failed"));
         Busy = false;
-        return;
+        return read;
     }
     for (int channel = 1; channel <= 2; ++channel) {
         if (const std::optional<QString>& tag = read.tags.at(channel - 1)) {
@@ -114,4 +115,5 @@ void TForm1::ReadAll() {
     dataSheet.setVisible(linkShown);
     Busy = false;
     WriteToFile(SaveTarget::ConfigurationLog);
+    return read;
 }

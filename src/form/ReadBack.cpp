@@ -5,8 +5,9 @@
 
 ReadBackResult ReadBackAndCompare(TForm1& form, const ConfigurationValues& expected) {
     ReadBackResult result;
-    form.ReadAll();
-    if (form.ConfigurationEmpty) {
+    const ModuleReadOutcome read = form.ReadAll();
+    if (!read.completed()) {
+        result.why = read.message;
         return result;
     }
     result.read = true;

@@ -11,6 +11,7 @@ class TForm1;
 
 struct ReadBackResult {
     bool read = false;  // false: the read did not complete, and the status box says why
+    QString why;        // what the status box says of a read that began and stopped
     ConfigurationValues module;
     QList<ConfigurationDifference> differences;  // the expected configuration first
 };

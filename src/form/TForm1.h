@@ -9,6 +9,7 @@
 #include "live/Calibration.h"
 #include "live/LiveState.h"
 #include "records/LoadRecord.h"
+#include "transfer/ModuleRead.h"
 #include "transfer/ModuleWrite.h"
 
 #include <QHash>
@@ -113,7 +114,7 @@ class TForm1 : public QObject, public ControlOwner {
     // Clears every parameter field and the module information.
     void ResetAll();
     // Reads the connected module's whole configuration into the window.
-    void ReadAll();
+    ModuleReadOutcome ReadAll();
     // Collects the shown configuration into the entry list and the report rows and applies the
     // consistency rules. True when the caller may go on.
     bool CheckAll(CheckMode mode);

@@ -54,3 +54,12 @@ AcquisitionOutcome Acquire(SerialLink& link, const QString& device, const QStrin
     return {AcquisitionResult::Acquired,
             CalibrationWord(step) + QStringLiteral(" succesfully aquired.")};
 }
+
+QString CalibrationInstructionText(CalibrationStep step, const QString& reference) {
+    return step == CalibrationStep::Zero
+               ? QStringLiteral(
+                     "Unload cell before proceeding.\rPress button to continue when "
+                     "ready.")
+               : QStringLiteral("Set input to ") + reference +
+                     QStringLiteral(" before proceeding.\rPress button to continue when ready.");
+}

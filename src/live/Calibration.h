@@ -25,6 +25,10 @@ struct AcquisitionOutcome {
     bool acquired() const { return result == AcquisitionResult::Acquired; }
 };
 
+// What the user is asked to do before the step's acquisition: unload the cell, or set the input
+// to the reference.
+QString CalibrationInstructionText(CalibrationStep step, const QString& reference);
+
 // The value of calibration field `key` ("CalReference", "CalRange") from its text: a whole
 // number within the parameter's limits, or nothing.
 std::optional<int> CalibrationValue(const TParameterTable& parameters, const QString& key,

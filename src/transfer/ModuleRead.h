@@ -14,6 +14,7 @@ struct ProgramState;
 
 enum class ModuleReadFailure {
     None,
+    NotBegun,          // refused, or no module identified; the user has been told why
     Stopped,           // the window was closed meanwhile
     TagNotSent,        // a tag's registers did not come back as two hex bytes each
     PortNotOpened,     // the module answered the probe, but its port would not open
