@@ -218,10 +218,6 @@ class TForm1 : public QObject, public ControlOwner {
     void ShowProgress(int done, int total, const QString& what);
     void EndProgress();
 
-    // ControlOwner
-    void controlChanged(FormControl& control, ControlProperty property) override;
-    int nextStackPlace(bool front) override;
-
   signals:
     void changed(FormControl* control, ControlProperty property);
     void statusPanelChanged(int index);
@@ -233,6 +229,10 @@ class TForm1 : public QObject, public ControlOwner {
     void readingTaken(int channel, double seconds, int value);
 
   private:
+    // The controls report their changes here, through the ControlOwner interface only.
+    void controlChanged(FormControl& control, ControlProperty property) override;
+    int nextStackPlace(bool front) override;
+
     // The handlers the controls reach through connectHandlers, and the steps of the operations
     // that only the presenter's own routines take.
     void RestoreSnapshot(const WindowSnapshot& snapshot);
