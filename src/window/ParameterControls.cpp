@@ -63,7 +63,7 @@ QLabel* unitLabel(QWidget* group, const QString& key, int top) {
 }  // namespace
 
 void ConfiguratorWindow::buildParameterControls(QWidget* page) {
-    auto place = [this, page](const QString& key, bool isChoice) {
+    auto place = [page](const QString& key, bool isChoice) {
         const auto where = PlaceOf(key);
         Q_ASSERT(where.has_value());
         auto* group = page->findChild<QGroupBox*>(where->group);
