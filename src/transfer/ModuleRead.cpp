@@ -36,26 +36,16 @@ ModuleReadOutcome stopped() {
                   QStringLiteral("The window was closed before the read ended."));
 }
 
-bool stopRequested(const TransferProgress& progress) {
-    return progress.stopRequested && progress.stopRequested();
-}
-
-void show(const TransferProgress& progress, int done, int total, const QString& what) {
-    if (progress.show) {
-        progress.show(done, total, what);
-    }
-}
-
 // The tags, each read in a session of its own as the module expects.
 ModuleReadOutcome readTags(ProgramState& state, const QString& model, const QString& shownPort,
                            const TransferProgress& progress) {
     ModuleReadOutcome outcome;
     const int tags = TagsKeptBy(model, state.ModelVersion);
     for (int channel = 1; channel <= tags; ++channel) {
-        if (stopRequested(progress)) {
+        if (progress.stopped()) {
             return stopped();
         }
-        show(progress, channel, tags, QStringLiteral("Tag"));
+        progress.report(channel, tags, QStringLiteral("Tag"));
         const TagReadResult tag = ReadTag(state, channel);
         if (tag.failure == TagFailure::PortNotOpened) {
             return failed(ModuleReadFailure::PortNotOpened,
@@ -93,10 +83,10 @@ ModuleReadOutcome ReadConfigurationFromModule(ProgramState& state, const QString
         if (!AppliesToModel(entry, model)) {
             continue;
         }
-        if (stopRequested(progress)) {
+        if (progress.stopped()) {
             return stopped();
         }
-        show(progress, ++done, total, QStringLiteral("Parameter"));
+        progress.report(++done, total, QStringLiteral("Parameter"));
         QString reply;
         for (int attempt = 0; attempt < ReadAttempts && !reply.startsWith(Answered); ++attempt) {
             reply =

@@ -38,6 +38,13 @@ struct ModuleReadOutcome {
 struct TransferProgress {
     std::function<void(int done, int total, const QString& what)> show;
     std::function<bool()> stopRequested;
+
+    void report(int done, int total, const QString& what) const {
+        if (show) {
+            show(done, total, what);
+        }
+    }
+    bool stopped() const { return stopRequested && stopRequested(); }
 };
 
 // Reads the tags (where the model and firmware keep them) and every parameter of `model` from

@@ -14,12 +14,6 @@ ModuleWriteOutcome notOpened(const QString& place, const QString& shownPort,
     return {ModuleWriteFailure::PortNotOpened, place, PortNotOpenedText(shownPort, failure)};
 }
 
-void show(const TransferProgress& progress, int done, int total, const QString& what) {
-    if (progress.show) {
-        progress.show(done, total, what);
-    }
-}
-
 // Sends the planned commands on one session. Replies are not judged, but a line that stays
 // silent means the module is gone: the write stops there, naming the first entry whose reply
 // never came.
@@ -34,7 +28,7 @@ ModuleWriteOutcome sendParameters(ProgramState& state, const WritePlan& plan,
     const int total = static_cast<int>(plan.steps.size());
     int done = 0;
     for (const WriteStep& step : plan.steps) {
-        show(progress, ++done, total, QStringLiteral("Parameter"));
+        progress.report(++done, total, QStringLiteral("Parameter"));
         if (!step.readsReply) {
             session.send(step.command);
         } else if (session.exchange(step.command).silent()) {
@@ -54,7 +48,7 @@ ModuleWriteOutcome WriteConfigurationToModule(ProgramState& state, const TagText
                                               const TransferProgress& progress) {
     int done = 0;
     for (const auto& [channel, text] : tags) {
-        show(progress, ++done, static_cast<int>(tags.size()), QStringLiteral("Tag"));
+        progress.report(++done, static_cast<int>(tags.size()), QStringLiteral("Tag"));
         const TagWriteResult tag = WriteTag(state, channel, text);
         const QString place = QStringLiteral("Tag %1").arg(channel);
         if (tag.failure == TagFailure::PortNotOpened) {
