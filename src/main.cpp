@@ -31,9 +31,7 @@ void quietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const
     }
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
+int runProgram(int argc, char* argv[]) {
     const QStringList arguments = [&] {
         QStringList list;
         for (int i = 1; i < argc; ++i) {
@@ -98,4 +96,11 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("KVC7345"));
 
     return windowless ? entry->run(*parsed) : RunWindow(*parsed);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    GuardStandardStreams();
+    return FinishStandardOutput(runProgram(argc, argv));
 }

@@ -98,7 +98,7 @@ class TestWriteCommand : public QObject {
                                             << "Configuration succesfully written to Q7323S.\n"
                                             << "";
         QTest::newRow("another model")
-            << "Q7323D" << 258 << 258 << true << -1 << 1 << ""
+            << "Q7323D" << 258 << 258 << true << -1 << 2 << ""
             << "Error: Writing a configuration belonging to a Q7323S into a Q7323D is not "
                "permitted\n";
         QTest::newRow("newer file, No")

@@ -22,6 +22,13 @@ int RunCalibrate(const ParsedArguments& arguments) {
     if (!session.start(arguments)) {
         return 2;
     }
+    // Values that cannot be sent are refused before the user is asked to set the load.
+    const QString problem =
+        CalibrationValuesProblem(session.state().ParameterTable, reference, range);
+    if (!problem.isEmpty()) {
+        PrintError(DisplayText(problem));
+        return 2;
+    }
     TForm1& form = session.form();
     form.Control(QStringLiteral("TCalReference")).setText(reference);
     form.Control(QStringLiteral("TCalRange")).setText(range);

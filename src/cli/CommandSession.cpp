@@ -2,6 +2,7 @@
 
 #include "cli/ConsoleOutput.h"
 #include "shell/ConfigIni.h"
+#include "shell/OutputTarget.h"
 #include "shell/ProgramFolder.h"
 
 bool CommandSession::start(const ParsedArguments& arguments) {
@@ -29,4 +30,12 @@ bool CommandSession::start(const ParsedArguments& arguments) {
     port_.applyTo(*state_);
     form_ = std::make_unique<TForm1>(*state_);
     return true;
+}
+
+bool CommandSession::acceptsOutput(const QString& output, const QStringList& inputs) const {
+    const QString refusal = OutputRefusal(output, inputs, state_->ProgramFolder);
+    if (!refusal.isEmpty()) {
+        PrintError(refusal);
+    }
+    return refusal.isEmpty();
 }

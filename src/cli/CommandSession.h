@@ -22,6 +22,10 @@ class CommandSession {
     // everything; false (after printing why) when that is not possible.
     bool start(const ParsedArguments& arguments);
 
+    // False, after saying why, when `output` must not be written by a run that reads `inputs`:
+    // an input itself, a file the program folder keeps, or no file, pipe or terminal.
+    bool acceptsOutput(const QString& output, const QStringList& inputs = {}) const;
+
     ProgramState& state() { return *state_; }
     // The boxes of the run; a file given on the command line answers its file dialog.
     ConsoleDialogs& dialogs() { return dialogs_; }

@@ -2,6 +2,7 @@
 
 #include "cli/CommandDocs.h"
 #include "cli/CommandTable.h"
+#include "cli/ExitStatuses.h"
 
 #include <QStringList>
 
@@ -85,8 +86,13 @@ QString ManPageText(const QString& version) {
         page += roff(line) + QStringLiteral("\n.br\n");
     }
     page += QStringLiteral(
-        ".SH EXIT STATUS\n0 when the operation completed, its files included; 1 when it failed; "
-        "2 for a usage error or a module of another model.\n");
+        ".SH EXIT STATUS\nEvery command exits 1 when standard output could not take what it "
+        "printed, and 2 for a usage error (an unknown option, a missing value).\n");
+    for (const ExitStatusEntry& entry : ExitStatusTable()) {
+        page += QStringLiteral(".TP\n.B ") + entry.command + QStringLiteral("\n0: ") +
+                roff(entry.done) + QStringLiteral("; 1: ") + roff(entry.failed) +
+                QStringLiteral("; 2: ") + roff(entry.refused) + QStringLiteral(".\n");
+    }
     page += QStringLiteral(
         ".SH ENVIRONMENT\n.TP\n.B KVC7345_HOME\nthe program folder when \\-\\-home is not "
         "given\n.TP\n.B KVC7345_PORTS\nmore port names for the port search, separated by "

@@ -11,6 +11,10 @@ int RunRead(const ParsedArguments& arguments) {
     if (!session.start(arguments)) {
         return 2;
     }
+    const std::optional<QString> out = arguments.value(QStringLiteral("--out"));
+    if (out && !session.acceptsOutput(*out)) {
+        return 2;
+    }
     TForm1& form = session.form();
     const ModuleReadOutcome read = form.ReadAll();
     if (!read.completed()) {
@@ -35,7 +39,7 @@ int RunRead(const ParsedArguments& arguments) {
             PrintOut(line);
         }
     }
-    if (const std::optional<QString> out = arguments.value(QStringLiteral("--out"))) {
+    if (out) {
         const WriteOutcome outcome =
             WriteConfigurationBytes(*out, text, WriteMode::Rewrite, *session.state().disk);
         if (!outcome.written) {

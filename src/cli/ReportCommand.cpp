@@ -21,6 +21,9 @@ int RunReport(const ParsedArguments& arguments) {
     if (!session.start(arguments)) {
         return 2;
     }
+    if (!session.acceptsOutput(pdf, {file})) {
+        return 2;
+    }
     TForm1& form = session.form();
     // "Configured by" and "for" as the window would show them: remembered in the program
     // folder's settings, unless given here.

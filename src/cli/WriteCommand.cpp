@@ -38,7 +38,7 @@ int RunWrite(const ParsedArguments& arguments) {
         (outcome.written() ? PrintOut : PrintError)(DisplayText(outcome.message));
     }
     if (!outcome.written()) {
-        return 1;
+        return outcome.failure == ModuleWriteFailure::OtherModel ? 2 : 1;
     }
     if (arguments.has(QStringLiteral("--verify")) &&
         VerifyModuleHolds(session, loaded, file, false) != 0) {

@@ -85,18 +85,10 @@ void TForm1::acquireStep2(CalibrationStep step) {
     };
     // Values that are no whole numbers within 0..30000 are never sent: the panel says which
     // field is wrong and keeps only its OK button.
-    const auto fieldValue = [this](const QString& key) {
-        return CalibrationValue(state_.ParameterTable, key,
-                                Control(QStringLiteral("T") + key).text());
-    };
-    const auto reference = fieldValue(QStringLiteral("CalReference"));
-    const auto range = fieldValue(QStringLiteral("CalRange"));
-    if (!reference || !range) {
-        const QString why = (reference ? QStringLiteral("Calibration Range")
-                                       : QStringLiteral("Calibration Reference")) +
-                            QStringLiteral(
-                                " must be a whole number from 0 to 30000.\rNothing was sent to the "
-                                "module.");
+    const QString referenceText = Control(QStringLiteral("TCalReference")).text();
+    const QString rangeText = Control(QStringLiteral("TCalRange")).text();
+    const QString why = CalibrationValuesProblem(state_.ParameterTable, referenceText, rangeText);
+    if (!why.isEmpty()) {
         hideButtons();
         status.setText(DisplayText(why));
         Control(QStringLiteral("BStatus")).setVisible(true);
@@ -104,13 +96,17 @@ void TForm1::acquireStep2(CalibrationStep step) {
         state_.message(BoxKind::Error, why);
         return;
     }
+    const int reference =
+        *CalibrationValue(state_.ParameterTable, QStringLiteral("CalReference"), referenceText);
+    const int range =
+        *CalibrationValue(state_.ParameterTable, QStringLiteral("CalRange"), rangeText);
 
     hideButtons();
     status.setText(QStringLiteral("Aquiring ") + CalibrationWord(step) +
                    QStringLiteral(", please wait ..."));
     SerialLink& link = state_.link;
     const AcquisitionOutcome outcome = Acquire(
-        link, link.ComPortName, state_.PortShownAs(link.ComPortName), step, *reference, *range);
+        link, link.ComPortName, state_.PortShownAs(link.ComPortName), step, reference, range);
     status.setText(DisplayText(outcome.message));
     Control(QStringLiteral("BStatus")).setVisible(true);
     calibrationPending_ = false;

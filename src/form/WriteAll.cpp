@@ -96,7 +96,8 @@ ModuleWriteOutcome TForm1::WriteAll() {
     }
     if (shownModel != code) {
         state_.message(BoxKind::Error, ModelMismatchText(shownModel, code));
-        return refuse();
+        refuse();
+        return ModuleWriteOutcome{ModuleWriteFailure::OtherModel, {}, {}};
     }
     if (configurationVersion > state_.ModelVersion) {
         if (state_.message(BoxKind::Warning, NewerFirmwareText(), BoxButtons::OkCancel) ==

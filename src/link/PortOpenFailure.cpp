@@ -31,6 +31,12 @@ PortOpenFailure DescribeOpenFailure(const QString& location, QSerialPort::Serial
 #ifndef Q_OS_WIN
     // Windows port names are no paths; there the driver's own words are all there is.
     const QFileInfo file(location);
+    if (!file.exists() && file.isSymLink()) {
+        return {PortOpenFault::Missing,
+                QStringLiteral("Reason: ") + shown(location) +
+                    QStringLiteral(" is a link that leads to no port (its target is missing, or "
+                                   "the links form a loop).")};
+    }
     if (!file.exists()) {
         return {PortOpenFault::Missing, QStringLiteral("Reason: there is no port ") +
                                             shown(location) + QStringLiteral(" on this computer.")};

@@ -31,6 +31,21 @@ std::optional<int> CalibrationValue(const TParameterTable& parameters, const QSt
     return value;
 }
 
+QString CalibrationValuesProblem(const TParameterTable& parameters, const QString& reference,
+                                 const QString& range) {
+    const bool referenceFits =
+        CalibrationValue(parameters, QStringLiteral("CalReference"), reference).has_value();
+    if (referenceFits &&
+        CalibrationValue(parameters, QStringLiteral("CalRange"), range).has_value()) {
+        return {};
+    }
+    return (referenceFits ? QStringLiteral("Calibration Range")
+                          : QStringLiteral("Calibration Reference")) +
+           QStringLiteral(
+               " must be a whole number from 0 to 30000.\rNothing was sent to the "
+               "module.");
+}
+
 AcquisitionOutcome Acquire(SerialLink& link, const QString& device, const QString& shownPort,
                            CalibrationStep step, int reference, int range) {
     const bool zero = step == CalibrationStep::Zero;

@@ -34,6 +34,11 @@ QString CalibrationInstructionText(CalibrationStep step, const QString& referenc
 std::optional<int> CalibrationValue(const TParameterTable& parameters, const QString& key,
                                     const QString& text);
 
+// Why the reference and range texts cannot be sent ("Calibration Reference must be a whole
+// number from 0 to 30000.\rNothing was sent to the module."), or "" when both can.
+QString CalibrationValuesProblem(const TParameterTable& parameters, const QString& reference,
+                                 const QString& range);
+
 // Sends the reference and the range, then the step's acquisition command, on a session of its
 // own on `device`; `shownPort` names the port in the message when it does not open. The module
 // settles before a zero and after either acquisition.

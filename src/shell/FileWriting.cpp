@@ -1,5 +1,8 @@
 #include "shell/FileWriting.h"
 
+#include "shell/OutputTarget.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,6 +14,25 @@ constexpr qint64 CopyChunk = 1 << 20;
 // Files are written unbuffered: a buffered write reports success for bytes that only fail
 // later, when the buffer is flushed (a full disk found by QSaveFile::commit() goes unnoticed).
 constexpr QIODevice::OpenMode UnbufferedWrite = QIODevice::WriteOnly | QIODevice::Unbuffered;
+
+// Why `file` at `path` did not open. A missing folder is named rather than the file, since
+// "No such file or directory" is what a new file's open always meets there.
+QString openFailure(const QFileDevice& file, const QString& path) {
+    const QDir folder = QFileInfo(path).absoluteDir();
+    if (folder.exists()) {
+        return file.errorString();
+    }
+    QString reason = QStringLiteral("the folder ") +
+                     QDir::toNativeSeparators(folder.absolutePath()) +
+                     QStringLiteral(" does not exist");
+    QDir above = folder;
+    if (above.cdUp() && !QFileInfo(above.absolutePath()).isWritable()) {
+        reason += QStringLiteral(" and cannot be made: ") +
+                  QDir::toNativeSeparators(above.absolutePath()) +
+                  QStringLiteral(" may not be written to");
+    }
+    return reason;
+}
 
 }  // namespace
 
@@ -37,22 +59,43 @@ DiskWriter& SystemDisk() {
     return system;
 }
 
-FileReplacement::FileReplacement(const QString& path, DiskWriter& disk) : file_(path), disk_(disk) {
-    if (!file_.open(UnbufferedWrite)) {
-        reason_ = file_.errorString();
+FileReplacement::FileReplacement(const QString& path, DiskWriter& disk)
+    : file_(path), stream_(path), disk_(disk) {
+    switch (OutputPlaceOf(path)) {
+        case OutputPlace::Stream:
+            // A save beside it and a rename would put a plain file where the pipe or device was.
+            streaming_ = true;
+            break;
+        case OutputPlace::Other:
+            reason_ = QStringLiteral("not a file, a pipe or a terminal");
+            return;
+        case OutputPlace::Absent:
+        case OutputPlace::Regular:
+            break;
     }
+    if (!target().open(UnbufferedWrite)) {
+        reason_ = openFailure(target(), path);
+    }
+}
+
+QFileDevice& FileReplacement::target() {
+    return streaming_ ? static_cast<QFileDevice&>(stream_) : file_;
 }
 
 bool FileReplacement::write(QByteArrayView bytes) {
     if (reason_.isEmpty()) {
-        reason_ = disk_.write(file_, bytes);
+        reason_ = disk_.write(target(), bytes);
     }
     return reason_.isEmpty();
 }
 
 FileWriteResult FileReplacement::commit() {
-    if (reason_.isEmpty() && !file_.flush()) {
-        reason_ = file_.errorString();
+    if (reason_.isEmpty() && !target().flush()) {
+        reason_ = target().errorString();
+    }
+    if (streaming_) {
+        stream_.close();
+        return {reason_.isEmpty(), reason_};
     }
     if (!reason_.isEmpty()) {
         // The half-written new file goes; the old one was never touched.
@@ -95,7 +138,7 @@ FileWriteResult AppendToFile(const QString& path, QByteArrayView bytes, DiskWrit
     const bool existed = QFileInfo::exists(path);
     QFile file(path);
     if (!file.open(UnbufferedWrite | QIODevice::Append)) {
-        return {false, file.errorString()};
+        return {false, openFailure(file, path)};
     }
     const qint64 oldSize = file.size();
     QString reason = disk.write(file, bytes);

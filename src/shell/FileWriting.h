@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QFile>
 #include <QSaveFile>
 #include <QString>
 
@@ -31,6 +32,8 @@ struct FileWriteResult {
 
 // A new version of a file, written piece by piece beside it and put in its place by commit()
 // only when every piece went in. Without a successful commit() the old file stays as it was.
+// A pipe or a terminal at `path` is written into as a stream instead, and never replaced; a
+// folder, block device or socket is refused.
 class FileReplacement {
   public:
     FileReplacement(const QString& path, DiskWriter& disk);
@@ -44,7 +47,12 @@ class FileReplacement {
     FileWriteResult commit();
 
   private:
+    QFileDevice& target();
+
     QSaveFile file_;
+    // Used in place of file_ when `path` is a pipe or a terminal.
+    QFile stream_;
+    bool streaming_ = false;
     DiskWriter& disk_;
     QString reason_;
 };

@@ -16,6 +16,7 @@ struct ProgramState;
 enum class ModuleWriteFailure {
     None,
     Refused,           // a check before sending stopped it; the user has been told why
+    OtherModel,        // refused too: the module is not the configuration's model
     PortNotOpened,     // nothing more was sent: the port would not open
     StoppedAnswering,  // the module fell silent at `place`
 };
@@ -27,7 +28,9 @@ struct ModuleWriteOutcome {
 
     bool written() const { return failure == ModuleWriteFailure::None; }
     // Sending began: the module may hold part of the configuration now.
-    bool began() const { return failure != ModuleWriteFailure::Refused; }
+    bool began() const {
+        return failure != ModuleWriteFailure::Refused && failure != ModuleWriteFailure::OtherModel;
+    }
 };
 
 // The tags to write, by channel, as the window shows them.
