@@ -233,6 +233,32 @@ class TestFileLoad : public QObject {
         QCOMPARE(bench.logLines(), 1);  // the good file's load only
     }
 
+    // The window's clock ticks behind the boxes of a refused load; the caption keeps one mark.
+    void refusedLoadsLeaveOneModificationMark() {
+        LoadBench bench;
+        QVERIFY(bench.load(FileBytes(KVC7345_DATA_DIR "/factorydefaults/Q7323S.NVC"), "good.NVC"));
+        bench.form->Timer2Timer();
+        bench.form->SetModified(true);
+        bench.form->Timer2Timer();
+        bench.dialogs.whileOpen([&bench] { bench.form->Timer2Timer(); });
+        const QByteArray broken =
+            ConfigurationFileBytes("Q7323S", {"MDVERSION = 258", "Burnout 1 UpScale"});
+        const QString changed =
+            "Parameters were modified.\rDo you wish to acquire new data and lose changes?";
+        for (const BoxAnswer answer : {BoxAnswer::Retry, BoxAnswer::Abort, BoxAnswer::Abort}) {
+            bench.dialogs.expect(BoxKind::Warning, changed, BoxButtons::YesNoDefaultNo,
+                                 BoxAnswer::Yes);
+            bench.dialogs.expect(BoxKind::Error, InvalidFileText, BoxButtons::AbortRetry, answer);
+        }
+        bench.dialogs.answerFileDialog(PutFile(bench.archive(), "broken.NVC", broken));
+        QVERIFY(!bench.load(broken, "broken.NVC"));
+        QVERIFY(!bench.load(broken, "broken.NVC"));
+        bench.form->Timer2Timer();
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        QCOMPARE(bench.form->Control("PageControl1").items().value(0),
+                 bench.form->IsModified() ? QString("Configuration *") : QString("Configuration"));
+    }
+
     void numbersAtTheRegisterLimitsLoad_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("key");

@@ -129,6 +129,9 @@ void TForm1::Timer2Timer() {
     FormControl& pages = Control(QStringLiteral("PageControl1"));
     QStringList captions = pages.items();
     const int first = 0;
+    // The caption itself says whether it is marked: a refused load puts back the caption it
+    // found, mark included, after ticks behind its boxes have taken the mark off.
+    TabMarked = captions[first].endsWith(QLatin1String(" *"));
     if (modified_ && !TabMarked) {
         captions[first] += QStringLiteral(" *");
         TabMarked = true;

@@ -19,6 +19,9 @@ void ScriptedDialogs::expect(BoxKind kind, const QString& text, BoxButtons butto
 BoxAnswer ScriptedDialogs::message(BoxKind kind, const QString& text, BoxButtons buttons) {
     const Box box{kind, text, buttons};
     shown_.append(box);
+    if (whileOpen_) {
+        whileOpen_();
+    }
     if (script_.isEmpty()) {
         mismatches_ << QStringLiteral("unexpected box: ") + describe(box);
         return NegativeAnswer(buttons);

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Answers message boxes from a script. Each expected box names its kind, its exact text and
 // the answer to give. A box that is not expected (or differs from the next expected one) is
 // recorded as a mismatch and answered negatively, so a test never blocks on it.
@@ -22,6 +24,8 @@ class ScriptedDialogs final : public Dialogs {
                 BoxAnswer answer = BoxAnswer::Ok);
 
     BoxAnswer message(BoxKind kind, const QString& text, BoxButtons buttons) override;
+    // Runs `events` while every box is open, as the window's timers run behind a modal box.
+    void whileOpen(std::function<void()> events) { whileOpen_ = std::move(events); }
 
     // The next file dialog returns `path` ("" = cancelled); requests are recorded.
     void answerFileDialog(const QString& path) { fileAnswers_.append(path); }
@@ -52,5 +56,6 @@ class ScriptedDialogs final : public Dialogs {
     QList<FileDialogRequest> fileRequests_;
     QList<QUrl> openedUrls_;
     bool openingFails_ = false;
+    std::function<void()> whileOpen_;
     QString nextFile(const FileDialogRequest& request);
 };
