@@ -1,6 +1,7 @@
 // The line's faults as the command line meets them: what is printed, the exit status, and what
 // the module received.
 
+#include "link/LinkTiming.h"
 #include "link/SerialLink.h"
 #include "modsim/PtyModule.h"
 #include "support/ProgramProcess.h"
@@ -117,30 +118,37 @@ class TestLineCommands : public QObject {
     }
 
     // A pinned input, read three times: the CSV on standard output, the statistics on standard
-    // error. A module that falls silent ends the watch with a warning and a failure status.
+    // error. A module that falls silent ends the watch with a warning and a failure status; one
+    // whose replies run on has them skipped, never read as values, until three in a row end it.
     void watchPrintsTheReadingsAsCsv_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("skipped");
         QTest::addColumn<int>("exitCode");
+        const QString unavailable =
+            "Warning: Default COM Port (%PORT%) defined in Settings has suddenly become "
+            "unavailable.\n\nPlease Verify that:\n\n     - module is correctly plugged in\n"
+            "     - module is correctly power supplied\n     - no other application is "
+            "interfering with serial communication.\n";
         QTest::newRow("three readings") << "none"
                                         << "3"
+                                        << ""
                                         << "" << 0;
         QTest::newRow("falls silent") << "stop-after:14"
-                                      << "0"
-                                      << "Warning: Default COM Port (%PORT%) defined in Settings "
-                                         "has suddenly become unavailable.\n\nPlease Verify "
-                                         "that:\n\n     - module is correctly plugged in\n"
-                                         "     - module is correctly power supplied\n     - no "
-                                         "other application is interfering with serial "
-                                         "communication.\n"
-                                      << 1;
+                                      << "0" << unavailable << "" << 1;
+        QTest::newRow("replies run on")
+            << "long:14"
+            << "0" << unavailable
+            << "3 readings skipped: the module's replies were not well-formed readings.\n"
+            << 1;
     }
 
     void watchPrintsTheReadingsAsCsv() {
         QFETCH(QString, fault);
         QFETCH(QString, count);
         QFETCH(QString, err);
+        QFETCH(QString, skipped);
         QFETCH(int, exitCode);
         PtyModule module(QStringLiteral("Q7383D"), 6149, false);
         QVERIFY(module.start());
@@ -152,11 +160,40 @@ class TestLineCommands : public QObject {
         QTemporaryDir home;
         const Outcome outcome = runProgram(home, {"watch", "--port", module.portName(), "--channel",
                                                   "2", "--interval", "100", "--count", count});
-        QCOMPARE(outcome.out, QString::fromUtf8("time_s,value,unit\n0.100,-1.5,\u00B0C\n"
-                                                "0.200,-1.5,\u00B0C\n0.300,-1.5,\u00B0C\n"));
+        QStringList lines = outcome.out.split('\n');
+        QCOMPARE(lines.takeFirst(), QStringLiteral("time_s,value,unit"));
+        QCOMPARE(lines.takeLast(), QString());
+        QCOMPARE(lines.size(), 3);
+        double previous = 0.0;
+        for (const QString& line : lines) {
+            const qsizetype comma = line.indexOf(',');
+            QCOMPARE(line.mid(comma), QString::fromUtf8(",-1.5,\u00B0C"));
+            const double seconds = line.left(comma).toDouble();
+            QVERIFY2(seconds > previous, qPrintable(outcome.out));
+            previous = seconds;
+        }
         err.replace("%PORT%", module.portName());
-        QCOMPARE(outcome.err, err + QStringLiteral("Max: -1.5\nMin: -1.5\nAvg: -1.5\n"));
+        QCOMPARE(outcome.err, err + QStringLiteral("Max: -1.5\nMin: -1.5\nAvg: -1.5\n") + skipped);
         QCOMPARE(outcome.exitCode, exitCode);
+    }
+
+    // A module that answers slowly: a reading takes longer than the interval, so the time column
+    // runs ahead of readings times interval. Each of the five answers came at least the module's
+    // delay and its 20 bytes on the line after its command, one after the other.
+    void watchTimesTheReadingsAsTheyArrive() {
+        PtyModule module(QStringLiteral("Q7383D"), 6149);
+        QVERIFY(module.start());
+        const auto delay = std::chrono::milliseconds(100);
+        module.engine().setReplyDelay(delay);
+        QTemporaryDir home;
+        const Outcome outcome = runProgram(
+            home, {"watch", "--port", module.portName(), "--interval", "100", "--count", "5"});
+        QCOMPARE(outcome.exitCode, 0);
+        const QStringList lines = outcome.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 6);
+        const double last = lines.last().section(',', 0, 0).toDouble();
+        const auto perReading = std::chrono::duration<double>(delay + 20 * linktiming::ByteTime);
+        QVERIFY2(last >= 5 * perReading.count(), qPrintable(outcome.out));
     }
 
     void anUnusablePortSaysWhy_data() {

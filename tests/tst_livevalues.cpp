@@ -10,6 +10,7 @@
 #include "modsim/ModuleEngine.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
@@ -172,7 +173,8 @@ class TestLiveValues : public QObject {
         QCOMPARE(reading.average, average);
     }
 
-    // A reply gives a value only when its data word reads; otherwise it says how it failed.
+    // A reply gives a value only when it is one whole, well-formed reply; otherwise it says how
+    // it failed, even when its data positions would read as a number.
     void aTickSaysHowItFailed_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("lineGone");
@@ -182,6 +184,8 @@ class TestLiveValues : public QObject {
                                   << -15;
         QTest::newRow("silent") << QByteArray() << false << ReplyKind::Silent << 0;
         QTest::newRow("garbled") << QByteArray("8000XZ?G\r\n") << false << ReplyKind::Garbled << 0;
+        QTest::newRow("runs on") << QByteArray("8000FFF155") << false << ReplyKind::Garbled << 0;
+        QTest::newRow("shifted") << QByteArray("\r\n8000FFF1") << false << ReplyKind::Garbled << 0;
         QTest::newRow("line gone") << QByteArray("80") << true << ReplyKind::LineGone << 0;
     }
 
@@ -253,6 +257,47 @@ class TestLiveValues : public QObject {
         QCOMPARE(bench.state.link.openPortCount(), 0);
     }
 
+    // Replies that run on are no readings: skipped, with nothing shown, counted or drawn, and
+    // the line drained so that the next whole reply reads right. Three in a row end the session.
+    void repliesOfTheWrongShapeAreSkipped() {
+        WindowBench bench("Q7383S");
+        QVERIFY(bench.started);
+        bench.engine().setInputValue(1, 250);
+        bench.form->BStartReadValues_Click();
+        startChannel(bench, 1);
+        tick(bench, 1);
+        bench.engine().setFault(modsim::Fault::OverLong);
+        tick(bench, 1);
+        tick(bench, 1);
+        const ChannelReading& reading = bench.form->Live().reading(1);
+        QVERIFY(bench.form->LiveSessionRunning());
+        QCOMPARE(reading.count, 1);
+        QCOMPARE(reading.skipped, 2);
+        QCOMPARE(bench.form->Live().Chart1.points().size(), 1);
+        QCOMPARE(shown(*bench.form, "LReadValueMin1"), QStringLiteral("25.0"));
+
+        bench.engine().setFault(modsim::Fault::None);
+        bench.engine().setInputValue(1, 300);
+        tick(bench, 1);
+        QCOMPARE(reading.count, 2);
+        QCOMPARE(reading.last, 300);
+
+        bench.engine().setFault(modsim::Fault::OverLong);
+        bench.dialogs.expect(BoxKind::Warning, unavailable(bench.port()));
+        for (int i = 0; i < ChannelReading::MostSkippedInARow; ++i) {
+            tick(bench, 1);
+        }
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
+        QVERIFY(!bench.form->LiveSessionRunning());
+        QCOMPARE(reading.count, 2);
+        QCOMPARE(reading.skipped, 2 + ChannelReading::MostSkippedInARow);
+        QCOMPARE(reading.minimum, 250);
+        QCOMPARE(reading.maximum, 300);
+        QCOMPARE(bench.form->Live().Chart1.points().size(), 2);
+        QCOMPARE(shown(*bench.form, "LInput1CurrentValue"), QStringLiteral("30.0"));
+        QCOMPARE(bench.state.link.openPortCount(), 0);
+    }
+
     // Another module on the cable between two STARTs: prepared afresh, nothing of the old
     // model's chart or statistics left.
     void anotherModelIsPreparedAfresh() {
@@ -294,32 +339,47 @@ class TestLiveValues : public QObject {
         QVERIFY(!bench.form->Busy);
     }
 
-    // The readings saved as CSV: the session's own time, the value in the channel's decimals
-    // with a point, the unit; Latin-1 and CR LF like the program's other files.
+    // The readings saved as CSV: the seconds since START at which each arrived, the value in the
+    // channel's decimals with a point, the unit; Latin-1 and CR LF like the program's other files.
     void theReadingsSaveAsCsv() {
         WindowBench bench("Q7383S");
         QVERIFY(bench.started);
         bench.engine().setInputValue(1, 0xFFF1);  // -1.5 degrees
         bench.form->BStartReadValues_Click();
+        QElapsedTimer sinceStart;
+        sinceStart.start();
         startChannel(bench, 1, "100");
         for (int i = 0; i < 2; ++i) {
             tick(bench, 1);
         }
         bench.engine().setInputValue(1, 12345);
         tick(bench, 1);
+        const double longest = static_cast<double>(sinceStart.elapsed()) / 1000.0;
         const QString path = QDir(bench.home.path()).filePath("ch1.csv");
         bench.dialogs.answerFileDialog(path);
         bench.form->Click("BSaveValues1");
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("time_s,value,unit\r\n"
-                                            "0.100,-1.5,\xB0"
-                                            "C\r\n"
-                                            "0.200,-1.5,\xB0"
-                                            "C\r\n"
-                                            "0.300,1234.5,\xB0"
-                                            "C\r\n"));
+        QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.takeFirst(), QByteArray("time_s,value,unit\r"));
+        QCOMPARE(lines.takeLast(), QByteArray());
+        const QList<QByteArray> values{
+            "-1.5,\xB0"
+            "C\r",
+            "-1.5,\xB0"
+            "C\r",
+            "1234.5,\xB0"
+            "C\r"};
+        QCOMPARE(lines.size(), values.size());
+        double previous = 0.0;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const qsizetype comma = lines[i].indexOf(',');
+            QCOMPARE(lines[i].mid(comma + 1), values[i]);
+            const double seconds = lines[i].left(comma).toDouble();
+            QVERIFY2(seconds >= previous && seconds <= longest, lines[i].constData());
+            previous = seconds;
+        }
         QCOMPARE(bench.lastLogText(), QStringLiteral("Saved channel 1 readings to file ch1.csv"));
     }
 

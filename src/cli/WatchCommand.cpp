@@ -1,5 +1,6 @@
 // "kvc7345 watch": a channel's live input values on standard output as CSV, as the Values page
-// reads them, until a number of readings or Ctrl+C.
+// reads them, each with the time since START at which it arrived, until a number of readings or
+// Ctrl+C.
 
 #include "catalogue/ValueFormat.h"
 #include "cli/CommandSession.h"
@@ -107,6 +108,15 @@ int RunWatch(const ParsedArguments& arguments) {
         PrintError(QStringLiteral("Max: ") + FormatMyInt(reading.maximum, decimals));
         PrintError(QStringLiteral("Min: ") + FormatMyInt(reading.minimum, decimals));
         PrintError(QStringLiteral("Avg: ") + FormatMyInt(reading.average, decimals));
+    }
+    if (reading.skipped == 1) {
+        PrintError(
+            QStringLiteral("1 reading skipped: the module's reply was not a well-formed "
+                           "reading."));
+    } else if (reading.skipped > 1) {
+        PrintError(QStringLiteral("%1 readings skipped: the module's replies were not "
+                                  "well-formed readings.")
+                       .arg(reading.skipped));
     }
     return stoppedByUs ? 0 : 1;
 }

@@ -73,6 +73,8 @@ void TForm1::readValueClick(int channel) {
     live_.failure.reset();
     live_.aquiringDots = 0;
     ReadTimer(channel).setInterval(static_cast<int>(live_.reading(channel).intervalMs));
+    // Readings are timed from here: identifying the module and opening the port took no reading.
+    live_.reading(channel).startClock();
     ReadTimer(channel).start();
     live_.chart(channel).setEnabled(true);
     Control(QStringLiteral("BReadValue%1").arg(channel)).setText(Stop);
@@ -110,6 +112,7 @@ void TForm1::readValueTick(int channel) {
     if (!value) {
         return;  // nothing is shown, counted or drawn for a reading that did not come
     }
+    // The kept readings (saved as CSV) take the time they arrived; the chart moves one interval.
     const int decimals = live_.decimals(channel);
     ChannelReading& reading = live_.reading(channel);
     reading.add(*value);
@@ -140,6 +143,11 @@ std::optional<int> TForm1::ReadCh(int channel) {
     }
     if (tick.read()) {
         return tick.value;
+    }
+    // A reply of the wrong shape is no reading and the line has been drained since; a module
+    // that keeps sending them, or one that falls silent or goes away, ends the session.
+    if (tick.kind == ReplyKind::Garbled && live_.reading(channel).skip()) {
+        return std::nullopt;
     }
     live_.failure = tick.kind;
     endSessionAfterFailure();

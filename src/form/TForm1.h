@@ -225,7 +225,8 @@ class TForm1 : public QObject, public ControlOwner {
     void progressChanged();
     // A close that waited for an operation may now proceed.
     void closeNow();
-    // A channel's session took a reading: its time since START and its value in register units.
+    // A channel's session took a reading: the seconds since START at which it arrived and its
+    // value in register units.
     void readingTaken(int channel, double seconds, int value);
 
   private:
@@ -276,8 +277,9 @@ class TForm1 : public QObject, public ControlOwner {
     void DisplayReadValues();
     void BReadValue1Click();
     void BReadValue2Click();
-    // One input-value exchange on the session's port; nothing when the reading failed (the
-    // session has then ended with a warning) or the session was stopped meanwhile.
+    // One input-value exchange on the session's port; nothing when the reply was no reading
+    // (skipped, or the session has then ended with a warning) or the session was stopped
+    // meanwhile.
     std::optional<int> ReadCh(int channel);
     void CBRefresh1Change();
     void CBRefresh2Change();

@@ -38,6 +38,12 @@ RegisterReply ModuleSession::read() {
     return link_ != nullptr ? link_->readReply(handle_) : MakeReply({}, true);
 }
 
+void ModuleSession::drain() {
+    if (link_ != nullptr) {
+        link_->drain(handle_);
+    }
+}
+
 void ModuleSession::pause(int milliseconds) {
     if (link_ != nullptr) {
         link_->pause(milliseconds);

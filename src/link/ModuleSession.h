@@ -30,6 +30,9 @@ class ModuleSession {
     bool send(const QString& command);
     // Reads one reply without sending.
     RegisterReply read();
+    // Throws away what the line still brings until it falls quiet, so that the next reply read
+    // starts at a reply's first byte again (after a reply of the wrong shape).
+    void drain();
     // One of the fixed pauses of an operation (skipped by the unpaced timing of tests).
     void pause(int milliseconds);
 

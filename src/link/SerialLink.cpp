@@ -273,13 +273,36 @@ void SerialLink::discardLateAnswer(QSerialPort& serial) {
     if (late == lateAnswerUntil_.end()) {
         return;
     }
-    Clock::time_point quietUntil = late->second;
+    const Clock::time_point quietUntil = late->second;
     lateAnswerUntil_.erase(late);
+    discardUntilQuiet(serial, quietUntil, Clock::time_point::max());
+}
+
+// A reply of the wrong shape leaves the rest of it, or of something else, on the line. A line
+// that never falls quiet is left after a few read times: the next reply will show it again.
+void SerialLink::drain(PortHandle handle) {
+    QSerialPort* serial = port(handle);
+    if (serial == nullptr) {
+        return;
+    }
+    const Clock::time_point now = Clock::now();
+    Clock::time_point quietUntil = now + timing.readInterval;
+    if (const auto late = lateAnswerUntil_.find(serial->objectName());
+        late != lateAnswerUntil_.end()) {
+        quietUntil = std::max(quietUntil, late->second);
+        lateAnswerUntil_.erase(late);
+    }
+    discardUntilQuiet(*serial, quietUntil, quietUntil + 4 * timing.readTotal);
+}
+
+void SerialLink::discardUntilQuiet(QSerialPort& serial, Clock::time_point quietUntil,
+                                   Clock::time_point giveUpAt) {
     const LinkTiming used = timing;
     const QPointer<QSerialPort> guarded(&serial);
     while (guarded && guarded->isOpen()) {
         guarded->clear(QSerialPort::Input);
-        const auto left = std::chrono::ceil<milliseconds>(quietUntil - Clock::now()).count();
+        const auto until = std::min(quietUntil, giveUpAt);
+        const auto left = std::chrono::ceil<milliseconds>(until - Clock::now()).count();
         if (left <= 0) {
             break;
         }

@@ -58,11 +58,16 @@ class SerialLink {
     bool WriteToComm(PortHandle handle, const QString& command);
     RegisterReply readReply(PortHandle handle);
     RegisterReply exchange(PortHandle handle, const QString& command);
+    void drain(PortHandle handle);
     void ShutDownComm(PortHandle handle);
 
     QSerialPort* port(PortHandle handle) const;
     RegisterReply received(const QSerialPort* serial, const QByteArray& bytes, bool lineGone);
     void discardLateAnswer(QSerialPort& serial);
+    // Discards input until the line has been quiet up to `quietUntil` and for one byte interval
+    // after any byte that came, but waits no longer than `giveUpAt`.
+    void discardUntilQuiet(QSerialPort& serial, Clock::time_point quietUntil,
+                           Clock::time_point giveUpAt);
 
     std::map<PortHandle, OpenPort> ports_;
     // Ports whose last read timed out, by device, with the time before which the missed answer

@@ -8,13 +8,19 @@ void ChannelReading::start() {
     last = maximum = minimum = average = 0;
     sum = 0.0;
     count = 0;
+    skipped = skippedInARow = 0;
     sessionSeconds = 0.0;
     samples.clear();
+    clock_.start();
+}
+
+void ChannelReading::startClock() {
+    clock_.start();
 }
 
 void ChannelReading::add(int value) {
     elapsedSeconds += intervalMs / 1000.0;
-    sessionSeconds += intervalMs / 1000.0;
+    sessionSeconds = static_cast<double>(clock_.elapsed()) / 1000.0;
     samples.append({sessionSeconds, value});
     last = value;
     if (count == 0) {
@@ -25,8 +31,15 @@ void ChannelReading::add(int value) {
     }
     sum += value;
     ++count;
+    skippedInARow = 0;
     // Truncated towards zero, as the module's own figures are.
     average = static_cast<int>(std::trunc(sum / count));
+}
+
+bool ChannelReading::skip() {
+    ++skipped;
+    ++skippedInARow;
+    return skippedInARow < MostSkippedInARow;
 }
 
 bool ChannelReading::wrapChart() {

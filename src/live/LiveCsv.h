@@ -7,7 +7,8 @@
 #include <QString>
 
 // The readings of a session as CSV: "time_s,value,unit", then a line per reading with the
-// value in the channel's decimals and a point as the decimal separator, whatever the locale.
+// seconds since START at which it arrived, and the value in the channel's decimals; a point is
+// the decimal separator, whatever the locale.
 QString LiveCsvHeader();
 QString LiveCsvLine(double seconds, int value, int decimals, const QString& unit);
 // The whole file: Latin-1, CR LF after every line, like the program's other files.

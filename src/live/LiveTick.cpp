@@ -9,13 +9,21 @@ QString LiveValueCommand(int channel) {
 }
 
 LiveTick LiveTickFromReply(const RegisterReply& reply, const QString& model) {
-    if (const auto word = ParseHexWord(ReplyData(reply.text))) {
-        return {ReplyKind::Answered, WordToValue(*word, model)};
+    // A reply cut short, run on, or shifted by bytes of another has data positions that may
+    // still read as a number, one the module never sent.
+    if (reply.kind == ReplyKind::Answered) {
+        if (const auto word = ParseHexWord(ReplyData(reply.text))) {
+            return {ReplyKind::Answered, WordToValue(*word, model)};
+        }
+        return {ReplyKind::Garbled, 0};
     }
-    const bool garbled = reply.kind == ReplyKind::Answered || reply.kind == ReplyKind::Garbled;
-    return {garbled ? ReplyKind::Garbled : reply.kind, 0};
+    return {reply.kind, 0};
 }
 
 LiveTick ReadLiveValue(ModuleSession& session, int channel, const QString& model) {
-    return LiveTickFromReply(session.exchange(LiveValueCommand(channel)), model);
+    const LiveTick tick = LiveTickFromReply(session.exchange(LiveValueCommand(channel)), model);
+    if (tick.kind == ReplyKind::Garbled) {
+        session.drain();
+    }
+    return tick;
 }

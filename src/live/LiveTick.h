@@ -18,9 +18,10 @@ struct LiveTick {
 // The live-value command of input `channel` (1 or 2).
 QString LiveValueCommand(int channel);
 
-// What a reply to the live-value command gives for `model`: a reply without a data word counts
-// as garbled, whatever the line said.
+// What a reply to the live-value command gives for `model`: a value only from one whole,
+// well-formed reply; anything else that came is garbled, however its data positions read.
 LiveTick LiveTickFromReply(const RegisterReply& reply, const QString& model);
 
-// Reads input `channel`'s current value on the session.
+// Reads input `channel`'s current value on the session. After a garbled reply the line is
+// drained until quiet, so that the next reading starts at a reply's first byte.
 LiveTick ReadLiveValue(ModuleSession& session, int channel, const QString& model);

@@ -203,7 +203,13 @@ Response ModuleEngine::handleLine(const QByteArray& line) {
     if (observer_) {
         observer_(command);
     }
+    Response response = respond(line);
+    response.delay += replyDelay_;
+    return response;
+}
 
+// The answer to `line` as the faults shape it; the mutex is held.
+Response ModuleEngine::respond(const QByteArray& line) {
     switch (fault_) {
         case Fault::Silent:
             return {};
@@ -309,6 +315,11 @@ int ModuleEngine::liveValue(int channel) {
 void ModuleEngine::setIgnoredWrite(std::optional<int> address) {
     const std::lock_guard lock(mutex_);
     ignoredWrite_ = address;
+}
+
+void ModuleEngine::setReplyDelay(std::chrono::milliseconds delay) {
+    const std::lock_guard lock(mutex_);
+    replyDelay_ = delay;
 }
 
 void ModuleEngine::setAcquireSucceeds(bool succeeds) {

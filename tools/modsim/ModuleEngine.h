@@ -61,6 +61,8 @@ class ModuleEngine {
     // `count`: for StopAfter and DisconnectAfter the commands answered before; for the faults
     // that shape an answer, the commands answered normally before the fault starts.
     void setFault(Fault fault, int count = 0);
+    // A slow module: every answer starts this much later, still within a reader's wait.
+    void setReplyDelay(std::chrono::milliseconds delay);
 
     // Pins the input value of `channel` (1 or 2) to `word` as E2/E3 answer it; nothing lets the
     // input follow its wave again.
@@ -89,6 +91,7 @@ class ModuleEngine {
     Response handleLine(const QByteArray& line);
 
   private:
+    Response respond(const QByteArray& line);
     QString replyTo(int code, int data);
     int liveValue(int channel);
 
@@ -98,6 +101,7 @@ class ModuleEngine {
     QString modelReply_;
     Fault fault_ = Fault::None;
     int faultCount_ = 0;
+    std::chrono::milliseconds replyDelay_{0};
     int received_ = 0;
     std::map<int, quint16> registers_;
     std::vector<std::pair<int, quint16>> writes_;
