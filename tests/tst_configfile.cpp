@@ -4,8 +4,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <algorithm>
+#include <atomic>
 
 namespace {
 
@@ -102,24 +107,100 @@ class TestConfigurationFile : public QObject {
         }
     }
 
-    void failedCopyKeepsTheLog() {
+    // A rotation in a second that already has a copy gets a name of its own.
+    void rotationKeepsEarlierCopies() {
         QTemporaryDir folder;
-        const QString log = QDir(folder.path()).filePath("config.log");
+        const QDir dir(folder.path());
+        const QString log = dir.filePath("config.log");
         {
             QFile big(log);
             QVERIFY(big.open(QIODevice::WriteOnly));
             QVERIFY(big.resize(ConfigurationLogLimit + 1));
         }
-        // Folders in the way of the copies of this second and the next.
+        // Earlier copies of this second and the next two, as another program may have made.
         const QDateTime now = QDateTime::currentDateTime();
+        QStringList stamps;
         for (int s = 0; s <= 2; ++s) {
-            QDir(folder.path()).mkpath("config_" + TimeStamp(now.addSecs(s)) + ".log/x");
+            stamps << TimeStamp(now.addSecs(s));
+            QFile earlier(dir.filePath("config_" + stamps.last() + ".log"));
+            QVERIFY(earlier.open(QIODevice::WriteOnly));
+            earlier.write("EARLIER\r\n");
         }
         const WriteOutcome outcome =
             WriteConfigurationBytes(log, "NEW\r\n", WriteMode::Append, SystemDisk());
         QVERIFY(outcome.written);
-        QVERIFY(!outcome.rotationProblem.isEmpty());
-        QCOMPARE(QFileInfo(log).size(), ConfigurationLogLimit + 1 + 5);
+        QVERIFY2(outcome.rotationProblem.isEmpty(), qPrintable(outcome.rotationProblem));
+        const QString copy = QFileInfo(outcome.rotatedTo).fileName();
+        QVERIFY2(
+            std::any_of(stamps.begin(), stamps.end(),
+                        [&](const QString& stamp) { return copy == "config_" + stamp + "_2.log"; }),
+            qPrintable(copy));
+        QCOMPARE(QFileInfo(outcome.rotatedTo).size(), ConfigurationLogLimit + 1);
+        for (const QString& stamp : stamps) {
+            QCOMPARE(readAll(dir.filePath("config_" + stamp + ".log")), QByteArray("EARLIER\r\n"));
+        }
+        QCOMPARE(readAll(log), QByteArray("NEW\r\n"));
+    }
+
+    // A program that keeps the log locked makes the append give up after its wait, saying so.
+    void heldLogIsNotWritten() {
+        QTemporaryDir folder;
+        const QString log = QDir(folder.path()).filePath("config.log");
+        QVERIFY(WriteConfigurationBytes(log, "ONE\r\n", WriteMode::Append, SystemDisk()).written);
+        QLockFile other(log + ".lock");
+        QVERIFY(other.tryLock(0));
+        const WriteOutcome outcome =
+            WriteConfigurationBytes(log, "TWO\r\n", WriteMode::Append, SystemDisk(),
+                                    ConfigurationLogLimit, std::chrono::milliseconds(50));
+        QVERIFY(!outcome.written);
+        QCOMPARE(outcome.error, QDir::toNativeSeparators(log) +
+                                    ": another program kept it locked for more than 50 "
+                                    "milliseconds, so this entry was not added");
+        QCOMPARE(readAll(log), QByteArray("ONE\r\n"));
+    }
+
+    // Writers that share a log, each rotating it every few entries, lose none of the entries.
+    void sharedLogKeepsEveryEntry() {
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        const QString log = dir.filePath("config.log");
+        constexpr int Writers = 3;
+        constexpr int Entries = 8;
+        QList<QThread*> writers;
+        std::atomic<int> failures{0};
+        for (int w = 0; w < Writers; ++w) {
+            writers << QThread::create([&, w] {
+                for (int e = 0; e < Entries; ++e) {
+                    const QByteArray entry = QStringLiteral("W%1-E%2\r\n").arg(w).arg(e).toLatin1();
+                    if (!WriteConfigurationBytes(log, entry, WriteMode::Append, SystemDisk(), 20)
+                             .written) {
+                        ++failures;
+                    }
+                }
+            });
+        }
+        for (QThread* writer : writers) {
+            writer->start();
+        }
+        for (QThread* writer : writers) {
+            QVERIFY(writer->wait());
+            delete writer;
+        }
+        QCOMPARE(failures.load(), 0);
+        QStringList found;
+        for (const QString& name : dir.entryList({"config*.log"}, QDir::Files)) {
+            found << QString::fromLatin1(readAll(dir.filePath(name)))
+                         .split("\r\n", Qt::SkipEmptyParts);
+        }
+        found.sort();
+        QStringList expected;
+        for (int w = 0; w < Writers; ++w) {
+            for (int e = 0; e < Entries; ++e) {
+                expected << QStringLiteral("W%1-E%2").arg(w).arg(e);
+            }
+        }
+        expected.sort();
+        QCOMPARE(found, expected);
     }
 
     void appendCreatesAndConcatenates() {

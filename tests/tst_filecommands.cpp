@@ -4,6 +4,8 @@
 
 #include "support/ConfigurationFiles.h"
 
+#include "records/ConfigurationFile.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -272,6 +274,56 @@ class TestFileCommands : public QObject {
                                            "of its sensor: 1350.0 is used.\n"));
         QVERIFY(shown.out.contains("\nHighscale 1                              = 1350.0\n"));
         QVERIFY(shown.out.contains("\nHighscale 2                              = 1000.0\n"));
+    }
+
+    // A line that loading takes otherwise than the file writes it is named on standard error;
+    // the output shows what was taken.
+    void showNotesWhatLoadingChanged_data() {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("shown");
+        const QByteArray blankTag = "=                 \r\n";
+        const QByteArray last = "V High Limit (burnout)                   = 10.500\r\n";
+        QTest::newRow("tag too long")
+            << "TAG1                                     " + blankTag
+            << QByteArray("TAG1 = ABCDEFGHIJKLMNOPQRST\r\n")
+            << "TAG1 = ABCDEFGHIJKLMNOPQRST in the file is longer than the 16 characters of a "
+               "tag: ABCDEFGHIJKLMNOP is used.\n"
+            << KeyLine("TAG1", "ABCDEFGHIJKLMNOP");
+        QTest::newRow("tag beyond printable ASCII")
+            << "TAG2                                     " + blankTag
+            << QByteArray("TAG2 = Tank \xC3\xA4\r\n")
+            << QString::fromLatin1(
+                   "TAG2 = Tank \xC3\xA4 in the file holds characters a tag "
+                   "cannot take: each became \"?\".\n")
+            << KeyLine("TAG2", "Tank ??");
+        QTest::newRow("other decimals")
+            << QByteArray("Highscale 1                              = 1000.0\r\n")
+            << QByteArray("Highscale 1 = 500\r\n")
+            << "Highscale 1 = 500 in the file is written with 0 decimals where the parameter "
+               "has 1 decimal: 50.0 is used.\n"
+            << KeyLine("Highscale 1", "50.0");
+        QTest::newRow("key given twice")
+            << last << last + "Highscale 2 = 900.0\r\n"
+            << "Highscale 2 is given on lines 24 and 42 of the file: line 42 is used.\n"
+            << KeyLine("Highscale 2", "900.0");
+    }
+
+    void showNotesWhatLoadingChanged() {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(QString, err);
+        QFETCH(QString, shown);
+        QTemporaryDir home;
+        QByteArray bytes = FileBytes(shipped("Q7383D.NVC"));
+        QVERIFY(bytes.contains(from));
+        bytes.replace(from, to);
+        const Run run_ =
+            run({"show", PutFile(home.path(), "noted.NVC", bytes), "--home", home.path()});
+        QCOMPARE(run_.err, err);
+        QCOMPARE(run_.exitCode, 0);
+        QVERIFY2(run_.out.contains("\n" + shown + "\n"), qPrintable(run_.out));
     }
 
     void commandLineIsReadFirst_data() {

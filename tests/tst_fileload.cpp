@@ -154,6 +154,31 @@ class TestFileLoad : public QObject {
         QVERIFY(!bench.form->FindControl("TTag2")->isEnabled());
     }
 
+    // What loading took otherwise than the file writes it follows the load in the log list.
+    void loadNotesFollowInTheLogList() {
+        LoadBench bench;
+        QStringList lines = Q7323SLines;
+        lines.replaceInStrings("Downscale 1 = 1.500", "Downscale 1 = 1.5");
+        lines << "TAG1 = ABCDEFGHIJKLMNOPQRST"
+              << "Output 1 = 0-10 V";
+        QVERIFY(bench.load(ConfigurationFileBytes("Q7323S", lines)));
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        QCOMPARE(text(*bench.form, "TTag1"), QStringLiteral("ABCDEFGHIJKLMNOP"));
+        QCOMPARE(text(*bench.form, "TDownscale1"), QStringLiteral("0.015"));
+        QStringList texts;
+        for (const QString& line : bench.form->LogLines()) {
+            texts << line.section(" - ", 1);
+        }
+        const qsizetype read = texts.indexOf("Read Q7323S configuration from file my.NVC");
+        QVERIFY(read >= 0);
+        QCOMPARE(texts.mid(read + 1),
+                 (QStringList{"Output 1 is given on lines 17 and 20 of the file: line 20 is used.",
+                              "TAG1 = ABCDEFGHIJKLMNOPQRST in the file is longer than the 16 "
+                              "characters of a tag: ABCDEFGHIJKLMNOP is used.",
+                              "Downscale 1 = 1.5 in the file is written with 1 decimal where the "
+                              "parameter has 3 decimals: 0.015 is used."}));
+    }
+
     void onlyTheFirstSixCharactersNameTheModel() {
         LoadBench bench;
         QVERIFY(

@@ -321,6 +321,35 @@ class TestReportPage : public QObject {
         }
     }
 
+    // A sheet that would lack parameters names them and is drawn only with --yes.
+    void reportNamesWhatTheFileLacks_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("refused") << false;
+        QTest::newRow("--yes") << true;
+    }
+    void reportNamesWhatTheFileLacks() {
+        QFETCH(bool, yes);
+        QTemporaryDir home;
+        QByteArray bytes = FileBytes(QDir(KVC7345_DATA_DIR).filePath("factorydefaults/Q7323S.NVC"));
+        const QByteArray highscale = "Highscale 1                              = 20.000\r\n";
+        QVERIFY(bytes.contains(highscale));
+        const QString file = PutFile(home.path(), "lacking.NVC", bytes.replace(highscale, ""));
+        const QString pdf = QDir(home.path()).filePath("sheet.pdf");
+        QStringList arguments{"report", file, "--pdf", pdf};
+        if (yes) {
+            arguments << "--yes";
+        }
+        const ProcessOutcome outcome = RunProgram(home.path(), arguments);
+        const QString note =
+            "The file holds no value for these parameters of the Q7323S:\n     - Highscale 1\n";
+        QCOMPARE(outcome.err,
+                 yes ? note
+                     : note + "No report: " + file +
+                           " lacks parameters of the Q7323S; --yes draws the sheet without them\n");
+        QCOMPARE(outcome.exitCode, yes ? 0 : 1);
+        QCOMPARE(QFileInfo::exists(pdf), yes);
+    }
+
     void reportCommandRefusals_data() {
         QTest::addColumn<QString>("content");
         QTest::addColumn<QStringList>("options");

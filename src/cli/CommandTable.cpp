@@ -197,7 +197,7 @@ std::vector<CommandEntry> makeTable() {
            ValueKind::PdfFile,
            QStringLiteral("the PDF document to write; replaced only when complete")},
           {Yes.name, Yes.argument, Yes.value, Yes.kind,
-           QStringLiteral("go on after a consistency warning")},
+           QStringLiteral("go on after a consistency warning or with parameters missing")},
           {QStringLiteral("--done-by"), QStringLiteral("TEXT"), OptionValue::Required,
            ValueKind::Text, QStringLiteral("\"Configured by\", else the remembered one")},
           {QStringLiteral("--done-for"), QStringLiteral("TEXT"), OptionValue::Required,

@@ -2,8 +2,6 @@
 
 #include "cli/ConsoleOutput.h"
 #include "form/TForm1.h"
-#include "records/LoadNotes.h"
-#include "shell/ProgramState.h"
 
 void PrintLoadRefusal(const TForm1& form, const QString& file) {
     const QString& why = form.LastLoad().refusal;
@@ -13,11 +11,7 @@ void PrintLoadRefusal(const TForm1& form, const QString& file) {
 }
 
 void PrintLoadNotes(const TForm1& form) {
-    const ProgramState& state = form.state();
-    const QList<LoadedValue>& values = form.LastLoad().values;
-    for (const QString& line :
-         UnusedLineNotes(state.ParameterTable, state.ModelCode, state.ModelVersion, values) +
-             ChangedValueNotes(state.ParameterTable, values)) {
+    for (const QString& line : form.LastLoad().notes) {
         PrintError(line);
     }
 }

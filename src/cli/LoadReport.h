@@ -8,5 +8,6 @@ class TForm1;
 
 // Why the loader refused `file`, when the box it showed does not say.
 void PrintLoadRefusal(const TForm1& form, const QString& file);
-// The values the window took otherwise than the file holds them, and lines it left out.
+// The notes of the load: what the window took otherwise than the file writes it, the keys given
+// twice and the lines it left out.
 void PrintLoadNotes(const TForm1& form);

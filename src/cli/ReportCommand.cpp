@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/LoadReport.h"
+#include "records/LoadNotes.h"
 
 #include <QFileInfo>
 
@@ -43,6 +44,19 @@ int RunReport(const ParsedArguments& arguments) {
         return 1;
     }
     PrintLoadNotes(form);
+    // A sheet without some parameters is drawn only when the user says so, as a question is.
+    const QString& model = session.state().ModelCode;
+    const QStringList missing = MissingParameters(session.state().ParameterTable, model,
+                                                  [&form](int i) { return form.HoldsValue(i); });
+    for (const QString& line : MissingParametersNote(model, missing)) {
+        PrintError(line);
+    }
+    if (!missing.isEmpty() && !arguments.has(QStringLiteral("--yes"))) {
+        PrintError(QStringLiteral("No report: ") + file +
+                   QStringLiteral(" lacks parameters of the ") + model +
+                   QStringLiteral("; --yes draws the sheet without them"));
+        return 1;
+    }
     // The PDF goes where the save dialog would have put it.
     session.dialogs().presetFile(QFileInfo(pdf).absoluteFilePath());
     if (!form.SaveReportAsPdf()) {

@@ -3,6 +3,7 @@
 #include "form/TForm1.h"
 #include "records/ConfigurationLoad.h"
 #include "records/FileMessages.h"
+#include "records/LoadNotes.h"
 #include "shell/ModuleAccess.h"
 #include "shell/Online.h"
 #include "shell/ProgramFolder.h"
@@ -154,6 +155,12 @@ bool TForm1::ReadFromFile(FileSource source) {
         SetModified(false);
         Memo(QStringLiteral("Read ") + state_.ModelCode +
              QStringLiteral(" configuration from file ") + fileName);
+        // What the window took otherwise than the file writes it follows in the log list.
+        lastLoad_.notes = LoadNotes(state_.ParameterTable, state_.ModelCode, state_.ModelVersion,
+                                    file.text.entries, lastLoad_.values);
+        for (const QString& note : lastLoad_.notes) {
+            Memo(note);
+        }
         return finish(true);
     }
 }

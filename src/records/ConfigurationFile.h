@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <optional>
 
 class DiskWriter;
@@ -52,13 +53,20 @@ struct WriteOutcome {
     QString rotationProblem;  // the copy (and why) that failed: the log was appended to instead
 };
 
+// How long an append waits for another program that is writing to the same log.
+inline constexpr std::chrono::milliseconds ConfigurationLogLockWait{10'000};
+
 // Writes `bytes` to `path` through `disk`. Rewrite replaces the file as a whole: it ends up
 // complete or as it was. Append adds to it, creating it when missing, and takes back an append
 // that cannot complete. A log beyond `rotationLimit` is first copied to
-// "<folder>/config_<yyyymmdd_hhnnss>.log" and restarted, but only once the copy is complete.
+// "<folder>/config_<yyyymmdd_hhnnss>.log" and restarted, but only once the copy is complete; a
+// copy never replaces an earlier one: a second copy in the same second is
+// "config_<stamp>_2.log", a third "_3", and so on.
+// Append and rotation hold the lock file "<path>.lock", waiting up to `lockWait` for it, so that
+// programs sharing the log lose none of each other's entries.
 WriteOutcome WriteConfigurationBytes(const QString& path, const QByteArray& bytes, WriteMode mode,
-                                     DiskWriter& disk,
-                                     qint64 rotationLimit = ConfigurationLogLimit);
+                                     DiskWriter& disk, qint64 rotationLimit = ConfigurationLogLimit,
+                                     std::chrono::milliseconds lockWait = ConfigurationLogLockWait);
 
 // "log/config.log" in the program folder, which every read and write of a module is added to.
 QString ConfigurationLogPath(const QString& programFolder);

@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueLookup.h"
 #include "catalogue/ModelLayout.h"
+#include "link/ModuleTag.h"
 #include "records/ConfigurationCheck.h"
 #include "records/FileMessages.h"
 
@@ -61,6 +62,10 @@ std::optional<int> storedValue(const TTableEntry& entry, const QString& value) {
 
 }  // namespace
 
+QString LoadedTag(const QString& value) {
+    return CleanTag(value).left(TagLength);
+}
+
 FileReadOutcome ReadConfigurationFile(const QString& path) {
     if (const QString problem = FileKindProblem(path); !problem.isEmpty()) {
         return unreadable(path, problem);
@@ -106,6 +111,9 @@ EntriesOutcome TakeConfigurationEntries(const EntryList& entries, const QString&
                 continue;
             }
             LoadedLine line{*kind, value, 0, 0};
+            if (*kind == LoadedLine::Kind::Tag1 || *kind == LoadedLine::Kind::Tag2) {
+                line.value = LoadedTag(value);
+            }
             if (*kind == LoadedLine::Kind::Firmware) {
                 const auto version = FileFirmware(value);
                 if (!version) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalogue/Definitions.h"
-#include "records/ConfigurationReader.h"
 #include "catalogue/EntryList.h"
+#include "records/ConfigurationReader.h"
 
 #include <QString>
 
@@ -36,11 +36,15 @@ FileReadOutcome ReadConfigurationFile(const QString& path);
 struct LoadedLine {
     enum class Kind { Date, Firmware, DoneBy, DoneFor, Tag1, Tag2, Parameter };
     Kind kind = Kind::Parameter;
-    QString value;  // as the file writes it
+    QString value;  // as the file writes it; a tag as LoadedTag makes it
     // Firmware: the version. Parameter: what was stored, a register value or a choice's index.
     int number = 0;
     int index = 0;  // Parameter: the catalogue entry, 1..70
 };
+
+// A tag as a file line loads it, the way the window takes typed text: characters outside
+// printable ASCII become "?" and only the first 16 characters are kept.
+QString LoadedTag(const QString& value);
 
 // Where the lines stopped being taken: the slot of the entry list, its key and value, and on
 // Invalid why in one line.

@@ -57,6 +57,12 @@ std::optional<int> FileFirmware(const QString& value);
 // parameters of the catalogue.
 bool IsHeaderKey(const QString& key);
 
+// The line of the file that slot `n` (1-based) of the entry list was read from: key lines follow
+// the model code on line 5.
+inline constexpr int FileLineOfSlot(int n) {
+    return 5 + n;
+}
+
 // Whether the entry list ends at slot `n` (1-based): slots n to n+3 all have an empty key and an
 // empty value. Slots beyond the list count as empty.
 bool EntriesEndAt(const EntryList& entries, int n);

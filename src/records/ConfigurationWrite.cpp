@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 
 namespace {
 
@@ -24,20 +25,31 @@ WriteOutcome outcomeOf(const QString& path, const FileWriteResult& result) {
     return outcome;
 }
 
-}  // namespace
+// "10 seconds", or for waits below one second "200 milliseconds".
+QString waitText(std::chrono::milliseconds wait) {
+    return wait >= std::chrono::seconds(1) ? QStringLiteral("%1 seconds").arg(wait.count() / 1000.0)
+                                           : QStringLiteral("%1 milliseconds").arg(wait.count());
+}
 
-WriteOutcome WriteConfigurationBytes(const QString& path, const QByteArray& bytes, WriteMode mode,
-                                     DiskWriter& disk, qint64 rotationLimit) {
-    if (mode == WriteMode::Rewrite) {
-        return outcomeOf(path, ReplaceFile(path, bytes, disk));
+// Where the log is copied before it restarts: a copy never replaces one made before, by another
+// program or earlier in the same second.
+QString freshCopyPath(const QDir& folder) {
+    const QString stamp = TimeStamp();
+    QString copy = folder.filePath(QStringLiteral("config_") + stamp + QStringLiteral(".log"));
+    for (int n = 2; QFileInfo::exists(copy) || QFileInfo(copy).isSymLink(); ++n) {
+        copy = folder.filePath(QStringLiteral("config_%1_%2.log").arg(stamp).arg(n));
     }
+    return copy;
+}
+
+WriteOutcome appendOrRotate(const QString& path, const QByteArray& bytes, DiskWriter& disk,
+                            qint64 rotationLimit) {
+    // Measured only now: another program may have rotated the log while this one waited.
     const QFileInfo existing(path);
     if (!existing.exists() || existing.size() <= rotationLimit) {
         return outcomeOf(path, AppendToFile(path, bytes, disk));
     }
-    const QString copy =
-        QDir(existing.absolutePath())
-            .filePath(QStringLiteral("config_") + TimeStamp() + QStringLiteral(".log"));
+    const QString copy = freshCopyPath(QDir(existing.absolutePath()));
     const FileWriteResult copied = CopyFileWhole(path, copy, disk);
     if (!copied.written) {
         // Without a complete copy the old log must not be emptied: it keeps growing instead.
@@ -50,6 +62,27 @@ WriteOutcome WriteConfigurationBytes(const QString& path, const QByteArray& byte
     WriteOutcome outcome = outcomeOf(path, ReplaceFile(path, bytes, disk));
     outcome.rotatedTo = copy;
     return outcome;
+}
+
+}  // namespace
+
+WriteOutcome WriteConfigurationBytes(const QString& path, const QByteArray& bytes, WriteMode mode,
+                                     DiskWriter& disk, qint64 rotationLimit,
+                                     std::chrono::milliseconds lockWait) {
+    if (mode == WriteMode::Rewrite) {
+        return outcomeOf(path, ReplaceFile(path, bytes, disk));
+    }
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.tryLock(lockWait) && lock.error() == QLockFile::LockFailedError) {
+        WriteOutcome outcome;
+        outcome.error = shown(path) +
+                        QStringLiteral(": another program kept it locked for more than ") +
+                        waitText(lockWait) + QStringLiteral(", so this entry was not added");
+        return outcome;
+    }
+    // A folder that takes no lock file (full, or not writable) is written to all the same: the
+    // append then fails, or not, for a reason of its own that says more.
+    return appendOrRotate(path, bytes, disk, rotationLimit);
 }
 
 QString ConfigurationLogPath(const QString& programFolder) {

@@ -2,8 +2,64 @@
 
 #include "catalogue/CatalogueLookup.h"
 #include "catalogue/ValueFormat.h"
+#include "link/ModuleTag.h"
+#include "records/ConfigurationLoad.h"
+#include "records/ConfigurationReader.h"
+
+#include <QHash>
 
 #include <algorithm>
+
+namespace {
+
+// A parameter given twice takes its last line: an earlier one is worth no note.
+bool givenAgainLater(const QList<LoadedValue>& values, qsizetype n) {
+    return std::any_of(values.begin() + n + 1, values.end(),
+                       [&](const LoadedValue& v) { return v.index == values[n].index; });
+}
+
+// The slots of the entry list the load went through, up to the end of the list.
+QList<int> takenSlots(const EntryList& entries) {
+    QList<int> taken;
+    for (int n = 1; n <= EntryList::Slots && !EntriesEndAt(entries, n); ++n) {
+        taken << n;
+    }
+    return taken;
+}
+
+// The digits after the last "." or "," of a number as the file writes it.
+qsizetype writtenDecimals(const QString& text) {
+    const QString number = text.trimmed();
+    const qsizetype separator =
+        std::max(number.lastIndexOf(QLatin1Char('.')), number.lastIndexOf(QLatin1Char(',')));
+    return separator < 0 ? 0 : number.size() - separator - 1;
+}
+
+QString decimalsText(qsizetype count) {
+    return count == 1 ? QStringLiteral("1 decimal") : QStringLiteral("%1 decimals").arg(count);
+}
+
+// "9 and 14", "9, 14 and 20".
+QString lineList(const QList<int>& lines) {
+    QStringList numbers;
+    for (const int line : lines) {
+        numbers << QString::number(line);
+    }
+    const QString last = numbers.takeLast();
+    return numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+// Whether a key's last line decides what is loaded: header lines the load shows, and parameters
+// of the model. TIME and SWVERSION describe the saving and are never used.
+bool lastLineIsUsed(const TParameterTable& table, const QString& model, const QString& key) {
+    if (IsHeaderKey(key)) {
+        return key != QLatin1String("TIME") && key != QLatin1String("SWVERSION");
+    }
+    const auto index = IndexOfName(table, key);
+    return index && AppliesToModel(table[*index], model);
+}
+
+}  // namespace
 
 EntryList HeldEntries(const EntryList& entries, const TParameterTable& table,
                       const HeldValue& held) {
@@ -47,12 +103,8 @@ QStringList ChangedValueNotes(const TParameterTable& table, const QList<LoadedVa
     QStringList lines;
     for (qsizetype n = 0; n < values.size(); ++n) {
         const LoadedValue& loaded = values[n];
-        // A parameter given twice takes its last line.
-        const auto later =
-            std::find_if(values.begin() + n + 1, values.end(),
-                         [&](const LoadedValue& v) { return v.index == loaded.index; });
         const TTableEntry& entry = table[loaded.index];
-        if (later != values.end() || entry.FieldType != FieldKind::Number ||
+        if (givenAgainLater(values, n) || entry.FieldType != FieldKind::Number ||
             entry.Value == loaded.value) {
             continue;
         }
@@ -76,4 +128,80 @@ QStringList UnusedLineNotes(const TParameterTable& table, const QString& model, 
         }
     }
     return lines;
+}
+
+QStringList DecimalNotes(const TParameterTable& table, const QList<LoadedValue>& values) {
+    QStringList lines;
+    for (qsizetype n = 0; n < values.size(); ++n) {
+        const LoadedValue& loaded = values[n];
+        const TTableEntry& entry = table[loaded.index];
+        const qsizetype written = writtenDecimals(loaded.text);
+        if (givenAgainLater(values, n) || entry.FieldType != FieldKind::Number ||
+            written == entry.Decimal) {
+            continue;
+        }
+        lines << entry.Name + QStringLiteral(" = ") + loaded.text +
+                     QStringLiteral(" in the file is written with ") + decimalsText(written) +
+                     QStringLiteral(" where the parameter has ") + decimalsText(entry.Decimal) +
+                     QStringLiteral(": ") + FormatMyInt(loaded.value, entry.Decimal) +
+                     QStringLiteral(" is used.");
+    }
+    return lines;
+}
+
+QStringList TagNotes(const EntryList& entries) {
+    QStringList lines;
+    const QList<int> taken = takenSlots(entries);
+    for (const QString& key : {QStringLiteral("TAG1"), QStringLiteral("TAG2")}) {
+        const auto last = std::find_if(taken.rbegin(), taken.rend(),
+                                       [&](int n) { return entries.FileNames(n) == key; });
+        if (last == taken.rend()) {
+            continue;
+        }
+        const QString& value = entries.FileValues(*last);
+        const QString named = key + QStringLiteral(" = ") + value + QStringLiteral(" in the file ");
+        if (CleanTag(value) != value) {
+            lines << named +
+                         QStringLiteral("holds characters a tag cannot take: each became \"?\".");
+        }
+        if (value.size() > TagLength) {
+            lines << named + QStringLiteral("is longer than the ") + QString::number(TagLength) +
+                         QStringLiteral(" characters of a tag: ") + LoadedTag(value) +
+                         QStringLiteral(" is used.");
+        }
+    }
+    return lines;
+}
+
+QStringList DuplicateKeyNotes(const TParameterTable& table, const QString& model,
+                              const EntryList& entries) {
+    QStringList keys;  // in the order of their first line
+    QHash<QString, QList<int>> linesOf;
+    for (const int n : takenSlots(entries)) {
+        const QString& key = entries.FileNames(n);
+        if (key.isEmpty()) {
+            continue;
+        }
+        if (!linesOf.contains(key)) {
+            keys << key;
+        }
+        linesOf[key] << FileLineOfSlot(n);
+    }
+    QStringList lines;
+    for (const QString& key : keys) {
+        const QList<int>& given = linesOf[key];
+        if (given.size() > 1 && lastLineIsUsed(table, model, key)) {
+            lines << key + QStringLiteral(" is given on lines ") + lineList(given) +
+                         QStringLiteral(" of the file: line ") + QString::number(given.last()) +
+                         QStringLiteral(" is used.");
+        }
+    }
+    return lines;
+}
+
+QStringList LoadNotes(const TParameterTable& table, const QString& model, int firmware,
+                      const EntryList& entries, const QList<LoadedValue>& values) {
+    return DuplicateKeyNotes(table, model, entries) + TagNotes(entries) +
+           UnusedLineNotes(table, model, firmware, values) + DecimalNotes(table, values) +
+           ChangedValueNotes(table, values);
 }

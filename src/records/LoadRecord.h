@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // What the last load of a configuration file did, kept for the command line, which reports on
 // standard error what the window shows in its fields.
@@ -19,4 +20,6 @@ struct FileLoadRecord {
     QString refusal;
     // In file order.
     QList<LoadedValue> values;
+    // What a completed load took otherwise than the file writes it, one line each (LoadNotes).
+    QStringList notes;
 };
