@@ -63,6 +63,16 @@ struct UpdateBench {
     std::unique_ptr<TForm1> form;
 };
 
+// A Debian package as far as its start tells: an ar archive with debian-binary first.
+QByteArray debianPackage(int size) {
+    QByteArray package =
+        "!<arch>\ndebian-binary   1700000000  0     0     100644  4         `\n2.0\n";
+    for (int i = package.size(); i < size; ++i) {
+        package.append(char(i * 7 % 251));
+    }
+    return package;
+}
+
 HttpTestServer::Answer body(const QByteArray& bytes) {
     HttpTestServer::Answer answer;
     answer.body = bytes;
@@ -207,36 +217,45 @@ class TestUpdates : public QObject {
     // is opened.
     void download_data() {
         QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("sent");
         QTest::addColumn<qint64>("announced");
         QTest::addColumn<int>("stallAfter");
-        QTest::addColumn<bool>("empty");
+        QTest::addColumn<int>("dripMs");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("complete") << 200 << qint64(-1) << -1 << false << "";
+        const QByteArray package = debianPackage(120000);
+        QTest::newRow("complete") << 200 << package << qint64(-1) << -1 << 0 << "";
         QTest::newRow("not found")
-            << 404 << qint64(-1) << -1 << false << "the server answered 404 Not Found";
-        QTest::newRow("empty") << 200 << qint64(-1) << -1 << true
+            << 404 << package << qint64(-1) << -1 << 0 << "the server answered 404 Not Found";
+        QTest::newRow("empty") << 200 << QByteArray() << qint64(-1) << -1 << 0
                                << "the server sent an empty file";
-        QTest::newRow("truncated")
-            << 200 << qint64(9000) << -1 << false << "the server sent 6000 of 9000 bytes";
-        QTest::newRow("stalls") << 200 << qint64(-1) << 1000 << false
+        QTest::newRow("truncated") << 200 << package << qint64(123000) << -1 << 0
+                                   << "the server sent 120000 of 123000 bytes";
+        QTest::newRow("stalls") << 200 << package << qint64(-1) << 1000 << 0
                                 << "the server sent nothing for 0.4 seconds";
+        QTest::newRow("an HTML page")
+            << 200 << QByteArray("<html><body>Page not found</body></html>") << qint64(-1) << -1
+            << 0 << "the server sent 40 bytes that are not a Debian package";
+        QTest::newRow("another archive")
+            << 200 << QByteArray(package).replace(8, 16, "control.tar.gz  ") << qint64(-1) << -1
+            << 0 << "the server sent 120000 bytes that are not a Debian package";
+        QTest::newRow("too short for an installer")
+            << 200 << debianPackage(6000) << qint64(-1) << -1 << 0
+            << "the server sent only 6000 bytes, too few for an installer";
     }
     void download() {
         QFETCH(int, status);
+        QFETCH(QByteArray, sent);
         QFETCH(qint64, announced);
         QFETCH(int, stallAfter);
-        QFETCH(bool, empty);
+        QFETCH(int, dripMs);
         QFETCH(QString, reason);
         UpdateBench bench;
-        QByteArray package;
-        for (int i = 0; i < 6000; ++i) {
-            package.append(char(i * 7 % 251));
-        }
-        HttpTestServer::Answer answer = body(empty ? QByteArray() : package);
+        HttpTestServer::Answer answer = body(sent);
         answer.status = status;
         answer.reason = status == 200 ? "OK" : "Not Found";
         answer.announcedLength = announced;
         answer.stallAfter = stallAfter;
+        answer.dripMs = dripMs;
         bench.server.answer(InstallerPath, answer);
         PutFile(bench.home.path(), "kvc7345_setup.deb", "earlier installer");
         QSignalSpy closing(bench.form.get(), &TForm1::closeNow);
@@ -253,7 +272,7 @@ class TestUpdates : public QObject {
         bench.form->Click("LUpdateServerVersionDownload");
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(FileBytes(bench.installer()),
-                 reason.isEmpty() ? package : QByteArray("earlier installer"));
+                 reason.isEmpty() ? sent : QByteArray("earlier installer"));
         QCOMPARE(
             bench.dialogs.openedUrls(),
             reason.isEmpty() ? QList<QUrl>{QUrl::fromLocalFile(bench.installer())} : QList<QUrl>{});

@@ -86,13 +86,19 @@ DownloadOutcome DownloadInstaller(const ProgramState& state, const FetchWatch& w
     outcome.installer = QDir(state.ProgramFolder).filePath(InstallerFileName());
     const QString& target = outcome.installer;
     FileReplacement installer(target, *state.disk);
+    // Its first bytes tell whether it is an installer at all.
+    QByteArray head;
     const FetchOutcome fetched = HttpGet(
         InstallerAddress(), state.NetworkQuietLimit,
-        handlersFor(watch, [&installer, &target](QByteArrayView piece) {
+        handlersFor(watch, [&installer, &target, &head](QByteArrayView piece) {
+            head.append(piece.first(std::min(piece.size(), InstallerHeadSize - head.size())));
             return installer.write(piece) ? QString()
                                           : target + QStringLiteral(": ") + installer.reason();
         }));
     outcome.problem = downloadProblem(fetched);
+    if (outcome.saved()) {
+        outcome.problem = InstallerContentProblem(head, fetched.received);
+    }
     if (outcome.saved()) {
         if (const FileWriteResult written = installer.commit(); !written.written) {
             outcome.problem = target + QStringLiteral(": ") + written.reason;

@@ -41,5 +41,5 @@ struct DownloadOutcome {
 
 // Fetches the installer into the program folder, which the user can write (an installed
 // program's own folder is not). It grows beside its final name and replaces an earlier one only
-// when complete.
+// when complete and an installer for this system.
 DownloadOutcome DownloadInstaller(const ProgramState& state, const FetchWatch& watch);
