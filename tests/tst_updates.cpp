@@ -19,9 +19,10 @@ namespace {
 const QString ScriptPath = "/software/updates/kvc7345.php";
 const QString InstallerPath = "/download/sw/kvc7345_amd64.deb";
 const QString UpToDate = "The version you are using is updated.";
-const QString Unreachable =
-    "It was impossible to communicate with the update server.\rDo you wish to disable "
-    "automatic update check at startup?";
+QString unreachable(const QString& reason) {
+    return "It was impossible to communicate with the update server.\r\r" + reason +
+           "\r\rDo you wish to disable automatic update check at startup?";
+}
 const QString Downloaded =
     "New version succesfully downloaded.\r\rTo proceed with the upgrade, press Ok and follow "
     "the instructions.\rPress Cancel to abort the process.";
@@ -195,7 +196,8 @@ class TestUpdates : public QObject {
         bench.state.settings.WriteConfig("AUTOUPDATE", "Y");
         if (reply.isEmpty()) {
             bench.server.close();
-            bench.dialogs.expect(BoxKind::Plain, Unreachable, BoxButtons::YesNo, BoxAnswer(answer));
+            bench.dialogs.expect(BoxKind::Plain, unreachable("Connection refused"),
+                                 BoxButtons::YesNo, BoxAnswer(answer));
         } else {
             bench.server.answer(ScriptPath, body(reply));
             if (answer >= 0) {
@@ -211,6 +213,48 @@ class TestUpdates : public QObject {
                                       : reply == "140" && online ? "1.4.0"
                                                                  : "-";
         QCOMPARE(bench.text("LUpdateServerVersionDx"), expectedLabel);
+    }
+
+    // A server that never ends its reply holds the check only so long: a trickle is given up
+    // after the total limit, and of a flood only the first line is read.
+    void checkOfAnEndlessReply_data() {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("dripMs");
+        QTest::addColumn<qint64>("filler");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a byte at a time") << QByteArray(100, ' ') << 40 << qint64(0)
+                                          << "the server took longer than 0.2 seconds to answer";
+        QTest::newRow("version, then without end")
+            << QByteArray("140\n") << 0 << qint64(64 * 1024 * 1024) << "";
+    }
+    void checkOfAnEndlessReply() {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, dripMs);
+        QFETCH(qint64, filler);
+        QFETCH(QString, reason);
+        UpdateBench bench;
+        bench.state.UpdateCheckLimit = std::chrono::milliseconds(200);
+        bench.state.settings.WriteConfig("AUTOUPDATE", "Y");
+        HttpTestServer::Answer answer = body(reply);
+        answer.announcedLength = HttpTestServer::NoLength;
+        answer.dripMs = dripMs;
+        answer.filler = filler;
+        bench.server.answer(ScriptPath, answer);
+        if (reason.isEmpty()) {
+            bench.dialogs.expect(BoxKind::Confirmation, availableAtStart("1.4.0"),
+                                 BoxButtons::OkCancelIgnore, BoxAnswer::Cancel);
+        } else {
+            bench.dialogs.expect(BoxKind::Plain, unreachable(reason), BoxButtons::YesNo,
+                                 BoxAnswer::No);
+        }
+        bench.form->CheckForUpdatesAtStartUp();
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        QCOMPARE(bench.text("LUpdateServerVersionDx"), reason.isEmpty() ? "1.4.0" : "N/A");
+        // The check hung up long before the server ran out of bytes.
+        if (filler > 0) {
+            QVERIFY2(bench.server.bytesSent(ScriptPath) < filler / 4,
+                     qPrintable(QString::number(bench.server.bytesSent(ScriptPath))));
+        }
     }
 
     // The installer: used only when it came whole; otherwise the one before stays and nothing
@@ -241,6 +285,13 @@ class TestUpdates : public QObject {
         QTest::newRow("too short for an installer")
             << 200 << debianPackage(6000) << qint64(-1) << -1 << 0
             << "the server sent only 6000 bytes, too few for an installer";
+        // A byte each 20 ms never lets the quiet limit pass; the whole download is timed.
+        QTest::newRow("drips, length announced")
+            << 200 << package << qint64(-1) << 100 << 20
+            << "the server took longer than 0.3 seconds to send the installer";
+        QTest::newRow("drips, no length")
+            << 200 << package << HttpTestServer::NoLength << 100 << 20
+            << "the server took longer than 0.5 seconds to send the installer";
     }
     void download() {
         QFETCH(int, status);
@@ -250,6 +301,12 @@ class TestUpdates : public QObject {
         QFETCH(int, dripMs);
         QFETCH(QString, reason);
         UpdateBench bench;
+        if (dripMs > 0) {
+            // 120000 bytes at the least rate take 200 ms, after an allowance of 100 ms.
+            bench.state.DownloadAllowance = std::chrono::milliseconds(100);
+            bench.state.DownloadMinimumRate = 600000;
+            bench.state.DownloadLimitWithoutLength = std::chrono::milliseconds(500);
+        }
         HttpTestServer::Answer answer = body(sent);
         answer.status = status;
         answer.reason = status == 200 ? "OK" : "Not Found";
