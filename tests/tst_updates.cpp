@@ -19,9 +19,10 @@ namespace {
 const QString ScriptPath = "/software/updates/kvc7345.php";
 const QString InstallerPath = "/download/sw/kvc7345_amd64.deb";
 const QString UpToDate = "The version you are using is updated.";
-const QString Unreachable =
-    "It was impossible to communicate with the update server.\rDo you wish to disable "
-    "automatic update check at startup?";
+QString unreachable(const QString& reason) {
+    return "It was impossible to communicate with the update server.\r\r" + reason +
+           "\r\rDo you wish to disable automatic update check at startup?";
+}
 const QString Downloaded =
     "New version succesfully downloaded.\r\rTo proceed with the upgrade, press Ok and follow "
     "the instructions.\rPress Cancel to abort the process.";
@@ -62,6 +63,16 @@ struct UpdateBench {
     ProgramState state{dialogs};
     std::unique_ptr<TForm1> form;
 };
+
+// A Debian package as far as its start tells: an ar archive with debian-binary first.
+QByteArray debianPackage(int size) {
+    QByteArray package =
+        "!<arch>\ndebian-binary   1700000000  0     0     100644  4         `\n2.0\n";
+    for (int i = package.size(); i < size; ++i) {
+        package.append(char(i * 7 % 251));
+    }
+    return package;
+}
 
 HttpTestServer::Answer body(const QByteArray& bytes) {
     HttpTestServer::Answer answer;
@@ -185,7 +196,8 @@ class TestUpdates : public QObject {
         bench.state.settings.WriteConfig("AUTOUPDATE", "Y");
         if (reply.isEmpty()) {
             bench.server.close();
-            bench.dialogs.expect(BoxKind::Plain, Unreachable, BoxButtons::YesNo, BoxAnswer(answer));
+            bench.dialogs.expect(BoxKind::Plain, unreachable("Connection refused"),
+                                 BoxButtons::YesNo, BoxAnswer(answer));
         } else {
             bench.server.answer(ScriptPath, body(reply));
             if (answer >= 0) {
@@ -203,40 +215,104 @@ class TestUpdates : public QObject {
         QCOMPARE(bench.text("LUpdateServerVersionDx"), expectedLabel);
     }
 
+    // A server that never ends its reply holds the check only so long: a trickle is given up
+    // after the total limit, and of a flood only the first line is read.
+    void checkOfAnEndlessReply_data() {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("dripMs");
+        QTest::addColumn<qint64>("filler");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a byte at a time") << QByteArray(100, ' ') << 40 << qint64(0)
+                                          << "the server took longer than 0.2 seconds to answer";
+        QTest::newRow("version, then without end")
+            << QByteArray("140\n") << 0 << qint64(64 * 1024 * 1024) << "";
+    }
+    void checkOfAnEndlessReply() {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, dripMs);
+        QFETCH(qint64, filler);
+        QFETCH(QString, reason);
+        UpdateBench bench;
+        bench.state.UpdateCheckLimit = std::chrono::milliseconds(200);
+        bench.state.settings.WriteConfig("AUTOUPDATE", "Y");
+        HttpTestServer::Answer answer = body(reply);
+        answer.announcedLength = HttpTestServer::NoLength;
+        answer.dripMs = dripMs;
+        answer.filler = filler;
+        bench.server.answer(ScriptPath, answer);
+        if (reason.isEmpty()) {
+            bench.dialogs.expect(BoxKind::Confirmation, availableAtStart("1.4.0"),
+                                 BoxButtons::OkCancelIgnore, BoxAnswer::Cancel);
+        } else {
+            bench.dialogs.expect(BoxKind::Plain, unreachable(reason), BoxButtons::YesNo,
+                                 BoxAnswer::No);
+        }
+        bench.form->CheckForUpdatesAtStartUp();
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        QCOMPARE(bench.text("LUpdateServerVersionDx"), reason.isEmpty() ? "1.4.0" : "N/A");
+        // The check hung up long before the server ran out of bytes.
+        if (filler > 0) {
+            QVERIFY2(bench.server.bytesSent(ScriptPath) < filler / 4,
+                     qPrintable(QString::number(bench.server.bytesSent(ScriptPath))));
+        }
+    }
+
     // The installer: used only when it came whole; otherwise the one before stays and nothing
     // is opened.
     void download_data() {
         QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("sent");
         QTest::addColumn<qint64>("announced");
         QTest::addColumn<int>("stallAfter");
-        QTest::addColumn<bool>("empty");
+        QTest::addColumn<int>("dripMs");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("complete") << 200 << qint64(-1) << -1 << false << "";
+        const QByteArray package = debianPackage(120000);
+        QTest::newRow("complete") << 200 << package << qint64(-1) << -1 << 0 << "";
         QTest::newRow("not found")
-            << 404 << qint64(-1) << -1 << false << "the server answered 404 Not Found";
-        QTest::newRow("empty") << 200 << qint64(-1) << -1 << true
+            << 404 << package << qint64(-1) << -1 << 0 << "the server answered 404 Not Found";
+        QTest::newRow("empty") << 200 << QByteArray() << qint64(-1) << -1 << 0
                                << "the server sent an empty file";
-        QTest::newRow("truncated")
-            << 200 << qint64(9000) << -1 << false << "the server sent 6000 of 9000 bytes";
-        QTest::newRow("stalls") << 200 << qint64(-1) << 1000 << false
+        QTest::newRow("truncated") << 200 << package << qint64(123000) << -1 << 0
+                                   << "the server sent 120000 of 123000 bytes";
+        QTest::newRow("stalls") << 200 << package << qint64(-1) << 1000 << 0
                                 << "the server sent nothing for 0.4 seconds";
+        QTest::newRow("an HTML page")
+            << 200 << QByteArray("<html><body>Page not found</body></html>") << qint64(-1) << -1
+            << 0 << "the server sent 40 bytes that are not a Debian package";
+        QTest::newRow("another archive")
+            << 200 << QByteArray(package).replace(8, 16, "control.tar.gz  ") << qint64(-1) << -1
+            << 0 << "the server sent 120000 bytes that are not a Debian package";
+        QTest::newRow("too short for an installer")
+            << 200 << debianPackage(6000) << qint64(-1) << -1 << 0
+            << "the server sent only 6000 bytes, too few for an installer";
+        // A byte each 20 ms never lets the quiet limit pass; the whole download is timed.
+        QTest::newRow("drips, length announced")
+            << 200 << package << qint64(-1) << 100 << 20
+            << "the server took longer than 0.3 seconds to send the installer";
+        QTest::newRow("drips, no length")
+            << 200 << package << HttpTestServer::NoLength << 100 << 20
+            << "the server took longer than 0.5 seconds to send the installer";
     }
     void download() {
         QFETCH(int, status);
+        QFETCH(QByteArray, sent);
         QFETCH(qint64, announced);
         QFETCH(int, stallAfter);
-        QFETCH(bool, empty);
+        QFETCH(int, dripMs);
         QFETCH(QString, reason);
         UpdateBench bench;
-        QByteArray package;
-        for (int i = 0; i < 6000; ++i) {
-            package.append(char(i * 7 % 251));
+        if (dripMs > 0) {
+            // 120000 bytes at the least rate take 200 ms, after an allowance of 100 ms.
+            bench.state.DownloadAllowance = std::chrono::milliseconds(100);
+            bench.state.DownloadMinimumRate = 600000;
+            bench.state.DownloadLimitWithoutLength = std::chrono::milliseconds(500);
         }
-        HttpTestServer::Answer answer = body(empty ? QByteArray() : package);
+        HttpTestServer::Answer answer = body(sent);
         answer.status = status;
         answer.reason = status == 200 ? "OK" : "Not Found";
         answer.announcedLength = announced;
         answer.stallAfter = stallAfter;
+        answer.dripMs = dripMs;
         bench.server.answer(InstallerPath, answer);
         PutFile(bench.home.path(), "kvc7345_setup.deb", "earlier installer");
         QSignalSpy closing(bench.form.get(), &TForm1::closeNow);
@@ -253,7 +329,7 @@ class TestUpdates : public QObject {
         bench.form->Click("LUpdateServerVersionDownload");
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(FileBytes(bench.installer()),
-                 reason.isEmpty() ? package : QByteArray("earlier installer"));
+                 reason.isEmpty() ? sent : QByteArray("earlier installer"));
         QCOMPARE(
             bench.dialogs.openedUrls(),
             reason.isEmpty() ? QList<QUrl>{QUrl::fromLocalFile(bench.installer())} : QList<QUrl>{});

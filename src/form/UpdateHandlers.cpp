@@ -13,9 +13,11 @@
 
 namespace {
 
-const QString UnreachableText = QStringLiteral(
-    "It was impossible to communicate with the update server.\rDo you wish to disable automatic "
-    "update check at startup?");
+// The start-up question when the check failed, with the reason between its two sentences.
+QString unreachableText(const QString& reason) {
+    return QStringLiteral("It was impossible to communicate with the update server.\r\r") + reason +
+           QStringLiteral("\r\rDo you wish to disable automatic update check at startup?");
+}
 const QString UpToDateText = QStringLiteral("The version you are using is updated.");
 const QString DownloadedText = QStringLiteral(
     "New version succesfully downloaded.\r\rTo proceed with the upgrade, press Ok and follow the "
@@ -68,7 +70,8 @@ void TForm1::CheckForUpdatesAtStartUp() {
     FormControl& serverVersion = Control(QStringLiteral("LUpdateServerVersionDx"));
     if (outcome.kind == UpdateCheckOutcome::Kind::NoAnswer) {
         serverVersion.setText(QStringLiteral("N/A"));
-        if (state_.message(BoxKind::Plain, UnreachableText, BoxButtons::YesNo) == BoxAnswer::Yes) {
+        if (state_.message(BoxKind::Plain, unreachableText(outcome.reason), BoxButtons::YesNo) ==
+            BoxAnswer::Yes) {
             state_.settings.setFlag(SettingFlag::AutoUpdate, false);
         }
         return;

@@ -41,6 +41,13 @@ struct ProgramState {
     QString ProgramFolder;
     // A request to the maker's server gives up when this passes without a byte.
     std::chrono::milliseconds NetworkQuietLimit{10000};
+    // ...and when the whole of it takes longer, so a server sending a trickle cannot hold the
+    // window: the version check; the installer at a minimum throughput after a start allowance,
+    // or a fixed time when its length is not announced. Tests shorten them.
+    std::chrono::milliseconds UpdateCheckLimit{std::chrono::seconds(30)};
+    std::chrono::milliseconds DownloadAllowance{std::chrono::seconds(60)};
+    qint64 DownloadMinimumRate = 50 * 1024;  // bytes per second
+    std::chrono::milliseconds DownloadLimitWithoutLength{std::chrono::minutes(15)};
     // Forces the answer of Online() (tests); unset, the system is asked.
     std::optional<bool> OnlineOverride;
 

@@ -1,6 +1,7 @@
 #include "update/HttpFetch.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
@@ -8,18 +9,47 @@
 #include <QNetworkReply>
 #include <QTimer>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 constexpr std::chrono::milliseconds StopPoll{100};
 
-QString quietText(std::chrono::milliseconds limit) {
+// "0.4 seconds", "30 seconds", "15 minutes", "4 minutes 25 seconds".
+QString durationText(std::chrono::milliseconds limit) {
     const auto seconds = std::chrono::duration<double>(limit).count();
-    return QStringLiteral("the server sent nothing for %1 seconds").arg(seconds, 0, 'g', 3);
+    const auto unit = [](long long count, const char* one, const char* many) {
+        return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+    };
+    if (seconds < 120) {
+        return seconds == 1 ? QStringLiteral("1 second")
+                            : QStringLiteral("%1 seconds").arg(seconds, 0, 'g', 3);
+    }
+    const auto whole = std::chrono::duration_cast<std::chrono::seconds>(limit).count();
+    const QString minutes = unit(whole / 60, "minute", "minutes");
+    return whole % 60 == 0 ? minutes
+                           : minutes + QLatin1Char(' ') + unit(whole % 60, "second", "seconds");
+}
+
+QString quietText(std::chrono::milliseconds limit) {
+    return QStringLiteral("the server sent nothing for ") + durationText(limit);
+}
+
+QString overrunText(std::chrono::milliseconds limit, const QString& task) {
+    return QStringLiteral("the server took longer than ") + durationText(limit) +
+           QStringLiteral(" to ") + task;
+}
+
+// A timer takes an int of milliseconds.
+std::chrono::milliseconds timerSafe(std::chrono::milliseconds wait) {
+    return std::clamp(wait, std::chrono::milliseconds(0),
+                      std::chrono::milliseconds(std::numeric_limits<int>::max()));
 }
 
 }  // namespace
 
-FetchOutcome HttpGet(const QUrl& address, std::chrono::milliseconds quietLimit,
+FetchOutcome HttpGet(const QUrl& address, const FetchLimits& limits,
                      const FetchHandlers& handlers) {
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     QNetworkAccessManager network;
@@ -35,7 +65,21 @@ FetchOutcome HttpGet(const QUrl& address, std::chrono::milliseconds quietLimit,
     QNetworkReply* reply = network.get(request);
     QTimer quiet;
     quiet.setSingleShot(true);
-    quiet.setInterval(quietLimit);
+    quiet.setInterval(timerSafe(limits.quiet));
+    // The whole request is timed from here, also when the limit changes with the length.
+    QElapsedTimer clock;
+    clock.start();
+    QTimer overall;
+    overall.setSingleShot(true);
+    std::chrono::milliseconds totalLimit{0};
+    const auto armOverall = [&](qint64 announced) {
+        if (!limits.total) {
+            return;
+        }
+        totalLimit = limits.total(announced);
+        overall.start(timerSafe(totalLimit - std::chrono::milliseconds(clock.elapsed())));
+    };
+    bool endedEarly = false;
     QTimer stopPoll;
     stopPoll.setInterval(StopPoll);
 
@@ -49,6 +93,7 @@ FetchOutcome HttpGet(const QUrl& address, std::chrono::milliseconds quietLimit,
         quiet.start();
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
         outcome.announced = length.isValid() ? length.toLongLong() : -1;
+        armOverall(outcome.announced);
     });
     QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
         quiet.start();
@@ -63,8 +108,14 @@ FetchOutcome HttpGet(const QUrl& address, std::chrono::milliseconds quietLimit,
         if (handlers.progress) {
             handlers.progress(outcome.received, outcome.announced);
         }
+        if (handlers.enough && handlers.enough()) {
+            endedEarly = true;
+            reply->abort();
+        }
     });
-    QObject::connect(&quiet, &QTimer::timeout, &loop, [&] { endWith(quietText(quietLimit)); });
+    QObject::connect(&quiet, &QTimer::timeout, &loop, [&] { endWith(quietText(limits.quiet)); });
+    QObject::connect(&overall, &QTimer::timeout, &loop,
+                     [&] { endWith(overrunText(totalLimit, limits.task)); });
     QObject::connect(&stopPoll, &QTimer::timeout, &loop, [&] {
         if (handlers.stop && handlers.stop()) {
             endWith(QStringLiteral("the program is closing"));
@@ -73,23 +124,27 @@ FetchOutcome HttpGet(const QUrl& address, std::chrono::milliseconds quietLimit,
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
 
     quiet.start();
+    armOverall(-1);
     stopPoll.start();
     if (!reply->isFinished()) {
         loop.exec();
     }
     quiet.stop();
+    overall.stop();
     stopPoll.stop();
 
     outcome.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     outcome.statusText = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-    // An HTTP error status is the caller's to judge; a failure of the line is not.
+    // An HTTP error status is the caller's to judge; a failure of the line is not. A transfer
+    // ended because it had enough was aborted by us, and what is left unread is not wanted.
     constexpr int FirstHttpError = QNetworkReply::ContentAccessDenied;
-    if (outcome.failure.isEmpty() && reply->error() != QNetworkReply::NoError &&
+    const bool judgeEnd = !endedEarly && outcome.failure.isEmpty();
+    if (judgeEnd && reply->error() != QNetworkReply::NoError &&
         (outcome.status == 0 || reply->error() < FirstHttpError)) {
         outcome.failure = reply->errorString();
         outcome.lineFailed = true;
     }
-    if (outcome.failure.isEmpty() && reply->bytesAvailable() > 0) {
+    if (judgeEnd && outcome.failure.isEmpty() && reply->bytesAvailable() > 0) {
         const QByteArray rest = reply->readAll();
         outcome.received += rest.size();
         if (handlers.sink) {

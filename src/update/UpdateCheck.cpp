@@ -14,8 +14,27 @@
 
 namespace {
 
-// The update script's answer is read up to this many bytes; the version is at its start.
-constexpr qsizetype ScriptReplyLimit = 1024;
+// Only the first line of the update script's answer is read, and of it at most this many bytes:
+// the version is at its start, and a server that never ends its reply is not read on.
+constexpr qsizetype ScriptReplyLimit = 64;
+
+FetchLimits checkLimits(const ProgramState& state) {
+    return {state.NetworkQuietLimit, [limit = state.UpdateCheckLimit](qint64) { return limit; },
+            QStringLiteral("answer")};
+}
+
+FetchLimits downloadLimits(const ProgramState& state) {
+    const auto total = [&state](qint64 announced) {
+        if (announced < 0) {
+            return state.DownloadLimitWithoutLength;
+        }
+        const qint64 rate = std::max<qint64>(state.DownloadMinimumRate, 1);
+        // In two steps, so a length near the largest number does not overflow.
+        const qint64 milliseconds = announced / rate * 1000 + announced % rate * 1000 / rate;
+        return state.DownloadAllowance + std::chrono::milliseconds(milliseconds);
+    };
+    return {state.NetworkQuietLimit, total, QStringLiteral("send the installer")};
+}
 
 FetchHandlers handlersFor(const FetchWatch& watch, std::function<QString(QByteArrayView)> sink) {
     FetchHandlers handlers;
@@ -64,17 +83,19 @@ UpdateCheckOutcome CheckForUpdate(const ProgramState& state, const FetchWatch& w
         return {};
     }
     QByteArray reply;
-    const FetchOutcome fetched = HttpGet(
-        UpdateScriptAddress(), state.NetworkQuietLimit,
-        handlersFor(watch, [&reply](QByteArrayView piece) {
-            reply.append(piece.first(std::min(piece.size(), ScriptReplyLimit - reply.size())));
-            return QString();
-        }));
+    FetchHandlers handlers = handlersFor(watch, [&reply](QByteArrayView piece) {
+        reply.append(piece.first(std::min(piece.size(), ScriptReplyLimit - reply.size())));
+        return QString();
+    });
+    handlers.enough = [&reply] { return reply.contains('\n') || reply.size() >= ScriptReplyLimit; };
+    const FetchOutcome fetched = HttpGet(UpdateScriptAddress(), checkLimits(state), handlers);
     UpdateCheckOutcome outcome{UpdateCheckOutcome::Kind::NoAnswer, {}, requestProblem(fetched)};
     if (!outcome.reason.isEmpty()) {
         return outcome;
     }
-    if (const std::optional<QString> version = VersionFromReply(reply)) {
+    const qsizetype lineEnd = reply.indexOf('\n');
+    if (const std::optional<QString> version =
+            VersionFromReply(lineEnd < 0 ? reply : reply.first(lineEnd))) {
         return {UpdateCheckOutcome::Kind::Version, *version, {}};
     }
     outcome.reason = QStringLiteral("the server's reply holds no version");
@@ -86,13 +107,19 @@ DownloadOutcome DownloadInstaller(const ProgramState& state, const FetchWatch& w
     outcome.installer = QDir(state.ProgramFolder).filePath(InstallerFileName());
     const QString& target = outcome.installer;
     FileReplacement installer(target, *state.disk);
+    // Its first bytes tell whether it is an installer at all.
+    QByteArray head;
     const FetchOutcome fetched = HttpGet(
-        InstallerAddress(), state.NetworkQuietLimit,
-        handlersFor(watch, [&installer, &target](QByteArrayView piece) {
+        InstallerAddress(), downloadLimits(state),
+        handlersFor(watch, [&installer, &target, &head](QByteArrayView piece) {
+            head.append(piece.first(std::min(piece.size(), InstallerHeadSize - head.size())));
             return installer.write(piece) ? QString()
                                           : target + QStringLiteral(": ") + installer.reason();
         }));
     outcome.problem = downloadProblem(fetched);
+    if (outcome.saved()) {
+        outcome.problem = InstallerContentProblem(head, fetched.received);
+    }
     if (outcome.saved()) {
         if (const FileWriteResult written = installer.commit(); !written.written) {
             outcome.problem = target + QStringLiteral(": ") + written.reason;

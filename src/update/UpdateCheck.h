@@ -28,7 +28,8 @@ struct UpdateCheckOutcome {
     QString reason;   // why no version came, for NoAnswer
 };
 
-// Asks the maker's server for the newest release's version.
+// Asks the maker's server for the newest release's version. Only the first line of the reply
+// is read, and the whole request is given a time limit besides the quiet one.
 UpdateCheckOutcome CheckForUpdate(const ProgramState& state, const FetchWatch& watch);
 
 // What fetching the installer came to.
@@ -41,5 +42,5 @@ struct DownloadOutcome {
 
 // Fetches the installer into the program folder, which the user can write (an installed
 // program's own folder is not). It grows beside its final name and replaces an earlier one only
-// when complete.
+// when complete and an installer for this system. Its time limit grows with the announced length.
 DownloadOutcome DownloadInstaller(const ProgramState& state, const FetchWatch& watch);

@@ -30,6 +30,30 @@ QString InstallerFileName() {
 #endif
 }
 
+QString InstallerContentProblem(QByteArrayView head, qint64 size) {
+#ifdef Q_OS_WIN
+    const bool itsKind = head.startsWith("MZ");
+    const QString kind = QStringLiteral("a Windows program");
+#else
+    // The first member's name is padded with blanks; some tools end it with a slash.
+    const QByteArrayView arMagic = "!<arch>\n";
+    QByteArrayView firstMember =
+        head.size() >= InstallerHeadSize ? head.sliced(arMagic.size(), 16).trimmed() : "";
+    if (firstMember.endsWith('/')) {
+        firstMember.chop(1);
+    }
+    const bool itsKind = head.startsWith(arMagic) && firstMember == "debian-binary";
+    const QString kind = QStringLiteral("a Debian package");
+#endif
+    if (!itsKind) {
+        return QStringLiteral("the server sent %1 bytes that are not %2").arg(size).arg(kind);
+    }
+    if (size < MinimumInstallerSize) {
+        return QStringLiteral("the server sent only %1 bytes, too few for an installer").arg(size);
+    }
+    return {};
+}
+
 std::optional<QString> VersionFromReply(const QByteArray& body) {
     if (body.size() < 3) {
         return std::nullopt;

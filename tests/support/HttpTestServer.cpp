@@ -4,6 +4,9 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <algorithm>
+#include <memory>
+
 HttpTestServer::HttpTestServer() {
     listen(QHostAddress::LocalHost);
     connect(this, &QTcpServer::newConnection, this, [this] {
@@ -42,26 +45,64 @@ void HttpTestServer::respond(QTcpSocket* socket) {
     }
     if (answer.delayMs > 0) {
         QTimer::singleShot(answer.delayMs, socket,
-                           [this, socket, answer] { send(socket, answer); });
+                           [this, socket, path, answer] { send(socket, path, answer); });
         return;
     }
-    send(socket, answer);
+    send(socket, path, answer);
 }
 
-void HttpTestServer::send(QTcpSocket* socket, const Answer& answer) {
+void HttpTestServer::send(QTcpSocket* socket, const QString& path, const Answer& answer) {
+    connect(socket, &QTcpSocket::bytesWritten, this,
+            [this, path](qint64 written) { sent_[path] += written; });
     const QByteArray body =
         answer.stallAfter >= 0 ? answer.body.left(answer.stallAfter) : answer.body;
-    const qint64 length =
-        answer.announcedLength >= 0 || answer.stallAfter >= 0
-            ? (answer.announcedLength >= 0 ? answer.announcedLength : answer.body.size())
-            : answer.body.size();
-    QByteArray reply =
-        "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + answer.reason +
-        "\r\nContent-Type: text/plain\r\nContent-Length: " + QByteArray::number(length) +
-        "\r\nConnection: close\r\n\r\n" + body;
-    socket->write(reply);
-    // A stalled answer keeps the connection open; a short one ends it early.
-    if (answer.stallAfter < 0) {
-        socket->disconnectFromHost();
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + answer.reason +
+                      "\r\nContent-Type: text/plain\r\n";
+    if (answer.announcedLength != NoLength) {
+        const qint64 length =
+            answer.announcedLength >= 0 ? answer.announcedLength : answer.body.size();
+        head += "Content-Length: " + QByteArray::number(length) + "\r\n";
     }
+    socket->write(head + "Connection: close\r\n\r\n");
+    // A stalled answer keeps the connection open; a short one ends it early.
+    const auto afterBody = [this, socket, answer] {
+        if (answer.filler > 0) {
+            sendFiller(socket, answer.filler);
+        } else if (answer.stallAfter < 0) {
+            socket->disconnectFromHost();
+        }
+    };
+    if (answer.dripMs <= 0) {
+        socket->write(body);
+        afterBody();
+        return;
+    }
+    auto* drip = new QTimer(socket);
+    drip->setInterval(answer.dripMs);
+    connect(drip, &QTimer::timeout, socket, [socket, drip, body, afterBody, next = 0]() mutable {
+        if (next < body.size()) {
+            socket->write(body.mid(next++, 1));
+        }
+        if (next >= body.size()) {
+            drip->stop();
+            afterBody();
+        }
+    });
+    drip->start();
+}
+
+void HttpTestServer::sendFiller(QTcpSocket* socket, qint64 count) {
+    // Written as the client takes it, so the server's own buffer stays small and the count of
+    // bytes sent tells how much the client read.
+    static constexpr qint64 Chunk = 64 * 1024;
+    auto left = std::make_shared<qint64>(count);
+    const auto topUp = [socket, left] {
+        while (*left > 0 && socket->bytesToWrite() < Chunk) {
+            const qint64 size = std::min(Chunk, *left);
+            socket->write(QByteArray(size, 'x'));
+            *left -= size;
+        }
+    };
+    connect(socket, &QTcpSocket::bytesWritten, socket, topUp);
+    topUp();
 }
