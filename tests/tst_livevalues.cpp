@@ -340,7 +340,8 @@ class TestLiveValues : public QObject {
     }
 
     // The readings saved as CSV: the seconds since START at which each arrived, the value in the
-    // channel's decimals with a point, the unit; Latin-1 and CR LF like the program's other files.
+    // channel's decimals with a point, the unit in UTF-8 (the degree sign C2 B0, as `watch` prints
+    // it); CR LF after every line.
     void theReadingsSaveAsCsv() {
         WindowBench bench("Q7383S");
         QVERIFY(bench.started);
@@ -365,11 +366,11 @@ class TestLiveValues : public QObject {
         QCOMPARE(lines.takeFirst(), QByteArray("time_s,value,unit\r"));
         QCOMPARE(lines.takeLast(), QByteArray());
         const QList<QByteArray> values{
-            "-1.5,\xB0"
+            "-1.5,\xC2\xB0"
             "C\r",
-            "-1.5,\xB0"
+            "-1.5,\xC2\xB0"
             "C\r",
-            "1234.5,\xB0"
+            "1234.5,\xC2\xB0"
             "C\r"};
         QCOMPARE(lines.size(), values.size());
         double previous = 0.0;
