@@ -5,9 +5,12 @@
 #include "support/WindowEditing.h"
 
 #include "link/RegisterReply.h"
+#include "live/AxisTicks.h"
 #include "live/ChannelReading.h"
 #include "live/LiveTick.h"
 #include "modsim/ModuleEngine.h"
+
+#include <cmath>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -93,6 +96,37 @@ class TestLiveValues : public QObject {
         QVERIFY(bench.form->Control("PageControl2").isVisible());
         QVERIFY(!bench.form->Control("BStartReadValues").isVisible());
         QCOMPARE(bench.state.link.openPortCount(), 0);
+    }
+
+    // The value axis labels round values: 1, 2 or 5 times a power of ten apart, four to eight of
+    // them inside the range, never finer than the values' last place.
+    void axisTicksAreRound_data() {
+        QTest::addColumn<double>("minimum");
+        QTest::addColumn<double>("maximum");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<double>("anchor");
+        QTest::addColumn<double>("interval");
+        QTest::newRow("TC K") << -270.0 << 1370.0 << 1 << -200.0 << 200.0;
+        QTest::newRow("load cell") << -50.0 << 30000.0 << 0 << 0.0 << 5000.0;
+        QTest::newRow("0 to 30000") << 0.0 << 30000.0 << 0 << 0.0 << 5000.0;
+        QTest::newRow("inner quarters") << 7462.5 << 22487.5 << 1 << 8000.0 << 2000.0;
+        QTest::newRow("0 to 1, two places") << 0.0 << 1.0 << 2 << 0.0 << 0.2;
+        QTest::newRow("0 to 1, whole values") << 0.0 << 1.0 << 0 << 0.0 << 1.0;
+        QTest::newRow("below zero") << -200.0 << -50.0 << 0 << -200.0 << 20.0;
+        QTest::newRow("below zero, one place") << -1.5 << -0.2 << 1 << -1.4 << 0.2;
+        QTest::newRow("across zero, small") << -0.1 << 0.9 << 1 << 0.0 << 0.2;
+    }
+
+    void axisTicksAreRound() {
+        QFETCH(double, minimum);
+        QFETCH(double, maximum);
+        QFETCH(int, decimals);
+        QFETCH(double, anchor);
+        QFETCH(double, interval);
+        const AxisTicks ticks = RoundAxisTicks(minimum, maximum, decimals);
+        QCOMPARE(ticks.interval, interval);
+        QCOMPARE(ticks.anchor, anchor);
+        QVERIFY(anchor != 0.0 || !std::signbit(ticks.anchor));  // a label "-0.0" reads wrong
     }
 
     // A sensor register that names no sensor of the list: no table is read beyond its end.
@@ -340,7 +374,8 @@ class TestLiveValues : public QObject {
     }
 
     // The readings saved as CSV: the seconds since START at which each arrived, the value in the
-    // channel's decimals with a point, the unit; Latin-1 and CR LF like the program's other files.
+    // channel's decimals with a point, the unit in UTF-8 (the degree sign C2 B0, as `watch` prints
+    // it); CR LF after every line.
     void theReadingsSaveAsCsv() {
         WindowBench bench("Q7383S");
         QVERIFY(bench.started);
@@ -365,11 +400,11 @@ class TestLiveValues : public QObject {
         QCOMPARE(lines.takeFirst(), QByteArray("time_s,value,unit\r"));
         QCOMPARE(lines.takeLast(), QByteArray());
         const QList<QByteArray> values{
-            "-1.5,\xB0"
+            "-1.5,\xC2\xB0"
             "C\r",
-            "-1.5,\xB0"
+            "-1.5,\xC2\xB0"
             "C\r",
-            "1234.5,\xB0"
+            "1234.5,\xC2\xB0"
             "C\r"};
         QCOMPARE(lines.size(), values.size());
         double previous = 0.0;

@@ -13,8 +13,10 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QLabel>
@@ -27,6 +29,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
+#include <QValueAxis>
 
 namespace {
 
@@ -191,6 +194,29 @@ QString choiceProblem(const QWidget* widget) {
     return list != nullptr && list->isEnabled() && list->count() == 0
                ? QStringLiteral("enabled with nothing to choose")
                : QString();
+}
+
+// The labels drawn beside the plot's left edge, from the bottom up; the axis title and the
+// chart's empty title left out.
+QStringList drawnLabels(const QChartView& view, const QValueAxis& axis) {
+    const QRectF plot = view.chart()->mapRectToScene(view.chart()->plotArea());
+    QList<const QGraphicsTextItem*> left;
+    for (const QGraphicsItem* item : view.scene()->items()) {
+        const auto* text = qgraphicsitem_cast<const QGraphicsTextItem*>(item);
+        if (text != nullptr && text->isVisible() &&
+            text->sceneBoundingRect().right() <= plot.left() && !text->toPlainText().isEmpty() &&
+            text->toPlainText() != axis.titleText()) {
+            left << text;
+        }
+    }
+    std::sort(left.begin(), left.end(), [](const auto* a, const auto* b) {
+        return a->sceneBoundingRect().center().y() > b->sceneBoundingRect().center().y();
+    });
+    QStringList labels;
+    for (const QGraphicsTextItem* text : left) {
+        labels << text->toPlainText();
+    }
+    return labels;
 }
 
 }  // namespace
@@ -403,6 +429,40 @@ class TestWindowLook : public QObject {
                  qPrintable(bench.dialogs.problems().join(QLatin1Char('\n'))));
         const QStringList problems = LookProblems(&window);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    // The live chart's value axis reads like a scale: labels on round values within the range,
+    // in the channel's decimals, and the channel's unit in the title.
+    void liveValueAxisReadsLikeAScale_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("Q7383D, TC K")
+            << "Q7383D" << QStringLiteral("Input [\u00B0C]")
+            << QStringList{"-200.0", "0.0", "200.0", "400.0", "600.0", "800.0", "1000.0", "1200.0"};
+        QTest::newRow("Q7356S, load cell")
+            << "Q7356S" << QStringLiteral("Input")
+            << QStringList{"0", "5000", "10000", "15000", "20000", "25000", "30000"};
+    }
+
+    void liveValueAxisReadsLikeAScale() {
+        QFETCH(QString, model);
+        QFETCH(QString, title);
+        QFETCH(QStringList, labels);
+        WindowBench bench(model, 0, false);
+        QVERIFY(bench.started);
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        bench.form->Control(QStringLiteral("PageControl1")).setCurrentIndex(1);
+        bench.form->BStartReadValues_Click();
+        auto* view = window.Find<QChartView>(QStringLiteral("Chart1"));
+        auto* axis = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).first());
+        QCOMPARE(axis->titleText(), title);
+        QCOMPARE(axis->min(), bench.form->Live().Chart1.minimum());
+        QCOMPARE(axis->max(), bench.form->Live().Chart1.maximum());
+        // The labels as drawn: the axis lays them out when the chart is next painted.
+        QTRY_COMPARE(drawnLabels(*view, *axis), labels);
     }
 };
 

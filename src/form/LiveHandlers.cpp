@@ -64,6 +64,7 @@ void TForm1::FindMyDecs() {
         const ChannelPreparation& input = prepared.channel(channel);
         (channel == 1 ? live_.LiveDecimals1 : live_.LiveDecimals2) = input.decimals;
         live_.units[channel == 2 ? 1 : 0] = input.unit;
+        live_.chart(channel).setValueFormat(input.decimals, input.unit);
         live_.chart(channel).setRange(input.lowest, input.highest);
         Control(QStringLiteral("LSensor%1OnScreen_dx").arg(channel)).setText(input.sensorShown);
         Control(QStringLiteral("LModelRV%1_dx").arg(channel)).setText(prepared.model);

@@ -10,6 +10,14 @@ void LiveChart::setRange(double minimum, double maximum) {
     emit rangeChanged(minimum, maximum);
 }
 
+void LiveChart::setValueFormat(int decimals, const QString& unit) {
+    if (decimals_ != decimals || unit_ != unit) {
+        decimals_ = decimals;
+        unit_ = unit;
+        emit valueFormatChanged();
+    }
+}
+
 void LiveChart::setEnabled(bool enabled) {
     if (enabled_ != enabled) {
         enabled_ = enabled;

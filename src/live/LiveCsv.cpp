@@ -26,9 +26,9 @@ QString LiveCsvLine(double seconds, int value, int decimals, const QString& unit
 }
 
 QByteArray LiveCsvFile(const ChannelReading& reading, int decimals, const QString& unit) {
-    QByteArray text = LiveCsvHeader().toLatin1() + "\r\n";
+    QByteArray text = LiveCsvHeader().toUtf8() + "\r\n";
     for (const auto& [seconds, value] : reading.samples) {
-        text += LiveCsvLine(seconds, value, decimals, unit).toLatin1() + "\r\n";
+        text += LiveCsvLine(seconds, value, decimals, unit).toUtf8() + "\r\n";
     }
     return text;
 }

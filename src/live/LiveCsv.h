@@ -11,7 +11,8 @@
 // the decimal separator, whatever the locale.
 QString LiveCsvHeader();
 QString LiveCsvLine(double seconds, int value, int decimals, const QString& unit);
-// The whole file: Latin-1, CR LF after every line, like the program's other files.
+// The whole file: UTF-8, as `watch` prints the same lines and as spreadsheets read a CSV
+// ("°C" is C2 B0), CR LF after every line.
 QByteArray LiveCsvFile(const ChannelReading& reading, int decimals, const QString& unit);
 
 // Writes the readings to `path` as that file, replacing any file of that name only when the

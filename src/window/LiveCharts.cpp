@@ -12,6 +12,21 @@ namespace {
 // How often a chart takes in the points that came since it was last drawn.
 constexpr int RedrawMs = 250;
 
+// The value axis reads like an instrument's scale: the chart's range, labels on round values
+// in the channel's decimals, and the unit in the title ("Input [°C]").
+void showValueAxis(QValueAxis& axis, const LiveChart& chart) {
+    axis.setRange(chart.minimum(), chart.maximum());
+    const AxisTicks ticks = chart.ticks();
+    axis.setTickType(QValueAxis::TicksDynamic);
+    axis.setTickAnchor(ticks.anchor);
+    axis.setTickInterval(ticks.interval);
+    axis.setLabelFormat(QStringLiteral("%.") + QString::number(chart.decimals()) +
+                        QLatin1Char('f'));
+    axis.setTitleText(chart.unit().isEmpty()
+                          ? QStringLiteral("Input")
+                          : QStringLiteral("Input [") + chart.unit() + QLatin1Char(']'));
+}
+
 }  // namespace
 
 void BindLiveChart(QChartView& view, LiveChart& chart) {
@@ -23,11 +38,12 @@ void BindLiveChart(QChartView& view, LiveChart& chart) {
     if (line == nullptr || axis == nullptr) {
         return;
     }
-    axis->setRange(chart.minimum(), chart.maximum());
+    showValueAxis(*axis, chart);
     line->replace(chart.points());
     view.setEnabled(chart.isEnabled());
-    QObject::connect(&chart, &LiveChart::rangeChanged, axis,
-                     [axis](double minimum, double maximum) { axis->setRange(minimum, maximum); });
+    const auto follow = [axis, &chart] { showValueAxis(*axis, chart); };
+    QObject::connect(&chart, &LiveChart::rangeChanged, axis, follow);
+    QObject::connect(&chart, &LiveChart::valueFormatChanged, axis, follow);
     // Every change of a line series rebuilds its whole geometry, so the points of a fast
     // reading are handed over a few times a second rather than one by one.
     auto* redraw = new QTimer(line);

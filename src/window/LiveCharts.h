@@ -4,5 +4,5 @@ class LiveChart;
 class QChartView;
 
 // Draws a chart of the window model in its chart view: the value axis follows the chart's
-// range, the line its points, and the view its enabled state.
+// range, decimals and unit, the line its points, and the view its enabled state.
 void BindLiveChart(QChartView& view, LiveChart& chart);

@@ -107,6 +107,10 @@ void addChart(QWidget* sheet, const Channel& channel, const QRect& place) {
     time->setTitleText(QStringLiteral("Time"));
     time->setRange(0, 180);  // seconds; the reading restarts the trace after three minutes
     time->setLabelFormat(QStringLiteral("%d"));
+    // A label every half minute.
+    time->setTickType(QValueAxis::TicksDynamic);
+    time->setTickAnchor(0);
+    time->setTickInterval(30);
     auto* input = new QValueAxis(chart);
     input->setTitleText(QStringLiteral("Input"));
     chart->addAxis(time, Qt::AlignBottom);
