@@ -409,15 +409,16 @@ const DependentRow DependentRows[] = {
     {"compensation Automatic", "Q7383D", 6145, "InputTm1=3 InputTm2=3 CJCom2=1", "CCJCom2", 0, "TCJRef2 TCJRef1", "off off"},
     {"alarm Off", "Q7324S", 300, "Type1A=1", "CType1A", 0, A1A, "off off off off off off"},
     {"alarm Burnout", "Q7324S", 300, "Type1A=1", "CType1A", 4, A1A, "off off off off off on"},
-    {"alarm High", "Q7324S", 300, "Type1A=0", "CType1A", 1, A1A, "on on on on off on"},
+    // Off delays only where the model has one: the type rules ask for it from firmware 259 on.
+    {"alarm High", "Q7324S", 300, "Type1A=0", "CType1A", 1, A1A, "on on on off off on"},
     {"alarm High, fw 258", "Q7324S", 258, "Type1A=0", "CType1A", 1, A1A, "on on on off off on"},
     {"alarm High, Q7326S fw 258", "Q7326S", 258, "Type1B=0", "CType1B", 1, A1B, "on on on on on"},
     {"alarm Pulse after Off", "Q7351S", 300, "Type1A=0", "CType1A", 4, A1A, "off off off off on off"},
     {"alarm Pulse after High", "Q7351S", 300, "Type1A=1", "CType1A", 4, A1A, "off off off off on off"},
-    {"alarm High on Q7351S", "Q7351S", 300, "Type1A=0", "CType1A", 1, A1A, "on on on on on on"},
+    {"alarm High on Q7351S", "Q7351S", 300, "Type1A=0", "CType1A", 1, A1A, "on on on off on on"},
     {"alarm Off on Q7351S", "Q7351S", 300, "Type1A=1", "CType1A", 0, A1A, "off off off off off off"},
     {"alarm 2A Burnout", "V7320D", 300, "Type2A=1", "CType2A", 4, A2A, "off off off off off on"},
-    {"alarm 2B Low", "V7320D", 300, "Type2B=0", "CType2B", 2, A2B, "on on on on on"},
+    {"alarm 2B Low", "V7320D", 300, "Type2B=0", "CType2B", 2, A2B, "on on on off on"},
 };
 // clang-format on
 

@@ -238,6 +238,19 @@ class TestReadAll : public QObject {
         QVERIFY(bench.configurationLog().isEmpty());
     }
 
+    // A V7385D at firmware 300 has no cold junction: whatever its sensor asks, the reference
+    // field stays off and its caption grey, so nothing is typed that is never written.
+    void fieldOfAParameterTheModelLacksStaysOff() {
+        WindowBench bench("V7385D", 300);
+        QVERIFY(bench.started);
+        bench.form->ReadAll();
+        QVERIFY(!bench.form->ConfigurationEmpty);
+        QVERIFY(bench.form->FindControl("CInputTm1")->currentText().startsWith("TC"));
+        QVERIFY(!bench.form->FindControl("CCJCom1")->isEnabled());
+        QVERIFY(!bench.form->FindControl("TCJRef1")->isEnabled());
+        QCOMPARE(bench.form->FindControl("LCJRef1")->colour(), colours::Silver);
+    }
+
     void noModelNoRead_data() {
         QTest::addColumn<QString>("reply");
         QTest::addColumn<bool>("silent");
@@ -260,8 +273,17 @@ class TestReadAll : public QObject {
                                  "this Software Version(132).\rTry downloading latest release at " +
                                      MakerWebSite());
         }
+        // The seconds spent on a silent port are seen: the status bar names what is tried.
+        QStringList steps;
+        QObject::connect(bench.form.get(), &TForm1::progressChanged, [&] {
+            if (bench.form->Progress().active) {
+                steps << bench.form->Progress().text;
+            }
+        });
         bench.form->ReadAll();
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
+        QCOMPARE(steps.value(0), "Looking for a module on " + bench.port() + " ...");
+        QCOMPARE(steps.contains("Identifying the module on " + bench.port() + " ..."), !silent);
         QVERIFY(bench.form->ConfigurationEmpty);
         QCOMPARE(bench.lastLogText(), "Reading configuration from " + bench.port() + " failed");
         QVERIFY(bench.configurationLog().isEmpty());

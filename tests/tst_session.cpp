@@ -1,6 +1,7 @@
 // The working session in the main window: the password cover and the password settings, the
 // boxes of the Settings page, the half-second refresh, the function keys and the links.
 
+#include "shell/MakerSite.h"
 #include "shell/ProgramFolder.h"
 #include "support/FormControls.h"
 #include "support/ProgramRun.h"
@@ -420,6 +421,27 @@ class TestSession : public QObject {
         run->form->FormKeyDown(Qt::Key_F8);
         QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
         QCOMPARE(run->dialogs.openedUrls(), QList<QUrl>{QUrl::fromLocalFile(manual)});
+    }
+
+    // The same desktop and the links: the box names the address no program could open.
+    void linksWithoutBrowserOrMailProgram_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("web site") << "Label5"
+                                  << "No web browser could open the page.\rIts address is " +
+                                         MakerWebSite();
+        QTest::newRow("e-mail") << "Label1"
+                                << "No e-mail program could be started.\rWrite to " +
+                                       MakerSupportAddress();
+    }
+    void linksWithoutBrowserOrMailProgram() {
+        QFETCH(QString, link);
+        QFETCH(QString, warning);
+        const auto run = start(settingsFile({}));
+        run->dialogs.failOpening();
+        run->dialogs.expect(BoxKind::Warning, warning);
+        run->form->Click(link);
+        QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
     }
 
     // The program folder comes first, then the installed data folder, then the program's own.

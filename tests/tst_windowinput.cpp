@@ -29,6 +29,8 @@ QByteArray fileBytes(const QString& path) {
 
 // Reads the module into the window through F1 and closes the status box.
 void readWithF1(WindowBench& bench, ConfiguratorWindow& window) {
+    // The last operation's result panel is closed first: the F-keys do nothing behind it.
+    QTest::keyClick(&window, Qt::Key_Return);
     QTest::keyClick(&window, Qt::Key_F1);
     bench.form->BStatusClick();
     // The half-second timer enables the tools that need a configuration on screen.
@@ -171,6 +173,30 @@ class TestWindowInput : public QObject {
         QCOMPARE(edit->text(), typed);
         QVERIFY2(bench.dialogs.problems().isEmpty(),
                  qPrintable(bench.dialogs.problems().join('\n')));
+    }
+
+    // The read's result panel in front: the F-keys and the tool bar leave the form alone, and
+    // Enter or Escape close the panel.
+    void resultPanelTakesTheKeysWhileInFront_data() {
+        QTest::addColumn<int>("closingKey");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+    }
+    void resultPanelTakesTheKeysWhileInFront() {
+        QFETCH(int, closingKey);
+        WindowBench bench(QStringLiteral("Q7383D"));
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        QTest::keyClick(&window, Qt::Key_F1);
+        bench.form->Timer2Timer();  // enables the tools a shown configuration needs
+        QVERIFY(bench.form->StatusPanelInFront());
+        QTest::keyClick(&window, Qt::Key_F7);
+        bench.form->Click(QStringLiteral("TBClear"));
+        QVERIFY(!bench.form->ConfigurationEmpty);
+        QTest::keyClick(&window, static_cast<Qt::Key>(closingKey));
+        QVERIFY(!bench.form->StatusPanelInFront());
+        QTest::keyClick(&window, Qt::Key_F7);
+        QVERIFY(bench.form->ConfigurationEmpty);
     }
 
     void oneBadEntryGivesOneWarning() {

@@ -68,9 +68,15 @@ class TestWriteVerification : public QObject {
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.lastLogText(), logLine.arg(bench.port()));
         QCOMPARE(readsAfterWriting(bench.engine().commands()), verify);
-        // After a read-back the window shows what the module holds.
-        QCOMPARE(ShownText(*bench.form, "TUpscale1"),
-                 verify && ignoresWrite ? QStringLiteral("20.000") : QStringLiteral("15.000"));
+        // The window keeps what was written; after a failed verify the status bar and the status
+        // box say the module holds something else.
+        QCOMPARE(ShownText(*bench.form, "TUpscale1"), QStringLiteral("15.000"));
+        const bool differs = verify && ignoresWrite;
+        QCOMPARE(bench.form->StatusPanel(0),
+                 differs ? QStringLiteral("Status: Module Holds Other Values in 1 Parameter")
+                         : QStringLiteral("Status: New Configuration Uploaded Correctly"));
+        QCOMPARE(bench.form->Control("LStatus").text().contains("holds other values"), differs);
+        QVERIFY(bench.form->StatusPanelInFront());
         QVERIFY(!bench.form->Busy);
     }
 

@@ -33,7 +33,18 @@ void setFieldState(TForm1& form, const QString& key, FieldKind kind, bool enable
 }  // namespace
 
 void TForm1::EnableField(const QString& key, FieldKind kind) {
-    setFieldState(*this, key, kind, true);
+    // Only a parameter the shown model has at its firmware is ever enabled: a handler following
+    // a sensor or a choice would otherwise open a field whose value is never written.
+    setFieldState(*this, key, kind, showsParameter(key));
+}
+
+bool TForm1::showsParameter(const QString& key) const {
+    for (const int index : shownFields_) {
+        if (state_.ParameterTable[index].Field.compare(key, Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void TForm1::DisableField(const QString& key, FieldKind kind) {

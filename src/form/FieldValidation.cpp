@@ -233,13 +233,10 @@ void TForm1::OnEditLeave(FormControl& sender) {
 }
 
 void TForm1::CCJComClick(FormControl& sender) {
-    const QString n = sender.objectName().right(1);
-    const bool fixed = sender.currentText() == QLatin1String("Fixed");
-    for (const QString& caption :
-         {QStringLiteral("LCJRef") + n + QStringLiteral("DIM"), QStringLiteral("LCJRef") + n}) {
-        if (FormControl* label = FindControl(caption)) {
-            label->setTextColour(fixed ? colours::Black : colours::Silver);
-        }
+    const QString key = QStringLiteral("CJRef") + sender.objectName().right(1);
+    if (sender.currentText() == QLatin1String("Fixed")) {
+        EnableField(key, FieldKind::Number);
+    } else {
+        DisableField(key, FieldKind::Number);
     }
-    FindControl(QStringLiteral("TCJRef") + n)->setEnabled(fixed);
 }

@@ -1,6 +1,7 @@
 #include "form/ReadBack.h"
 
 #include "form/TForm1.h"
+#include "form/WindowSnapshot.h"
 #include "shell/ProgramState.h"
 
 ReadBackResult ReadBackAndCompare(TForm1& form, const ConfigurationValues& expected) {
@@ -29,26 +30,42 @@ QString WriteDifferencesText(const QString& model, const QList<ConfigurationDiff
     return text;
 }
 
-bool VerifyWrittenConfiguration(TForm1& form, const ConfigurationValues& written) {
-    const QString port = form.state().PortShownAs(form.state().link.ComPortName);
-    const ReadBackResult back = ReadBackAndCompare(form, written);
+bool TForm1::VerifyWrittenConfiguration(const ConfigurationValues& written) {
+    const QString port = state_.PortShownAs(state_.link.ComPortName);
+    const WindowSnapshot writtenShown = TakeSnapshot();
+    const ReadBackResult back = ReadBackAndCompare(*this, written);
     if (!back.read) {
-        form.Memo(QStringLiteral("Verifying ") + written.model +
-                  QStringLiteral(" configuration on ") + port +
-                  QStringLiteral(" failed: it could not be read back"));
+        Memo(QStringLiteral("Verifying ") + written.model + QStringLiteral(" configuration on ") +
+             port + QStringLiteral(" failed: it could not be read back"));
         return false;
     }
     if (back.differences.isEmpty()) {
-        form.Memo(QStringLiteral("Verified ") + written.model +
-                  QStringLiteral(" configuration on ") + port);
+        Memo(QStringLiteral("Verified ") + written.model + QStringLiteral(" configuration on ") +
+             port);
         return true;
     }
     QStringList names;
     for (const ConfigurationDifference& difference : back.differences) {
         names << difference.name;
     }
-    form.Memo(QStringLiteral("Verifying ") + written.model + QStringLiteral(" configuration on ") +
-              port + QStringLiteral(": the module differs in ") + names.join(QStringLiteral(", ")));
-    form.state().message(BoxKind::Warning, WriteDifferencesText(written.model, back.differences));
+    Memo(QStringLiteral("Verifying ") + written.model + QStringLiteral(" configuration on ") +
+         port + QStringLiteral(": the module differs in ") + names.join(QStringLiteral(", ")));
+    // The window keeps what the user wrote, and says the module holds something else; what the
+    // module holds is in the configuration log.
+    RestoreSnapshot(writtenShown);
+    const QString count = names.size() == 1 ? QStringLiteral("1 parameter")
+                                            : QStringLiteral("%1 parameters").arg(names.size());
+    SetStatusPanel(0, QStringLiteral("Status: Module Holds Other Values in %1 Parameter%2")
+                          .arg(names.size())
+                          .arg(names.size() == 1 ? QString() : QStringLiteral("s")));
+    SetStatusBox(QStringLiteral("Verifying configuration on ") + port,
+                 QStringLiteral("The ") + written.model +
+                     QStringLiteral(" holds other values than were written\rin ") + count +
+                     QStringLiteral(": ") + names.join(QStringLiteral(", ")) + QStringLiteral("."));
+    Control(QStringLiteral("BStatus")).setVisible(true);
+    FormControl& box = Control(QStringLiteral("PStatus"));
+    box.setVisible(true);
+    box.raise();
+    state_.message(BoxKind::Warning, WriteDifferencesText(written.model, back.differences));
     return false;
 }

@@ -18,10 +18,5 @@ struct ReadBackResult {
 
 ReadBackResult ReadBackAndCompare(TForm1& form, const ConfigurationValues& expected);
 
-// The window's check after a successful write when VERIFYWRITE is "Y": the module is read back,
-// a difference is a warning listing the parameters, and the outcome goes to the log list. True
-// when the module holds what was written.
-bool VerifyWrittenConfiguration(TForm1& form, const ConfigurationValues& written);
-
 // The warning's text for the differences found after a write.
 QString WriteDifferencesText(const QString& model, const QList<ConfigurationDifference>& found);

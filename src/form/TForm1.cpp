@@ -36,6 +36,12 @@ TForm1::TForm1(ProgramState& state, QObject* parent) : QObject(parent), state_(s
     connect(timer3_, &QTimer::timeout, this, &TForm1::Timer3Timer);
     timer3_->start();
     Timer3Timer();
+
+    // Finding a module on a silent port takes seconds: the status bar says what is tried.
+    state_.linkActivity = [this](const QString& what, int step, int steps) {
+        progress_ = {true, step, steps, what};
+        emit progressChanged();
+    };
 }
 
 QTimer& TForm1::ReadTimer(int channel) const {
@@ -44,6 +50,7 @@ QTimer& TForm1::ReadTimer(int channel) const {
 
 TForm1::~TForm1() {
     state_.settings.onChanged = nullptr;
+    state_.linkActivity = nullptr;
 }
 
 FormControl& TForm1::add(const QString& name, ControlKind kind) {
@@ -146,6 +153,21 @@ void TForm1::Timer2Timer() {
 
 void TForm1::FormKeyDown(int key) {
     if (Busy || Control(QStringLiteral("PasswordPanel")).isVisible()) {
+        return;
+    }
+    if (StatusPanelInFront()) {
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        const bool escape = key == Qt::Key_Escape;
+        // Enter never starts an acquisition: only the OK button is the panel's default.
+        const std::pair<const char*, bool> buttons[] = {{"BStatus", enter || escape},
+                                                        {"BCancelStatus", escape}};
+        for (const auto& [name, answers] : buttons) {
+            FormControl& button = Control(QString::fromLatin1(name));
+            if (answers && button.isVisible()) {
+                button.click();
+                return;
+            }
+        }
         return;
     }
     const std::pair<int, const char*> keys[] = {

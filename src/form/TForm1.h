@@ -26,6 +26,7 @@
 #include <vector>
 
 class QTimer;
+class QUrl;
 struct ProgramState;
 
 // The refresh rates the live values offer, in milliseconds.
@@ -94,10 +95,13 @@ class TForm1 : public QObject, public ControlOwner {
     bool Busy = false;
     bool TabMarked = false;
 
-    // Timers and keys. Modifier keys do not matter: Shift+F7 resets like F7.
+    // Timers and keys. Modifier keys do not matter: Shift+F7 resets like F7. While the status
+    // panel is in front, the F-keys do nothing; Enter presses its OK and Escape its OK or Cancel.
     void Timer2Timer();
     void Timer3Timer();
     void FormKeyDown(int key);
+    // The status panel (an operation's result, a calibration step) is in front of the page.
+    bool StatusPanelInFront() const;
 
     // Tool bar handlers.
     void TBSaveComClick();
@@ -309,7 +313,18 @@ class TForm1 : public QObject, public ControlOwner {
     // directly; everything of the user's passes RunCommand.
     bool runGated(const std::function<void()>& command);
     bool runUserCommand(const QString& name, const std::function<void()>& command);
-    // The password cover is up and the control is not on it.
+    // Opens an address by the desktop (or the internal browser); a warning names it when no
+    // program could.
+    enum class LinkOpening { Desktop, InternalBrowser };
+    void OpenLink(const QUrl& url, LinkOpening opening = LinkOpening::Desktop);
+    // The check after a successful write when VERIFYWRITE is "Y": the module is read back, a
+    // difference is a warning listing the parameters while the window keeps what was written,
+    // and the outcome goes to the log list. True when the module holds what was written.
+    bool VerifyWrittenConfiguration(const ConfigurationValues& written);
+    // The model and firmware shown have the parameter whose field is `key` ("CJRef1").
+    bool showsParameter(const QString& key) const;
+    // The password cover is up and the control is not on it, or the status panel is in front
+    // and the control is a tool-bar command.
     bool behindCover(const QString& name) const;
     void continueStartUp();
     FormControl& add(const QString& name, ControlKind kind);

@@ -33,8 +33,17 @@ bool TForm1::AcceptsInput() const {
 }
 
 bool TForm1::behindCover(const QString& name) const {
-    return Control(QStringLiteral("PasswordPanel")).isVisible() &&
-           !CoverInputs.contains(name, Qt::CaseInsensitive);
+    if (Control(QStringLiteral("PasswordPanel")).isVisible()) {
+        return !CoverInputs.contains(name, Qt::CaseInsensitive);
+    }
+    // The panel's result belongs to the operation that showed it: a tool-bar command behind it
+    // (F7 wiping the form under "parameters correctly loaded") would change what it speaks of.
+    return StatusPanelInFront() && (name.startsWith(QLatin1String("TB"), Qt::CaseInsensitive) ||
+                                    name.startsWith(QLatin1String("BitBtn"), Qt::CaseInsensitive));
+}
+
+bool TForm1::StatusPanelInFront() const {
+    return Control(QStringLiteral("PStatus")).isVisible();
 }
 
 bool TForm1::RunCommand(const std::function<void()>& command) {

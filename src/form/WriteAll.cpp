@@ -61,7 +61,7 @@ void TForm1::TBSaveComClick() {
     // What the window shows before the write is what the module must hold after it.
     const ConfigurationValues shown = ShownValues(*this);
     if (SaveToModule(*this).written() && state_.settings.flag(SettingFlag::VerifyWrite)) {
-        VerifyWrittenConfiguration(*this, shown);
+        VerifyWrittenConfiguration(shown);
     }
 }
 
@@ -102,7 +102,7 @@ ModuleWriteOutcome TForm1::WriteAll() {
     if (configurationVersion > state_.ModelVersion) {
         if (state_.message(BoxKind::Warning, NewerFirmwareText(), BoxButtons::OkCancel) ==
             BoxAnswer::Ok) {
-            state_.dialogs->openUrl(QUrl(NewerFirmwareAddress()));
+            OpenLink(QUrl(NewerFirmwareAddress()));
         }
         return refuse();
     }

@@ -73,7 +73,8 @@ class ConsoleDialogs final : public Dialogs {
     void presetFile(const QString& path) { presetFile_ = path; }
     QString chooseSaveFile(const FileDialogRequest& request) override;
     QString chooseOpenFile(const FileDialogRequest& request) override;
-    // Nothing is opened without a desktop; the address is printed instead.
+    // Nothing is opened without a desktop; the address is printed instead, which gives the user
+    // all an opened link would, so it counts as opened.
     bool openUrl(const QUrl& url) override;
 
   private:

@@ -67,8 +67,12 @@ FileReplacement::FileReplacement(const QString& path, DiskWriter& disk)
             streaming_ = true;
             break;
         case OutputPlace::Other:
-            reason_ = QStringLiteral("not a file, a pipe or a terminal");
-            return;
+            // A folder is left to the save itself, which names it as such.
+            if (!QFileInfo(path).isDir()) {
+                reason_ = QStringLiteral("not a file, a pipe or a terminal");
+                return;
+            }
+            break;
         case OutputPlace::Absent:
         case OutputPlace::Regular:
             break;

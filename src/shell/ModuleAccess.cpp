@@ -30,15 +30,30 @@ struct ProbeResult {
     PortOpenFailure openFailure;
 };
 
+// The steps of finding and identifying a module: two presence probes, the firmware, the model.
+constexpr int IdentificationSteps = 4;
+
+void tell(ProgramState& state, const QString& doing, int step) {
+    if (state.linkActivity) {
+        state.linkActivity(doing + QStringLiteral(" on ") +
+                               state.PortShownAs(state.link.ComPortName) + QStringLiteral(" ..."),
+                           step, IdentificationSteps);
+    }
+}
+
 ProbeResult probe(ProgramState& state) {
+    tell(state, QStringLiteral("Looking for a module"), 0);
     SessionOpening opening = state.link.open(state.link.ComPortName);
     ProbeResult result;
     if (!opening) {
         result.openFailure = opening.failure;
     } else {
         ModuleSession& session = *opening.session;
-        result.present = session.exchange(PresenceProbe).answered() ||
-                         session.exchange(PresenceProbe).answered();
+        result.present = session.exchange(PresenceProbe).answered();
+        if (!result.present) {
+            tell(state, QStringLiteral("Looking for a module"), 1);
+            result.present = session.exchange(PresenceProbe).answered();
+        }
     }
     return result;
 }
@@ -93,6 +108,7 @@ ModuleIdentity::Result versionReading(ProgramState& state, int& version,
     if (!TryPort(state, openFailure)) {
         return ModuleIdentity::Result::NoModule;
     }
+    tell(state, QStringLiteral("Identifying the module"), 2);
     const QString data = ReplyData(exchangeOnce(state, VersionQuery));
     const auto word = ParseHexWord(data);
     if (!word) {
@@ -127,6 +143,7 @@ ModuleIdentity IdentifyModule(ProgramState& state, const QString& codeBefore) {
         return identity;
     }
     QString& code = identity.code;
+    tell(state, QStringLiteral("Identifying the module"), 3);
     const ModelLookup found = LookupModelReply(exchangeOnce(state, ModelQuery));
     switch (found.kind) {
         case ModelReplyKind::Model:

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
 class ReportOutput;
@@ -32,6 +33,10 @@ struct ProgramState {
     SerialLink link;
     // The names the port searches try (tests); unset, the system's (SystemPortNamesToTry).
     std::optional<QStringList> SearchedPorts;
+
+    // Told of each step of finding and identifying a module ("Looking for a module on COM1
+    // ...", step 1 of 4), so a silent port is seen being tried; unset, nobody is told.
+    std::function<void(const QString& what, int step, int steps)> linkActivity;
 
     // The connected or loaded module: 6-character code ("" when none) and firmware version.
     QString ModelCode;

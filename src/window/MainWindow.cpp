@@ -27,9 +27,6 @@
 
 namespace {
 
-constexpr int MinimumClientHeight = 566;
-constexpr int MaximumClientHeight = 752;
-
 // The page geometry was designed for an 8-point sans-serif at 96 dpi; these faces share that
 // design's metrics (Liberation Sans and Arimo are metric-compatible with Arial), so every
 // caption fits the place it was drawn for. The system's sans-serif is the last resort.
@@ -114,10 +111,9 @@ void ConfiguratorWindow::buildWindow() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(client);
-    setFixedWidth(ClientWidth);
-    setMinimumHeight(MinimumClientHeight);
-    setMaximumHeight(MaximumClientHeight);
-    resize(ClientWidth, ClientHeight);
+    // The pages are laid out to the pixel for this size: a window manager may neither stretch
+    // nor maximise it (equal minimum and maximum sizes say so on every one of them).
+    setFixedSize(ClientWidth, ClientHeight);
 
     // Back to front: the status box, the password cover, the status bar, the pages.
     buildStatusBox(client);
@@ -245,7 +241,10 @@ bool ConfiguratorWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (type == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key >= Qt::Key_F1 && key <= Qt::Key_F8) {
+        const bool answersPanel =
+            form_.StatusPanelInFront() &&
+            (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape);
+        if ((key >= Qt::Key_F1 && key <= Qt::Key_F8) || answersPanel) {
             // Modifier keys do not matter, as they never did.
             form_.RunCommand([this, key] { form_.FormKeyDown(key); });
             return true;
