@@ -298,6 +298,11 @@ class TestFileCommands : public QObject {
                    "TAG2 = Tank \xC3\xA4 in the file holds characters a tag "
                    "cannot take: each became \"?\".\n")
             << KeyLine("TAG2", "Tank ??");
+        QTest::newRow("tag with an escape sequence")
+            << "TAG2                                     " + blankTag
+            << QByteArray("TAG2 = \x1b[2J\r\n")
+            << "TAG2 = ?[2J in the file holds characters a tag cannot take: each became \"?\".\n"
+            << KeyLine("TAG2", "?[2J");
         QTest::newRow("other decimals")
             << QByteArray("Highscale 1                              = 1000.0\r\n")
             << QByteArray("Highscale 1 = 500\r\n")

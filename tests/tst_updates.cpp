@@ -19,6 +19,12 @@ namespace {
 const QString ScriptPath = "/software/updates/kvc7345.php";
 const QString InstallerPath = "/download/sw/kvc7345_amd64.deb";
 const QString UpToDate = "The version you are using is updated.";
+// "Search for updates" without a version: a warning, never "is updated".
+QString unanswered(const QString& reason) {
+    return "It was impossible to communicate with the update server, so it is not known whether "
+           "a newer version exists.\r\r" +
+           reason;
+}
 QString unreachable(const QString& reason) {
     return "It was impossible to communicate with the update server.\r\r" + reason +
            "\r\rDo you wish to disable automatic update check at startup?";
@@ -101,26 +107,33 @@ class TestUpdates : public QObject {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("newer");
-        QTest::newRow("newer") << 200 << QByteArray("140\n") << "1.4.0" << true;
-        QTest::newRow("the same") << 200 << QByteArray("132") << "1.3.2" << false;
-        QTest::newRow("13 and a lower digit") << 200 << QByteArray("131") << "1.3.1" << false;
-        QTest::newRow("short reply") << 200 << QByteArray("14") << "N/A" << false;
+        QTest::addColumn<QString>("unknownBecause");  // "" when the server gave a version
+        const QString noVersion = "the server's reply holds no version";
+        QTest::newRow("newer") << 200 << QByteArray("140\n") << "1.4.0" << true << "";
+        QTest::newRow("the same") << 200 << QByteArray("132") << "1.3.2" << false << "";
+        QTest::newRow("13 and a lower digit") << 200 << QByteArray("131") << "1.3.1" << false << "";
+        QTest::newRow("short reply") << 200 << QByteArray("14") << "N/A" << false << noVersion;
         QTest::newRow("error page")
-            << 200 << QByteArray("<html>Server error</html>") << "N/A" << false;
-        QTest::newRow("not found") << 404 << QByteArray("404 Not Found") << "N/A" << false;
+            << 200 << QByteArray("<html>Server error</html>") << "N/A" << false << noVersion;
+        QTest::newRow("not found") << 404 << QByteArray("404 Not Found") << "N/A" << false
+                                   << "the server answered 404 Not Found";
     }
     void checkOnDemand() {
         QFETCH(int, status);
         QFETCH(QByteArray, reply);
         QFETCH(QString, shown);
         QFETCH(bool, newer);
+        QFETCH(QString, unknownBecause);
         UpdateBench bench;
         HttpTestServer::Answer answer = body(reply);
         answer.status = status;
+        answer.reason = status == 404 ? "Not Found" : "OK";
         bench.server.answer(ScriptPath, answer);
         if (newer) {
             bench.dialogs.expect(BoxKind::Confirmation, availableOnDemand(shown),
                                  BoxButtons::OkCancel, BoxAnswer::Cancel);
+        } else if (!unknownBecause.isEmpty()) {
+            bench.dialogs.expect(BoxKind::Warning, unanswered(unknownBecause));
         } else {
             bench.dialogs.expect(BoxKind::Information, UpToDate);
         }
@@ -146,7 +159,7 @@ class TestUpdates : public QObject {
     void serverDownOnDemand() {
         UpdateBench bench;
         bench.server.close();
-        bench.dialogs.expect(BoxKind::Information, UpToDate);
+        bench.dialogs.expect(BoxKind::Warning, unanswered("Connection refused"));
         bench.form->Click("BSearchForUpdates");
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(bench.text("LUpdateServerVersionDx"), QString("N/A"));
@@ -163,7 +176,8 @@ class TestUpdates : public QObject {
         QTimer ticker;
         QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
         ticker.start(20);
-        bench.dialogs.expect(BoxKind::Information, UpToDate);
+        bench.dialogs.expect(BoxKind::Warning,
+                             unanswered("the server sent nothing for 0.4 seconds"));
         bench.form->Click("BSearchForUpdates");
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(bench.text("LUpdateServerVersionDx"), QString("N/A"));

@@ -265,9 +265,6 @@ class TForm1 : public QObject, public ControlOwner {
     void LDataSheetClick();
     void Label5Click();
     void Label1Click();
-    // The newest version's three digits from the maker's server; "" when there is no
-    // connection or no version came.
-    void checkUpdate(QString& version);
     void CBAutoCheckUpdateClick();
     void LightPanels(const PanelLamps& flags);
     void LightSensors(const SensorLamps& flags);

@@ -19,6 +19,13 @@ QString unreachableText(const QString& reason) {
            QStringLiteral("\r\rDo you wish to disable automatic update check at startup?");
 }
 const QString UpToDateText = QStringLiteral("The version you are using is updated.");
+// "Search for updates" without an answer: not knowing is not being up to date.
+QString unansweredText(const QString& reason) {
+    return QStringLiteral(
+               "It was impossible to communicate with the update server, so it is not "
+               "known whether a newer version exists.\r\r") +
+           reason;
+}
 const QString DownloadedText = QStringLiteral(
     "New version succesfully downloaded.\r\rTo proceed with the upgrade, press Ok and follow the "
     "instructions.\rPress Cancel to abort the process.");
@@ -52,11 +59,6 @@ auto withServer(TForm1& form, Request request) {
 }
 
 }  // namespace
-
-void TForm1::checkUpdate(QString& version) {
-    const UpdateCheckOutcome outcome = withServer(*this, CheckForUpdate);
-    version = outcome.kind == UpdateCheckOutcome::Kind::Version ? outcome.version : QString();
-}
 
 void TForm1::CheckForUpdatesAtStartUp() {
     if (!state_.settings.flag(SettingFlag::AutoUpdate)) {
@@ -99,11 +101,20 @@ void TForm1::CheckForUpdatesAtStartUp() {
 }
 
 void TForm1::BSearchForUpdatesClick() {
-    QString version;
-    checkUpdate(version);
+    const UpdateCheckOutcome outcome = withServer(*this, CheckForUpdate);
+    const QString version =
+        outcome.kind == UpdateCheckOutcome::Kind::Version ? outcome.version : QString();
     FormControl& serverVersion = Control(QStringLiteral("LUpdateServerVersionDx"));
     serverVersion.setText(version.isEmpty() ? QStringLiteral("N/A") : DottedVersion(version));
-    if (version.isEmpty() || !IsNewerVersion(version, state_.SoftwareVersion)) {
+    if (version.isEmpty()) {
+        state_.message(BoxKind::Warning,
+                       unansweredText(outcome.kind == UpdateCheckOutcome::Kind::Offline
+                                          ? QStringLiteral("This computer is not connected to "
+                                                           "the internet.")
+                                          : outcome.reason));
+        return;
+    }
+    if (!IsNewerVersion(version, state_.SoftwareVersion)) {
         state_.message(BoxKind::Information, UpToDateText);
         return;
     }

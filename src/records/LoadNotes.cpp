@@ -159,7 +159,14 @@ QStringList TagNotes(const EntryList& entries) {
             continue;
         }
         const QString& value = entries.FileValues(*last);
-        const QString named = key + QStringLiteral(" = ") + value + QStringLiteral(" in the file ");
+        // Control characters are shown as "?" here too: a note must not steer the terminal.
+        QString shown = value;
+        for (QChar& c : shown) {
+            if (c.unicode() < 32 || c.unicode() == 127) {
+                c = QLatin1Char('?');
+            }
+        }
+        const QString named = key + QStringLiteral(" = ") + shown + QStringLiteral(" in the file ");
         if (CleanTag(value) != value) {
             lines << named +
                          QStringLiteral("holds characters a tag cannot take: each became \"?\".");
