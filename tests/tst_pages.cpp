@@ -207,13 +207,22 @@ class TestPages : public QObject {
         QCOMPARE(captionOf(widget), caption);
     }
 
-    void hintsAndEcho() {
+    void hints() {
         QCOMPARE(widgets::hint(find("TOldPasswordInput")), QStringLiteral("Type in Old Password"));
         QCOMPARE(widgets::hint(find("TNewPasswordInput")), QStringLiteral("Type in New Password"));
         QCOMPARE(widgets::hint(find("LUpdateServerVersionDownload")),
                  QStringLiteral("Download new version and start update process"));
-        QCOMPARE(find<QLineEdit>("TOldPasswordInput")->echoMode(), QLineEdit::Normal);
-        auto* secret = find<QLineEdit>("TNewPasswordInput");
+    }
+
+    // Neither password is shown in clear while the other is typed beside it.
+    void passwordsAreMasked_data() {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("old") << "TOldPasswordInput";
+        QTest::newRow("new") << "TNewPasswordInput";
+    }
+    void passwordsAreMasked() {
+        QFETCH(QString, field);
+        auto* secret = find<QLineEdit>(field);
         QCOMPARE(secret->echoMode(), QLineEdit::Password);
         QCOMPARE(secret->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, secret),
                  int('*'));

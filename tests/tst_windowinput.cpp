@@ -3,6 +3,8 @@
 
 #include "catalogue/ValueFormat.h"
 #include "form/TForm1.h"
+#include "link/ModuleTag.h"
+#include "shell/ModuleAccess.h"
 #include "support/ExpectedTexts.h"
 #include "support/WindowBench.h"
 #include "window/MainWindow.h"
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -25,6 +28,16 @@ namespace {
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The line of `bytes` that starts with `key`, without its line end ("" when there is none).
+QByteArray lineOf(const QByteArray& bytes, const QByteArray& key) {
+    for (const QByteArray& line : bytes.split('\n')) {
+        if (line.startsWith(key)) {
+            return line.endsWith('\r') ? line.chopped(1) : line;
+        }
+    }
+    return {};
 }
 
 // Reads the module into the window through F1 and closes the status box.
@@ -197,6 +210,94 @@ class TestWindowInput : public QObject {
         QVERIFY(!bench.form->StatusPanelInFront());
         QTest::keyClick(&window, Qt::Key_F7);
         QVERIFY(bench.form->ConfigurationEmpty);
+    }
+
+    void tagFieldTakesTypingAtOnce_data() {
+        QTest::addColumn<QString>("moduleTag");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("tag");
+        QTest::newRow("blank tag, typed at the end") << "" << int(Qt::Key_End) << "PUMP 1"
+                                                     << "PUMP 1";
+        QTest::newRow("blank tag, typed at the start") << "" << int(Qt::Key_Home) << "PUMP 1"
+                                                       << "PUMP 1";
+        QTest::newRow("short tag, typed at the end") << "AB" << int(Qt::Key_End) << "C"
+                                                     << "ABC";
+    }
+
+    // The module pads its tag with blanks to 16 characters: the field must not look empty
+    // while being full, so typing into it works without selecting all first.
+    void tagFieldTakesTypingAtOnce() {
+        QFETCH(QString, moduleTag);
+        QFETCH(int, key);
+        QFETCH(QString, typed);
+        QFETCH(QString, tag);
+        WindowBench bench(QStringLiteral("Q7383D"), 6149);
+        QVERIFY(WriteTag(bench.state, 1, moduleTag).written);
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        readWithF1(bench, window);
+        QCOMPARE(bench.form->Control(QStringLiteral("TTag1")).text(),
+                 moduleTag.leftJustified(TagLength, QLatin1Char(' ')));
+
+        QLineEdit* field = focusedEdit(window, "TTag1");
+        QCOMPARE(field->text(), moduleTag);
+        QTest::keyClick(field, static_cast<Qt::Key>(key));
+        QTest::keyClicks(field, typed);
+        QCOMPARE(field->text(), tag);
+        QCOMPARE(bench.form->Control(QStringLiteral("TTag1")).text(), tag);
+    }
+
+    void untouchedBlankTagKeepsItsBlanks_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("F2 writes it") << int(Qt::Key_F2);
+        QTest::newRow("F4 saves it") << int(Qt::Key_F4);
+    }
+
+    // A tag only visited goes out exactly as the module gave it: 16 blanks.
+    void untouchedBlankTagKeepsItsBlanks() {
+        QFETCH(int, key);
+        WindowBench bench(QStringLiteral("Q7383D"), 6149);
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        readWithF1(bench, window);
+        focusedEdit(window, "TTag1");
+        QLineEdit* other = focusedEdit(window, "TDownscale1");
+        const QString saved = QDir(bench.home.path()).filePath(QStringLiteral("blank.NVC"));
+        if (key == Qt::Key_F4) {
+            bench.dialogs.answerFileDialog(saved);
+        }
+        QTest::keyClick(other, static_cast<Qt::Key>(key));
+
+        const QString blanks(TagLength, QLatin1Char(' '));
+        QCOMPARE(bench.form->Control(QStringLiteral("TTag1")).text(), blanks);
+        if (key == Qt::Key_F2) {
+            QCOMPARE(bench.form->StatusPanel(0),
+                     QStringLiteral("Status: New Configuration Uploaded Correctly"));
+            QVERIFY(bench.engine().commands().join(',').contains(
+                TagWriteCommands(1, blanks).join(',')));
+        } else {
+            QCOMPARE(lineOf(fileBytes(saved), "TAG1 "),
+                     QByteArray("TAG1                                     = ") + blanks.toLatin1());
+        }
+        QVERIFY2(bench.dialogs.problems().isEmpty(),
+                 qPrintable(bench.dialogs.problems().join('\n')));
+    }
+
+    // A demo's settings end with its run: the search keeps the port it finds for the run and
+    // asks nothing.
+    void demoSearchAsksNothing() {
+        WindowBench bench(QStringLiteral("Q7383D"));
+        bench.state.DemoPort = bench.port();
+        bench.state.DemoPortCaption = QStringLiteral("demo Q7383D (simulated)");
+        bench.state.SearchedPorts = QStringList{bench.port()};
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        bench.state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"),
+                                         QStringLiteral("/dev/ttyS9"));
+        window.Find<QPushButton>(QStringLiteral("BAutoDetect"))->click();
+        QCOMPARE(bench.dialogs.shown().size(), 0);
+        QCOMPARE(bench.state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")), bench.port());
     }
 
     void oneBadEntryGivesOneWarning() {

@@ -164,8 +164,8 @@ class TestWriteCommand : public QObject {
         };
         const QString invalid =
             "Error: The chosen file does not seem to be a valid configuration file\n\n"
-            "Please Verify that:\n\n     - File is not corrupted\n     - File is authentic.\n"
-            "%1: %2\nNothing written: %1 could not be loaded\n";
+            "Please Verify that:\n\n     - File is not corrupted\n     - File is authentic.\n\n"
+            "%2\n%1: %2\nNothing written: %1 could not be loaded\n";
         const QByteArray firmware = KeyLine("MDVERSION", "258").toLatin1();
         QTest::newRow("no MDVERSION")
             << with(firmware + "\r\n", "")

@@ -133,7 +133,7 @@ bool TForm1::ReadFromFile(FileSource source) {
         }
         if (!file.ok()) {
             lastLoad_.refusal = file.message;
-            if (state_.message(BoxKind::Error, InvalidConfigurationFileText(),
+            if (state_.message(BoxKind::Error, InvalidConfigurationFileText(file.message),
                                BoxButtons::AbortRetry) == BoxAnswer::Retry) {
                 continue;
             }
@@ -181,11 +181,11 @@ LoadOutcome TForm1::InsertDataFromFileToScreen(const QString& model) {
         return LoadOutcome::Applied;
     }
     // Abort keeps what was applied so far, OK clears it; Retry asks for another file from the
-    // archive. Either way nothing more of this file is applied. The box names no line; the
-    // command line prints the refusal beside it.
+    // archive. Either way nothing more of this file is applied. The box says what it could
+    // not use, so the user knows what to mend.
     if (taken.failure == LoadFailure::Invalid) {
         lastLoad_.refusal = taken.message;
-        return state_.message(BoxKind::Error, InvalidConfigurationFileText(),
+        return state_.message(BoxKind::Error, InvalidConfigurationFileText(taken.message),
                               BoxButtons::AbortRetry) == BoxAnswer::Retry
                    ? LoadOutcome::Retry
                    : LoadOutcome::Abandoned;

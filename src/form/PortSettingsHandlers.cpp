@@ -72,7 +72,11 @@ QString TForm1::FindTheRightCom() {
         }
         if (!found.isEmpty()) {
             SettingsStore& settings = state_.settings;
-            if (samePort(found, settings.ReadConfig(DefaultPortKey))) {
+            if (!state_.DemoPort.isEmpty()) {
+                // A demo's settings last only for its run: the port found is this run's default,
+                // without a question whose answer would not be kept.
+                settings.WriteConfig(DefaultPortKey, found);
+            } else if (samePort(found, settings.ReadConfig(DefaultPortKey))) {
                 state_.message(BoxKind::Information,
                                QStringLiteral("Currently defined Default COM Port (") +
                                    state_.PortShownAs(settings.ReadConfig(DefaultPortKey)) +

@@ -7,9 +7,11 @@ const QString VerifyFile = QStringLiteral(
 
 }  // namespace
 
-QString InvalidConfigurationFileText() {
-    return QStringLiteral("The chosen file does not seem to be a valid configuration file") +
-           VerifyFile;
+QString InvalidConfigurationFileText(const QString& reason) {
+    const QString text =
+        QStringLiteral("The chosen file does not seem to be a valid configuration file") +
+        VerifyFile;
+    return reason.isEmpty() ? text : text + QStringLiteral("\r\r") + reason;
 }
 
 QString UnrecognisedValueText(const QString& name, const QString& value) {

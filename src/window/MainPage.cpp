@@ -136,6 +136,7 @@ void ConfiguratorWindow::buildGroups(QWidget* page) {
               {8, top + 2, 16, 16});
         QLineEdit* tag = edit(tags, QStringLiteral("TTag%1").arg(channel), {26, top, 143, 20});
         tag->setMaxLength(16);
+        widgets::setPadded(tag);
         tag->setEnabled(false);
         setHint(tag, QStringLiteral("Maximum 16 characters"));
     }

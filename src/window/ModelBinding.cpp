@@ -37,9 +37,11 @@ void setWidgetText(QWidget* widget, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
     } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
-        // Only a real change: the cursor stays where the user is typing.
-        if (field->text() != text) {
-            field->setText(text);
+        // Only a real change: the cursor stays where the user is typing, and a blank the user
+        // has just typed at the end of a padded field stays.
+        const QString shown = widgets::shownText(field, text);
+        if (field->text() != text && field->text() != shown) {
+            field->setText(shown);
         }
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
         group->setTitle(text);
@@ -99,7 +101,7 @@ void ConfiguratorWindow::bind(FormControl& control, QWidget* widget) {
         connect(field, &QLineEdit::textEdited, this,
                 [this, name, &control, field](const QString& text) {
                     if (!form_.Typed(name, text)) {
-                        field->setText(control.text());
+                        field->setText(widgets::shownText(field, control.text()));
                     }
                 });
         if (name == QLatin1String("TEntryPassword")) {

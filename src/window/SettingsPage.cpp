@@ -54,6 +54,7 @@ void buildSecurity(QWidget* page) {
     auto* oldPassword =
         widgets::edit(group, QStringLiteral("TOldPasswordInput"), {46, Row, 115, 22});
     widgets::setHint(oldPassword, QStringLiteral("Type in Old Password"));
+    oldPassword->setEchoMode(QLineEdit::Password);
     widgets::greyOut(oldPassword);
 
     widgets::greyOut(widgets::label(group, QStringLiteral("LNewPassword"), QStringLiteral("New:"),

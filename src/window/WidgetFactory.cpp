@@ -17,6 +17,7 @@ namespace {
 
 constexpr auto HintProperty = "kvcHint";
 constexpr auto ShowHintProperty = "kvcShowHint";
+constexpr auto PaddedProperty = "kvcPadded";
 
 template <class W>
 W* place(W* widget, const QString& name, const QRect& where) {
@@ -113,6 +114,21 @@ void setShowHint(QWidget* widget, bool show) {
 bool showHint(const QWidget* widget) {
     const QVariant shown = widget->property(ShowHintProperty);
     return !shown.isValid() || shown.toBool();
+}
+
+void setPadded(QLineEdit* field) {
+    field->setProperty(PaddedProperty, true);
+}
+
+QString shownText(const QWidget* widget, const QString& text) {
+    if (!widget->property(PaddedProperty).toBool()) {
+        return text;
+    }
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) {
+        --end;
+    }
+    return text.left(end);
 }
 
 }  // namespace widgets

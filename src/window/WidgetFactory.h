@@ -49,4 +49,11 @@ QString hint(const QWidget* widget);
 void setShowHint(QWidget* widget, bool show);
 bool showHint(const QWidget* widget);
 
+// A field whose text comes padded with trailing blanks to its full length (a module's tag). It
+// shows the text without them, so a field that looks empty has room for what the user types;
+// the text itself stays as it came until the user edits it.
+void setPadded(QLineEdit* field);
+// What `widget` shows of the text `text`.
+QString shownText(const QWidget* widget, const QString& text);
+
 }  // namespace widgets

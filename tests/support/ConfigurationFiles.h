@@ -21,4 +21,8 @@ QByteArray FileBytes(const QString& path);
 inline const QString InvalidFileText = QStringLiteral(
     "The chosen file does not seem to be a valid configuration file\r\rPlease Verify that:\r\r"
     "     - File is not corrupted\r     - File is authentic.");
+// The box for a refused file, with the loader's reason on its own lines below the text.
+inline QString InvalidFile(const QString& reason) {
+    return InvalidFileText + QStringLiteral("\r\r") + reason;
+}
 QString UnrecognisedValue(const QString& name, const QString& value);
