@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
+#include <utility>
+
 using namespace widgets;
 
 namespace {
@@ -67,6 +70,30 @@ const HeadingSpec Headings[] = {
     {"GBAlarmB", "PAlarmBChannel2", "Alarm 2 B", 208},
 };
 
+// Tab follows the page as it is read, not the order the controls were made in: the groups in
+// the order input, output and its limits, alarms, tags, calibration, Modbus (as listed above),
+// and within a group row by row, left to right.
+void orderTabStops(QWidget* page) {
+    QWidget* previous = page->findChild<QToolButton*>(
+        QString::fromLatin1(ToolButtons[std::size(ToolButtons) - 1].name));
+    for (const GroupSpec& layout : Groups) {
+        auto* group = page->findChild<QGroupBox*>(QString::fromLatin1(layout.name));
+        QList<QWidget*> stops;
+        for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if ((child->focusPolicy() & Qt::TabFocus) != 0) {
+                stops << child;
+            }
+        }
+        std::stable_sort(stops.begin(), stops.end(), [](const QWidget* a, const QWidget* b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
+        for (QWidget* stop : stops) {
+            QWidget::setTabOrder(previous, stop);
+            previous = stop;
+        }
+    }
+}
+
 }  // namespace
 
 QWidget* ConfiguratorWindow::buildMainPage() {
@@ -75,6 +102,7 @@ QWidget* ConfiguratorWindow::buildMainPage() {
     buildToolBar(page);
     buildGroups(page);
     buildLogAndInformation(page);
+    orderTabStops(page);
     return page;
 }
 
