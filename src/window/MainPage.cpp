@@ -208,11 +208,13 @@ void ConfiguratorWindow::buildLogAndInformation(QWidget* page) {
     for (const InfoPanel& layout : panels) {
         QFrame* box = panel(strip, QString::fromLatin1(layout.name),
                             {layout.column * 181, layout.row * 18, 179, 17});
+        // The captions stay inside the panel's border, which stays visible all round.
+        const QRect inside = box->contentsRect();
         label(box, QString::fromLatin1(layout.left), QString::fromLatin1(layout.leftCaption),
-              {4, 0, layout.right ? 48 : 171, 16});
+              {4, inside.top(), layout.right ? 48 : 171, inside.height()});
         if (layout.right != nullptr) {
             label(box, QString::fromLatin1(layout.right), QString::fromLatin1(layout.rightCaption),
-                  {52, 0, 123, 16});
+                  {52, inside.top(), 123, inside.height()});
         }
     }
     auto* dataSheet = strip->findChild<QLabel*>(QStringLiteral("LDataSheet"));
