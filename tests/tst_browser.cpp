@@ -1,4 +1,5 @@
-// The internal browser window: its caption and layout, and its close button that only hides it.
+// The internal browser window: its caption and layout, its close button that only hides it, and
+// where it opens.
 
 #include "browser/BrowserWindow.h"
 
@@ -40,6 +41,16 @@ class TestBrowser : public QObject {
         QVERIFY(browser.isHidden());
         QVERIFY(main.isVisible());
         QCOMPARE(quitting.size(), 0);
+    }
+
+    // The browser opens centred on the main window, not in the screen's corner.
+    void opensOverTheMainWindow() {
+        QWidget main;
+        main.setGeometry(120, 90, 747, 658);
+        main.show();
+        BrowserWindow browser(&main);
+        browser.navigate(QUrl("about:blank"), main.geometry());
+        QCOMPARE(browser.geometry().center(), main.geometry().center());
     }
 };
 

@@ -1,5 +1,6 @@
 // The window driven with real keys: what the user types is what is written and saved, one bad
-// entry gives one warning, the clock runs during a read, and closing waits for the read.
+// entry gives one warning, the clock runs during a read, closing waits for the read, Tab follows
+// the groups and the Ctrl keys turn the pages.
 
 #include "catalogue/ValueFormat.h"
 #include "form/TForm1.h"
@@ -11,14 +12,18 @@
 #include "window/WidgetDialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+
+#include <utility>
 
 Q_DECLARE_METATYPE(BoxButtons)
 Q_DECLARE_METATYPE(BoxAnswer)
@@ -59,6 +64,10 @@ QLineEdit* focusedEdit(ConfiguratorWindow& window, const char* name) {
     QApplication::processEvents();
     return field;
 }
+
+// The main page's groups in the order Tab visits them.
+const QStringList GroupsInTabOrder{"GBInput",       "GBOutput",      "GBAlarmA", "GBAlarmB",
+                                   "GBChannelTags", "GBCalibration", "GBModbus"};
 
 }  // namespace
 
@@ -298,6 +307,79 @@ class TestWindowInput : public QObject {
         window.Find<QPushButton>(QStringLiteral("BAutoDetect"))->click();
         QCOMPARE(bench.dialogs.shown().size(), 0);
         QCOMPARE(bench.state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")), bench.port());
+    }
+
+    // Tab goes from the tool bar through the groups in the order they are read: input, output
+    // and limits, alarms, tags, calibration, Modbus; row by row and left to right in a group.
+    void tabFollowsTheGroups() {
+        WindowBench bench(QStringLiteral("Q7383D"));
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        readWithF1(bench, window);
+        window.activateWindow();
+        window.widgetNamed(QStringLiteral("TBHelp"))->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        QStringList visited;
+        int lastPlace = -1;
+        QPoint lastSpot;
+        for (int press = 0; press < 200; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* stop = QApplication::focusWidget();
+            const int place =
+                stop != nullptr ? int(GroupsInTabOrder.indexOf(stop->parentWidget()->objectName()))
+                                : -1;
+            if (place < 0) {
+                break;
+            }
+            visited << stop->objectName();
+            const QPoint spot(stop->x(), stop->y());
+            QVERIFY2(place > lastPlace ||
+                         (place == lastPlace &&
+                          std::pair(spot.y(), spot.x()) > std::pair(lastSpot.y(), lastSpot.x())),
+                     qPrintable(visited.join(QLatin1Char(' '))));
+            lastPlace = place;
+            lastSpot = spot;
+        }
+        QVERIFY2(visited.contains(QStringLiteral("TTag2")) &&
+                     visited.contains(QStringLiteral("TDownscale1")),
+                 qPrintable(visited.join(QLatin1Char(' '))));
+    }
+
+    // Ctrl+Tab and Ctrl+PageDown show the next page, Ctrl+Shift+Tab and Ctrl+PageUp the
+    // previous one, through the model and also from a drop-down, whose value stays.
+    void ctrlKeysTurnThePages_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("page");
+        QTest::newRow("Ctrl+Tab") << int(Qt::Key_Tab) << int(Qt::ControlModifier) << 1;
+        QTest::newRow("Ctrl+Shift+Tab")
+            << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << 3;
+        QTest::newRow("Ctrl+PageDown") << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << 1;
+        QTest::newRow("Ctrl+PageUp") << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << 3;
+    }
+
+    void ctrlKeysTurnThePages() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, page);
+        WindowBench bench(QStringLiteral("Q7383D"));
+        ConfiguratorWindow window(*bench.form);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        readWithF1(bench, window);
+        auto* sensor = window.Find<QComboBox>(QStringLiteral("CInputTm1"));
+        QVERIFY(sensor->isEnabled());
+        const int chosen = sensor->currentIndex();
+        window.activateWindow();
+        sensor->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget(), sensor);
+        QTest::keyClick(sensor, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(bench.form->Control(QStringLiteral("PageControl1")).currentIndex(), page);
+        QCOMPARE(window.Find<QTabWidget>(QStringLiteral("PageControl1"))->currentIndex(), page);
+        QCOMPARE(sensor->currentIndex(), chosen);
+        QCOMPARE(bench.form->Control(QStringLiteral("CInputTm1")).currentIndex(), chosen);
     }
 
     void oneBadEntryGivesOneWarning() {

@@ -1,5 +1,6 @@
 // The window as the user meets it after a read, for every model: every caption and value fits
-// its control, no control reaches past its group or the window, every disabled control is drawn
+// its control, no control reaches past its group, its parent's inside or the window, every panel's
+// frame is closed, every disabled control is drawn
 // greyed the style's way, and no enabled drop-down is empty.
 
 #include "form/TForm1.h"
@@ -9,6 +10,7 @@
 #include "window/MainWindow.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -19,6 +21,7 @@
 #include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QHelpEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -131,6 +134,16 @@ QString placeProblem(const QWidget* widget, const QWidget* window) {
             return QStringLiteral("reaches past the frame of its group %1").arg(nameOf(parent));
         }
     }
+    // Nothing of ours reaches past its parent, nor onto the border of a framed parent.
+    const bool ours =
+        !widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_"));
+    if (ours && parent != nullptr && !parent->isWindow()) {
+        const auto* frame = qobject_cast<const QFrame*>(parent);
+        const QRect room = frame != nullptr ? frame->contentsRect() : parent->rect();
+        if (!room.contains(widget->geometry())) {
+            return QStringLiteral("reaches past the inside of %1").arg(nameOf(parent));
+        }
+    }
     const QRect onWindow(widget->mapTo(window, QPoint(0, 0)), widget->size());
     if (!window->rect().contains(onWindow)) {
         return QStringLiteral("reaches past the window");
@@ -164,6 +177,41 @@ QString overlapProblem(const QWidget* widget) {
         }
     }
     return {};
+}
+
+// A panel whose border does not stand out from what is around it on every side looks open.
+QString openFrameProblem(QWidget* widget) {
+    auto* frame = qobject_cast<QFrame*>(widget);
+    if (frame == nullptr || widget->metaObject() != &QFrame::staticMetaObject ||
+        frame->frameShape() == QFrame::NoFrame || frame->frameShape() == QFrame::HLine ||
+        frame->frameShape() == QFrame::VLine || frame->frameWidth() == 0) {
+        return {};
+    }
+    const QImage drawn = frame->grab().toImage();
+    const QColor around = frame->parentWidget()->palette().color(QPalette::Window);
+    auto standsOut = [&](int x, int y) {
+        const QColor pixel = drawn.pixelColor(x * drawn.width() / frame->width(),
+                                              y * drawn.height() / frame->height());
+        return std::abs(qGray(pixel.rgb()) - qGray(around.rgb())) >= 32;
+    };
+    const int right = frame->width() - 1;
+    const int bottom = frame->height() - 1;
+    const struct {
+        const char* side;
+        bool closed;
+    } sides[] = {{"top", standsOut(frame->width() / 2, 0)},
+                 {"bottom", standsOut(frame->width() / 2, bottom)},
+                 {"left", standsOut(0, frame->height() / 2)},
+                 {"right", standsOut(right, frame->height() / 2)}};
+    QStringList open;
+    for (const auto& side : sides) {
+        if (!side.closed) {
+            open << QString::fromLatin1(side.side);
+        }
+    }
+    return open.isEmpty()
+               ? QString()
+               : QStringLiteral("frame open at the %1").arg(open.join(QLatin1String(", ")));
 }
 
 QString disabledLookProblem(const QWidget* widget) {
@@ -229,14 +277,14 @@ QStringList LookProblems(QWidget* window) {
             continue;
         }
         pages->setCurrentIndex(page);
-        for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
             if (!widget->isVisible() || widget->isWindow() ||
                 (page > 0 && pages->widget(0)->isAncestorOf(widget))) {
                 continue;
             }
             for (const QString& problem :
                  {textProblem(widget), overlapProblem(widget), placeProblem(widget, window),
-                  disabledLookProblem(widget), choiceProblem(widget)}) {
+                  openFrameProblem(widget), disabledLookProblem(widget), choiceProblem(widget)}) {
                 if (!problem.isEmpty()) {
                     problems << QStringLiteral("%1 (page %2): %3")
                                     .arg(nameOf(widget))

@@ -20,8 +20,13 @@ BrowserWindow::BrowserWindow(QWidget* parent)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void BrowserWindow::navigate(const QUrl& address) {
+void BrowserWindow::navigate(const QUrl& address, const QRect& over) {
     view_->setUrl(address);
+    if (!isVisible() && over.isValid()) {
+        QRect place(QPoint(0, 0), size());
+        place.moveCenter(over.center());
+        setGeometry(place);
+    }
     show();
     raise();
     activateWindow();

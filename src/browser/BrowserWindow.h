@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QUrl>
 #include <QWidget>
 
@@ -15,8 +16,9 @@ class BrowserWindow final : public QWidget {
   public:
     explicit BrowserWindow(QWidget* parent = nullptr);
 
-    // Shows the window and loads `address` in it.
-    Q_INVOKABLE void navigate(const QUrl& address);
+    // Shows the window and loads `address` in it. A window not yet on screen opens centred on
+    // `over` (the main window's place), or where the system puts it when that is empty.
+    Q_INVOKABLE void navigate(const QUrl& address, const QRect& over = QRect());
     QUrl address() const;
 
   protected:

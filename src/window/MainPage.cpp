@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
+#include <utility>
+
 using namespace widgets;
 
 namespace {
@@ -67,6 +70,30 @@ const HeadingSpec Headings[] = {
     {"GBAlarmB", "PAlarmBChannel2", "Alarm 2 B", 208},
 };
 
+// Tab follows the page as it is read, not the order the controls were made in: the groups in
+// the order input, output and its limits, alarms, tags, calibration, Modbus (as listed above),
+// and within a group row by row, left to right.
+void orderTabStops(QWidget* page) {
+    QWidget* previous = page->findChild<QToolButton*>(
+        QString::fromLatin1(ToolButtons[std::size(ToolButtons) - 1].name));
+    for (const GroupSpec& layout : Groups) {
+        auto* group = page->findChild<QGroupBox*>(QString::fromLatin1(layout.name));
+        QList<QWidget*> stops;
+        for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if ((child->focusPolicy() & Qt::TabFocus) != 0) {
+                stops << child;
+            }
+        }
+        std::stable_sort(stops.begin(), stops.end(), [](const QWidget* a, const QWidget* b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
+        for (QWidget* stop : stops) {
+            QWidget::setTabOrder(previous, stop);
+            previous = stop;
+        }
+    }
+}
+
 }  // namespace
 
 QWidget* ConfiguratorWindow::buildMainPage() {
@@ -75,6 +102,7 @@ QWidget* ConfiguratorWindow::buildMainPage() {
     buildToolBar(page);
     buildGroups(page);
     buildLogAndInformation(page);
+    orderTabStops(page);
     return page;
 }
 
@@ -181,11 +209,13 @@ void ConfiguratorWindow::buildLogAndInformation(QWidget* page) {
     for (const InfoPanel& layout : panels) {
         QFrame* box = panel(strip, QString::fromLatin1(layout.name),
                             {layout.column * 181, layout.row * 18, 179, 17});
+        // The captions stay inside the panel's border, which stays visible all round.
+        const QRect inside = box->contentsRect();
         label(box, QString::fromLatin1(layout.left), QString::fromLatin1(layout.leftCaption),
-              {4, 0, layout.right ? 48 : 171, 16});
+              {4, inside.top(), layout.right ? 48 : 171, inside.height()});
         if (layout.right != nullptr) {
             label(box, QString::fromLatin1(layout.right), QString::fromLatin1(layout.rightCaption),
-                  {52, 0, 123, 16});
+                  {52, inside.top(), 123, inside.height()});
         }
     }
     auto* dataSheet = strip->findChild<QLabel*>(QStringLiteral("LDataSheet"));

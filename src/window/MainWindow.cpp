@@ -43,6 +43,29 @@ QFont windowFont() {
     return font;
 }
 
+// +1 or -1 for a key that turns the page: Ctrl+Tab and Ctrl+PageDown forward, Ctrl+Shift+Tab
+// and Ctrl+PageUp back; 0 for every other key. A drop-down with the focus would otherwise take
+// Ctrl+PageDown as a change of its value.
+int pageStep(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (!modifiers.testFlag(Qt::ControlModifier) || modifiers.testFlag(Qt::AltModifier) ||
+        modifiers.testFlag(Qt::MetaModifier)) {
+        return 0;
+    }
+    switch (key.key()) {
+        case Qt::Key_Tab:
+            return modifiers.testFlag(Qt::ShiftModifier) ? -1 : 1;
+        case Qt::Key_Backtab:
+            return -1;
+        case Qt::Key_PageDown:
+            return modifiers.testFlag(Qt::ShiftModifier) ? 0 : 1;
+        case Qt::Key_PageUp:
+            return modifiers.testFlag(Qt::ShiftModifier) ? 0 : -1;
+        default:
+            return 0;
+    }
+}
+
 bool isUserInput(QEvent::Type type) {
     switch (type) {
         case QEvent::MouseButtonPress:
@@ -240,7 +263,12 @@ bool ConfiguratorWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (type == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (const int step = pageStep(*keyEvent); step != 0) {
+            turnPage(step);
+            return true;
+        }
+        const int key = keyEvent->key();
         const bool answersPanel =
             form_.StatusPanelInFront() &&
             (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape);
@@ -275,6 +303,19 @@ bool ConfiguratorWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void ConfiguratorWindow::turnPage(int step) {
+    // The next page the user can reach, round the end as the tabs do; the model decides whether
+    // the page may change now, as for a click on a tab.
+    const int count = pages_->count();
+    for (int index = pages_->currentIndex(), pass = 1; pass < count; ++pass) {
+        index = (index + step + count) % count;
+        if (pages_->isTabVisible(index) && pages_->isTabEnabled(index)) {
+            form_.ShowPage(pages_->objectName(), index);
+            return;
+        }
+    }
 }
 
 void ConfiguratorWindow::closeEvent(QCloseEvent* event) {

@@ -62,6 +62,8 @@ class ConfiguratorWindow : public QMainWindow {
     void showProgress();
     void appendLog(const QString& line);
     void showLogLineHint(const QPoint& position);
+    // Shows the next (+1) or the previous (-1) page through the model.
+    void turnPage(int step);
     bool isOwnWidget(const QObject* object) const;
 
     TForm1& form_;

@@ -25,6 +25,7 @@ void ConfiguratorWindow::buildStatusBox(QWidget* client) {
     title->setAlignment(Qt::AlignCenter);
 
     QFrame* rule = panel(box, QStringLiteral("Panel3"), {8, 32, 337, 2});
+    rule->setFrameShape(QFrame::HLine);
     rule->setLineWidth(1);
 
     QLabel* status = label(box, QStringLiteral("LStatus"), QString(), {8, 38, 337, 88});

@@ -169,5 +169,8 @@ bool WidgetDialogs::showInBrowser(const QUrl& url) {
     if (browser_.isNull()) {
         return openUrl(url);
     }
-    return QMetaObject::invokeMethod(browser_.data(), "navigate", Q_ARG(QUrl, url));
+    // The browser opens over the main window, not in the screen's corner.
+    const QRect over = parent_ != nullptr ? parent_->window()->geometry() : QRect();
+    return QMetaObject::invokeMethod(browser_.data(), "navigate", Q_ARG(QUrl, url),
+                                     Q_ARG(QRect, over));
 }

@@ -71,7 +71,9 @@ QLabel* headingPanel(QWidget* parent, const QString& name, const QString& captio
 
 QFrame* panel(QWidget* parent, const QString& name, const QRect& where) {
     auto* frame = place(new QFrame(parent), name, where);
-    frame->setFrameShape(QFrame::Panel);
+    // The style's panel, closed on all four sides: a plain sunken panel draws its right and
+    // bottom edges in the light colour, which vanishes against a light page or a white logo.
+    frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
     return frame;
 }

@@ -32,7 +32,7 @@ QGroupBox* group(QWidget* parent, const QString& name, const QString& caption, c
 // A framed panel with a centred caption, as used for the heading of a channel block.
 QLabel* headingPanel(QWidget* parent, const QString& name, const QString& caption,
                      const QRect& place);
-// A sunken panel.
+// A sunken panel, its frame closed on every side.
 QFrame* panel(QWidget* parent, const QString& name, const QRect& place);
 
 // The control's own enabled flag, whatever its parents: a field stays "enabled" while the
