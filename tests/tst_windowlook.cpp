@@ -321,6 +321,9 @@ class TestWindowLook : public QObject {
         QCOMPARE(bench.state.ModelCode, model);
         const QStringList problems = LookProblems(&window);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+        // The pages are laid out to the pixel: no window manager may stretch or maximise it.
+        QCOMPARE(window.minimumSize(), QSize(747, 658));
+        QCOMPARE(window.maximumSize(), QSize(747, 658));
     }
 
     // Every tool button and every parameter field that holds a value shows its hint where the
