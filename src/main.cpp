@@ -6,6 +6,7 @@
 #include "cli/ConsoleOutput.h"
 #include "shell/ProgramState.h"
 #include "shell/StartUp.h"
+#include "window/BrowserProcess.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -84,11 +85,6 @@ int runProgram(int argc, char* argv[]) {
     if (drawsPages && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    // The browser window's web engine shares the window's graphics contexts; this has to be
-    // said before the application object exists, even though the engine starts only later.
-    if (!windowless) {
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    }
     const std::unique_ptr<QCoreApplication> app =
         !windowless  ? std::make_unique<QApplication>(argc, argv)
         : drawsPages ? std::make_unique<QGuiApplication>(argc, argv)
@@ -102,5 +98,9 @@ int runProgram(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     GuardStandardStreams();
+    // The window's internal browser runs in a process of its own, this program started again.
+    if (argc == 2 && qstrcmp(argv[1], BrowserWindowOption) == 0) {
+        return RunBrowserWindow(argc, argv);
+    }
     return FinishStandardOutput(runProgram(argc, argv));
 }

@@ -1,7 +1,8 @@
 // The internal browser window: its caption and layout, its close button that only hides it, and
-// where it opens.
+// where it opens, also when the main window asks for it across the process boundary.
 
 #include "browser/BrowserWindow.h"
+#include "window/BrowserProcess.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -51,6 +52,33 @@ class TestBrowser : public QObject {
         BrowserWindow browser(&main);
         browser.navigate(QUrl("about:blank"), main.geometry());
         QCOMPARE(browser.geometry().center(), main.geometry().center());
+    }
+
+    // The browser process shows what the main window's request line asks for: the address, and
+    // the window centred on the main window's rectangle.
+    void showsARequestLine() {
+        const QRect over(120, 90, 747, 658);
+        const QUrl address("data:text/plain,Q7383D%20Messbereich?a=1&b=2");
+        BrowserWindow browser;
+        QVERIFY(ShowBrowserRequest(&browser, BrowserRequestLine(address, over)));
+        QVERIFY(browser.isVisible());
+        QCOMPARE(browser.address(), address);
+        QCOMPARE(browser.geometry().center(), over.center());
+    }
+
+    void refusesWhatIsNoRequest_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("empty") << QByteArray("\n");
+        QTest::newRow("no address") << QByteArray("1 2 3 4\n");
+        QTest::newRow("no rectangle") << QByteArray("about:blank\n");
+        QTest::newRow("words for numbers") << QByteArray("a b c d about:blank\n");
+    }
+
+    void refusesWhatIsNoRequest() {
+        QFETCH(QByteArray, line);
+        BrowserWindow browser;
+        QVERIFY(!ShowBrowserRequest(&browser, line));
+        QVERIFY(browser.isHidden());
     }
 };
 

@@ -1,12 +1,14 @@
 #include "window/WidgetDialogs.h"
 
 #include "window/BrowserLoader.h"
+#include "window/BrowserProcess.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QProcess>
 
 #include <cstdio>
 
@@ -150,27 +152,49 @@ bool WidgetDialogs::openUrl(const QUrl& url) {
     return QDesktopServices::openUrl(url);
 }
 
+WidgetDialogs::WidgetDialogs() = default;
+
 WidgetDialogs::~WidgetDialogs() {
-    // A browser made before the boxes had a window has no parent to remove it.
-    if (!browser_.isNull() && browser_->parent() == nullptr) {
-        delete browser_.data();
+    if (browser_ == nullptr) {
+        return;
+    }
+    // The end of its standard input ends the browser process; one that does not listen is ended.
+    browser_->disconnect();
+    browser_->closeWriteChannel();
+    if (!browser_->waitForFinished(3000)) {
+        browser_->kill();
+        browser_->waitForFinished();
     }
 }
 
 bool WidgetDialogs::showInBrowser(const QUrl& url) {
-    if (browser_.isNull() && BrowserCanRun()) {
+    if (browser_ == nullptr && !browserUnavailable_ && BrowserCanRun()) {
         QString why;
-        browser_ = LoadBrowserWindow(parent_, &why);
-        if (browser_.isNull()) {
+        browser_ = StartBrowserProcess(&why);
+        if (browser_ == nullptr) {
+            browserUnavailable_ = true;
             qWarning("The internal browser is not available (%s); the desktop opens the page.",
                      qPrintable(why));
+        } else {
+            QObject::connect(browser_.get(), &QProcess::finished, browser_.get(),
+                             [this](int exitCode) { browserEnded(exitCode); });
         }
     }
-    if (browser_.isNull()) {
+    if (browser_ == nullptr) {
         return openUrl(url);
     }
     // The browser opens over the main window, not in the screen's corner.
     const QRect over = parent_ != nullptr ? parent_->window()->geometry() : QRect();
-    return QMetaObject::invokeMethod(browser_.data(), "navigate", Q_ARG(QUrl, url),
-                                     Q_ARG(QRect, over));
+    lastAddress_ = url;
+    return browser_->write(BrowserRequestLine(url, over)) > 0;
+}
+
+void WidgetDialogs::browserEnded(int exitCode) {
+    // Deleted once its signal has returned; a later link starts a new one.
+    browser_.release()->deleteLater();
+    if (exitCode == BrowserUnavailableExitCode) {
+        // The process has said why; its page goes to the desktop, as the later ones will.
+        browserUnavailable_ = true;
+        openUrl(lastAddress_);
+    }
 }

@@ -3,12 +3,17 @@
 #include "shell/Dialogs.h"
 
 #include <QPointer>
+#include <QUrl>
 #include <QWidget>
+
+#include <memory>
+
+class QProcess;
 
 // Real modal boxes and file dialogs on screen, centred on the main window once it exists.
 class WidgetDialogs final : public Dialogs {
   public:
-    WidgetDialogs() = default;
+    WidgetDialogs();
     WidgetDialogs(const WidgetDialogs&) = delete;
     WidgetDialogs& operator=(const WidgetDialogs&) = delete;
     ~WidgetDialogs() override;
@@ -20,12 +25,18 @@ class WidgetDialogs final : public Dialogs {
     QString chooseSaveFile(const FileDialogRequest& request) override;
     QString chooseOpenFile(const FileDialogRequest& request) override;
     bool openUrl(const QUrl& url) override;
-    // The internal browser window, made at the first link that needs it; where the web engine
-    // cannot run, the desktop's browser.
+    // The internal browser window, in a process started at the first link that needs it and
+    // kept for the later ones; where the web engine cannot run, the desktop's browser.
     bool showInBrowser(const QUrl& url) override;
 
   private:
+    void browserEnded(int exitCode);
+
     QPointer<QWidget> parent_;
-    // Owned by the main window, its parent, like every other window of the program.
-    QPointer<QWidget> browser_;
+    // Ends with the boxes, that is with the program.
+    std::unique_ptr<QProcess> browser_;
+    // The address last sent to the browser process, for the desktop when the process finds no
+    // browser module.
+    QUrl lastAddress_;
+    bool browserUnavailable_ = false;
 };
