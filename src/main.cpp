@@ -100,6 +100,7 @@ int main(int argc, char* argv[]) {
     GuardStandardStreams();
     // The window's internal browser runs in a process of its own, this program started again.
     if (argc == 2 && qstrcmp(argv[1], BrowserWindowOption) == 0) {
+        standardHandler = qInstallMessageHandler(quietPlatformNotes);
         return RunBrowserWindow(argc, argv);
     }
     return FinishStandardOutput(runProgram(argc, argv));
