@@ -176,10 +176,16 @@ void ConfiguratorWindow::buildStatusBar(QWidget* client) {
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setAlignment((i < 2 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
+        // A panel paints its own background, so a new text repaints the panel alone, not the
+        // bar and the window under it.
+        panel->setAutoFillBackground(true);
         statusPanels_[i] = panel;
         left += widths[i];
     }
     statusTextPlace_ = statusPanels_[0]->geometry();
+    // The clock's panel never changes size; fixed, its text of every second asks the bar for no
+    // new layout.
+    statusPanels_[3]->setFixedSize(statusPanels_[3]->size());
     // The progress of a transfer takes the place of the status text while it runs.
     progress_ = new QProgressBar(bar);
     progress_->setObjectName(QStringLiteral("TransferProgress"));
