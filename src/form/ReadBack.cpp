@@ -53,15 +53,15 @@ bool TForm1::VerifyWrittenConfiguration(const ConfigurationValues& written) {
     // The window keeps what the user wrote, and says the module holds something else; what the
     // module holds is in the configuration log.
     RestoreSnapshot(writtenShown);
-    const QString count = names.size() == 1 ? QStringLiteral("1 parameter")
-                                            : QStringLiteral("%1 parameters").arg(names.size());
-    SetStatusPanel(0, QStringLiteral("Status: Module Holds Other Values in %1 Parameter%2")
-                          .arg(names.size())
-                          .arg(names.size() == 1 ? QString() : QStringLiteral("s")));
+    const QString plural = names.size() == 1 ? QString() : QStringLiteral("s");
+    const QString count = QString::number(names.size());
+    SetStatusPanel(0, QStringLiteral("Status: Module Holds Other Values in ") + count +
+                          QStringLiteral(" Parameter") + plural);
     SetStatusBox(QStringLiteral("Verifying configuration on ") + port,
                  QStringLiteral("The ") + written.model +
                      QStringLiteral(" holds other values than were written\rin ") + count +
-                     QStringLiteral(": ") + names.join(QStringLiteral(", ")) + QStringLiteral("."));
+                     QStringLiteral(" parameter") + plural + QStringLiteral(": ") +
+                     names.join(QStringLiteral(", ")) + QStringLiteral("."));
     Control(QStringLiteral("BStatus")).setVisible(true);
     FormControl& box = Control(QStringLiteral("PStatus"));
     box.setVisible(true);
