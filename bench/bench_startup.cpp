@@ -4,16 +4,22 @@
 // arrives. Off-screen always; on the X11 platform as well when a display is set (DISPLAY), since
 // a desktop loads what the off-screen platform never does.
 //
-//   bench_startup [ROUNDS]
+// Then the idle window, on a silent port and on a simulated module (--demo): its resident and
+// proportional memory once settled, and the processor time all its threads (the simulated
+// module's included) use over IDLE_SECONDS while nothing changes.
+//
+//   bench_startup [ROUNDS [IDLE_SECONDS]]     (IDLE_SECONDS 0 skips the idle figures)
 
 #include "modsim/PtyModule.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QWidget>
 
 #include <algorithm>
@@ -49,18 +55,78 @@ struct FirstPaintFigures {
     double residentMb = -1;
 };
 
-// The resident memory of a running process in megabytes; negative where it cannot be read.
-double residentMegabytes(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+// A "Key:  N kB" field of a /proc file of the process in megabytes; negative where missing.
+double procMegabytes(qint64 pid, const char* file, const QByteArray& key) {
+    QFile status(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(file)));
     if (!status.open(QIODevice::ReadOnly)) {
         return -1;
     }
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+        if (line.startsWith(key + ':')) {
+            return line.mid(key.size() + 1).trimmed().split(' ').value(0).toDouble() / 1024;
         }
     }
     return -1;
+}
+
+// Nanoseconds on a processor of all the process's threads so far (the scheduler's own count,
+// exact where clock ticks would round every short wake-up up to a whole tick).
+qint64 processorNanoseconds(qint64 pid) {
+    qint64 total = 0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(tasks.filePath(task) + QStringLiteral("/schedstat"));
+        if (stat.open(QIODevice::ReadOnly)) {
+            total += stat.readAll().split(' ').value(0).toLongLong();
+        }
+    }
+    return total;
+}
+
+// Clock ticks (user and system) of the process so far, as top and ps count them.
+qint64 processorTicks(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QByteArray text = stat.readAll();
+    // The fields after the command name, which may hold spaces, start after its ')'.
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    return fields.value(11).toLongLong() + fields.value(12).toLongLong();
+}
+
+struct IdleFigures {
+    double residentMb = -1;
+    double proportionalMb = -1;
+    double processorPercent = -1;
+    qint64 ticks = -1;
+};
+
+// Starts the program, lets it settle for six seconds (start-up, port search, first paint), then
+// measures it idle.
+IdleFigures idleWindow(const QString& program, const QStringList& arguments,
+                       QProcessEnvironment environment, int seconds) {
+    // The note would end the run at the first paint.
+    environment.remove(QStringLiteral("KVC7345_FIRST_PAINT_NOTE"));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(program, arguments);
+    IdleFigures figures;
+    if (child.waitForStarted() && !child.waitForFinished(6000)) {
+        const qint64 pid = child.processId();
+        figures.residentMb = procMegabytes(pid, "status", "VmRSS");
+        figures.proportionalMb = procMegabytes(pid, "smaps_rollup", "Pss");
+        const qint64 nanoseconds = processorNanoseconds(pid);
+        const qint64 ticks = processorTicks(pid);
+        QThread::sleep(static_cast<unsigned long>(seconds));
+        figures.processorPercent =
+            static_cast<double>(processorNanoseconds(pid) - nanoseconds) / 1e7 / seconds;
+        figures.ticks = processorTicks(pid) - ticks;
+    }
+    child.kill();
+    child.waitForFinished();
+    return figures;
 }
 
 // Milliseconds from starting the program to its "painted" line (negative when it never came),
@@ -78,7 +144,7 @@ FirstPaintFigures timeToFirstPaint(const QString& program, const QStringList& ar
         said += child.readAllStandardError();
         if (said.contains("painted")) {
             const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-            const double resident = residentMegabytes(child.processId());
+            const double resident = procMegabytes(child.processId(), "status", "VmRSS");
             child.kill();
             child.waitForFinished();
             return {ms, resident};
@@ -105,6 +171,7 @@ int main(int argc, char* argv[]) {
     }
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    const int idleSeconds = argc > 2 ? std::max(0, std::atoi(argv[2])) : 30;
 
     // The silent port is the default port and is listed for the port search.
     modsim::PtyModule silent(QStringLiteral("Q7383D"));
@@ -158,6 +225,36 @@ int main(int argc, char* argv[]) {
             qPrintable(platform), a, b, rounds, a - b, median(programMemory),
             median(minimalMemory));
         complete = complete && a >= 0 && b >= 0;
+
+        if (idleSeconds == 0) {
+            continue;
+        }
+        // A settings file that skips the welcome and the update question, as after some runs.
+        QTemporaryDir idleHome;
+        QFile settings(idleHome.filePath(QStringLiteral("config.ini")));
+        if (settings.open(QIODevice::WriteOnly)) {
+            settings.write("RUNTIMES = 5\r\nAUTOUPDATE = N\r\n");
+        }
+        settings.close();
+        const struct {
+            const char* name;
+            QStringList arguments;
+        } cases[] = {
+            {"silent port", {QStringLiteral("--port"), silent.portName()}},
+            {"--demo Q7383D", {QStringLiteral("--demo"), QStringLiteral("Q7383D")}},
+        };
+        for (const auto& idle : cases) {
+            const IdleFigures figures =
+                idleWindow(QStringLiteral(KVC7345_PROGRAM),
+                           idle.arguments + QStringList{QStringLiteral("--home"), idleHome.path()},
+                           environment, idleSeconds);
+            std::printf(
+                "%s: idle window (%s): resident %.1f MB, proportional %.1f MB; "
+                "processor %.3f %% of a core over %d s (%lld clock ticks)\n",
+                qPrintable(platform), idle.name, figures.residentMb, figures.proportionalMb,
+                figures.processorPercent, idleSeconds, static_cast<long long>(figures.ticks));
+            complete = complete && figures.processorPercent >= 0;
+        }
     }
     return complete ? 0 : 1;
 }

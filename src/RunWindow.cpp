@@ -68,8 +68,6 @@ int RunWindow(const ParsedArguments& options) {
     }
     port.nameDemoPortIn(state);
 
-    state.PrinterAvailable = !QPrinterInfo::availablePrinters().isEmpty();
-
     // The browser window for the product pages (TForm2) joins the main window here once it
     // exists; until then the product page opens in the desktop's browser.
     TForm1 form(state);
@@ -89,6 +87,11 @@ int RunWindow(const ParsedArguments& options) {
             QCoreApplication::quit();
         });
     }
+    // Asking the print system for its printers can take a while; the answer is wanted before
+    // the start-up ends (no input is taken until then), not before the window is on screen.
+    QObject::connect(&window, &ConfiguratorWindow::firstPainted, &window, [&state] {
+        state.PrinterAvailable = !QPrinterInfo::availablePrinters().isEmpty();
+    });
     // The program ends when the main window has closed, once the closing has written the
     // settings and the log and the user has answered any message about them; never earlier
     // because some other window (a message box, the browser window) happened to close last.

@@ -6,6 +6,7 @@
 
 #include "shell/MakerSite.h"
 #include "window/ControlLook.h"
+#include "window/FirstShow.h"
 #include "window/LicenceText.h"
 #include "window/Pages.h"
 #include "window/Pictures.h"
@@ -28,7 +29,9 @@ void buildMaker(QWidget* page) {
     auto* logoFrame = widgets::panel(page, QStringLiteral("PLogo"), frame);
     const QRect inside = logoFrame->contentsRect();
     auto* logo = widgets::label(logoFrame, QStringLiteral("ImgLogo"), QString(), inside);
-    logo->setPixmap(pictures::makerLogo(inside.size()));
+    // Drawn with a face of its own, which takes loading: only when the page is first shown.
+    widgets::WhenFirstShown(
+        logo, [logo, size = inside.size()] { logo->setPixmap(pictures::makerLogo(size)); });
 
     constexpr int Left = 260;
     constexpr int Line = 18;

@@ -96,14 +96,11 @@ void orderTabStops(QWidget* page) {
 
 }  // namespace
 
-QWidget* ConfiguratorWindow::buildMainPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet1"));
+void ConfiguratorWindow::buildMainPage(QWidget* page) {
     buildToolBar(page);
     buildGroups(page);
     buildLogAndInformation(page);
     orderTabStops(page);
-    return page;
 }
 
 void ConfiguratorWindow::buildToolBar(QWidget* page) {

@@ -45,7 +45,7 @@ class ConfiguratorWindow : public QMainWindow {
 
   private:
     void buildWindow();
-    QWidget* buildMainPage();
+    void buildMainPage(QWidget* page);
     void buildToolBar(QWidget* page);
     void buildGroups(QWidget* page);
     void buildLogAndInformation(QWidget* page);

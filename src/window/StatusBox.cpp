@@ -1,5 +1,6 @@
 // The status box that operations bring to the front, and the password cover.
 
+#include "window/FirstShow.h"
 #include "window/MainWindow.h"
 #include "window/WidgetFactory.h"
 
@@ -35,19 +36,23 @@ void ConfiguratorWindow::buildStatusBox(QWidget* client) {
     status->setAlignment(Qt::AlignCenter);
     status->setWordWrap(true);
 
-    const QIcon ok = style()->standardIcon(QStyle::SP_DialogOkButton);
-    const QIcon cancel = style()->standardIcon(QStyle::SP_DialogCancelButton);
     QPushButton* okButton =
         button(box, QStringLiteral("BStatus"), QStringLiteral("OK"), {139, 134, 75, 25});
-    okButton->setIcon(ok);
     button(box, QStringLiteral("BStatus_AquireZero"), QStringLiteral("Aquire Zero"),
-           {20, 134, 100, 25})
-        ->setIcon(ok);
+           {20, 134, 100, 25});
     button(box, QStringLiteral("BStatus_AquireReference"), QStringLiteral("Aquire Reference"),
-           {20, 134, 120, 25})
-        ->setIcon(ok);
-    button(box, QStringLiteral("BCancelStatus"), QStringLiteral("Cancel"), {250, 134, 80, 25})
-        ->setIcon(cancel);
+           {20, 134, 120, 25});
+    button(box, QStringLiteral("BCancelStatus"), QStringLiteral("Cancel"), {250, 134, 80, 25});
+    // The style's icons come from the icon theme, a search through its folders that the first
+    // paint need not wait for: the box is hidden until an operation shows it.
+    WhenFirstShown(box, [box] {
+        const QIcon ok = box->style()->standardIcon(QStyle::SP_DialogOkButton);
+        const QIcon cancel = box->style()->standardIcon(QStyle::SP_DialogCancelButton);
+        for (const char* name : {"BStatus", "BStatus_AquireZero", "BStatus_AquireReference"}) {
+            box->findChild<QPushButton*>(QString::fromLatin1(name))->setIcon(ok);
+        }
+        box->findChild<QPushButton*>(QStringLiteral("BCancelStatus"))->setIcon(cancel);
+    });
     for (const char* hidden : {"BStatus_AquireZero", "BStatus_AquireReference", "BCancelStatus"}) {
         box->findChild<QPushButton*>(QString::fromLatin1(hidden))->setVisible(false);
     }

@@ -8,16 +8,20 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/eventfd.h>
 #include <termios.h>
 #include <unistd.h>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 namespace modsim {
 
 namespace {
 
-constexpr int PollMilliseconds = 20;
+// Only a line without its other side (no slave open) is looked at again after this pause; an idle
+// line with a program on it sleeps until a byte or the stop arrives.
+constexpr int HungUpPauseMilliseconds = 20;
 
 }  // namespace
 
@@ -26,10 +30,17 @@ PtyModule::PtyModule(const QString& model, int firmware, bool paced)
 
 PtyModule::~PtyModule() {
     stopping_ = true;
+    if (wake_ >= 0) {
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const auto written = ::write(wake_, &one, sizeof one);
+    }
     if (thread_.joinable()) {
         thread_.join();
     }
     hangUp();
+    if (wake_ >= 0) {
+        ::close(wake_);
+    }
     if (!linkPath_.isEmpty()) {
         QFile::remove(linkPath_);
     }
@@ -42,6 +53,17 @@ bool PtyModule::start(QString* error) {
             *error = QStringLiteral("cannot create a pseudo-terminal: ") +
                      QString::fromLocal8Bit(std::strerror(errno));
         }
+        return false;
+    }
+    // The line's thread sleeps on the line and on this until there is work: an idle module costs
+    // the machine nothing.
+    wake_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (wake_ < 0) {
+        if (error != nullptr) {
+            *error = QStringLiteral("cannot create an event descriptor: ") +
+                     QString::fromLocal8Bit(std::strerror(errno));
+        }
+        hangUp();
         return false;
     }
     // Raw line on the module's side too: no echo, no line editing while no program is connected.
@@ -79,8 +101,11 @@ void PtyModule::sendUnsolicited(const QByteArray& bytes) {
 void PtyModule::run() {
     QByteArray pending;
     while (!stopping_ && master_ >= 0) {
-        pollfd watch{master_, POLLIN, 0};
-        if (::poll(&watch, 1, PollMilliseconds) <= 0 || (watch.revents & POLLIN) == 0) {
+        pollfd watch[2] = {{master_, POLLIN, 0}, {wake_, POLLIN, 0}};
+        if (::poll(watch, 2, -1) <= 0 || (watch[0].revents & POLLIN) == 0) {
+            if ((watch[0].revents & (POLLHUP | POLLERR)) != 0) {
+                ::poll(&watch[1], 1, HungUpPauseMilliseconds);
+            }
             continue;
         }
         char buffer[256];

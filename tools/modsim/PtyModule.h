@@ -42,6 +42,7 @@ class PtyModule {
     bool paced_;
     int master_ = -1;
     int slave_ = -1;
+    int wake_ = -1;
     QString portName_;
     QString linkPath_;
     std::atomic<bool> stopping_{false};
