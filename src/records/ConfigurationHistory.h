@@ -30,9 +30,11 @@ struct HistoryEntry {
     QString time;       // TIME, "hh:mm:ss"
     QString model;      // the model code of line 5
     int firmware = 0;   // MDVERSION
+    // DONEBY, DONEFOR and the tags without the blanks that end them (a tag fills its 16
+    // characters with blanks); a tag is "" when the entry has no TAG1 or TAG2 line.
     QString doneBy;
     QString doneFor;
-    QString tag1;  // "" when the entry has no TAG1 line
+    QString tag1;
     QString tag2;
 };
 

@@ -25,6 +25,12 @@ std::string_view valueOf(std::string_view line, std::string_view::size_type equa
     return equals + 2 <= line.size() ? line.substr(equals + 2) : std::string_view();
 }
 
+// Tags fill their registers with blanks, names may end in some: neither is part of the text.
+std::string_view withoutTrailingBlanks(std::string_view text) {
+    const auto last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
 }  // namespace
 
 LogScanner::LogScanner(QString file, ConfigurationHistory& into)
@@ -164,13 +170,13 @@ void LogScanner::takeKeyLine(std::string_view line, std::string_view::size_type 
         entry_.firmware = *firmware;
         hasFirmware_ = true;
     } else if (key == "DONEBY") {
-        entry_.doneBy = shared(value);
+        entry_.doneBy = shared(withoutTrailingBlanks(value));
     } else if (key == "DONEFOR") {
-        entry_.doneFor = shared(value);
+        entry_.doneFor = shared(withoutTrailingBlanks(value));
     } else if (key == "TAG1") {
-        entry_.tag1 = shared(value);
+        entry_.tag1 = shared(withoutTrailingBlanks(value));
     } else if (key == "TAG2") {
-        entry_.tag2 = shared(value);
+        entry_.tag2 = shared(withoutTrailingBlanks(value));
     } else {
         ++parameters_;
     }
