@@ -37,15 +37,27 @@ CopyOrder copyOrder(const QString& name) {
     return {match.captured(1), match.captured(2).isEmpty() ? 1 : match.captured(2).toInt(), name};
 }
 
-void indexFile(const QString& path, ConfigurationHistory& history, qint64& done, qint64 total,
-               const HistoryProgress& progress) {
+// Room for every entry once the first block has shown how densely they lie, so the list is not
+// copied as it grows: that copy would double the index's memory at its peak.
+void reserveEntries(QList<HistoryEntry>& entries, qint64 done, qint64 total) {
+    if (entries.isEmpty() || done <= 0) {
+        return;
+    }
+    const qint64 expected = entries.size() * total / done + entries.size() / 8 + 16;
+    if (entries.capacity() < expected) {
+        entries.reserve(expected);
+    }
+}
+
+void indexFile(const QString& path, ConfigurationHistory& history, SharedTexts& shared,
+               qint64& done, qint64 total, const HistoryProgress& progress) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         history.damaged << HistoryDamage{path, 0, 1,
                                          QStringLiteral("cannot be read: ") + file.errorString()};
         return;
     }
-    LogScanner scanner(path, history);
+    LogScanner scanner(path, history, shared);
     QByteArray block(BlockSize, Qt::Uninitialized);
     for (;;) {
         const qint64 read = file.read(block.data(), BlockSize);
@@ -58,7 +70,11 @@ void indexFile(const QString& path, ConfigurationHistory& history, qint64& done,
             break;
         }
         scanner.feed(block.constData(), read);
+        const bool first = done == 0;
         done += read;
+        if (first) {
+            reserveEntries(history.entries, done, total);
+        }
         if (progress) {
             progress(done, total);
         }
@@ -110,9 +126,10 @@ ConfigurationHistory IndexConfigurationLogs(const QStringList& files,
         total += QFileInfo(file).size();
     }
     ConfigurationHistory history;
+    SharedTexts shared;
     qint64 done = 0;
     for (const QString& file : files) {
-        indexFile(file, history, done, total, progress);
+        indexFile(file, history, shared, done, total, progress);
     }
     for (qsizetype i = 0; i < history.entries.size(); ++i) {
         history.entries[i].number = static_cast<int>(i + 1);
@@ -132,7 +149,8 @@ HistoryLoad LoadHistoryEntry(const HistoryEntry& entry) {
     load.bytes = file.read(entry.length);
     // The same pass over the bytes must find this entry whole, or the log changed under us.
     ConfigurationHistory found;
-    LogScanner scanner(entry.file, found);
+    SharedTexts shared;
+    LogScanner scanner(entry.file, found, shared);
     scanner.feed(load.bytes.constData(), load.bytes.size());
     scanner.finish();
     const bool same = load.bytes.size() == entry.length && found.damaged.isEmpty() &&

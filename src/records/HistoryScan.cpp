@@ -33,8 +33,8 @@ std::string_view withoutTrailingBlanks(std::string_view text) {
 
 }  // namespace
 
-LogScanner::LogScanner(QString file, ConfigurationHistory& into)
-    : file_(std::move(file)), into_(into) {}
+LogScanner::LogScanner(QString file, ConfigurationHistory& into, SharedTexts& shared)
+    : file_(std::move(file)), into_(into), shared_(shared) {}
 
 void LogScanner::feed(const char* data, qsizetype size) {
     const char* const end = data + size;
@@ -226,19 +226,19 @@ QString LogScanner::lineReason(const char* what) const {
 QString LogScanner::shared(std::string_view bytes) {
     const QByteArray key =
         QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    const auto found = strings_.constFind(key);
-    if (found != strings_.constEnd()) {
+    const auto found = shared_.texts.constFind(key);
+    if (found != shared_.texts.constEnd()) {
         return *found;
     }
     const QString text = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     // The key is copied: the raw bytes belong to the block being read.
-    strings_.insert(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), text);
+    shared_.texts.insert(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), text);
     return text;
 }
 
 QDate LogScanner::dayOf(const QString& date) {
-    const auto found = days_.constFind(date);
-    if (found != days_.constEnd()) {
+    const auto found = shared_.days.constFind(date);
+    if (found != shared_.days.constEnd()) {
         return *found;
     }
     QDate day = QLocale().toDate(date, QLocale::ShortFormat);
@@ -249,6 +249,6 @@ QDate LogScanner::dayOf(const QString& date) {
     if (!day.isValid()) {
         day = QDate::fromString(date, Qt::ISODate);
     }
-    days_.insert(date, day);
+    shared_.days.insert(date, day);
     return day;
 }

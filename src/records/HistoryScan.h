@@ -8,13 +8,20 @@
 
 #include <string_view>
 
+// Equal header values of all files of one index, kept once: a full log repeats its dates, names
+// and tags thousands of times.
+struct SharedTexts {
+    QHash<QByteArray, QString> texts;
+    QHash<QString, QDate> days;
+};
+
 // The one pass over a configuration log behind the history: bytes go in block by block, entries
 // and damaged parts come out. Lines are looked at in place; only header values become strings,
 // and equal values share one string, so a full log costs little more than its entries' headers.
 class LogScanner {
   public:
     // Entries and damage of `file` are added to `into`, numbered later by the caller.
-    LogScanner(QString file, ConfigurationHistory& into);
+    LogScanner(QString file, ConfigurationHistory& into, SharedTexts& shared);
 
     // The next bytes of the file, in order, of any length.
     void feed(const char* data, qsizetype size);
@@ -48,6 +55,5 @@ class LogScanner {
     bool hasFirmware_ = false;
     bool blankSeen_ = false;  // key lines end at an empty line; only empty lines may follow
 
-    QHash<QByteArray, QString> strings_;
-    QHash<QString, QDate> days_;
+    SharedTexts& shared_;
 };
