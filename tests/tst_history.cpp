@@ -5,9 +5,13 @@
 #include "support/ConfigurationFiles.h"
 #include "support/ProgramProcess.h"
 
+#include "form/HistoryComparison.h"
+#include "form/TForm1.h"
 #include "records/ConfigurationFile.h"
 #include "records/ConfigurationHistory.h"
+#include "shell/Dialogs.h"
 #include "shell/FileWriting.h"
+#include "shell/ProgramState.h"
 
 #include <QDir>
 #include <QFile>
@@ -104,14 +108,42 @@ class TestHistory : public QObject {
         QCOMPARE(FileBytes(path), before);
 
         // A file that is not a log at all is one damaged part.
-        const QString other =
-            PutFile(folder.filePath("log"), "config_x.log", QByteArray("\x7f" "ELF\0\1", 6));
+        const QString other = PutFile(folder.filePath("log"), "config_x.log",
+                                      QByteArray("\x7f"
+                                                 "ELF\0\1",
+                                                 6));
         const ConfigurationHistory mixed = IndexConfigurationLogs({other, path});
         QCOMPARE(mixed.entries.size(), 1);
         QCOMPARE(mixed.damaged.size(), 3);
         QCOMPARE(DamageText(mixed.damaged[0]),
                  QDir::toNativeSeparators(other) +
                      ", line 1 (byte 0): text that belongs to no configuration; skipped");
+
+        // Rotated since it was indexed, the log no longer holds the entry where the index says.
+        QVERIFY(WriteConfigurationBytes(path, shippedBytes_, WriteMode::Append, SystemDisk(), 1)
+                    .written);
+        QCOMPARE(LoadHistoryEntry(history.entries[0]).failure, HistoryLoad::Failure::Changed);
+    }
+
+    // "Compare with window": an entry loaded beside the window, compared as diff compares.
+    void entryComparesWithTheWindow() {
+        const ConfigurationHistory history = IndexConfigurationHistory(home_.path());
+        ConsoleDialogs dialogs;
+        ProgramState state(dialogs);
+        state.ProgramFolder = home_.path();
+        TForm1 window(state);
+        dialogs.presetFile(shipped("V7325S"));
+        QVERIFY(window.ReadFromFile(FileSource::Archive));
+
+        const HistoryValuesOutcome same =
+            HistoryEntryValues(LoadHistoryEntry(history.entries[1]).bytes);
+        QVERIFY(same.loaded);
+        QCOMPARE(CompareWithWindow(same.values, window), QList<ConfigurationDifference>());
+        const HistoryValuesOutcome other =
+            HistoryEntryValues(LoadHistoryEntry(history.entries[0]).bytes);
+        QCOMPARE(other.values.model, QStringLiteral("Q7383D"));
+        QCOMPARE(CompareWithWindow(other.values, window).value(0).second, QStringLiteral("V7325S"));
+        QVERIFY(!HistoryEntryValues(firstRead_.left(200)).loaded);
     }
 
     void listSelects_data() {
@@ -126,12 +158,11 @@ class TestHistory : public QObject {
             << QStringList{"1", "2", "3"};
         QTest::newRow("nothing matches")
             << QStringList{"history", "--tag", "TT-101"} << 1 << QStringList{};
-        QTest::newRow("not a date") << QStringList{"history", "--since", "7.12.2026"} << 2
-                                    << QStringList{};
-        QTest::newRow("an option of show") << QStringList{"history", "--out", "x.NVC"} << 2
-                                           << QStringList{};
-        QTest::newRow("no such entry") << QStringList{"history", "show", "4"} << 2
-                                       << QStringList{};
+        QTest::newRow("not a date")
+            << QStringList{"history", "--since", "7.12.2026"} << 2 << QStringList{};
+        QTest::newRow("an option of show")
+            << QStringList{"history", "--out", "x.NVC"} << 2 << QStringList{};
+        QTest::newRow("no such entry") << QStringList{"history", "show", "4"} << 2 << QStringList{};
     }
 
     void listSelects() {
@@ -152,7 +183,8 @@ class TestHistory : public QObject {
         const ProcessOutcome printed = RunProgram(home_.path(), {"history", "show", "2"});
         QCOMPARE(printed.exitCode, 0);
         QCOMPARE(lines(printed.out).value(0), QStringLiteral("V7325S"));
-        QVERIFY(printed.out.contains("DONEFOR                                  = FACTORY DEFAULTS"));
+        QVERIFY(
+            printed.out.contains("DONEFOR                                  = FACTORY DEFAULTS"));
 
         const QString saved = home_.filePath("archive/entry1.NVC");
         QCOMPARE(RunProgram(home_.path(), {"history", "show", "1", "--out", saved}).exitCode, 0);
