@@ -134,15 +134,43 @@ std::vector<CommandEntry> makeTable() {
          RunVerify},
         {QStringLiteral("diff"),
          QStringLiteral("A.NVC B.NVC [--json] [--home DIR]"),
-         {QStringLiteral("compare two configuration files")},
+         {QStringLiteral("compare two configuration files;"),
+          QStringLiteral("history:N stands for entry N of the history")},
          QStringLiteral("Compares two configuration files: the header (model, firmware, DONEBY, "
                         "DONEFOR) first, then the parameters, saying where one applies to only "
-                        "one of the two models."),
+                        "one of the two models. Either file may be history:N, entry N of the "
+                        "configuration history."),
          ValueKind::ConfigurationFile,
          2,
          {},
          {Json, Home},
          RunDiff},
+        {QStringLiteral("history"),
+         QStringLiteral("[show N] [--model M] [--tag TEXT] [--since YYYY-MM-DD] [--out FILE.NVC] "
+                        "[--json] [--home DIR]"),
+         {QStringLiteral("list the configurations the log holds;"),
+          QStringLiteral("show N prints one, --out saves it as logged")},
+         QStringLiteral("Lists every configuration of the configuration log and its rotated "
+                        "copies, oldest first, one tab-separated line each: number, date, time, "
+                        "model, firmware, TAG1, TAG2; damaged entries are named on standard "
+                        "error and skipped. history show N prints entry N as show prints a file, "
+                        "or with --out saves it byte for byte as the log holds it. diff takes "
+                        "history:N in place of a file."),
+         ValueKind::Choice,
+         2,
+         {QStringLiteral("show")},
+         {{QStringLiteral("--model"), QStringLiteral("M"), OptionValue::Required, ValueKind::Model,
+           QStringLiteral("only the configurations of this model")},
+          {QStringLiteral("--tag"), QStringLiteral("TEXT"), OptionValue::Required, ValueKind::Text,
+           QStringLiteral("only those whose TAG1 or TAG2 holds TEXT, letter case ignored")},
+          {QStringLiteral("--since"), QStringLiteral("YYYY-MM-DD"), OptionValue::Required,
+           ValueKind::Text, QStringLiteral("only those of this day or later")},
+          {QStringLiteral("--out"), QStringLiteral("FILE.NVC"), OptionValue::Required,
+           ValueKind::ConfigurationFile,
+           QStringLiteral("with show: save the entry to this file instead of printing it")},
+          Json,
+          Home},
+         RunHistory},
         {QStringLiteral("watch"),
          QStringLiteral("(--port NAME | --demo MODEL) [--channel 1|2] [--interval MS] [--count N]"),
          {QStringLiteral("print a channel's live values as CSV")},
@@ -274,10 +302,11 @@ QStringList UsageLines() {
           << QStringLiteral(
                  "--home DIR is the program folder (config.ini, log/, archive/); a demo without "
                  "it uses a fresh temporary one.")
-          << QStringLiteral("parameters and sensors print one tab-separated line per entry.")
           << QStringLiteral(
-                 "--json (identify, read, show, verify, diff) prints one JSON document instead "
-                 "of text.");
+                 "parameters, sensors and history print one tab-separated line per entry.")
+          << QStringLiteral(
+                 "--json (identify, read, show, verify, diff, history) prints one JSON document "
+                 "instead of text.");
     return lines;
 }
 

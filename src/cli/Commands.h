@@ -1,6 +1,8 @@
 #pragma once
 
+class CommandSession;
 class ParsedArguments;
+class QString;
 
 // The commands that run without a window, each given its command line as the parser read it.
 // Each returns the process exit status.
@@ -15,6 +17,13 @@ int RunRead(const ParsedArguments& arguments);
 
 // Loads a configuration file into the off-screen window and prints what the window then holds.
 int RunShow(const ParsedArguments& arguments);
+// What show prints for `file`, loaded into the session's window; `name` is how messages and the
+// JSON document call it. 0 when it loaded, 1 when the window refused it.
+int ShowConfigurationFile(CommandSession& session, const QString& file, const QString& name,
+                          bool json);
+
+// Lists the configuration history, or with "show N" prints or saves one of its entries.
+int RunHistory(const ParsedArguments& arguments);
 // Saves the factory-default configuration of every model, read from simulated modules.
 int RunDefaults(const ParsedArguments& arguments);
 

@@ -3,6 +3,7 @@
 #include "cli/CommandSession.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
+#include "cli/HistoryEntryFile.h"
 #include "cli/JsonOutput.h"
 #include "cli/ModuleVerification.h"
 
@@ -13,11 +14,22 @@
 namespace {
 
 // Each file in a window of its own, so nothing the first load changed in the catalogue can
-// colour the second.
+// colour the second. "history:N" loads entry N of the history as the file it was.
 std::optional<ConfigurationValues> loadedValues(const ParsedArguments& arguments,
                                                 const QString& file) {
     CommandSession session;
-    if (!session.start(arguments) || !LoadFileIntoSession(session, file)) {
+    if (!session.start(arguments)) {
+        return std::nullopt;
+    }
+    if (const auto number = HistoryReference(file)) {
+        HistoryEntryFile entry(session.state().ProgramFolder, *number);
+        const QString path = entry.path();
+        if (path.isEmpty() || !LoadFileIntoSession(session, path)) {
+            return std::nullopt;
+        }
+        return ShownValues(session.form());
+    }
+    if (!LoadFileIntoSession(session, file)) {
         return std::nullopt;
     }
     return ShownValues(session.form());
@@ -28,7 +40,9 @@ std::optional<ConfigurationValues> loadedValues(const ParsedArguments& arguments
 int RunDiff(const ParsedArguments& arguments) {
     const QStringList& files = arguments.operands();
     if (files.size() != 2) {
-        PrintError(QStringLiteral("diff needs two configuration files: kvc7345 diff A.NVC B.NVC"));
+        PrintError(
+            QStringLiteral("diff needs two configuration files: kvc7345 diff A.NVC B.NVC "
+                           "(history:N for entry N of the history)"));
         return PrintUsage(true);
     }
     const auto first = loadedValues(arguments, files[0]);

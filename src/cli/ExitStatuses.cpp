@@ -31,6 +31,11 @@ std::vector<ExitStatusEntry> makeTable() {
          usage + QStringLiteral(", or the file or the read failed")},
         {QStringLiteral("diff"), QStringLiteral("the files hold the same configuration"),
          QStringLiteral("they differ"), usage + QStringLiteral(", or a file could not be loaded")},
+        {QStringLiteral("history"),
+         QStringLiteral("entries were listed, or the entry was printed or saved"),
+         QStringLiteral("no entry matches, or the entry could not be read, loaded or saved"),
+         usage + QStringLiteral(", a date or entry number the history does not hold, or an "
+                                "output that would replace a file the program keeps")},
         {QStringLiteral("watch"), QStringLiteral("the readings were taken until --count or Ctrl+C"),
          QStringLiteral("the module stopped answering"),
          usage + QStringLiteral(", or a channel the model does not have")},

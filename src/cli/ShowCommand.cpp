@@ -48,17 +48,22 @@ int RunShow(const ParsedArguments& arguments) {
     if (!session.start(arguments)) {
         return 2;
     }
+    return ShowConfigurationFile(session, file, file, arguments.has(QStringLiteral("--json")));
+}
+
+int ShowConfigurationFile(CommandSession& session, const QString& file, const QString& name,
+                          bool json) {
     // The file takes the place of the open dialog; the load is the window's own.
     session.dialogs().presetFile(QFileInfo(file).absoluteFilePath());
     TForm1& form = session.form();
     if (!form.ReadFromFile(FileSource::Archive)) {
-        PrintLoadRefusal(form, file);
+        PrintLoadRefusal(form, name);
         return 1;
     }
 
     const ProgramState& state = session.state();
     const HeldValue held = [&form](int i) { return form.HoldsValue(i); };
-    if (arguments.has(QStringLiteral("--json"))) {
+    if (json) {
         const ConfigurationValues values = ShownValues(form);
         ConfigurationHeader header;
         header.model = values.model;
@@ -68,7 +73,7 @@ int RunShow(const ParsedArguments& arguments) {
         header.doneFor = values.doneFor;
         header.tag1 = values.tag1;
         header.tag2 = values.tag2;
-        PrintJson({{QStringLiteral("file"), file},
+        PrintJson({{QStringLiteral("file"), name},
                    {QStringLiteral("header"), HeaderJson(header)},
                    {QStringLiteral("parameters"), ParametersJson(values.parameters)}});
     } else {
