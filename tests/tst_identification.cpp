@@ -94,7 +94,6 @@ class TestIdentification : public QObject {
         QString code;
         DetectModel(bench.state, code);
         QCOMPARE(code, expected);
-        QTest::qWait(30);  // let the last unread command reach the module
         QCOMPARE(bench.engine().commands(), IdentifyTraffic + probeTraffic);
         QCOMPARE(bench.engine().registerValue(0x4A), static_cast<quint16>(register4A));
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
@@ -105,7 +104,6 @@ class TestIdentification : public QObject {
         QVERIFY(bench.started);
         QString code;
         DetectModel(bench.state, code);
-        QTest::qWait(30);
         QCOMPARE(code, QStringLiteral("Q7321S"));
         const std::vector<std::pair<int, quint16>> writes{{0x4A, 1}, {0x4A, 0}};
         QCOMPARE(bench.engine().registerWrites(), writes);

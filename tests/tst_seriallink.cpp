@@ -66,8 +66,9 @@ class TestSerialLink : public QObject {
         QVERIFY(opening);
         ModuleSession& session = *opening.session;
         QCOMPARE(session.exchange(QStringLiteral("00d00000")).text, Blanks);
-        // The late answer is queued: the next read of the same open period takes it.
-        QTest::qWait(100);
+        // The late answer is queued once the module has sent it: the next read of the same
+        // open period takes it.
+        QVERIFY(module.awaitHandled(link.bytesSent(), std::chrono::seconds(5)));
         QCOMPARE(session.read().text, QStringLiteral("80000008"));
         session.close();
     }

@@ -23,6 +23,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 #include <utility>
 
 Q_DECLARE_METATYPE(BoxButtons)
@@ -56,6 +58,21 @@ void readWithF1(WindowBench& bench, ConfiguratorWindow& window) {
     bench.engine().clearCommands();
 }
 
+// Calls `act` with the message box once it is open: the box runs its own event loop, in which
+// this looks for it until it is there.
+void whenBoxOpens(std::function<void(QWidget*)> act) {
+    auto* look = new QTimer;
+    look->setInterval(5);
+    QObject::connect(look, &QTimer::timeout, [look, act = std::move(act)] {
+        if (QWidget* box = QApplication::activeModalWidget(); box != nullptr && box->isVisible()) {
+            look->stop();
+            look->deleteLater();
+            act(box);
+        }
+    });
+    look->start();
+}
+
 // Focus for an edit that an off-screen window would not give on its own.
 QLineEdit* focusedEdit(ConfiguratorWindow& window, const char* name) {
     auto* field = window.Find<QLineEdit>(QString::fromLatin1(name));
@@ -87,11 +104,7 @@ class TestWindowInput : public QObject {
         QFETCH(BoxButtons, buttons);
         QFETCH(BoxAnswer, answer);
         WidgetDialogs dialogs;
-        QTimer::singleShot(50, [] {
-            QWidget* box = QApplication::activeModalWidget();
-            QVERIFY(box != nullptr);
-            QTest::keyClick(box, Qt::Key_Return);
-        });
+        whenBoxOpens([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
         QCOMPARE(dialogs.message(BoxKind::Warning, QStringLiteral("Lose changes?"), buttons),
                  answer);
     }
@@ -101,9 +114,7 @@ class TestWindowInput : public QObject {
     void aRepeatedKeyDoesNotAnswerABox() {
         WidgetDialogs dialogs;
         bool stayedAfterRepeat = false;
-        QTimer::singleShot(50, [&stayedAfterRepeat] {
-            QWidget* box = QApplication::activeModalWidget();
-            QVERIFY(box != nullptr);
+        whenBoxOpens([&stayedAfterRepeat](QWidget* box) {
             QWidget* target = box->focusWidget() != nullptr ? box->focusWidget() : box;
             QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
             QApplication::sendEvent(target, &repeated);
@@ -435,6 +446,8 @@ class TestWindowInput : public QObject {
 
         bool untouchedWhileReading = true;
         bool closeRefused = false;
+        // The paced read runs inside the key click below and lasts over two seconds: any moment
+        // of it will do for the close, and the timer can fire only within it.
         QTimer::singleShot(300, &window, [&] {
             closeRefused = !window.close();
             untouchedWhileReading = fileBytes(ini) == iniBefore && !QFile::exists(systemLog);

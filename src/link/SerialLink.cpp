@@ -1,5 +1,6 @@
 #include "link/SerialLink.h"
 
+#include "link/LineDrain.h"
 #include "link/LinkTiming.h"
 #include "link/PortNames.h"
 #include "link/PortOpenFailure.h"
@@ -196,6 +197,8 @@ SessionOpening SerialLink::open(const QString& device) {
         return {std::nullopt,
                 DescribeOpenFailure(location, serial->error(), serial->errorString())};
     }
+    QObject::connect(serial.get(), &QSerialPort::bytesWritten,
+                     [this](qint64 bytes) { bytesSent_ += bytes; });
     const PortHandle handle = nextHandle_++;
     ports_.emplace(handle, OpenPort{std::move(serial), identity});
     SetupCOMPort(handle);
@@ -324,6 +327,8 @@ void SerialLink::discardUntilQuiet(QSerialPort& serial, Clock::time_point quietU
 
 void SerialLink::ShutDownComm(PortHandle handle) {
     if (const auto it = ports_.find(handle); it != ports_.end()) {
+        // A command sent without a reply to wait for may still be on the line.
+        WaitUntilSent(*it->second.serial, timing.writeTotal);
         it->second.serial->close();
         ports_.erase(it);
     }

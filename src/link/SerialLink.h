@@ -40,6 +40,9 @@ class SerialLink {
 
     // Ports this link holds open; 0 between operations.
     int openPortCount() const { return static_cast<int>(ports_.size()); }
+    // The bytes the ports have taken from this link so far: a simulated module that has read
+    // as many has every command.
+    qint64 bytesSent() const { return bytesSent_; }
     // One of the fixed pauses of an operation: waits like Sleep() when timing.fixedPauses is
     // set, returns at once otherwise.
     void pause(int milliseconds);
@@ -75,6 +78,7 @@ class SerialLink {
     // would otherwise receive that answer as the reply to its first command.
     std::map<QString, Clock::time_point> lateAnswerUntil_;
     PortHandle nextHandle_ = 1;
+    qint64 bytesSent_ = 0;
 };
 
 // True when the text is not empty and holds only blanks and hexadecimal digits.

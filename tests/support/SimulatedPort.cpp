@@ -13,3 +13,8 @@ SimulatedPort::SimulatedPort(const QString& model, int firmware, bool paced)
         state.link.timing = LinkTiming::Unpaced();
     }
 }
+
+modsim::ModuleEngine& SimulatedPort::engine() {
+    module.awaitHandled(state.link.bytesSent(), std::chrono::seconds(10));
+    return module.engine();
+}

@@ -14,6 +14,8 @@ struct SimulatedPort {
     ProgramState state{dialogs};
     bool started = false;
 
-    modsim::ModuleEngine& engine() { return module.engine(); }
+    // The module as it stands once it has read and answered every byte the program sent: a
+    // command written last, with no reply awaited, may otherwise still be on its way to it.
+    modsim::ModuleEngine& engine();
     QString port() const { return module.portName(); }
 };

@@ -73,6 +73,7 @@ bool PtyModule::start(QString* error) {
     tcsetattr(slave_, TCSANOW, &settings);
     // The slave stays open here so the master keeps working between the program's open periods.
     portName_ = QString::fromLocal8Bit(name);
+    lineOpen_ = true;
     thread_ = std::thread([this] { run(); });
     return true;
 }
@@ -126,7 +127,19 @@ void PtyModule::run() {
                 return;
             }
         }
+        bytesHandled_ += count;
     }
+}
+
+bool PtyModule::awaitHandled(qint64 bytes, std::chrono::milliseconds limit) const {
+    const auto giveUpAt = std::chrono::steady_clock::now() + limit;
+    while (bytesHandled_ < bytes && lineOpen_) {
+        if (std::chrono::steady_clock::now() >= giveUpAt) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return bytesHandled_ >= bytes;
 }
 
 void PtyModule::answer(const QByteArray& line) {
@@ -160,6 +173,7 @@ void PtyModule::writePaced(const QByteArray& bytes) {
 }
 
 void PtyModule::hangUp() {
+    lineOpen_ = false;
     if (master_ >= 0) {
         ::close(master_);
         master_ = -1;

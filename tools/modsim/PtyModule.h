@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <thread>
 
@@ -29,6 +30,15 @@ class PtyModule {
 
     ModuleEngine& engine() { return engine_; }
 
+    // The bytes the module has read from its line and acted on: every command they complete
+    // is answered and recorded.
+    qint64 bytesHandled() const { return bytesHandled_; }
+    // False once the module has hung up (or never had a line): nothing more reaches it.
+    bool lineOpen() const { return lineOpen_; }
+    // Waits, up to `limit`, until the module has handled `bytes` bytes or hung up. True when
+    // it has them all.
+    bool awaitHandled(qint64 bytes, std::chrono::milliseconds limit) const;
+
     // Puts bytes on the line unasked, as noise or a late answer would.
     void sendUnsolicited(const QByteArray& bytes);
 
@@ -46,6 +56,8 @@ class PtyModule {
     QString portName_;
     QString linkPath_;
     std::atomic<bool> stopping_{false};
+    std::atomic<qint64> bytesHandled_{0};
+    std::atomic<bool> lineOpen_{false};
     std::thread thread_;
 };
 
