@@ -93,7 +93,11 @@ lintian_out=$(lintian -I --pedantic "$deb" 2>&1) || true
 if grep -q '^[EW]: ' <<<"$lintian_out"; then
     fail "lintian reports errors or warnings"
 fi
-if grep -q ': hardening-\|: binary-has-unneeded-section\|: unstripped-binary' <<<"$lintian_out"; then
+# The simulator's only fortifiable calls (read, poll, memset) take sizes the compiler checks
+# when it builds them, so no checking variant is linked and lintian cannot tell; the program and
+# the browser module must show them.
+if grep ': hardening-\|: binary-has-unneeded-section\|: unstripped-binary' <<<"$lintian_out" |
+    grep -v 'hardening-no-fortify-functions \[usr/bin/kvc7345-modsim\]$' | grep -q .; then
     fail "lintian finds binaries built or stripped without Debian's hardening"
 fi
 
