@@ -75,13 +75,17 @@ class TestInstall : public QObject {
         for (const char* path : {
                  "bin/kvc7345",
                  "bin/kvc7345-modsim",
-                 "lib/kvc7345/kvc7345browser.so",
+                 "lib/kvc7345/plugins/kvc7345browser.so",
                  "share/kvc7345/config.ini",
                  "share/kvc7345/DOC0417.pdf",
                  "share/kvc7345/factorydefaults/Q7383D.NVC",
                  "share/applications/kvc7345.desktop",
                  "share/icons/hicolor/scalable/apps/kvc7345.svg",
-                 "share/man/man1/kvc7345.1",
+                 "share/man/man1/kvc7345.1.gz",
+                 "share/man/man1/kvc7345-modsim.1.gz",
+                 "share/doc/kvc7345/copyright",
+                 "share/doc/kvc7345/changelog.gz",
+                 "share/metainfo/io.github.norvik.kvc7345.metainfo.xml",
                  "share/bash-completion/completions/kvc7345",
              }) {
             QTest::newRow(path) << QString::fromLatin1(path);

@@ -3,6 +3,7 @@
 #include "cli/CommandDocs.h"
 #include "cli/CommandTable.h"
 #include "cli/ExitStatuses.h"
+#include "modsim/SimulatorOptions.h"
 
 #include <QStringList>
 
@@ -101,6 +102,39 @@ QString ManPageText(const QString& version) {
         ".SH FILES\n.TP\n.I ~/.local/share/KVC7345/\nthe program folder of an installed program: "
         "config.ini, log/, archive/, factorydefaults/\n.TP\n.I /usr/share/kvc7345/\nthe shipped "
         "config.ini, factory defaults and the user manual DOC0417.pdf\n");
-    page += QStringLiteral(".SH SEE ALSO\nThe user manual, opened with F8 in the window.\n");
+    page += QStringLiteral(
+        ".SH SEE ALSO\n.BR kvc7345\\-modsim (1);\nthe user manual, opened with F8 in the "
+        "window.\n");
+    return page;
+}
+
+QString SimulatorManPageText(const QString& version) {
+    QString page;
+    page += QStringLiteral(".TH KVC7345\\-MODSIM 1 \"\" \"kvc7345 ") + roff(version) +
+            QStringLiteral("\" \"User Commands\"\n.nh\n.ad l\n");
+    page += QStringLiteral(".SH NAME\nkvc7345\\-modsim \\- ") +
+            roff(modsim::SimulatorSummary().chopped(1).toLower()) + QLatin1Char('\n');
+    page += QStringLiteral(".SH SYNOPSIS\n.B kvc7345\\-modsim\n[\\fIOPTIONS\\fR]\n");
+    page += QStringLiteral(
+        ".SH DESCRIPTION\nkvc7345\\-modsim answers like a Q7300 or V7300 module on a "
+        "pseudo\\-terminal, for trying kvc7345 without hardware. It prints the model, its "
+        "firmware and the port name, then answers on that port until it is interrupted.\n");
+    page += QStringLiteral(".SH OPTIONS\n");
+    for (const QCommandLineOption& option : modsim::SimulatorOptions()) {
+        page += QStringLiteral(".TP\n\\fB\\-\\-") + roff(option.names().constFirst()) +
+                QStringLiteral("\\fR");
+        if (!option.valueName().isEmpty()) {
+            page += QStringLiteral(" \\fI") + roff(option.valueName()) + QStringLiteral("\\fR");
+        }
+        page += QLatin1Char('\n') + roff(option.description()) + QLatin1Char('\n');
+    }
+    page += QStringLiteral(".TP\n\\fB\\-h\\fR, \\fB\\-\\-help\\fR\nShows the options.\n");
+    page += QStringLiteral(
+        ".SH EXAMPLES\n.nf\nkvc7345\\-modsim \\-\\-model Q7383D \\-\\-link /tmp/ttyQ7383D &\n"
+        "kvc7345 read \\-\\-port /tmp/ttyQ7383D\n.fi\n");
+    page += QStringLiteral(
+        ".SH EXIT STATUS\n0 when interrupted, 1 when the pseudo\\-terminal or the link cannot be "
+        "made, 2 for a usage error.\n");
+    page += QStringLiteral(".SH SEE ALSO\n.BR kvc7345 (1)\n");
     return page;
 }

@@ -20,7 +20,7 @@ bool runningAsAdministrator() {
 QStringList moduleCandidates() {
     const QDir programFolder(QCoreApplication::applicationDirPath());
     return {programFolder.filePath(QStringLiteral("kvc7345browser")),
-            programFolder.filePath(QStringLiteral("../lib/kvc7345/kvc7345browser"))};
+            programFolder.filePath(QStringLiteral("../lib/kvc7345/plugins/kvc7345browser"))};
 }
 
 }  // namespace

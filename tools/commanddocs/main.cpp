@@ -1,5 +1,6 @@
-// kvc7345-commanddocs: writes the man page and the bash completion from the command table at
-// build time. Usage: kvc7345-commanddocs VERSION MANPAGE COMPLETION
+// kvc7345-commanddocs: writes the man pages and the bash completion from the command table and
+// the simulator's options at build time.
+// Usage: kvc7345-commanddocs VERSION MANPAGE COMPLETION SIMULATORMANPAGE
 
 #include "cli/CommandDocs.h"
 
@@ -26,11 +27,13 @@ bool writeText(const QString& path, const QString& text) {
 int main(int argc, char* argv[]) {
     const QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (arguments.size() != 3) {
-        std::fputs("Usage: kvc7345-commanddocs VERSION MANPAGE COMPLETION\n", stderr);
+    if (arguments.size() != 4) {
+        std::fputs("Usage: kvc7345-commanddocs VERSION MANPAGE COMPLETION SIMULATORMANPAGE\n",
+                   stderr);
         return 2;
     }
     const bool written = writeText(arguments[1], ManPageText(arguments[0])) &&
-                         writeText(arguments[2], BashCompletionText());
+                         writeText(arguments[2], BashCompletionText()) &&
+                         writeText(arguments[3], SimulatorManPageText(arguments[0]));
     return written ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 
 #include "link/ModelTable.h"
 #include "modsim/PtyModule.h"
+#include "modsim/SimulatorOptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -28,59 +29,19 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("kvc7345-modsim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Simulated Q7300/V7300 module on a pseudo-terminal."));
+    parser.setApplicationDescription(modsim::SimulatorSummary());
     parser.addHelpOption();
-    const QCommandLineOption modelOption(QStringLiteral("model"),
-                                         QStringLiteral("Model code, e.g. Q7383D."),
-                                         QStringLiteral("MODEL"), QStringLiteral("Q7383D"));
-    const QCommandLineOption firmwareOption(
-        QStringLiteral("firmware"),
-        QStringLiteral("Firmware version (decimal); default per model."), QStringLiteral("N"),
-        QStringLiteral("0"));
-    const QCommandLineOption linkOption(
-        QStringLiteral("link"),
-        QStringLiteral("Also reach the port under this path (a symbolic link)."),
-        QStringLiteral("PATH"));
-    const QCommandLineOption replyOption(
-        QStringLiteral("reply"), QStringLiteral("Answer the model query with this reply instead."),
-        QStringLiteral("REPLY"));
-    const QCommandLineOption faultOption(
-        QStringLiteral("fault"),
-        QStringLiteral("silent, alternate, garbage, nonhex, short, long, slow, stop-after:N or "
-                       "disconnect-after:N."),
-        QStringLiteral("FAULT"));
-    const QCommandLineOption noPacingOption(
-        QStringLiteral("no-pacing"), QStringLiteral("Answer at once instead of at 9600 baud."));
-    const QCommandLineOption verboseOption(QStringLiteral("verbose"),
-                                           QStringLiteral("Print every command received."));
-    const QCommandLineOption inputOption(
-        QStringLiteral("input-value"),
-        QStringLiteral("Pins the input register of channel CH (1 or 2) to WORD (0..65535, or "
-                       "0x0000..0xFFFF) instead of a moving input; may be given for each channel."),
-        QStringLiteral("CH=WORD"));
-    const QCommandLineOption acquireOption(
-        QStringLiteral("acquire"),
-        QStringLiteral("ok (default) or fail: how the zero and reference acquisitions answer."),
-        QStringLiteral("RESULT"));
-    const QCommandLineOption ignoreWriteOption(
-        QStringLiteral("ignore-write"),
-        QStringLiteral("Answers writes to the register REG (two hex digits, as it is read) but "
-                       "keeps its old value."),
-        QStringLiteral("REG"));
-    parser.addOptions({modelOption, firmwareOption, linkOption, replyOption, faultOption,
-                       noPacingOption, verboseOption, inputOption, acquireOption,
-                       ignoreWriteOption});
+    parser.addOptions(modsim::SimulatorOptions());
     parser.process(app);
 
-    const QString model = parser.value(modelOption);
-    if (!ConfigurableModels().contains(model) && !parser.isSet(replyOption)) {
+    const QString model = parser.value(QStringLiteral("model"));
+    if (!ConfigurableModels().contains(model) && !parser.isSet(QStringLiteral("reply"))) {
         fail(QStringLiteral("Unknown model %1; known: %2")
                  .arg(model, ConfigurableModels().join(QLatin1Char(' '))));
         return 2;
     }
     bool numeric = false;
-    const int firmware = parser.value(firmwareOption).toInt(&numeric);
+    const int firmware = parser.value(QStringLiteral("firmware")).toInt(&numeric);
     if (!numeric || firmware < 0 || firmware > 0xFFFF) {
         fail(QStringLiteral("The firmware must be a number from 0 to 65535."));
         return 2;
@@ -94,30 +55,30 @@ int main(int argc, char* argv[]) {
     sigaddset(&stopSignals, SIGHUP);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    modsim::PtyModule module(model, firmware, !parser.isSet(noPacingOption));
-    if (parser.isSet(replyOption)) {
-        module.engine().setModelReply(parser.value(replyOption));
+    modsim::PtyModule module(model, firmware, !parser.isSet(QStringLiteral("no-pacing")));
+    if (parser.isSet(QStringLiteral("reply"))) {
+        module.engine().setModelReply(parser.value(QStringLiteral("reply")));
     }
-    if (parser.isSet(faultOption)) {
+    if (parser.isSet(QStringLiteral("fault"))) {
         modsim::Fault fault = modsim::Fault::None;
         int count = 0;
-        if (!modsim::ParseFault(parser.value(faultOption), fault, count)) {
-            fail(QStringLiteral("Unknown fault: ") + parser.value(faultOption));
+        if (!modsim::ParseFault(parser.value(QStringLiteral("fault")), fault, count)) {
+            fail(QStringLiteral("Unknown fault: ") + parser.value(QStringLiteral("fault")));
             return 2;
         }
         module.engine().setFault(fault, count);
     }
-    if (parser.isSet(acquireOption)) {
-        const QString result = parser.value(acquireOption);
+    if (parser.isSet(QStringLiteral("acquire"))) {
+        const QString result = parser.value(QStringLiteral("acquire"));
         if (result != QLatin1String("ok") && result != QLatin1String("fail")) {
             fail(QStringLiteral("--acquire takes ok or fail: ") + result);
             return 2;
         }
         module.engine().setAcquireSucceeds(result == QLatin1String("ok"));
     }
-    if (parser.isSet(ignoreWriteOption)) {
+    if (parser.isSet(QStringLiteral("ignore-write"))) {
         bool hex = false;
-        const QString text = parser.value(ignoreWriteOption);
+        const QString text = parser.value(QStringLiteral("ignore-write"));
         const int address = text.toInt(&hex, 16);
         if (!hex || text.size() != 2) {
             fail(QStringLiteral("--ignore-write takes a register as two hex digits: ") + text);
@@ -125,7 +86,7 @@ int main(int argc, char* argv[]) {
         }
         module.engine().setIgnoredWrite(address);
     }
-    for (const QString& pin : parser.values(inputOption)) {
+    for (const QString& pin : parser.values(QStringLiteral("input-value"))) {
         const auto input = modsim::ParseInputValue(pin);
         if (!input) {
             fail(QStringLiteral("--input-value needs CH=WORD with CH 1 or 2 and WORD 0..65535: ") +
@@ -134,7 +95,7 @@ int main(int argc, char* argv[]) {
         }
         module.engine().setInputValue(input->first, input->second);
     }
-    if (parser.isSet(verboseOption)) {
+    if (parser.isSet(QStringLiteral("verbose"))) {
         module.engine().setCommandObserver(
             [](const QString& command) { print(QStringLiteral("< ") + command); });
     }
@@ -143,7 +104,8 @@ int main(int argc, char* argv[]) {
         fail(error);
         return 1;
     }
-    if (parser.isSet(linkOption) && !module.linkAs(parser.value(linkOption), &error)) {
+    if (parser.isSet(QStringLiteral("link")) &&
+        !module.linkAs(parser.value(QStringLiteral("link")), &error)) {
         fail(error);
         return 1;
     }
@@ -151,8 +113,8 @@ int main(int argc, char* argv[]) {
               .arg(model)
               .arg(module.engine().firmware())
               .arg(module.portName(),
-                   parser.isSet(linkOption)
-                       ? QStringLiteral(" (linked as %1)").arg(parser.value(linkOption))
+                   parser.isSet(QStringLiteral("link"))
+                       ? QStringLiteral(" (linked as %1)").arg(parser.value(QStringLiteral("link")))
                        : QString()));
     int received = 0;
     sigwait(&stopSignals, &received);
