@@ -153,9 +153,13 @@ class TestHistory : public QObject {
         QTest::newRow("all") << QStringList{"history"} << 0 << QStringList{"1", "2", "3"};
         QTest::newRow("a model") << QStringList{"history", "--model", "v7380d"} << 0
                                  << QStringList{"3"};
-        QTest::newRow("since today")
-            << QStringList{"history", "--since", QDate::currentDate().toString(Qt::ISODate)} << 0
-            << QStringList{"1", "2", "3"};
+        // The shipped file is dated 7 Dec 2026; the reads are of today.
+        QTest::newRow("since the shipped file's day")
+            << QStringList{"history", "--since", "2026-12-07"} << 0 << QStringList{"1", "2", "3"};
+        QTest::newRow("since tomorrow")
+            << QStringList{"history", "--since",
+                           QDate::currentDate().addDays(1).toString(Qt::ISODate)}
+            << 1 << QStringList{};
         QTest::newRow("nothing matches")
             << QStringList{"history", "--tag", "TT-101"} << 1 << QStringList{};
         QTest::newRow("not a date")
