@@ -33,7 +33,7 @@ HistoryDialog::HistoryDialog(TForm1& window, QWidget* parent)
     : QDialog(parent), browser_(window), model_(new HistoryTableModel(this)) {
     setObjectName(QStringLiteral("HistoryDialog"));
     setWindowTitle(QStringLiteral("Configuration history"));
-    resize(1100, 600);
+    resize(1180, 620);
 
     filter_ = new QLineEdit;
     filter_->setObjectName(QStringLiteral("HistoryFilter"));
@@ -70,14 +70,16 @@ HistoryDialog::HistoryDialog(TForm1& window, QWidget* parent)
     table_->horizontalHeader()->setStretchLastSection(true);
     connect(table_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, model_,
             &HistoryTableModel::sort);
+    // Each column as wide as its usual text or its caption; a tag takes its 16 characters
+    // seldom, so a longer one is elided rather than widening every row.
     const QFontMetrics metrics = table_->fontMetrics();
-    const int widths[] = {90, 70, 70, 70, 130, 130, 120, 120};
+    const char* const samples[] = {"28 Dec 2026", "00:00:00",  "Q7383D",     "6149",
+                                   "TT-101-AB",   "TT-101-AB", "J. WEBERXX", "PLANT A - LINE"};
     for (int column = 0; column < HistoryTableModel::ColumnCount; ++column) {
-        const int caption =
-            metrics.horizontalAdvance(
-                model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
-            28;
-        table_->setColumnWidth(column, std::max(widths[column], caption));
+        const QString caption =
+            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int text = metrics.horizontalAdvance(QString::fromLatin1(samples[column]));
+        table_->setColumnWidth(column, std::max(text, metrics.horizontalAdvance(caption)) + 24);
     }
 
     damage_ = new QLabel;
@@ -102,7 +104,7 @@ HistoryDialog::HistoryDialog(TForm1& window, QWidget* parent)
     splitter->addWidget(text_);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
-    splitter->setSizes({660, 440});
+    splitter->setSizes({740, 440});
 
     auto* buttons = new QHBoxLayout;
     load_ = addButton(buttons, QStringLiteral("HistoryLoad"), QStringLiteral("Load into window"),
@@ -216,7 +218,8 @@ void HistoryDialog::showText(const QStringList& lines) {
 void HistoryDialog::loadIntoWindow() {
     if (const int number = SelectedNumber(); number > 0) {
         browser_.LoadIntoWindow(number);
-        enableButtons();
+        // The pane may hold a comparison with what the window showed before.
+        selectionChanged();
     }
 }
 
