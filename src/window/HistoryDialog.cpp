@@ -33,7 +33,7 @@ HistoryDialog::HistoryDialog(TForm1& window, QWidget* parent)
     : QDialog(parent), browser_(window), model_(new HistoryTableModel(this)) {
     setObjectName(QStringLiteral("HistoryDialog"));
     setWindowTitle(QStringLiteral("Configuration history"));
-    resize(1180, 620);
+    resize(1200, 620);
 
     filter_ = new QLineEdit;
     filter_->setObjectName(QStringLiteral("HistoryFilter"));
@@ -73,13 +73,13 @@ HistoryDialog::HistoryDialog(TForm1& window, QWidget* parent)
     // Each column as wide as its usual text or its caption; a tag takes its 16 characters
     // seldom, so a longer one is elided rather than widening every row.
     const QFontMetrics metrics = table_->fontMetrics();
-    const char* const samples[] = {"28 Dec 2026", "00:00:00",  "Q7383D",     "6149",
-                                   "TT-101-AB",   "TT-101-AB", "J. WEBERXX", "PLANT A - LINE"};
+    const char* const samples[] = {"28 Dec 2026", "00:00:00", "Q7383D",   "6149",
+                                   "TT-101-A",    "TT-101-A", "J. WEBER", "PLANT A - LINE"};
     for (int column = 0; column < HistoryTableModel::ColumnCount; ++column) {
         const QString caption =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         const int text = metrics.horizontalAdvance(QString::fromLatin1(samples[column]));
-        table_->setColumnWidth(column, std::max(text, metrics.horizontalAdvance(caption)) + 24);
+        table_->setColumnWidth(column, std::max(text, metrics.horizontalAdvance(caption)) + 16);
     }
 
     damage_ = new QLabel;
@@ -104,7 +104,7 @@ HistoryDialog::HistoryDialog(TForm1& window, QWidget* parent)
     splitter->addWidget(text_);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
-    splitter->setSizes({740, 440});
+    splitter->setSizes({770, 430});
 
     auto* buttons = new QHBoxLayout;
     load_ = addButton(buttons, QStringLiteral("HistoryLoad"), QStringLiteral("Load into window"),
