@@ -10,32 +10,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-// The file's model, header lines, tags in use and parameter lines, as a save writes them.
-void printShown(const TForm1& form, const HeldValue& held) {
-    const ProgramState& state = form.state();
-    const ConfigurationValues shown = ShownValues(form);
-    PrintOut(state.ModelCode);
-    PrintOut(KeyLine(QStringLiteral("DATE"), state.ConfigurationDate));
-    PrintOut(KeyLine(QStringLiteral("DONEBY"), shown.doneBy));
-    PrintOut(KeyLine(QStringLiteral("DONEFOR"), shown.doneFor));
-    // A tag line only for a tag field in use, as a save writes them.
-    for (const auto& [key, tag] : {std::pair{QStringLiteral("TAG1"), shown.tag1},
-                                   std::pair{QStringLiteral("TAG2"), shown.tag2}}) {
-        if (tag) {
-            PrintOut(KeyLine(key, *tag));
-        }
-    }
-    // Only values that came from the file; what it lacks is named instead of shown empty.
-    for (const QString& line :
-         ParameterLines(HeldEntries(state.Entries, state.ParameterTable, held))) {
-        PrintOut(line);
-    }
-}
-
-}  // namespace
-
 int RunShow(const ParsedArguments& arguments) {
     const QString file = arguments.operand(0);
     if (file.isEmpty()) {
@@ -77,7 +51,9 @@ int ShowConfigurationFile(CommandSession& session, const QString& file, const QS
                    {QStringLiteral("header"), HeaderJson(header)},
                    {QStringLiteral("parameters"), ParametersJson(values.parameters)}});
     } else {
-        printShown(form, held);
+        for (const QString& line : ShownConfigurationLines(form)) {
+            PrintOut(line);
+        }
     }
     PrintLoadNotes(form);
     for (const QString& line : MissingParametersNote(

@@ -1,6 +1,7 @@
 // Loading a configuration file (from the archive or the factory defaults) into the window.
 
 #include "form/TForm1.h"
+#include "records/ConfigurationHistory.h"
 #include "records/ConfigurationLoad.h"
 #include "records/FileMessages.h"
 #include "records/LoadNotes.h"
@@ -93,6 +94,11 @@ void finishShowing(TForm1& form) {
 
 }  // namespace
 
+QString HistorySourceName(const HistoryEntry& entry) {
+    return QStringLiteral("%1 (%2 %3)")
+        .arg(QFileInfo(entry.file).fileName(), entry.date, entry.time);
+}
+
 void TForm1::TBOpenFileClick() {
     ReadFromFile(FileSource::Archive);
 }
@@ -102,6 +108,14 @@ void TForm1::BitBtn2Click() {
 }
 
 bool TForm1::ReadFromFile(FileSource source) {
+    return loadConfiguration(source, nullptr);
+}
+
+bool TForm1::ReadFromHistory(const HistoryEntry& entry) {
+    return loadConfiguration(FileSource::Archive, &entry);
+}
+
+bool TForm1::loadConfiguration(FileSource source, const HistoryEntry* entry) {
     // A Retry offers another file from the archive, as a new load that asks its questions
     // again. A file the user abandons halfway leaves the window as it was before the load.
     const WindowSnapshot before = TakeSnapshot();
@@ -109,7 +123,7 @@ bool TForm1::ReadFromFile(FileSource source) {
         Busy = false;
         return result;
     };
-    for (FileSource offered = source;; offered = FileSource::Archive) {
+    for (FileSource offered = source;; offered = FileSource::Archive, entry = nullptr) {
         Busy = true;
         lastLoad_ = {};
         if (IsModified() &&
@@ -119,14 +133,25 @@ bool TForm1::ReadFromFile(FileSource source) {
                            BoxButtons::YesNoDefaultNo) != BoxAnswer::Yes) {
             return finish(false);
         }
-        const QString path = state_.dialogs->chooseOpenFile(
-            openRequest(state_, offered == FileSource::FactoryDefaults));
-        if (path.isEmpty()) {
-            return finish(false);
+        // An entry of the history loads as the file it was, named after its log and its time.
+        QString fileName;
+        FileReadOutcome file;
+        if (entry != nullptr) {
+            fileName = HistorySourceName(*entry);
+            const HistoryLoad load = LoadHistoryEntry(*entry);
+            file = load.ok() ? ReadConfigurationBytes(load.bytes)
+                             : FileReadOutcome{LoadFailure::Unreadable, load.message, {}};
+        } else {
+            const QString path = state_.dialogs->chooseOpenFile(
+                openRequest(state_, offered == FileSource::FactoryDefaults));
+            if (path.isEmpty()) {
+                return finish(false);
+            }
+            fileName = QFileInfo(path).fileName();
+            file = ReadConfigurationFile(path);
         }
 
         // A file that cannot be a configuration leaves the shown one as it was.
-        const FileReadOutcome file = ReadConfigurationFile(path);
         if (file.failure == LoadFailure::Unreadable) {
             state_.message(BoxKind::Error, UnreadableFileText(file.message));
             return finish(false);
@@ -140,7 +165,6 @@ bool TForm1::ReadFromFile(FileSource source) {
             return finish(false);
         }
 
-        const QString fileName = QFileInfo(path).fileName();
         startShowing(*this, fileName, file.text);
         const LoadOutcome outcome = InsertDataFromFileToScreen(state_.ModelCode);
         if (outcome != LoadOutcome::Applied) {

@@ -52,6 +52,7 @@ HistoryValuesOutcome HistoryEntryValues(const QByteArray& bytes) {
     outcome.boxes = dialogs.boxes;
     if (outcome.loaded) {
         outcome.values = ShownValues(form);
+        outcome.shown = ShownConfigurationLines(form);
     }
     return outcome;
 }

@@ -19,6 +19,7 @@ struct HistoryValuesOutcome {
     QString refusal;    // why the load refused the entry, in one line
     QStringList boxes;  // the texts of the boxes the load would have shown, answered No
     ConfigurationValues values;
+    QStringList shown;  // as "kvc7345 show" prints it, when loaded
 };
 
 // `bytes` as LoadHistoryEntry gives them.

@@ -38,6 +38,7 @@ constexpr ControlRow FixedControls[] = {
     {"BitBtn2", K::Button, Shown},
     {"BitBtn1", K::Button, Disabled},
     {"TBSaveReportPdf", K::Button, Disabled},
+    {"TBHistory", K::Button, Shown},
     {"TBClear", K::Button, Disabled},
     {"TBHelp", K::Button, Shown},
     // The parameter groups, their channel headings and the tags.
@@ -274,6 +275,7 @@ void TForm1::connectHandlers() {
         {"BitBtn2", &TForm1::BitBtn2Click},
         {"BitBtn1", &TForm1::BitBtn1Click},
         {"TBSaveReportPdf", &TForm1::TBSaveReportPdfClick},
+        {"TBHistory", &TForm1::TBHistoryClick},
         {"TBClear", &TForm1::TBClearClick},
         {"TBHelp", &TForm1::TBHelpClick},
         {"BStatus", &TForm1::BStatusClick},

@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueLookup.h"
 #include "form/TForm1.h"
 #include "records/Clock.h"
+#include "records/LoadNotes.h"
 #include "shell/ProgramState.h"
 #include "transfer/ChoiceText.h"
 
@@ -68,4 +69,23 @@ ConfigurationValues ShownValues(const TForm1& form) {
         }
     }
     return values;
+}
+
+QStringList ShownConfigurationLines(const TForm1& form) {
+    const ProgramState& state = form.state();
+    const ConfigurationValues shown = ShownValues(form);
+    QStringList lines{state.ModelCode, KeyLine(QStringLiteral("DATE"), state.ConfigurationDate),
+                      KeyLine(QStringLiteral("DONEBY"), shown.doneBy),
+                      KeyLine(QStringLiteral("DONEFOR"), shown.doneFor)};
+    // A tag line only for a tag field in use, as a save writes them.
+    for (const auto& [key, tag] : {std::pair{QStringLiteral("TAG1"), shown.tag1},
+                                   std::pair{QStringLiteral("TAG2"), shown.tag2}}) {
+        if (tag) {
+            lines << KeyLine(key, *tag);
+        }
+    }
+    // Only values that came from the file; what it lacks is named instead of shown empty.
+    const HeldValue held = [&form](int i) { return form.HoldsValue(i); };
+    lines << ParameterLines(HeldEntries(state.Entries, state.ParameterTable, held));
+    return lines;
 }

@@ -4,6 +4,7 @@
 #include "records/ConfigurationValues.h"
 
 #include <QDateTime>
+#include <QStringList>
 
 class TForm1;
 
@@ -18,3 +19,7 @@ ConfigurationHeader ShownHeader(const TForm1& form,
 // The model, its firmware, the additional information a loaded file brought (none after a
 // read), the tags in use and every parameter the window holds.
 ConfigurationValues ShownValues(const TForm1& form);
+
+// What "kvc7345 show" prints of a loaded file, line by line: the model, the header lines, the
+// tags in use and the lines of the parameters the file held, as a save writes them.
+QStringList ShownConfigurationLines(const TForm1& form);

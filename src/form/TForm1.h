@@ -27,7 +27,12 @@
 
 class QTimer;
 class QUrl;
+struct HistoryEntry;
 struct ProgramState;
+
+// How a load names an entry of the configuration history, where it names a loaded file by its
+// name: "config.log (7 Dec 2026 10:15:02)".
+QString HistorySourceName(const HistoryEntry& entry);
 
 // The refresh rates the live values offer, in milliseconds.
 QStringList RefreshRateChoices();
@@ -109,6 +114,9 @@ class TForm1 : public QObject, public ControlOwner {
     void TBSaveFileClick();
     void BitBtn1Click();
     void TBClearClick();
+    // Opens the configuration history: the window shows it (historyRequested) while this
+    // command holds the gate, so what the history does runs as this command.
+    void TBHistoryClick();
     // The report sheet as a PDF file the user chooses; true when it was saved.
     bool SaveReportAsPdf();
 
@@ -130,6 +138,8 @@ class TForm1 : public QObject, public ControlOwner {
 
     // Loads a configuration file into the window; true when a file was applied.
     bool ReadFromFile(FileSource source);
+    // Loads an entry of the configuration history as ReadFromFile loads the file it was.
+    bool ReadFromHistory(const HistoryEntry& entry);
     // What the last load refused or applied, for the command line's reports.
     const FileLoadRecord& LastLoad() const { return lastLoad_; }
     // Appends the log list to the system log (at closing).
@@ -232,6 +242,8 @@ class TForm1 : public QObject, public ControlOwner {
     // A channel's session took a reading: the seconds since START at which it arrived and its
     // value in register units.
     void readingTaken(int channel, double seconds, int value);
+    // The user asked for the configuration history; the window shows it before returning.
+    void historyRequested();
 
   private:
     // The controls report their changes here, through the ControlOwner interface only.
@@ -248,6 +260,8 @@ class TForm1 : public QObject, public ControlOwner {
     void TBHelpClick();
     // Puts a title and a text ("\r" breaks the line) into the status box.
     void SetStatusBox(const QString& title, const QString& text);
+    // ReadFromFile, with `entry` in place of the open dialog's first answer when given.
+    bool loadConfiguration(FileSource source, const HistoryEntry* entry);
     // Applies the loaded entry list to the window.
     LoadOutcome InsertDataFromFileToScreen(const QString& model);
     // The limits, cold junction and alarm fields follow their choices after a read or a load,

@@ -8,3 +8,7 @@ void TForm1::TBClearClick() {
     ResetAll();
     Busy = false;
 }
+
+void TForm1::TBHistoryClick() {
+    emit historyRequested();
+}

@@ -79,6 +79,10 @@ FileReadOutcome ReadConfigurationFile(const QString& path) {
     if (file.error() != QFileDevice::NoError) {
         return unreadable(path, file.errorString());
     }
+    return ReadConfigurationBytes(bytes);
+}
+
+FileReadOutcome ReadConfigurationBytes(const QByteArray& bytes) {
     FileReadOutcome outcome;
     if (bytes.size() > LargestConfigurationFile) {
         outcome.text.shape = FileShape::TooManyKeyLines;

@@ -31,6 +31,9 @@ struct FileReadOutcome {
 };
 
 FileReadOutcome ReadConfigurationFile(const QString& path);
+// The same check for bytes already read, such as an entry of the configuration history; never
+// Unreadable.
+FileReadOutcome ReadConfigurationBytes(const QByteArray& bytes);
 
 // A key line of the file that changes what the window shows, just after it was taken.
 struct LoadedLine {

@@ -34,7 +34,8 @@ const ToolButtonSpec ToolButtons[] = {
     {"TBSaveFile", "Save to File (F4)", false, toolicons::SaveToFile, true},
     {"BitBtn2", "Load Factory Defaults (F5)", true, toolicons::FactoryDefaults, false},
     {"BitBtn1", "Print Report Sheet (F6)", false, toolicons::PrintReport, false},
-    {"TBSaveReportPdf", "Save Report as PDF", false, toolicons::SaveReportPdf, true},
+    {"TBSaveReportPdf", "Save Report as PDF", false, toolicons::SaveReportPdf, false},
+    {"TBHistory", "Configuration history", true, toolicons::History, true},
     {"TBClear", "Reset Form (F7)", false, toolicons::ResetForm, false},
     {"TBHelp", "Help (F8)", true, toolicons::Help, false},
 };
@@ -115,9 +116,9 @@ void ConfiguratorWindow::buildToolBar(QWidget* page) {
     model->setFont(bold);
     model->setAlignment(Qt::AlignCenter);
 
-    // The separator gave up one button's width to "Save Report as PDF", which stands beside
-    // the print button; the bar keeps its width.
-    int left = 2 + 112 + 188 - 51;
+    // The separator gave up one button's width each to "Save Report as PDF" and "Configuration
+    // history", which stand beside the print button; the bar keeps its width.
+    int left = 2 + 112 + 188 - 2 * 51;
     for (std::size_t i = 0; i < std::size(ToolButtons); ++i) {
         const ToolButtonSpec& layout = ToolButtons[i];
         auto* button = new QToolButton(bar);
@@ -129,7 +130,8 @@ void ConfiguratorWindow::buildToolBar(QWidget* page) {
         button->setEnabled(layout.enabled);
         setHint(button, QString::fromLatin1(layout.hint));
         left += 51;
-        // A thin divider after every pair of buttons, the two report buttons counting as one.
+        // A thin divider after every pair of buttons, the report and history buttons counting
+        // as one.
         if (layout.dividerAfter) {
             auto* divider = new QFrame(bar);
             divider->setFrameShape(QFrame::VLine);

@@ -4,6 +4,7 @@
 
 #include "form/TForm1.h"
 #include "window/ElidingLabel.h"
+#include "window/HistoryDialog.h"
 #include "window/Pages.h"
 #include "window/WidgetFactory.h"
 #include "window/WindowStyle.h"
@@ -115,6 +116,13 @@ ConfiguratorWindow::ConfiguratorWindow(TForm1& form, QWidget* parent)
     connect(&form_, &TForm1::logAppended, this, &ConfiguratorWindow::appendLog);
     connect(&form_, &TForm1::progressChanged, this, &ConfiguratorWindow::showProgress);
     connect(&form_, &TForm1::closeNow, this, &QWidget::close, Qt::QueuedConnection);
+    // Shown while the tool button's command holds the gate: the history's loads are that
+    // command, and nothing else starts meanwhile.
+    connect(&form_, &TForm1::historyRequested, this, [this] {
+        HistoryDialog dialog(form_, this);
+        dialog.Index();
+        dialog.exec();
+    });
     // Queued: the port search that follows the first paint blocks for a while, and whatever else
     // waits for the paint (the start-up benchmark's note) comes first.
     connect(this, &ConfiguratorWindow::firstPainted, &form_, &TForm1::WindowPainted,

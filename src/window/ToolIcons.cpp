@@ -151,6 +151,25 @@ QIcon SaveReportPdf() {
     });
 }
 
+QIcon History() {
+    return draw([](QPainter& p) {
+        // A stack of configuration sheets with a clock before them.
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        for (const double offset : {0.0, 3.0, 6.0}) {
+            p.setBrush(offset < 6 ? QColor(225, 225, 225) : QColor(Qt::white));
+            p.drawRect(QRectF(1.5 + offset, 1.5 + offset, 12, 15));
+        }
+        p.drawLine(QPointF(10, 11), QPointF(16, 11));
+        p.drawLine(QPointF(10, 14), QPointF(14, 14));
+        p.setPen(QPen(QColor(30, 60, 130), 1.2));
+        p.setBrush(QColor(225, 235, 250));
+        p.drawEllipse(QRectF(12, 12, 11, 11));
+        p.setPen(QPen(QColor(30, 60, 130), 1.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(17.5, 17.5), QPointF(17.5, 14));
+        p.drawLine(QPointF(17.5, 17.5), QPointF(20, 18.5));
+    });
+}
+
 QIcon ResetForm() {
     return draw([](QPainter& p) {
         // A blank form crossed out.

@@ -12,6 +12,7 @@ QIcon SaveToFile();
 QIcon FactoryDefaults();
 QIcon PrintReport();
 QIcon SaveReportPdf();
+QIcon History();
 QIcon ResetForm();
 QIcon Help();
 
