@@ -18,17 +18,8 @@ QRect ElidingLabel::textRect() const {
     return contentsRect().adjusted(inset, margin(), -inset, -margin());
 }
 
-int ElidingLabel::textWidth() const {
-    if (text() != measuredText_ || font() != measuredFont_) {
-        measuredText_ = text();
-        measuredFont_ = font();
-        measuredWidth_ = fontMetrics().horizontalAdvance(measuredText_);
-    }
-    return measuredWidth_;
-}
-
 bool ElidingLabel::isElided() const {
-    return elides() && textWidth() > textRect().width();
+    return elides() && fontMetrics().horizontalAdvance(text()) > textRect().width();
 }
 
 void ElidingLabel::paintEvent(QPaintEvent* event) {

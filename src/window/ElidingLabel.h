@@ -23,12 +23,6 @@ class ElidingLabel : public QLabel {
 
   private:
     bool elides() const;
-    int textWidth() const;
-
-    // The clock's panel gets a new text every second: its width is measured once per text.
-    mutable QString measuredText_;
-    mutable QFont measuredFont_;
-    mutable int measuredWidth_ = 0;
 };
 
 }  // namespace widgets
