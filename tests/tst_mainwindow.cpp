@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <QValueAxis>
 
 namespace {
@@ -46,7 +47,7 @@ struct Window {
     FormControl* get(const QString& name) const { return form.FindControl(name); }
     // The widget that shows a control.
     template <class T = QWidget>
-    T* widget(const QString& name) const {
+    T* widget(const QString& name) {
         return window.Find<T>(name);
     }
 };
@@ -805,6 +806,22 @@ class TestMainWindow : public QObject {
             QCOMPARE(pages->items().value(0), QLatin1String(caption));
             QCOMPARE(w.form.TabMarked, *mark != '\0');
         }
+    }
+
+    void refreshSleepsUntilSomethingChanges() {
+        Window w;
+        const auto* refresh = w.form.findChild<QTimer*>(QStringLiteral("Timer2"));
+        const FormControl* pages = w.get(QStringLiteral("PageControl1"));
+        QTRY_COMPARE(pages->items().value(0), QStringLiteral("Configuration"));
+        QVERIFY(!refresh->isActive());
+        w.form.Timer3Timer();  // the clock's second is no change for the refresh
+        QVERIFY(!refresh->isActive());
+        w.form.ConfigurationEmpty = false;
+        w.form.SetModified(true);
+        QVERIFY(refresh->isActive());
+        QTRY_COMPARE(pages->items().value(0), QStringLiteral("Configuration *"));
+        QVERIFY(w.get(QStringLiteral("TBSaveFile"))->isEnabled());
+        QVERIFY(!refresh->isActive());
     }
 
     void resetKey_data() {

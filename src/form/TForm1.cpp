@@ -3,6 +3,7 @@
 #include "records/Clock.h"
 #include "shell/ProgramState.h"
 
+#include <QScopedValueRollback>
 #include <QTimer>
 
 TForm1::TForm1(ProgramState& state, QObject* parent) : QObject(parent), state_(state) {
@@ -20,15 +21,17 @@ TForm1::TForm1(ProgramState& state, QObject* parent) : QObject(parent), state_(s
         readTimers_[channel - 1] = timer;
     }
 
-    buildControls();
-    connectHandlers();
-    statusPanels_[0] = QStringLiteral("Status");
-
+    // The refresh restates what changed since its last tick; with nothing changed it has nothing
+    // to say, so it waits for the next change instead of waking an idle window twice a second.
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
     timer2_->setInterval(500);
+    timer2_->setSingleShot(true);
     connect(timer2_, &QTimer::timeout, this, &TForm1::Timer2Timer);
-    timer2_->start();
+
+    buildControls();
+    connectHandlers();
+    statusPanels_[0] = QStringLiteral("Status");
 
     timer3_ = new QTimer(this);
     timer3_->setObjectName(QStringLiteral("Timer3"));
@@ -71,6 +74,7 @@ FormControl& TForm1::Control(const QString& name) const {
 }
 
 void TForm1::controlChanged(FormControl& control, ControlProperty property) {
+    refreshSoon();
     emit changed(&control, property);
 }
 
@@ -86,6 +90,10 @@ void TForm1::SetStatusPanel(int index, const QString& text) {
     QString& panel = statusPanels_.at(static_cast<std::size_t>(index));
     if (panel != text) {
         panel = text;
+        // The clock's panel is no input of the refresh.
+        if (index != 3) {
+            refreshSoon();
+        }
         emit statusPanelChanged(index);
     }
 }
@@ -113,7 +121,15 @@ void TForm1::SetShownModel(const QString& model, const QString& hint) {
     label.setHint(hint);
 }
 
+void TForm1::refreshSoon() {
+    // What the refresh itself sets is already its final word.
+    if (!refreshing_ && !timer2_->isActive()) {
+        timer2_->start();
+    }
+}
+
 void TForm1::Timer2Timer() {
+    const QScopedValueRollback refreshing(refreshing_, true);
     if (StatusPanel(0).isEmpty()) {
         SetStatusPanel(0, QStringLiteral("Status : Ready"));
     }

@@ -356,6 +356,8 @@ class TForm1 : public QObject, public ControlOwner {
     void endReading();
     void endSessionAfterFailure();
     void turnAquiringDots();
+    // Something the refresh (Timer2Timer) looks at may have changed: its next tick is due.
+    void refreshSoon();
 
     ProgramState& state_;
     std::vector<std::unique_ptr<FormControl>> controls_;
@@ -366,6 +368,7 @@ class TForm1 : public QObject, public ControlOwner {
     QString shownModel_ = QStringLiteral("-");
     OperationProgress progress_;
     QTimer* timer2_ = nullptr;
+    bool refreshing_ = false;
     QTimer* timer3_ = nullptr;
     std::array<QTimer*, 2> readTimers_{};
     LiveState live_;

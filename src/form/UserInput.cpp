@@ -20,6 +20,8 @@ bool TForm1::runGated(const std::function<void()>& command) {
     CommitEditing();
     command();
     --commandDepth_;
+    // A command may change what the refresh looks at without touching a control (a flag).
+    refreshSoon();
     EndProgress();
     if (closePending_) {
         closePending_ = false;
