@@ -14,6 +14,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -50,9 +52,13 @@ int RunWindow(const ParsedArguments& options) {
     }
 
     // The icon of the window and the task bar; the desktop entry's name ties the window to it.
+    // Read as PNG and nothing else: left to detect the format, the image reader would load every
+    // image plugin to ask each whether it knows the file, before the window is first painted.
     QIcon icon;
     for (const char* size : {"64x64", "256x256"}) {
-        icon.addFile(QStringLiteral(":/icons/%1/kvc7345.png").arg(QLatin1String(size)));
+        QImageReader png(QStringLiteral(":/icons/%1/kvc7345.png").arg(QLatin1String(size)), "png");
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(png.read()));
     }
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral("kvc7345"));

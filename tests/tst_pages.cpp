@@ -262,7 +262,7 @@ class TestPages : public QObject {
         ScriptedDialogs dialogs;
         ProgramState state(dialogs);
         TForm1 form(state);
-        const ConfiguratorWindow window(form);
+        ConfiguratorWindow window(form);
         for (const char* name : {"CBRefresh1", "CBRefresh2"}) {
             auto* list = window.Find<QComboBox>(QString::fromLatin1(name));
             QStringList items;

@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <utility>
+
 namespace {
 
 // The page geometry was designed for an 8-point sans-serif at 96 dpi; these faces share that
@@ -96,18 +98,7 @@ ConfiguratorWindow::ConfiguratorWindow(TForm1& form, QWidget* parent)
     // (a chart, the browser, a desktop without focus handling) is the active one.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     buildWindow();
-    for (QWidget* widget : findChildren<QWidget*>()) {
-        if (!widget->objectName().isEmpty()) {
-            widgetsByName_.insert(widget->objectName().toLower(), widget);
-        }
-    }
-    for (int channel = 1; channel <= 2; ++channel) {
-        if (auto* view = Find<QChartView>(QStringLiteral("Chart%1").arg(channel))) {
-            view->chart()->setBackgroundBrush(palette().color(QPalette::Button));
-            BindLiveChart(*view, form_.Live().chart(channel));
-        }
-    }
-    bindControls();
+    adoptWidgets(*this);
 
     connect(&form_, &TForm1::changed, this, [this](FormControl* control, ControlProperty property) {
         showProperty(*control, property);
@@ -171,13 +162,40 @@ void ConfiguratorWindow::buildWindow() {
     } otherPages[] = {{"TabSheet2", "Values", BuildValuesPage},
                       {"TabSheet3", "Settings", BuildSettingsPage},
                       {"TabSheet4", "About", BuildAboutPage}};
+    // The other pages are filled once the window is on screen (or when one of their widgets is
+    // wanted before): the first paint does not wait for a third of the window's widgets.
     for (const auto& layout : otherPages) {
         auto* page = new QWidget;
         page->setObjectName(QString::fromLatin1(layout.name));
         pages_->addTab(page, QString::fromLatin1(layout.caption));
-        layout.build(page);
+        unbuiltPages_.push_back({page, layout.build});
     }
     pages_->installEventFilter(this);
+}
+
+void ConfiguratorWindow::buildRemainingPages() {
+    // Taken first: adopting the new widgets looks widgets up, which must not build again.
+    const std::vector<UnbuiltPage> pages = std::exchange(unbuiltPages_, {});
+    for (const UnbuiltPage& unbuilt : pages) {
+        unbuilt.build(unbuilt.page);
+        adoptWidgets(*unbuilt.page);
+    }
+}
+
+void ConfiguratorWindow::adoptWidgets(QWidget& container) {
+    for (QWidget* widget : container.findChildren<QWidget*>()) {
+        if (!widget->objectName().isEmpty()) {
+            widgetsByName_.insert(widget->objectName().toLower(), widget);
+        }
+    }
+    for (int channel = 1; channel <= 2; ++channel) {
+        auto* view = container.findChild<QChartView*>(QStringLiteral("Chart%1").arg(channel));
+        if (view != nullptr) {
+            view->chart()->setBackgroundBrush(palette().color(QPalette::Button));
+            BindLiveChart(*view, form_.Live().chart(channel));
+        }
+    }
+    bindControls();
 }
 
 void ConfiguratorWindow::buildStatusBar(QWidget* client) {
@@ -214,8 +232,13 @@ void ConfiguratorWindow::buildStatusBar(QWidget* client) {
     progress_->setVisible(false);
 }
 
-QWidget* ConfiguratorWindow::widgetNamed(const QString& name) const {
-    return widgetsByName_.value(name.toLower(), nullptr);
+QWidget* ConfiguratorWindow::widgetNamed(const QString& name) {
+    QWidget* widget = widgetsByName_.value(name.toLower(), nullptr);
+    if (widget == nullptr && !unbuiltPages_.empty()) {
+        buildRemainingPages();
+        widget = widgetsByName_.value(name.toLower(), nullptr);
+    }
+    return widget;
 }
 
 bool ConfiguratorWindow::isOwnWidget(const QObject* object) const {
@@ -278,6 +301,8 @@ bool ConfiguratorWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == pages_ && type == QEvent::Paint && !painted_) {
         painted_ = true;
         QTimer::singleShot(0, this, &ConfiguratorWindow::firstPainted);
+        // Long before the start-up takes input, so no page is ever shown unbuilt.
+        QTimer::singleShot(0, this, &ConfiguratorWindow::buildRemainingPages);
     }
     if (!isOwnWidget(watched)) {
         return QMainWindow::eventFilter(watched, event);

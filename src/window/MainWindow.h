@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <vector>
+
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -25,10 +27,11 @@ class ConfiguratorWindow : public QMainWindow {
     ~ConfiguratorWindow() override;
 
     TForm1& form() const { return form_; }
-    // The widget with that objectName, letter case ignored; nullptr when there is none.
-    QWidget* widgetNamed(const QString& name) const;
+    // The widget with that objectName, letter case ignored; nullptr when there is none. A page
+    // not built yet is built for it.
+    QWidget* widgetNamed(const QString& name);
     template <class T>
-    T* Find(const QString& name) const {
+    T* Find(const QString& name) {
         return qobject_cast<T*>(widgetNamed(name));
     }
 
@@ -54,6 +57,10 @@ class ConfiguratorWindow : public QMainWindow {
     void buildPasswordPanel(QWidget* client);
     void buildParameterControls(QWidget* page);
 
+    // Fills the pages left empty at construction, and binds their widgets.
+    void buildRemainingPages();
+    // Makes the named widgets under the container findable and binds them to their controls.
+    void adoptWidgets(QWidget& container);
     void bindControls();
     void bind(FormControl& control, QWidget* widget);
     void showProperty(const FormControl& control, ControlProperty property);
@@ -78,4 +85,9 @@ class ConfiguratorWindow : public QMainWindow {
     void fitStatusText();
     QProgressBar* progress_ = nullptr;
     bool painted_ = false;
+    struct UnbuiltPage {
+        QWidget* page;
+        void (*build)(QWidget*);
+    };
+    std::vector<UnbuiltPage> unbuiltPages_;
 };

@@ -71,11 +71,15 @@ QStringList tabCaptions(const QTabWidget* pages) {
 }  // namespace
 
 void ConfiguratorWindow::bindControls() {
+    // Controls already bound keep their widget; the pages built later bind theirs then.
     for (const auto& owned : form_.Controls()) {
         FormControl& control = *owned;
+        if (widgetOf_.contains(&control)) {
+            continue;
+        }
         QWidget* widget = control.objectName() == QLatin1String("TForm1")
                               ? this
-                              : widgetNamed(control.objectName());
+                              : widgetsByName_.value(control.objectName().toLower(), nullptr);
         if (widget != nullptr) {
             bind(control, widget);
         }
@@ -185,6 +189,11 @@ void ConfiguratorWindow::showProperty(const FormControl& control, ControlPropert
                     if (pages->tabText(i) != captions[i]) {
                         pages->setTabText(i, captions[i]);
                     }
+                }
+                if (pages->currentIndex() != control.currentIndex()) {
+                    // A page the model turns to before it was built is filled first, while
+                    // hidden, so its widgets show with it.
+                    buildRemainingPages();
                 }
                 pages->setCurrentIndex(control.currentIndex());
             }
