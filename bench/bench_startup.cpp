@@ -5,8 +5,11 @@
 // a desktop loads what the off-screen platform never does.
 //
 // Then the idle window, on a silent port and on a simulated module (--demo): its resident and
-// proportional memory once settled, and the processor time all its threads (the simulated
-// module's included) use over IDLE_SECONDS while nothing changes.
+// proportional memory once settled, and the processor time and wake-ups of all its threads (the
+// simulated module's included) over IDLE_SECONDS while nothing changes. Beside it, over the same
+// seconds, a minimal window whose only work is a clock label rewritten every second: what one
+// repaint a second costs on this machine at that moment, which varies several times over on a
+// shared virtual machine.
 //
 //   bench_startup [ROUNDS [IDLE_SECONDS]]     (IDLE_SECONDS 0 skips the idle figures)
 
@@ -17,13 +20,18 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTime>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -39,6 +47,28 @@ class FirstPaint final : public QObject {
         return QObject::eventFilter(watched, event);
     }
 };
+
+// The idle reference: a window of the same size whose clock label, sunken and fixed like the
+// program's, is rewritten every second.
+int minimalClock(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(747, 658);
+    QLabel clock(&window);
+    clock.setGeometry(657, 639, 88, 19);
+    clock.setFrameShape(QFrame::Panel);
+    clock.setFrameShadow(QFrame::Sunken);
+    clock.setAlignment(Qt::AlignCenter);
+    clock.setAutoFillBackground(true);
+    clock.setFixedSize(clock.size());
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, &clock, [&clock] {
+        clock.setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    });
+    tick.start(1000);
+    window.show();
+    return QApplication::exec();
+}
 
 int minimalWindow(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -69,20 +99,6 @@ double procMegabytes(qint64 pid, const char* file, const QByteArray& key) {
     return -1;
 }
 
-// Nanoseconds on a processor of all the process's threads so far (the scheduler's own count,
-// exact where clock ticks would round every short wake-up up to a whole tick).
-qint64 processorNanoseconds(qint64 pid) {
-    qint64 total = 0;
-    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
-    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile stat(tasks.filePath(task) + QStringLiteral("/schedstat"));
-        if (stat.open(QIODevice::ReadOnly)) {
-            total += stat.readAll().split(' ').value(0).toLongLong();
-        }
-    }
-    return total;
-}
-
 // Clock ticks (user and system) of the process so far, as top and ps count them.
 qint64 processorTicks(qint64 pid) {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
@@ -95,37 +111,79 @@ qint64 processorTicks(qint64 pid) {
     return fields.value(11).toLongLong() + fields.value(12).toLongLong();
 }
 
+// Processor nanoseconds and times scheduled in (wake-ups and preemptions) of all the process's
+// threads so far, from the scheduler's own counts.
+struct ThreadCounts {
+    qint64 nanoseconds = 0;
+    qint64 slices = 0;
+};
+
+ThreadCounts threadCounts(qint64 pid) {
+    ThreadCounts counts;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(tasks.filePath(task) + QStringLiteral("/schedstat"));
+        if (stat.open(QIODevice::ReadOnly)) {
+            const QList<QByteArray> fields = stat.readAll().trimmed().split(' ');
+            counts.nanoseconds += fields.value(0).toLongLong();
+            counts.slices += fields.value(2).toLongLong();
+        }
+    }
+    return counts;
+}
+
 struct IdleFigures {
     double residentMb = -1;
     double proportionalMb = -1;
     double processorPercent = -1;
+    double wakeupsPerSecond = -1;
     qint64 ticks = -1;
 };
 
-// Starts the program, lets it settle for six seconds (start-up, port search, first paint), then
-// measures it idle.
-IdleFigures idleWindow(const QString& program, const QStringList& arguments,
-                       QProcessEnvironment environment, int seconds) {
+// Starts the programs together, lets them settle for six seconds (start-up, port search, first
+// paint), then measures each idle over the same seconds.
+std::vector<IdleFigures> idleSideBySide(
+    const std::vector<std::pair<QString, QStringList>>& programs, QProcessEnvironment environment,
+    int seconds) {
     // The note would end the run at the first paint.
     environment.remove(QStringLiteral("KVC7345_FIRST_PAINT_NOTE"));
-    QProcess child;
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(program, arguments);
-    IdleFigures figures;
-    if (child.waitForStarted() && !child.waitForFinished(6000)) {
-        const qint64 pid = child.processId();
-        figures.residentMb = procMegabytes(pid, "status", "VmRSS");
-        figures.proportionalMb = procMegabytes(pid, "smaps_rollup", "Pss");
-        const qint64 nanoseconds = processorNanoseconds(pid);
-        const qint64 ticks = processorTicks(pid);
-        QThread::sleep(static_cast<unsigned long>(seconds));
-        figures.processorPercent =
-            static_cast<double>(processorNanoseconds(pid) - nanoseconds) / 1e7 / seconds;
-        figures.ticks = processorTicks(pid) - ticks;
+    std::vector<std::unique_ptr<QProcess>> children;
+    for (const auto& [program, arguments] : programs) {
+        auto child = std::make_unique<QProcess>();
+        child->setProcessEnvironment(environment);
+        child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child->start(program, arguments);
+        child->waitForStarted();
+        children.push_back(std::move(child));
     }
-    child.kill();
-    child.waitForFinished();
+    QThread::sleep(6);
+    std::vector<IdleFigures> figures(children.size());
+    std::vector<ThreadCounts> before(children.size());
+    std::vector<qint64> ticksBefore(children.size());
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        if (children[i]->state() != QProcess::Running) {
+            continue;
+        }
+        const qint64 pid = children[i]->processId();
+        figures[i].residentMb = procMegabytes(pid, "status", "VmRSS");
+        figures[i].proportionalMb = procMegabytes(pid, "smaps_rollup", "Pss");
+        before[i] = threadCounts(pid);
+        ticksBefore[i] = processorTicks(pid);
+    }
+    QThread::sleep(static_cast<unsigned long>(seconds));
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        if (children[i]->state() == QProcess::Running) {
+            const qint64 pid = children[i]->processId();
+            const ThreadCounts after = threadCounts(pid);
+            figures[i].processorPercent =
+                static_cast<double>(after.nanoseconds - before[i].nanoseconds) / 1e7 / seconds;
+            figures[i].wakeupsPerSecond =
+                static_cast<double>(after.slices - before[i].slices) / seconds;
+            figures[i].ticks = processorTicks(pid) - ticksBefore[i];
+        }
+        children[i]->kill();
+        children[i]->waitForFinished();
+    }
     return figures;
 }
 
@@ -168,6 +226,9 @@ double median(std::vector<double> values) {
 int main(int argc, char* argv[]) {
     if (argc > 1 && QByteArray(argv[1]) == "--minimal") {
         return minimalWindow(argc, argv);
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "--minimal-clock") {
+        return minimalClock(argc, argv);
     }
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
@@ -244,16 +305,21 @@ int main(int argc, char* argv[]) {
             {"--demo Q7383D", {QStringLiteral("--demo"), QStringLiteral("Q7383D")}},
         };
         for (const auto& idle : cases) {
-            const IdleFigures figures =
-                idleWindow(QStringLiteral(KVC7345_PROGRAM),
-                           idle.arguments + QStringList{QStringLiteral("--home"), idleHome.path()},
-                           environment, idleSeconds);
+            const std::vector<IdleFigures> figures = idleSideBySide(
+                {{QStringLiteral(KVC7345_PROGRAM),
+                  idle.arguments + QStringList{QStringLiteral("--home"), idleHome.path()}},
+                 {QCoreApplication::applicationFilePath(), {QStringLiteral("--minimal-clock")}}},
+                environment, idleSeconds);
+            const IdleFigures& program = figures[0];
+            const IdleFigures& reference = figures[1];
             std::printf(
-                "%s: idle window (%s): resident %.1f MB, proportional %.1f MB; "
-                "processor %.3f %% of a core over %d s (%lld clock ticks)\n",
-                qPrintable(platform), idle.name, figures.residentMb, figures.proportionalMb,
-                figures.processorPercent, idleSeconds, static_cast<long long>(figures.ticks));
-            complete = complete && figures.processorPercent >= 0;
+                "%s: idle window (%s): resident %.1f MB, proportional %.1f MB; processor %.3f %% "
+                "of a core over %d s (%lld clock ticks), %.1f wake-ups a second; minimal window "
+                "with a clock over the same seconds: %.3f %%, %.1f wake-ups a second\n",
+                qPrintable(platform), idle.name, program.residentMb, program.proportionalMb,
+                program.processorPercent, idleSeconds, static_cast<long long>(program.ticks),
+                program.wakeupsPerSecond, reference.processorPercent, reference.wakeupsPerSecond);
+            complete = complete && program.processorPercent >= 0;
         }
     }
     return complete ? 0 : 1;
