@@ -20,6 +20,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -111,25 +112,37 @@ qint64 processorTicks(qint64 pid) {
     return fields.value(11).toLongLong() + fields.value(12).toLongLong();
 }
 
-// Processor nanoseconds and times scheduled in (wake-ups and preemptions) of all the process's
-// threads so far, from the scheduler's own counts.
+// Processor nanoseconds and times scheduled in (wake-ups and preemptions) of each of the
+// process's threads so far, from the scheduler's own counts.
 struct ThreadCounts {
     qint64 nanoseconds = 0;
     qint64 slices = 0;
 };
 
-ThreadCounts threadCounts(qint64 pid) {
-    ThreadCounts counts;
+QHash<QString, ThreadCounts> threadCounts(qint64 pid) {
+    QHash<QString, ThreadCounts> counts;
     const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
     for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile stat(tasks.filePath(task) + QStringLiteral("/schedstat"));
         if (stat.open(QIODevice::ReadOnly)) {
             const QList<QByteArray> fields = stat.readAll().trimmed().split(' ');
-            counts.nanoseconds += fields.value(0).toLongLong();
-            counts.slices += fields.value(2).toLongLong();
+            counts.insert(task, {fields.value(0).toLongLong(), fields.value(2).toLongLong()});
         }
     }
     return counts;
+}
+
+// What the threads used between two counts. A pool thread that ended meanwhile (Qt's idle pool
+// threads end after 30 s) is left out rather than counted negative; a new one counts whole.
+ThreadCounts usedBetween(const QHash<QString, ThreadCounts>& before,
+                         const QHash<QString, ThreadCounts>& after) {
+    ThreadCounts used;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        const ThreadCounts earlier = before.value(it.key());
+        used.nanoseconds += it.value().nanoseconds - earlier.nanoseconds;
+        used.slices += it.value().slices - earlier.slices;
+    }
+    return used;
 }
 
 struct IdleFigures {
@@ -158,7 +171,7 @@ std::vector<IdleFigures> idleSideBySide(
     }
     QThread::sleep(6);
     std::vector<IdleFigures> figures(children.size());
-    std::vector<ThreadCounts> before(children.size());
+    std::vector<QHash<QString, ThreadCounts>> before(children.size());
     std::vector<qint64> ticksBefore(children.size());
     for (std::size_t i = 0; i < children.size(); ++i) {
         if (children[i]->state() != QProcess::Running) {
@@ -174,11 +187,9 @@ std::vector<IdleFigures> idleSideBySide(
     for (std::size_t i = 0; i < children.size(); ++i) {
         if (children[i]->state() == QProcess::Running) {
             const qint64 pid = children[i]->processId();
-            const ThreadCounts after = threadCounts(pid);
-            figures[i].processorPercent =
-                static_cast<double>(after.nanoseconds - before[i].nanoseconds) / 1e7 / seconds;
-            figures[i].wakeupsPerSecond =
-                static_cast<double>(after.slices - before[i].slices) / seconds;
+            const ThreadCounts used = usedBetween(before[i], threadCounts(pid));
+            figures[i].processorPercent = static_cast<double>(used.nanoseconds) / 1e7 / seconds;
+            figures[i].wakeupsPerSecond = static_cast<double>(used.slices) / seconds;
             figures[i].ticks = processorTicks(pid) - ticksBefore[i];
         }
         children[i]->kill();
