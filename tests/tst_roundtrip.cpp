@@ -157,7 +157,10 @@ class TestRoundTrip : public QObject {
             bench.engine().setRegister(address, word);
         }
         bench.form->ReadAll();
-        QVERIFY(!bench.form->ConfigurationEmpty);
+        QVERIFY2(!bench.form->ConfigurationEmpty,
+                 qPrintable(bench.form->LogLines().join('\n') + '\n' +
+                            bench.form->Control("LStatus").text() + '\n' +
+                            bench.dialogs.problems().join('\n')));
         bench.form->FindControl("TDefaultDoneBy")->setText("J. Smith");
         bench.form->FindControl("TDefaultDoneFor")->setText("ACME, Inc.");
         const Snapshot read = snapshot(*bench.form, bench.state);
