@@ -139,6 +139,24 @@ class TestReadAll : public QObject {
         }
     }
 
+    // Telling a Q7321S from a Q7351S sends commands whose answers it does not need; a module
+    // that answers them late must not have them taken for the values of the first parameters.
+    void probeAnswersAreNoValues() {
+        WindowBench bench("Q7321S");
+        QVERIFY(bench.started);
+        bench.engine().setReplyDelay(std::chrono::milliseconds(20));
+        bench.form->ReadAll();
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
+        QVERIFY(!bench.form->ConfigurationEmpty);
+        for (const TTableEntry& read : bench.state.ParameterTable) {
+            if (AppliesToModel(read, "Q7321S")) {
+                const int address = read.ReadCommand.toInt(nullptr, 16);
+                QVERIFY2(read.Value == bench.engine().registerValue(address),
+                         qPrintable(read.Name + ": " + QString::number(read.Value)));
+            }
+        }
+    }
+
     void dependentFieldsFollowTheSensor_data() {
         QTest::addColumn<int>("sensor");
         QTest::addColumn<bool>("lead");

@@ -111,6 +111,24 @@ QStringList expectedLines(const TForm1& form, const ProgramState& state) {
     return lines;
 }
 
+// For a file of the wrong length: the expected lines it lacks and the lines it has in excess,
+// DATE and TIME aside.
+QString missingAndExtra(const QStringList& lines, const QStringList& expected) {
+    QStringList said{
+        QStringLiteral("%1 lines instead of %2").arg(lines.size()).arg(expected.size())};
+    const auto differences = [&said](const QStringList& from, const QStringList& in,
+                                     const QString& what) {
+        for (const QString& line : from) {
+            if (!line.startsWith("DATE") && !line.startsWith("TIME") && !in.contains(line)) {
+                said << what + line;
+            }
+        }
+    };
+    differences(expected, lines, QStringLiteral("missing: "));
+    differences(lines, expected, QStringLiteral("extra: "));
+    return said.join('\n');
+}
+
 }  // namespace
 
 class TestRoundTrip : public QObject {
@@ -139,7 +157,10 @@ class TestRoundTrip : public QObject {
             bench.engine().setRegister(address, word);
         }
         bench.form->ReadAll();
-        QVERIFY(!bench.form->ConfigurationEmpty);
+        QVERIFY2(!bench.form->ConfigurationEmpty,
+                 qPrintable(bench.form->LogLines().join('\n') + '\n' +
+                            bench.form->Control("LStatus").text() + '\n' +
+                            bench.dialogs.problems().join('\n')));
         bench.form->FindControl("TDefaultDoneBy")->setText("J. Smith");
         bench.form->FindControl("TDefaultDoneFor")->setText("ACME, Inc.");
         const Snapshot read = snapshot(*bench.form, bench.state);
@@ -157,7 +178,7 @@ class TestRoundTrip : public QObject {
         QVERIFY(bytes.endsWith("\r\n"));
         QStringList lines = QString::fromLatin1(bytes).split("\r\n");
         lines.removeLast();
-        QCOMPARE(lines.size(), expected.size());
+        QVERIFY2(lines.size() == expected.size(), qPrintable(missingAndExtra(lines, expected)));
         const QString date = lines[5].mid(43);
         QVERIFY2(date == dateBefore || date == dateAfter, qPrintable(lines[5]));
         QVERIFY2(QRegularExpression("^TIME {37}= \\d\\d:\\d\\d:\\d\\d$").match(lines[6]).hasMatch(),

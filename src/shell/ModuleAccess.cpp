@@ -186,8 +186,11 @@ void is60or50(ProgramState& state, QString& code) {
     // The answer to the unread 4B write is still queued, so it is what this exchange reads.
     session.send(ProbeRegisterSet);
     const QChar echoed = eighth(session.exchange(ProbeRegisterRead).text);
+    // No answer may stay owed when the session ends: one arriving after the next session has
+    // cleared its input would pass there for the first parameter's value.
+    session.read();
     if (echoed == QLatin1Char('1')) {
-        session.send(ProbeRegisterRestorePrefix + kept);
+        session.exchange(ProbeRegisterRestorePrefix + kept);
         code = QStringLiteral("Q7321S");
         return;
     }
