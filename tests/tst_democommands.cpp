@@ -45,7 +45,9 @@ class TestDemoCommands : public QObject {
     void writeThenVerifyOnTheDemoModule() {
         const QTemporaryDir home;
         const QString file = home.filePath("read.NVC");
-        QCOMPARE(RunProgram(home.path(), {"read", "--demo", "Q7383D", "--out", file}).exitCode, 0);
+        const ProcessOutcome read =
+            RunProgram(home.path(), {"read", "--demo", "Q7383D", "--out", file});
+        QVERIFY2(read.exitCode == 0, qPrintable(read.out + read.err));
         const ProcessOutcome unchanged =
             RunProgram(home.path(), {"verify", file, "--demo", "Q7383D"});
         QVERIFY2(unchanged.exitCode == 0, qPrintable(unchanged.out + unchanged.err));
