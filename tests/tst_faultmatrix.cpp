@@ -249,18 +249,19 @@ class TestFaultMatrix : public QObject {
         QFETCH(QStringList, messages);
         QFETCH(bool, paced);
 
-        WindowBench bench(Model, Firmware, paced);
+        fault.replace(QStringLiteral("half"), QString::number(cleanTraffic(operation) / 2));
+        modsim::Fault kind{};
+        int count = 0;
+        QVERIFY(modsim::ParseFault(fault, kind, count));
+        // A slow module is told by the real line's time-outs.
+        WindowBench bench(Model, Firmware, paced,
+                          kind == modsim::Fault::Slow ? ReplyTiming::Real : ReplyTiming::Simulated);
         QVERIFY(bench.started);
         if (operation == Operation::Write) {
             ReadForWriting(bench);
             TypeInto(*bench.form, "TUpscale1", "12");
         }
         const QByteArray logBefore = bench.configurationLog();
-
-        fault.replace(QStringLiteral("half"), QString::number(cleanTraffic(operation) / 2));
-        modsim::Fault kind{};
-        int count = 0;
-        QVERIFY(modsim::ParseFault(fault, kind, count));
         bench.engine().setFault(kind, count);
 
         const Outcome outcome = run(bench, operation);

@@ -18,8 +18,9 @@ namespace {
 
 using Outcome = ProcessOutcome;
 
-Outcome runProgram(const QTemporaryDir& home, const QStringList& arguments) {
-    return RunProgram(home.path(), arguments);
+Outcome runProgram(const QTemporaryDir& home, const QStringList& arguments,
+                   ReplyTiming timing = ReplyTiming::Simulated) {
+    return RunProgram(home.path(), arguments, timing);
 }
 
 QString portWarning(const QString& port) {
@@ -84,7 +85,9 @@ class TestLineCommands : public QObject {
         QVERIFY(modsim::ParseFault(fault, kind, count));
         module.engine().setFault(kind, count);
         QTemporaryDir home;
-        const Outcome outcome = runProgram(home, {command, "--port", module.portName()});
+        // A slow module is told by the real line's time-outs.
+        const ReplyTiming timing = kind == Fault::Slow ? ReplyTiming::Real : ReplyTiming::Simulated;
+        const Outcome outcome = runProgram(home, {command, "--port", module.portName()}, timing);
         err.replace("%WARNING%", portWarning(module.portName()));
         out.replace("%PORT%", module.portName());
         QCOMPARE(outcome.err, err);

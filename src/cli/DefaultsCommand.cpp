@@ -56,6 +56,7 @@ bool saveFactoryDefault(const QString& model, const QDir& folder) {
     state.link.ComPortName = module.portName();
     // The simulator answers at once; its registers are what matters, not the line's pace.
     state.link.timing = LinkTiming::Unpaced();
+    state.link.AllowForSimulatedModule(module.portName());
     TForm1 form(state);
 
     form.ReadAll();

@@ -97,7 +97,9 @@ QString ManPageText(const QString& version) {
     page += QStringLiteral(
         ".SH ENVIRONMENT\n.TP\n.B KVC7345_HOME\nthe program folder when \\-\\-home is not "
         "given\n.TP\n.B KVC7345_PORTS\nmore port names for the port search, separated by "
-        "colons\n");
+        "colons\n.TP\n.B KVC7345_SIMULATED_PORTS\nports whose module is simulated on this "
+        "machine, separated by colons: their replies are waited for longer, as a busy machine "
+        "may hold a simulator back\n");
     page += QStringLiteral(
         ".SH FILES\n.TP\n.I ~/.local/share/KVC7345/\nthe program folder of an installed program: "
         "config.ini, log/, archive/, factorydefaults/\n.TP\n.I /usr/share/kvc7345/\nthe shipped "

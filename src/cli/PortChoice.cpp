@@ -63,5 +63,6 @@ void PortChoice::nameDemoPortIn(ProgramState& state) const {
     if (isDemo()) {
         state.DemoPort = portName();
         state.DemoPortCaption = demoCaption();
+        state.link.AllowForSimulatedModule(portName());
     }
 }

@@ -27,7 +27,8 @@ class PortChoice {
 
     bool isDemo() const { return !demoModel_.isEmpty(); }
     QString portName() const;
-    // Lets texts name a demo's port by what it is; nothing without a demo.
+    // Lets texts name a demo's port by what it is, and gives its module the room a simulated
+    // one needs on a busy machine; nothing without a demo.
     void nameDemoPortIn(ProgramState& state) const;
     // How texts name the demo's port: "demo Q7383D (simulated)".
     QString demoCaption() const { return QStringLiteral("demo %1 (simulated)").arg(demoModel_); }

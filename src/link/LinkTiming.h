@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 
 // The byte-link timing every module exchange relies on. Kept in one place so the transport,
@@ -48,6 +49,17 @@ struct LinkTiming {
         timing.fixedPauses = false;
         // The read time-outs stay real: a silent module must still be told from a slow answer.
         // The write time-out stays real: it only bounds a stuck line, a working one never hits it.
+        return timing;
+    }
+
+    // A module simulated on this machine shares its processors with whatever else runs there,
+    // and a busy machine can hold its answer back far longer than a real module takes. Its reads
+    // wait long enough for that; a module that is there answers well before, so waiting for one
+    // costs nothing, and only a silent one is told later.
+    constexpr LinkTiming withRoomForSimulatedModule() const {
+        LinkTiming timing = *this;
+        timing.readInterval = std::max(readInterval, std::chrono::milliseconds(100));
+        timing.readTotal = std::max(readTotal, std::chrono::milliseconds(400));
         return timing;
     }
 };

@@ -99,6 +99,11 @@ LineRead readUpToReplyBytes(const QPointer<QSerialPort>& port, const LinkTiming&
             break;
         }
         if (wait <= 0) {
+            // Bytes the system took in before the deadline arrived in time, even when this
+            // program was too busy to look: take them before giving up.
+            if (port->waitForReadyRead(0) && port && port->bytesAvailable() > 0) {
+                continue;
+            }
             break;
         }
         if (haveEventLoop()) {
@@ -167,7 +172,12 @@ RegisterReply MakeReply(const QByteArray& bytes, bool lineGone) {
     return reply;
 }
 
-SerialLink::SerialLink() = default;
+SerialLink::SerialLink() {
+    const QString simulated = qEnvironmentVariable("KVC7345_SIMULATED_PORTS");
+    for (const QString& device : simulated.split(QDir::listSeparator(), Qt::SkipEmptyParts)) {
+        AllowForSimulatedModule(device);
+    }
+}
 SerialLink::~SerialLink() = default;
 
 SessionOpening SerialLink::open(const QString& device) {
@@ -229,24 +239,27 @@ bool SerialLink::WriteToComm(PortHandle handle, const QString& command) {
         return false;
     }
     discardLateAnswer(*serial);
-    return writeLine(serial, command, timing.writeTotal);
+    return writeLine(serial, command, timingFor(*serial).writeTotal);
 }
 
 // The waits below run the thread's events, which may close the port: the port is followed
 // through a QPointer and the timing is copied, so nothing dangles after.
 RegisterReply SerialLink::readReply(PortHandle handle) {
-    const LinkTiming used = timing;
     const QPointer<QSerialPort> serial = port(handle);
+    if (!serial) {
+        return MakeReply({}, true);
+    }
+    const LinkTiming used = timingFor(*serial);
     const LineRead read = readUpToReplyBytes(serial, used);
     return received(serial, read.bytes, read.lineGone);
 }
 
 RegisterReply SerialLink::exchange(PortHandle handle, const QString& command) {
-    const LinkTiming used = timing;
     const QPointer<QSerialPort> serial = port(handle);
     if (!serial) {
         return MakeReply({}, true);
     }
+    const LinkTiming used = timingFor(*serial);
     discardLateAnswer(*serial);
     const bool sent = writeLine(serial, command, used.writeTotal);
     // The module needs this turnaround before its answer is read.
@@ -260,7 +273,7 @@ RegisterReply SerialLink::received(const QSerialPort* serial, const QByteArray& 
     if (serial != nullptr) {
         if (bytes.size() < linktiming::ReplyBytes) {
             // The read gave up before a whole answer came: the rest may still be on its way.
-            lateAnswerUntil_[serial->objectName()] = Clock::now() + timing.readTotal;
+            lateAnswerUntil_[serial->objectName()] = Clock::now() + timingFor(*serial).readTotal;
         } else {
             lateAnswerUntil_.erase(serial->objectName());
         }
@@ -288,19 +301,20 @@ void SerialLink::drain(PortHandle handle) {
     if (serial == nullptr) {
         return;
     }
+    const LinkTiming used = timingFor(*serial);
     const Clock::time_point now = Clock::now();
-    Clock::time_point quietUntil = now + timing.readInterval;
+    Clock::time_point quietUntil = now + used.readInterval;
     if (const auto late = lateAnswerUntil_.find(serial->objectName());
         late != lateAnswerUntil_.end()) {
         quietUntil = std::max(quietUntil, late->second);
         lateAnswerUntil_.erase(late);
     }
-    discardUntilQuiet(*serial, quietUntil, quietUntil + 4 * timing.readTotal);
+    discardUntilQuiet(*serial, quietUntil, quietUntil + 4 * used.readTotal);
 }
 
 void SerialLink::discardUntilQuiet(QSerialPort& serial, Clock::time_point quietUntil,
                                    Clock::time_point giveUpAt) {
-    const LinkTiming used = timing;
+    const LinkTiming used = timingFor(serial);
     const QPointer<QSerialPort> guarded(&serial);
     while (guarded && guarded->isOpen()) {
         guarded->clear(QSerialPort::Input);
@@ -328,10 +342,21 @@ void SerialLink::discardUntilQuiet(QSerialPort& serial, Clock::time_point quietU
 void SerialLink::ShutDownComm(PortHandle handle) {
     if (const auto it = ports_.find(handle); it != ports_.end()) {
         // A command sent without a reply to wait for may still be on the line.
-        WaitUntilSent(*it->second.serial, timing.writeTotal);
+        WaitUntilSent(*it->second.serial, timingFor(*it->second.serial).writeTotal);
         it->second.serial->close();
         ports_.erase(it);
     }
+}
+
+void SerialLink::AllowForSimulatedModule(const QString& device) {
+    if (!device.isEmpty()) {
+        simulatedModules_.insert(SystemPortLocation(device));
+    }
+}
+
+LinkTiming SerialLink::timingFor(const QSerialPort& serial) const {
+    return simulatedModules_.contains(serial.objectName()) ? timing.withRoomForSimulatedModule()
+                                                           : timing;
 }
 
 void SerialLink::pause(int milliseconds) {

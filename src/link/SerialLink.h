@@ -10,6 +10,7 @@
 #include <chrono>
 #include <map>
 #include <memory>
+#include <set>
 
 class QSerialPort;
 
@@ -46,6 +47,10 @@ class SerialLink {
     // One of the fixed pauses of an operation: waits like Sleep() when timing.fixedPauses is
     // set, returns at once otherwise.
     void pause(int milliseconds);
+    // The module on `device` is simulated on this machine (the demo, a test's simulator): its
+    // reads get the room a busy machine needs. The ports named in KVC7345_SIMULATED_PORTS are
+    // taken as such from the start.
+    void AllowForSimulatedModule(const QString& device);
 
   private:
     friend class ModuleSession;
@@ -65,6 +70,8 @@ class SerialLink {
     void ShutDownComm(PortHandle handle);
 
     QSerialPort* port(PortHandle handle) const;
+    // `timing`, with room for a simulated module on the port that has one.
+    LinkTiming timingFor(const QSerialPort& serial) const;
     RegisterReply received(const QSerialPort* serial, const QByteArray& bytes, bool lineGone);
     void discardLateAnswer(QSerialPort& serial);
     // Discards input until the line has been quiet up to `quietUntil` and for one byte interval
@@ -73,6 +80,8 @@ class SerialLink {
                            Clock::time_point giveUpAt);
 
     std::map<PortHandle, OpenPort> ports_;
+    // The devices whose module is simulated on this machine.
+    std::set<QString> simulatedModules_;
     // Ports whose last read timed out, by device, with the time before which the missed answer
     // may still arrive. Kept by device, not handle: a port closed and opened again at once
     // would otherwise receive that answer as the reply to its first command.

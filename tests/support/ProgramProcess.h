@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/ReplyTiming.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,5 +15,7 @@ struct ProcessOutcome {
 // The kvc7345 built beside the test programs.
 QString ProgramPath();
 
-// Runs kvc7345 with `arguments` and "--home HOME", with its runtime folder there too.
-ProcessOutcome RunProgram(const QString& home, const QStringList& arguments);
+// Runs kvc7345 with `arguments` and "--home HOME", with its runtime folder there too. The port
+// after --port is a simulator of the test: `timing` says how the program times its replies.
+ProcessOutcome RunProgram(const QString& home, const QStringList& arguments,
+                          ReplyTiming timing = ReplyTiming::Simulated);

@@ -2,9 +2,12 @@
 
 #include "link/LinkTiming.h"
 
-SimulatedPort::SimulatedPort(const QString& model, int firmware, bool paced)
+SimulatedPort::SimulatedPort(const QString& model, int firmware, bool paced, ReplyTiming timing)
     : module(model, firmware, paced) {
     started = module.start();
+    if (timing == ReplyTiming::Simulated) {
+        state.link.AllowForSimulatedModule(module.portName());
+    }
     state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), module.portName());
     state.link.ComPortName = module.portName();
     // An unpaced module answers at once: the logic tests need not wait for turnarounds. A paced

@@ -2,12 +2,14 @@
 
 #include "modsim/PtyModule.h"
 #include "shell/ProgramState.h"
+#include "support/ReplyTiming.h"
 #include "support/ScriptedDialogs.h"
 
 // A test bench: a simulated module on a pseudo-terminal, scripted message boxes, and a fresh
 // program state whose default port and port in use are the module's.
 struct SimulatedPort {
-    explicit SimulatedPort(const QString& model, int firmware = 0, bool paced = true);
+    explicit SimulatedPort(const QString& model, int firmware = 0, bool paced = true,
+                           ReplyTiming timing = ReplyTiming::Simulated);
 
     modsim::PtyModule module;
     ScriptedDialogs dialogs;

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 
-WindowBench::WindowBench(const QString& model, int firmware, bool paced)
-    : SimulatedPort(model, firmware, paced) {
+WindowBench::WindowBench(const QString& model, int firmware, bool paced, ReplyTiming timing)
+    : SimulatedPort(model, firmware, paced, timing) {
     state.ProgramFolder = home.path();
     state.OnlineOverride = false;
     form = std::make_unique<TForm1>(state);

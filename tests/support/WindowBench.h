@@ -10,7 +10,8 @@
 // A simulated module, scripted boxes, a fresh program state in a temporary program folder and an
 // off-screen main window on top of them.
 struct WindowBench : SimulatedPort {
-    explicit WindowBench(const QString& model, int firmware = 0, bool paced = false);
+    explicit WindowBench(const QString& model, int firmware = 0, bool paced = false,
+                         ReplyTiming timing = ReplyTiming::Simulated);
 
     QTemporaryDir home;
     std::unique_ptr<TForm1> form;
