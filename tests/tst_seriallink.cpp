@@ -175,6 +175,25 @@ class TestSerialLink : public QObject {
         session.close();
     }
 
+    // An answer owed for a command sent without a read is taken before the port closes, so it
+    // is never read as the first reply of the session that follows at once.
+    void owedAnswerIsTakenBeforeThePortCloses() {
+        PtyModule module(QStringLiteral("Q7383D"), 6149, false);
+        QVERIFY(module.start());
+        module.engine().setReplyDelay(std::chrono::milliseconds(30));
+        SerialLink link;
+        link.timing = LinkTiming::Unpaced();
+        {
+            SessionOpening first = link.open(module.portName());
+            QVERIFY(first);
+            QVERIFY(first.session->send(QStringLiteral("00d80000")));
+        }
+        SessionOpening second = link.open(module.portName());
+        QVERIFY(second);
+        QCOMPARE(second.session->exchange(QStringLiteral("00d00000")).text,
+                 QStringLiteral("80000008"));
+    }
+
     void openPurgesWhatArrivedBefore() {
         PtyModule module(QStringLiteral("Q7383D"), 6149);
         QVERIFY(module.start());

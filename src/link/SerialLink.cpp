@@ -239,7 +239,11 @@ bool SerialLink::WriteToComm(PortHandle handle, const QString& command) {
         return false;
     }
     discardLateAnswer(*serial);
-    return writeLine(serial, command, timingFor(*serial).writeTotal);
+    const bool sent = writeLine(serial, command, timingFor(*serial).writeTotal);
+    if (const auto open = ports_.find(handle); sent && open != ports_.end()) {
+        ++open->second.owedAnswers;
+    }
+    return sent;
 }
 
 // The waits below run the thread's events, which may close the port: the port is followed
@@ -248,6 +252,10 @@ RegisterReply SerialLink::readReply(PortHandle handle) {
     const QPointer<QSerialPort> serial = port(handle);
     if (!serial) {
         return MakeReply({}, true);
+    }
+    if (const auto open = ports_.find(handle);
+        open != ports_.end() && open->second.owedAnswers > 0) {
+        --open->second.owedAnswers;
     }
     const LinkTiming used = timingFor(*serial);
     const LineRead read = readUpToReplyBytes(serial, used);
@@ -310,6 +318,9 @@ void SerialLink::drain(PortHandle handle) {
         lateAnswerUntil_.erase(late);
     }
     discardUntilQuiet(*serial, quietUntil, quietUntil + 4 * used.readTotal);
+    if (const auto open = ports_.find(handle); open != ports_.end()) {
+        open->second.owedAnswers = 0;  // whatever was owed has been thrown away with the rest
+    }
 }
 
 void SerialLink::discardUntilQuiet(QSerialPort& serial, Clock::time_point quietUntil,
@@ -339,7 +350,20 @@ void SerialLink::discardUntilQuiet(QSerialPort& serial, Clock::time_point quietU
     }
 }
 
+// Left on the line, an owed answer could arrive after the next session's opening clear and be
+// read as that session's first reply. A module that leaves a command unanswered costs one read
+// time; an answer that comes only in part is left to the late-answer guard of the next session.
+void SerialLink::takeOwedAnswers(PortHandle handle) {
+    for (auto open = ports_.find(handle); open != ports_.end() && open->second.owedAnswers > 0;
+         open = ports_.find(handle)) {
+        if (readReply(handle).received < linktiming::ReplyBytes) {
+            break;
+        }
+    }
+}
+
 void SerialLink::ShutDownComm(PortHandle handle) {
+    takeOwedAnswers(handle);
     if (const auto it = ports_.find(handle); it != ports_.end()) {
         // A command sent without a reply to wait for may still be on the line.
         WaitUntilSent(*it->second.serial, timingFor(*it->second.serial).writeTotal);

@@ -57,7 +57,8 @@ class SerialLink {
     using Clock = std::chrono::steady_clock;
     struct OpenPort {
         std::unique_ptr<QSerialPort> serial;
-        QString identity;  // the device file the name leads to, to refuse a second session
+        QString identity;     // the device file the name leads to, to refuse a second session
+        int owedAnswers = 0;  // commands sent without a read to take their answer
     };
 
     // 9600 8N1, no flow control, break cleared. True when every setting was accepted.
@@ -68,6 +69,8 @@ class SerialLink {
     RegisterReply exchange(PortHandle handle, const QString& command);
     void drain(PortHandle handle);
     void ShutDownComm(PortHandle handle);
+    // Reads the answers the module still owes for commands sent without a read.
+    void takeOwedAnswers(PortHandle handle);
 
     QSerialPort* port(PortHandle handle) const;
     // `timing`, with room for a simulated module on the port that has one.
