@@ -25,8 +25,9 @@ class ModuleSession {
 
     // Sends the command, waits the module's turnaround and reads its reply.
     RegisterReply exchange(const QString& command);
-    // Sends the command and reads nothing: its reply stays queued for the next read. False when
-    // the line did not take the whole command.
+    // Sends the command and reads nothing: its reply stays queued for the next read, or is
+    // taken off the line when the session ends. False when the line did not take the whole
+    // command.
     bool send(const QString& command);
     // Reads one reply without sending.
     RegisterReply read();
