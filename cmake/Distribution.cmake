@@ -64,13 +64,15 @@ qt_add_resources(kvc7345window "kvc7345icon" PREFIX "/" BASE ${CMAKE_BINARY_DIR}
                  FILES ${CMAKE_BINARY_DIR}/icons/64x64/kvc7345.png
                        ${CMAKE_BINARY_DIR}/icons/256x256/kvc7345.png)
 
-# The install layout: the program in bin/, the browser module where the program looks for it,
+# The install layout: the program in bin/, the browser and charts modules where the program looks
+# for them,
 # the shipped data a program folder is seeded from, and the desktop's files. The module sits a
 # folder below lib/kvc7345: directly below lib/ a package tool takes it for a library of the
 # linker's and adds ldconfig calls to the package.
 install(TARGETS kvc7345 RUNTIME DESTINATION bin)
-install(TARGETS kvc7345browser LIBRARY DESTINATION lib/kvc7345/plugins)
-set(KVC_INSTALLED_BINARIES bin/kvc7345 lib/kvc7345/plugins/kvc7345browser.so)
+install(TARGETS kvc7345browser kvc7345charts LIBRARY DESTINATION lib/kvc7345/plugins)
+set(KVC_INSTALLED_BINARIES bin/kvc7345 lib/kvc7345/plugins/kvc7345browser.so
+                           lib/kvc7345/plugins/kvc7345charts.so)
 if(KVC_DEMO)
   install(TARGETS kvc7345-modsim RUNTIME DESTINATION bin)
   list(APPEND KVC_INSTALLED_BINARIES bin/kvc7345-modsim)

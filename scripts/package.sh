@@ -11,7 +11,7 @@ if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
-cmake --build "$build" --parallel "$(nproc)" --target kvc7345 kvc7345browser kvc7345-modsim \
+cmake --build "$build" --parallel "$(nproc)" --target kvc7345 kvc7345browser kvc7345charts kvc7345-modsim \
     kvc7345manual kvc7345commanddocs kvc7345icons
 rm -f "$build"/kvc7345_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)

@@ -50,6 +50,7 @@ for path in \
     usr/bin/kvc7345 \
     usr/bin/kvc7345-modsim \
     usr/lib/kvc7345/plugins/kvc7345browser.so \
+    usr/lib/kvc7345/plugins/kvc7345charts.so \
     usr/share/kvc7345/config.ini \
     usr/share/kvc7345/DOC0417.pdf \
     usr/share/kvc7345/factorydefaults/Q7383D.NVC \

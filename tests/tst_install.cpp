@@ -76,6 +76,7 @@ class TestInstall : public QObject {
                  "bin/kvc7345",
                  "bin/kvc7345-modsim",
                  "lib/kvc7345/plugins/kvc7345browser.so",
+                 "lib/kvc7345/plugins/kvc7345charts.so",
                  "share/kvc7345/config.ini",
                  "share/kvc7345/DOC0417.pdf",
                  "share/kvc7345/factorydefaults/Q7383D.NVC",

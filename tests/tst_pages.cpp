@@ -22,6 +22,7 @@
 #include "support/ScriptedDialogs.h"
 #include "window/MainWindow.h"
 #include "window/Pages.h"
+#include "window/ProgramModules.h"
 #include "window/WidgetFactory.h"
 #include "window/WindowStyle.h"
 
@@ -285,6 +286,24 @@ class TestPages : public QObject {
             QCOMPARE(chart->axes(Qt::Horizontal).first()->titleText(), QStringLiteral("Time"));
             QCOMPARE(chart->axes(Qt::Vertical).first()->titleText(), QStringLiteral("Input"));
         }
+    }
+
+    // A module that is missing, or lacks the entry point asked for, gives no function and says
+    // why, so the page can show it in the chart's place.
+    void moduleEntryPointSaysWhyItIsMissing_data() {
+        QTest::addColumn<QString>("module");
+        QTest::addColumn<QString>("function");
+        QTest::newRow("no such module") << "kvc7345nosuchmodule"
+                                        << "kvc7345_create_chart_view";
+        QTest::newRow("no such entry point") << "kvc7345charts"
+                                             << "kvc7345_no_such_function";
+    }
+    void moduleEntryPointSaysWhyItIsMissing() {
+        QFETCH(QString, module);
+        QFETCH(QString, function);
+        QString why;
+        QVERIFY(ModuleEntryPoint(module, qPrintable(function), &why) == nullptr);
+        QVERIFY2(why.contains(module) || why.contains(function), qPrintable(why));
     }
 
     // The pages are placed by hand: nothing may stick out of its parent or cover a sibling.

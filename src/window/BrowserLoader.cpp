@@ -1,10 +1,9 @@
 #include "window/BrowserLoader.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "window/ProgramModules.h"
+
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLibrary>
 #include <QTemporaryFile>
 
 namespace {
@@ -14,13 +13,6 @@ namespace {
 bool runningAsAdministrator() {
     QTemporaryFile probe;
     return probe.open() && QFileInfo(probe.fileName()).ownerId() == 0;
-}
-
-// Beside the program (a build or a portable copy), or in the installed library folder.
-QStringList moduleCandidates() {
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    return {programFolder.filePath(QStringLiteral("kvc7345browser")),
-            programFolder.filePath(QStringLiteral("../lib/kvc7345/plugins/kvc7345browser"))};
 }
 
 }  // namespace
@@ -36,15 +28,7 @@ bool BrowserCanRun() {
 
 QWidget* LoadBrowserWindow(QWidget* parent, QString* why) {
     using Create = QWidget* (*)(QWidget*);
-    for (const QString& candidate : moduleCandidates()) {
-        QLibrary module(candidate);
-        // The module stays loaded for the rest of the run: its window lives that long.
-        if (module.load()) {
-            if (auto create = reinterpret_cast<Create>(module.resolve("kvc7345_create_browser"))) {
-                return create(parent);
-            }
-        }
-        *why = module.errorString();
-    }
-    return nullptr;
+    const auto create = reinterpret_cast<Create>(
+        ModuleEntryPoint(QStringLiteral("kvc7345browser"), "kvc7345_create_browser", why));
+    return create != nullptr ? create(parent) : nullptr;
 }

@@ -1,64 +1,78 @@
 #include "window/LiveCharts.h"
 
 #include "live/LiveChart.h"
+#include "window/ChartPlot.h"
+#include "window/ProgramModules.h"
 
-#include <QChartView>
-#include <QLineSeries>
+#include <QLabel>
 #include <QTimer>
-#include <QValueAxis>
+#include <QWidget>
 
 namespace {
 
 // How often a chart takes in the points that came since it was last drawn.
 constexpr int RedrawMs = 250;
 
-// The value axis reads like an instrument's scale: the chart's range, labels on round values
+// The input axis reads like an instrument's scale: the chart's range, labels on round values
 // in the channel's decimals, and the unit in the title ("Input [°C]").
-void showValueAxis(QValueAxis& axis, const LiveChart& chart) {
-    axis.setRange(chart.minimum(), chart.maximum());
+InputAxis inputAxisOf(const LiveChart& chart) {
     const AxisTicks ticks = chart.ticks();
-    axis.setTickType(QValueAxis::TicksDynamic);
-    axis.setTickAnchor(ticks.anchor);
-    axis.setTickInterval(ticks.interval);
-    axis.setLabelFormat(QStringLiteral("%.") + QString::number(chart.decimals()) +
-                        QLatin1Char('f'));
-    axis.setTitleText(chart.unit().isEmpty()
-                          ? QStringLiteral("Input")
-                          : QStringLiteral("Input [") + chart.unit() + QLatin1Char(']'));
+    return {chart.minimum(),
+            chart.maximum(),
+            ticks.anchor,
+            ticks.interval,
+            QStringLiteral("%.") + QString::number(chart.decimals()) + QLatin1Char('f'),
+            chart.unit().isEmpty() ? QStringLiteral("Input")
+                                   : QStringLiteral("Input [") + chart.unit() + QLatin1Char(']')};
 }
 
 }  // namespace
 
-void BindLiveChart(QChartView& view, LiveChart& chart) {
-    QChart* drawn = view.chart();
-    auto* line =
-        drawn->series().isEmpty() ? nullptr : qobject_cast<QLineSeries*>(drawn->series().first());
-    const QList<QAbstractAxis*> valueAxes = drawn->axes(Qt::Vertical);
-    auto* axis = valueAxes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(valueAxes.first());
-    if (line == nullptr || axis == nullptr) {
+QWidget* AddChartView(QWidget* parent, const QString& name, const QString& seriesName) {
+    QString why;
+    const auto create = reinterpret_cast<CreateChartView>(
+        ModuleEntryPoint(QStringLiteral("kvc7345charts"), CreateChartViewFunction, &why));
+    QWidget* view = nullptr;
+    if (create != nullptr) {
+        view = create(parent, seriesName);
+    } else {
+        // The values themselves still show below the chart's place.
+        auto* note = new QLabel(QStringLiteral("The chart cannot be drawn: ") + why, parent);
+        note->setAlignment(Qt::AlignCenter);
+        note->setWordWrap(true);
+        view = note;
+    }
+    view->setObjectName(name);
+    return view;
+}
+
+void BindLiveChart(QWidget& view, LiveChart& chart) {
+    auto* plot = qobject_cast<ChartPlot*>(&view);
+    if (plot == nullptr) {
         return;
     }
-    showValueAxis(*axis, chart);
-    line->replace(chart.points());
+    plot->setBackground(view.palette().color(QPalette::Button).rgb());
+    plot->showInputAxis(inputAxisOf(chart));
+    plot->showPoints(chart.points());
     view.setEnabled(chart.isEnabled());
-    const auto follow = [axis, &chart] { showValueAxis(*axis, chart); };
-    QObject::connect(&chart, &LiveChart::rangeChanged, axis, follow);
-    QObject::connect(&chart, &LiveChart::valueFormatChanged, axis, follow);
+    const auto follow = [plot, &chart] { plot->showInputAxis(inputAxisOf(chart)); };
+    QObject::connect(&chart, &LiveChart::rangeChanged, &view, follow);
+    QObject::connect(&chart, &LiveChart::valueFormatChanged, &view, follow);
     // Every change of a line series rebuilds its whole geometry, so the points of a fast
     // reading are handed over a few times a second rather than one by one.
-    auto* redraw = new QTimer(line);
+    auto* redraw = new QTimer(&view);
     redraw->setSingleShot(true);
     redraw->setInterval(RedrawMs);
-    QObject::connect(redraw, &QTimer::timeout, line,
-                     [line, &chart] { line->replace(chart.points()); });
+    QObject::connect(redraw, &QTimer::timeout, &view,
+                     [plot, &chart] { plot->showPoints(chart.points()); });
     QObject::connect(&chart, &LiveChart::pointAdded, redraw, [redraw] {
         if (!redraw->isActive()) {
             redraw->start();
         }
     });
-    QObject::connect(&chart, &LiveChart::cleared, line, [line, redraw] {
+    QObject::connect(&chart, &LiveChart::cleared, &view, [plot, redraw] {
         redraw->stop();
-        line->clear();
+        plot->clearPoints();
     });
     QObject::connect(&chart, &LiveChart::enabledChanged, &view,
                      [&view](bool enabled) { view.setEnabled(enabled); });

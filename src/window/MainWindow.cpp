@@ -10,7 +10,6 @@
 #include "window/WindowStyle.h"
 
 #include <QApplication>
-#include <QChartView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -189,9 +188,8 @@ void ConfiguratorWindow::adoptWidgets(QWidget& container) {
         }
     }
     for (int channel = 1; channel <= 2; ++channel) {
-        auto* view = container.findChild<QChartView*>(QStringLiteral("Chart%1").arg(channel));
+        auto* view = container.findChild<QWidget*>(QStringLiteral("Chart%1").arg(channel));
         if (view != nullptr) {
-            view->chart()->setBackgroundBrush(palette().color(QPalette::Button));
             BindLiveChart(*view, form_.Live().chart(channel));
         }
     }

@@ -1,14 +1,11 @@
 #include "form/TForm1.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QValueAxis>
 
+#include "window/LiveCharts.h"
 #include "window/Pages.h"
 #include "window/Pictures.h"
 #include "window/WidgetFactory.h"
@@ -88,37 +85,6 @@ void addReading(QWidget* sheet, const Reading& reading, QPoint at, int valueWidt
     value->setAlignment(valueAlignment | Qt::AlignVCenter);
 }
 
-void addChart(QWidget* sheet, const Channel& channel, const QRect& place) {
-    auto* view = new QChartView(sheet);
-    view->setObjectName(channel.chart);
-    view->setGeometry(place);
-    view->setRenderHint(QPainter::Antialiasing);
-
-    QChart* chart = view->chart();
-    chart->legend()->hide();
-    chart->setMargins(QMargins(4, 4, 4, 4));
-
-    auto* series = new QLineSeries(chart);
-    series->setObjectName(channel.series);
-    series->setColor(QColor(0xDD, 0x83, 0x00));
-    chart->addSeries(series);
-
-    auto* time = new QValueAxis(chart);
-    time->setTitleText(QStringLiteral("Time"));
-    time->setRange(0, 180);  // seconds; the reading restarts the trace after three minutes
-    time->setLabelFormat(QStringLiteral("%d"));
-    // A label every half minute.
-    time->setTickType(QValueAxis::TicksDynamic);
-    time->setTickAnchor(0);
-    time->setTickInterval(30);
-    auto* input = new QValueAxis(chart);
-    input->setTitleText(QStringLiteral("Input"));
-    chart->addAxis(time, Qt::AlignBottom);
-    chart->addAxis(input, Qt::AlignLeft);
-    series->attachAxis(time);
-    series->attachAxis(input);
-}
-
 void addRefreshList(QWidget* sheet, const Channel& channel, QPoint at) {
     widgets::label(sheet, channel.refreshCaption, QStringLiteral("Refresh rate [ms]:"),
                    {at + QPoint(0, 3), QSize(110, LineHeight)});
@@ -133,7 +99,7 @@ void buildChannel(QTabWidget* channels, const Channel& channel) {
     channels->addTab(sheet, channel.title);
 
     const int width = channels->width() - 8;
-    addChart(sheet, channel, {4, 4, width - 4, 466});
+    AddChartView(sheet, channel.chart, channel.series)->setGeometry(4, 4, width - 4, 466);
 
     constexpr int Row = 22;
     constexpr int Top = 482;

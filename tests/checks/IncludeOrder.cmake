@@ -14,6 +14,8 @@ set(layer_report 5)
 set(layer_window 6)
 set(layer_cli 6)
 set(layer_browser 6)
+# The charts module draws what the window describes to it.
+set(layer_charts 7)
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*/*.h ${SOURCE_DIR}/*/*.cpp)
 set(problems "")
