@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package build/kvc7345_VERSION_ARCH.deb: the program, its browser module, the
-# simulator, the shipped data, the manual, the desktop entry, the icons, the man page and the
-# bash completion. Its dependencies are found by dpkg-shlibdeps in the binaries.
+# Builds the Debian package build/kvc7345_VERSION_ARCH.deb: the program, its browser and charts
+# modules, the simulator, the shipped data, the manual, the desktop entry, the icons, the man page
+# and the bash completion. Its dependencies are found by dpkg-shlibdeps in the binaries.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
