@@ -7,6 +7,7 @@
 #include "shell/ProgramState.h"
 #include "support/FormControls.h"
 #include "support/ScriptedDialogs.h"
+#include "window/ChartHost.h"
 #include "window/MainWindow.h"
 #include "window/WidgetFactory.h"
 
@@ -552,7 +553,7 @@ class TestMainWindow : public QObject {
     void chartsDrawTheModelsCharts() {
         Window w;
         LiveChart& chart = w.form.Live().Chart2;
-        auto* view = w.widget<QChartView>("Chart2");
+        auto* view = qobject_cast<QChartView*>(&w.widget<ChartHost>("Chart2")->view());
         QVERIFY(view != nullptr);
         auto* line = qobject_cast<QLineSeries*>(view->chart()->series().first());
         auto* axis = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).first());

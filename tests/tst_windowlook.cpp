@@ -6,6 +6,7 @@
 #include "form/TForm1.h"
 #include "link/ModelTable.h"
 #include "support/WindowBench.h"
+#include "window/ChartHost.h"
 #include "window/ElidingLabel.h"
 #include "window/MainWindow.h"
 
@@ -507,7 +508,8 @@ class TestWindowLook : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         bench.form->Control(QStringLiteral("PageControl1")).setCurrentIndex(1);
         bench.form->BStartReadValues_Click();
-        auto* view = window.Find<QChartView>(QStringLiteral("Chart1"));
+        auto* view =
+            qobject_cast<QChartView*>(&window.Find<ChartHost>(QStringLiteral("Chart1"))->view());
         auto* axis = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).first());
         QCOMPARE(axis->titleText(), title);
         QCOMPARE(axis->min(), bench.form->Live().Chart1.minimum());

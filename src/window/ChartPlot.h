@@ -18,9 +18,9 @@ struct InputAxis {
 };
 
 // A chart view of the charts module: the input over three minutes, as a line. The window sees
-// it through this interface only, so Qt Charts stays out of the program until the Values page is
-// built, after the window is first painted. The view itself is a QWidget; qobject_cast from it
-// to ChartPlot* works across the module's boundary.
+// it through this interface only, so Qt Charts stays out of the program until a chart is first
+// shown. The view itself is a QWidget; qobject_cast from it to ChartPlot* works across the
+// module's boundary.
 class ChartPlot {
   public:
     virtual ~ChartPlot() = default;

@@ -2,9 +2,7 @@
 
 #include "live/LiveChart.h"
 #include "window/ChartPlot.h"
-#include "window/ProgramModules.h"
 
-#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
@@ -27,24 +25,6 @@ InputAxis inputAxisOf(const LiveChart& chart) {
 }
 
 }  // namespace
-
-QWidget* AddChartView(QWidget* parent, const QString& name, const QString& seriesName) {
-    QString why;
-    const auto create = reinterpret_cast<CreateChartView>(
-        ModuleEntryPoint(QStringLiteral("kvc7345charts"), CreateChartViewFunction, &why));
-    QWidget* view = nullptr;
-    if (create != nullptr) {
-        view = create(parent, seriesName);
-    } else {
-        // The values themselves still show below the chart's place.
-        auto* note = new QLabel(QStringLiteral("The chart cannot be drawn: ") + why, parent);
-        note->setAlignment(Qt::AlignCenter);
-        note->setWordWrap(true);
-        view = note;
-    }
-    view->setObjectName(name);
-    return view;
-}
 
 void BindLiveChart(QWidget& view, LiveChart& chart) {
     auto* plot = qobject_cast<ChartPlot*>(&view);

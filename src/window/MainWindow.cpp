@@ -1,6 +1,6 @@
 #include "window/MainWindow.h"
 
-#include "window/LiveCharts.h"
+#include "window/ChartHost.h"
 
 #include "form/TForm1.h"
 #include "window/ElidingLabel.h"
@@ -188,9 +188,9 @@ void ConfiguratorWindow::adoptWidgets(QWidget& container) {
         }
     }
     for (int channel = 1; channel <= 2; ++channel) {
-        auto* view = container.findChild<QWidget*>(QStringLiteral("Chart%1").arg(channel));
-        if (view != nullptr) {
-            BindLiveChart(*view, form_.Live().chart(channel));
+        auto* chart = container.findChild<ChartHost*>(QStringLiteral("Chart%1").arg(channel));
+        if (chart != nullptr) {
+            chart->bind(form_.Live().chart(channel));
         }
     }
     bindControls();

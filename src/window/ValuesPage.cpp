@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "window/LiveCharts.h"
+#include "window/ChartHost.h"
 #include "window/Pages.h"
 #include "window/Pictures.h"
 #include "window/WidgetFactory.h"
@@ -99,7 +99,9 @@ void buildChannel(QTabWidget* channels, const Channel& channel) {
     channels->addTab(sheet, channel.title);
 
     const int width = channels->width() - 8;
-    AddChartView(sheet, channel.chart, channel.series)->setGeometry(4, 4, width - 4, 466);
+    auto* chart = new ChartHost(sheet, channel.series);
+    chart->setObjectName(channel.chart);
+    chart->setGeometry(4, 4, width - 4, 466);
 
     constexpr int Row = 22;
     constexpr int Top = 482;
