@@ -1,6 +1,7 @@
 #include "window/ChartHost.h"
 
 #include "window/ChartPlot.h"
+#include "window/FirstShow.h"
 #include "window/LiveCharts.h"
 #include "window/ProgramModules.h"
 
@@ -11,6 +12,7 @@ ChartHost::ChartHost(QWidget* parent, const QString& seriesName)
     : QWidget(parent), seriesName_(seriesName) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    widgets::WhenFirstShown(this, [this] { view(); });
 }
 
 void ChartHost::bind(LiveChart& chart) {
@@ -41,9 +43,4 @@ QWidget& ChartHost::view() {
         BindLiveChart(*view_, *chart_);
     }
     return *view_;
-}
-
-void ChartHost::showEvent(QShowEvent* event) {
-    view();
-    QWidget::showEvent(event);
 }

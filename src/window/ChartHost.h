@@ -20,9 +20,6 @@ class ChartHost final : public QWidget {
     // cannot be loaded, a label that says so.
     QWidget& view();
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     QString seriesName_;
     LiveChart* chart_ = nullptr;
