@@ -105,7 +105,7 @@ int RunWindow(const ParsedArguments& options) {
     QObject::connect(&window, &ConfiguratorWindow::closed, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.show();
-    // The port list follows once the window is on screen; no input is taken before the end.
+    // Its boxes and waits let the window paint; no input is taken before its end.
     form.StartUp();
     return QApplication::exec();
 }

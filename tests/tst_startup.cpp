@@ -9,9 +9,11 @@
 #include "window/MainWindow.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QLocale>
 #include <QSaveFile>
 #include <QScopeGuard>
@@ -406,22 +408,115 @@ class TestStartUp : public QObject {
                  qPrintable(bench.dialogs.problems().join(QLatin1Char('\n'))));
     }
 
-    // The start-up ends with the port list, which waits for the window's first paint: until
-    // then nothing the user does is taken.
-    void inputWaitsForThePortList() {
+    // Every start-up the settings can ask for ends in a window that reads: the first run or a
+    // settled one, the password cover or none, the update check off, failing or offering a
+    // version the user declines, the Values page first or not. The user types the password where
+    // asked and presses F1 on the real window; the read reaches the configuration log, and every
+    // page has been built without being asked for.
+    void everyStartUpEndsInAWindowThatReads_data() {
+        QTest::addColumn<bool>("firstRun");
+        QTest::addColumn<bool>("password");
+        QTest::addColumn<int>("update");
+        QTest::addColumn<bool>("valuesFirst");
+        const char* updates[] = {"no update check", "update server fails", "newer declined"};
+        for (const bool firstRun : {true, false}) {
+            for (const bool password : {false, true}) {
+                for (int update = 0; update < 3; ++update) {
+                    for (const bool valuesFirst : {false, true}) {
+                        QTest::addRow("%s, %s, %s, %s", firstRun ? "first run" : "settled",
+                                      password ? "password" : "no password", updates[update],
+                                      valuesFirst ? "Values first" : "Main first")
+                            << firstRun << password << update << valuesFirst;
+                    }
+                }
+            }
+        }
+    }
+
+    void everyStartUpEndsInAWindowThatReads() {
+        QFETCH(bool, firstRun);
+        QFETCH(bool, password);
+        QFETCH(int, update);
+        QFETCH(bool, valuesFirst);
+        enum { NoCheck, ServerFails, NewerDeclined };
+        const auto yes = [](bool flag) { return QByteArray(flag ? "Y" : "N"); };
+        HttpTestServer server;
+        if (update == NewerDeclined) {
+            HttpTestServer::Answer newer;
+            newer.body = "140";
+            server.answer(QStringLiteral("/software/updates/kvc7345.php"), newer);
+        } else {
+            server.close();
+        }
+        qputenv("KVC7345_SERVER", server.address().toLatin1());
+        const auto siteAgain = qScopeGuard([] { qputenv("KVC7345_SERVER", Site.toLatin1()); });
+
         WindowBench bench(QStringLiteral("Q7383D"));
-        QVERIFY(WriteConfigIni(bench.home.path(), "DEFAULTCOMPORT  = " + bench.port().toLatin1() +
-                                                      "\r\nRUNTIMES        = 5\r\n"));
-        bench.state.SearchedPorts = QStringList();
+        QVERIFY(bench.started);
+        QVERIFY(WriteConfigIni(
+            bench.home.path(),
+            shipped()
+                    .replace("quorvel", "Secret")
+                    .replace("COM1", bench.port().toLatin1())
+                    .replace("PROMPTPASSWORD  = N", "PROMPTPASSWORD  = " + yes(password))
+                    .replace("FIRSTISVALUES   = N", "FIRSTISVALUES   = " + yes(valuesFirst))
+                    .replace("RUNTIMES        = 0",
+                             firstRun ? "RUNTIMES        = 0" : "RUNTIMES        = 5") +
+                "AUTOUPDATE      = " + yes(update != NoCheck) + "\r\n"));
+        bench.state.OnlineOverride = true;
+        bench.state.SearchedPorts = QStringList{bench.port()};
+        ScriptedDialogs& dialogs = bench.dialogs;
+        // A box waits in an event loop of its own: the window paints behind it meanwhile.
+        dialogs.whileOpen([] { QCoreApplication::processEvents(); });
+        if (update == ServerFails) {
+            dialogs.expect(BoxKind::Plain,
+                           QStringLiteral("It was impossible to communicate with the update "
+                                          "server.\r\rConnection refused\r\rDo you wish to "
+                                          "disable automatic update check at startup?"),
+                           BoxButtons::YesNo, BoxAnswer::No);
+        } else if (update == NewerDeclined) {
+            dialogs.expect(
+                BoxKind::Confirmation,
+                QStringLiteral("A new version of the KVC7345 (1.4.0) is available for "
+                               "download.\r\rPress Ok to start downloading, Cancel to continue "
+                               "with current version or\rIgnore to turn off the automatic "
+                               "update check at startup.\r"),
+                BoxButtons::OkCancelIgnore, BoxAnswer::Cancel);
+        }
+        if (firstRun) {
+            dialogs.expect(BoxKind::Information, QString(Welcome).replace(Site, server.address()));
+        }
+
         TForm1& form = *bench.form;
+        ConfiguratorWindow window(form);
+        window.show();
         form.StartUp();
-        form.Click(QStringLiteral("TBOpenCom"));
-        QCOMPARE(bench.engine().commands(), QStringList());
-        QVERIFY(!form.AcceptsInput());
-        form.WindowPainted();
-        QVERIFY(form.AcceptsInput());
-        QVERIFY2(bench.dialogs.problems().isEmpty(),
-                 qPrintable(bench.dialogs.problems().join(QLatin1Char('\n'))));
+        QTRY_VERIFY(form.AcceptsInput());
+        QCOMPARE(form.Control(QStringLiteral("CDefaultComPort")).items(),
+                 QStringList{bench.port()});
+        auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        QTRY_COMPARE(pages->currentIndex(), valuesFirst ? 1 : 0);
+        // Built once the window is on screen, with or without the cover in front of them.
+        for (const char* onEveryPage : {"BStartReadValues", "CBViewOnlineLink", "LMakerName"}) {
+            QTRY_VERIFY2(window.findChild<QWidget*>(QLatin1String(onEveryPage)) != nullptr,
+                         onEveryPage);
+        }
+
+        auto* cover = window.findChild<QWidget*>(QStringLiteral("PasswordPanel"));
+        QCOMPARE(cover->isVisible(), password);
+        if (password) {
+            QCOMPARE(form.StatusPanel(0),
+                     QStringLiteral("Status: Insert password to start working session"));
+            auto* entry = window.findChild<QLineEdit*>(QStringLiteral("TEntryPassword"));
+            QTest::keyClicks(entry, QStringLiteral("Secret"));
+            QTest::keyClick(entry, Qt::Key_Return);
+            QVERIFY(!cover->isVisible());
+            QCOMPARE(form.StatusPanel(0), QStringLiteral("Status: Ready"));
+        }
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused != nullptr ? focused : pages, Qt::Key_F1);
+        QTRY_VERIFY(bench.configurationLog().contains("Q7383D"));
+        QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems().join('\n')));
     }
 
     void closingTheWindowSavesTheSettings() {

@@ -117,21 +117,9 @@ void TForm1::FindPorts() {
         },
         MaxOpenedPorts, searchProgress(*this));
     EndProgress();
-    // The default port is always offered, so the list is never a dead end; with no module
-    // found it is the one selected.
-    const QString current = state_.PortShownAs(state_.settings.ReadConfig(DefaultPortKey));
-    int selected = lastAnswered;
-    if (!current.isEmpty()) {
-        int place = static_cast<int>(opened.indexOf(current));
-        if (place < 0) {
-            opened << current;
-            place = static_cast<int>(opened.size()) - 1;
-        }
-        if (selected < 0) {
-            selected = place;
-        }
-    }
-    Control(QStringLiteral("CDefaultComPort")).setItems(opened, selected);
+    // Only the ports that opened are offered; the last one a module answered on is selected,
+    // none when no module answered.
+    Control(QStringLiteral("CDefaultComPort")).setItems(opened, lastAnswered);
 }
 
 void TForm1::BAutoDetectClick() {

@@ -27,26 +27,14 @@ const std::pair<SettingFlag, const char*> RestoredBoxes[] = {
 
 }  // namespace
 
+const QString TForm1::PasswordStatus =
+    QStringLiteral("Status: Insert password to start working session");
+
 void TForm1::StartUp() {
     startUp_ = StartUpStage::Running;
     runGated([this] { FormShow(); });
-    formShown_ = true;
-    continueStartUp();
-}
-
-void TForm1::WindowPainted() {
-    windowPainted_ = true;
-    continueStartUp();
-}
-
-void TForm1::continueStartUp() {
-    if (startUp_ != StartUpStage::Running || !formShown_ || !windowPainted_) {
-        return;
-    }
-    // A window closed meanwhile lists nothing.
-    if (!stopRequested_) {
-        runGated([this] { FindPorts(); });
-    }
+    // The window was shown before FormShow ran: nothing else is waited for, not even a paint
+    // (the password cover hides the pages, which then never paint).
     startUp_ = StartUpStage::Ended;
 }
 
@@ -85,8 +73,11 @@ void TForm1::FormShow() {
     // The status box's OK button was centred when the box was built.
 
     ConfigurationEmpty = true;
-    // The port list (FindPorts) is filled once the window has been painted: probing a silent
-    // port takes a noticeable moment, and the window shows meanwhile.
+    // Before the cover goes up: the list is there when the password has been given. A window
+    // closed meanwhile lists nothing.
+    if (!stopRequested_) {
+        FindPorts();
+    }
 
     FormControl& rememberBox = Control(QStringLiteral("CBDoneByDoneFor"));
     const Settings saved = settings.values();
@@ -125,7 +116,7 @@ void TForm1::FormShow() {
         cover->raise();
         FindControl(QStringLiteral("StatusBar1"))->raise();
         FindControl(QStringLiteral("TEntryPassword"))->setFocus();
-        SetStatusPanel(0, QStringLiteral("Status: Insert password to start working session"));
+        SetStatusPanel(0, PasswordStatus);
         // With the cover up, ticking the box keeps the stored password.
         FindControl(QStringLiteral("CheckBox1"))->setChecked(true);
         setPasswordFieldsEnabled(true);

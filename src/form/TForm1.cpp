@@ -131,7 +131,8 @@ void TForm1::refreshSoon() {
 void TForm1::Timer2Timer() {
     const QScopedValueRollback refreshing(refreshing_, true);
     if (StatusPanel(0).isEmpty()) {
-        SetStatusPanel(0, QStringLiteral("Status : Ready"));
+        // Behind the cover the window is not ready: it waits for the password.
+        SetStatusPanel(0, PasswordCoverUp() ? PasswordStatus : QStringLiteral("Status : Ready"));
     }
     const bool shown = !ConfigurationEmpty;
     for (const char* name : {"TBSaveCom", "TBSaveFile", "BitBtn1", "TBSaveReportPdf", "TBClear"}) {

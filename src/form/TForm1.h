@@ -151,12 +151,13 @@ class TForm1 : public QObject, public ControlOwner {
     ModuleWriteOutcome WriteAll();
 
     // Start-up, working session and password.
-    // The start-up as the program runs it, one step after another through the gate: FormShow,
-    // then, once the window has been painted, the port list (probing a silent port takes a
-    // moment, and the first paint never waits for it). The user's input waits for its end.
+    // The start-up as the program runs it, once the window has been shown: FormShow through the
+    // gate, port list and password cover included. It ends when FormShow returns, whatever
+    // covers the pages; the user's input waits for that end.
     void StartUp();
-    // The window has been painted for the first time.
-    void WindowPainted();
+    // The password cover is up: the window waits for the password, and the status bar says so.
+    bool PasswordCoverUp() const;
+    static const QString PasswordStatus;
     void FormShow();
     void FormClose();
     // --- Updates ---
@@ -337,7 +338,6 @@ class TForm1 : public QObject, public ControlOwner {
     // The password cover is up and the control is not on it, or the status panel is in front
     // and the control is a tool-bar command.
     bool behindCover(const QString& name) const;
-    void continueStartUp();
     FormControl& add(const QString& name, ControlKind kind);
     void buildControls();
     void buildParameterControls();
@@ -381,8 +381,6 @@ class TForm1 : public QObject, public ControlOwner {
     bool stopRequested_ = false;
     bool closePending_ = false;
     StartUpStage startUp_ = StartUpStage::NotBegun;
-    bool formShown_ = false;
-    bool windowPainted_ = false;
     // The catalogue entries a read or a load has put on screen since the last reset.
     QSet<int> shownFields_;
     FileLoadRecord lastLoad_;

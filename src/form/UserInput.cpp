@@ -34,8 +34,12 @@ bool TForm1::AcceptsInput() const {
     return startUp_ != StartUpStage::Running && commandDepth_ == 0;
 }
 
+bool TForm1::PasswordCoverUp() const {
+    return Control(QStringLiteral("PasswordPanel")).isVisible();
+}
+
 bool TForm1::behindCover(const QString& name) const {
-    if (Control(QStringLiteral("PasswordPanel")).isVisible()) {
+    if (PasswordCoverUp()) {
         return !CoverInputs.contains(name, Qt::CaseInsensitive);
     }
     // The panel's result belongs to the operation that showed it: a tool-bar command behind it

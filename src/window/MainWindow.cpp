@@ -24,6 +24,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include <utility>
 
@@ -113,10 +114,6 @@ ConfiguratorWindow::ConfiguratorWindow(TForm1& form, QWidget* parent)
         dialog.Index();
         dialog.exec();
     });
-    // Queued: the port search that follows the first paint blocks for a while, and whatever else
-    // waits for the paint (the start-up benchmark's note) comes first.
-    connect(this, &ConfiguratorWindow::firstPainted, &form_, &TForm1::WindowPainted,
-            Qt::QueuedConnection);
     for (int i = 0; i < 4; ++i) {
         showStatusPanel(i);
     }
@@ -169,7 +166,6 @@ void ConfiguratorWindow::buildWindow() {
         pages_->addTab(page, QString::fromLatin1(layout.caption));
         unbuiltPages_.push_back({page, layout.build});
     }
-    pages_->installEventFilter(this);
 }
 
 void ConfiguratorWindow::buildRemainingPages() {
@@ -296,10 +292,12 @@ void ConfiguratorWindow::showLogLineHint(const QPoint& position) {
 
 bool ConfiguratorWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (watched == pages_ && type == QEvent::Paint && !painted_) {
+    // The window's first expose paints it at once, whatever is in front (the password cover
+    // hides the pages, which then never paint); what waits for the window on screen follows.
+    if (type == QEvent::Expose && !painted_ && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
         painted_ = true;
         QTimer::singleShot(0, this, &ConfiguratorWindow::firstPainted);
-        // Long before the start-up takes input, so no page is ever shown unbuilt.
         QTimer::singleShot(0, this, &ConfiguratorWindow::buildRemainingPages);
     }
     if (!isOwnWidget(watched)) {

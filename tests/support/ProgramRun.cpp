@@ -6,6 +6,8 @@
 ProgramRun::ProgramRun(const QString& folder) {
     state.ProgramFolder = folder;
     state.OnlineOverride = false;
+    // The port list of the start-up probes no port of the machine the tests run on.
+    state.SearchedPorts = QStringList();
     form = std::make_unique<TForm1>(state);
 }
 
