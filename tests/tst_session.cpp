@@ -31,8 +31,9 @@ QByteArray settingsFile(std::initializer_list<const char*> lines) {
 }
 
 const char* const PasswordControls[] = {
-    "LAdministration1",  "LAdministration2", "LAdministration3", "TOldPasswordInput",
-    "TNewPasswordInput", "LOldPassword",     "LNewPassword",     "BChangePassword",
+    "LAdministration1",  "LAdministration2",     "LAdministration3", "TOldPasswordInput",
+    "TNewPasswordInput", "TRepeatPasswordInput", "LOldPassword",     "LNewPassword",
+    "LRepeatPassword",   "BChangePassword",
 };
 
 int enabledPasswordControls(const TForm1& form) {
@@ -120,10 +121,16 @@ class TestSession : public QObject {
         QVERIFY(cover->stackOrder() > form.Control(QStringLiteral("PageControl1")).stackOrder());
         QVERIFY(cover->stackOrder() < form.Control(QStringLiteral("StatusBar1")).stackOrder());
         QVERIFY(form.FindControl(QStringLiteral("CheckBox1"))->isChecked());
-        QCOMPARE(enabledPasswordControls(form), 8);
+        QCOMPARE(enabledPasswordControls(form), 10);
         // Ticking the box behind the cover keeps the password and says nothing.
         QCOMPARE(run->state.settings.ReadConfig(QStringLiteral("ADMINPASSWORD")),
                  QStringLiteral("Secret"));
+
+        // A hint that emptied the status text gives way to what the window waits for.
+        form.SetStatusPanel(0, QString());
+        form.Timer2Timer();
+        QCOMPARE(form.StatusPanel(0),
+                 QStringLiteral("Status: Insert password to start working session"));
 
         form.FindControl(QStringLiteral("TEntryPassword"))->setText(QStringLiteral("wrong"));
         form.Click(QStringLiteral("BEnterPassword"));
@@ -143,29 +150,37 @@ class TestSession : public QObject {
     void passwordChange_data() {
         QTest::addColumn<QString>("oldInput");
         QTest::addColumn<QString>("newInput");
+        QTest::addColumn<QString>("repeated");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("stored");
         const int error = static_cast<int>(BoxKind::Error);
         const QString fill = QStringLiteral("Fill both fields please.");
         const QString invalid = QStringLiteral("Provided Old Password is not valid, please retry.");
-        QTest::newRow("both empty") << ""
-                                    << "" << error << fill << "Secret";
-        QTest::newRow("new empty") << "Secret"
-                                   << "" << error << fill << "Secret";
-        QTest::newRow("old empty") << ""
-                                   << "Other" << error << fill << "Secret";
-        QTest::newRow("wrong old") << "secret"
-                                   << "Other" << error << invalid << "Secret";
-        QTest::newRow("changed") << "Secret"
-                                 << "Other" << static_cast<int>(BoxKind::Information)
-                                 << "Password changed"
-                                 << "Other";
+        const QString differ = QStringLiteral(
+            "The new password and its repetition differ: the password is not changed, please "
+            "retry.");
+        const auto row = [](const char* name, const char* oldInput, const char* newInput,
+                            const char* repeated, int kind, const QString& message,
+                            const char* stored) {
+            QTest::newRow(name) << oldInput << newInput << repeated << kind << message << stored;
+        };
+        row("both empty", "", "", "", error, fill, "Secret");
+        row("new empty", "Secret", "", "", error, fill, "Secret");
+        row("old empty", "", "Other", "Other", error, fill, "Secret");
+        row("wrong old", "secret", "Other", "Other", error, invalid, "Secret");
+        // A typo in either masked field must not become the password that locks the user out.
+        row("typo in the repetition", "Secret", "Other", "Othre", error, differ, "Secret");
+        row("repetition empty", "Secret", "Other", "", error, differ, "Secret");
+        row("letter case of the repetition", "Secret", "Other", "other", error, differ, "Secret");
+        row("changed", "Secret", "Other", "Other", static_cast<int>(BoxKind::Information),
+            "Password changed", "Other");
     }
 
     void passwordChange() {
         QFETCH(QString, oldInput);
         QFETCH(QString, newInput);
+        QFETCH(QString, repeated);
         QFETCH(int, kind);
         QFETCH(QString, message);
         const auto run = start(settingsFile({"ADMINPASSWORD   = Secret", "PROMPTPASSWORD  = Y"}));
@@ -174,6 +189,7 @@ class TestSession : public QObject {
         form.Click("BEnterPassword");
         form.FindControl(QStringLiteral("TOldPasswordInput"))->setText(oldInput);
         form.FindControl(QStringLiteral("TNewPasswordInput"))->setText(newInput);
+        form.FindControl(QStringLiteral("TRepeatPasswordInput"))->setText(repeated);
         run->dialogs.expect(static_cast<BoxKind>(kind), message);
         form.Click(QStringLiteral("BChangePassword"));
         QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
@@ -196,7 +212,7 @@ class TestSession : public QObject {
         ClickBox(form, box);
         QCOMPARE(settings.ReadConfig(QStringLiteral("ADMINPASSWORD")), QStringLiteral("quorvel"));
         QCOMPARE(settings.ReadConfig(QStringLiteral("PROMPTPASSWORD")), QStringLiteral("Y"));
-        QCOMPARE(enabledPasswordControls(form), 8);
+        QCOMPARE(enabledPasswordControls(form), 10);
 
         ClickBox(form, box);
         QCOMPARE(settings.ReadConfig(QStringLiteral("PROMPTPASSWORD")), QStringLiteral("N"));

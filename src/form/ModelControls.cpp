@@ -127,6 +127,8 @@ constexpr ControlRow FixedControls[] = {
     {"TOldPasswordInput", K::Edit, Disabled},
     {"LNewPassword", K::Label, Disabled},
     {"TNewPasswordInput", K::Edit, Disabled},
+    {"LRepeatPassword", K::Label, Disabled},
+    {"TRepeatPasswordInput", K::Edit, Disabled},
     {"BChangePassword", K::Button, Disabled},
     {"CBViewValueScreen", K::CheckBox, Shown},
     {"CBWarnNoModify", K::CheckBox, Shown},

@@ -30,13 +30,20 @@ void TForm1::BChangePasswordClick() {
 void TForm1::ChangePassword() {
     const QString oldInput = FindControl(QStringLiteral("TOldPasswordInput"))->text();
     const QString newInput = FindControl(QStringLiteral("TNewPasswordInput"))->text();
-    switch (CheckPasswordChange(oldInput, newInput, state_.settings.ReadConfig(AdminPassword))) {
+    const QString repeated = FindControl(QStringLiteral("TRepeatPasswordInput"))->text();
+    switch (CheckPasswordChange(oldInput, newInput, repeated,
+                                state_.settings.ReadConfig(AdminPassword))) {
         case PasswordChange::FillBothFields:
             state_.message(BoxKind::Error, QStringLiteral("Fill both fields please."));
             return;
         case PasswordChange::OldPasswordNotValid:
             state_.message(BoxKind::Error,
                            QStringLiteral("Provided Old Password is not valid, please retry."));
+            return;
+        case PasswordChange::RepetitionDiffers:
+            state_.message(BoxKind::Error,
+                           QStringLiteral("The new password and its repetition differ: the "
+                                          "password is not changed, please retry."));
             return;
         case PasswordChange::Changed:
             state_.settings.WriteConfig(AdminPassword, newInput);
@@ -64,7 +71,8 @@ void TForm1::CheckBox1Click() {
 void TForm1::setPasswordFieldsEnabled(bool enabled) {
     for (const char* name :
          {"LAdministration1", "LAdministration2", "LAdministration3", "TOldPasswordInput",
-          "TNewPasswordInput", "LOldPassword", "LNewPassword", "BChangePassword"}) {
+          "TNewPasswordInput", "TRepeatPasswordInput", "LOldPassword", "LNewPassword",
+          "LRepeatPassword", "BChangePassword"}) {
         FindControl(QString::fromLatin1(name))->setEnabled(enabled);
     }
 }

@@ -6,8 +6,9 @@
 inline const QString DefaultPassword = QStringLiteral("quorvel");
 
 // What a request to change the password comes to. Both fields must be filled before the old
-// password is compared; the comparison is exact (letter case counts).
-enum class PasswordChange { FillBothFields, OldPasswordNotValid, Changed };
+// password is compared; the comparison is exact (letter case counts). The new password is typed
+// twice: a typo in a masked field would otherwise lock the user out at the next start.
+enum class PasswordChange { FillBothFields, OldPasswordNotValid, RepetitionDiffers, Changed };
 
 PasswordChange CheckPasswordChange(const QString& oldInput, const QString& newInput,
-                                   const QString& storedPassword);
+                                   const QString& repeatedInput, const QString& storedPassword);

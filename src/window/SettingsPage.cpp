@@ -18,6 +18,8 @@ constexpr int LeftWidth = 440;
 constexpr int RightColumn = LeftColumn + LeftWidth + 6;
 constexpr int RightWidth = PageArea.width() - RightColumn - 5;
 constexpr int Bottom = 570;  // the groups end here, above the help button
+constexpr int SecurityHeight = 201;
+constexpr int VariousTop = 5 + SecurityHeight + 7;
 
 QLabel* wrappedLabel(QWidget* parent, const QString& name, const QString& text,
                      const QRect& place) {
@@ -28,8 +30,9 @@ QLabel* wrappedLabel(QWidget* parent, const QString& name, const QString& text,
 }
 
 void buildSecurity(QWidget* page) {
-    auto* group = widgets::group(page, QStringLiteral("GBAdministration"),
-                                 QStringLiteral("   SECURITY   "), {LeftColumn, 5, LeftWidth, 185});
+    auto* group =
+        widgets::group(page, QStringLiteral("GBAdministration"), QStringLiteral("   SECURITY   "),
+                       {LeftColumn, 5, LeftWidth, SecurityHeight});
     widgets::label(group, QStringLiteral("LActivatePassword"),
                    QStringLiteral("Activate Password Restriction"), {12, 24, 190, 18});
     widgets::checkBox(group, QStringLiteral("CheckBox1"), QString(), {205, 24, 20, 18});
@@ -65,14 +68,27 @@ void buildSecurity(QWidget* page) {
     newPassword->setEchoMode(QLineEdit::Password);
     widgets::greyOut(newPassword);
 
+    // The new password is typed twice, in a row of its own below the new one.
+    constexpr int RepeatRow = Row + 26;
+    auto* repeatLabel = widgets::label(group, QStringLiteral("LRepeatPassword"),
+                                       QStringLiteral("Repeat:"), {150, RepeatRow + 2, 56, 18});
+    repeatLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    widgets::greyOut(repeatLabel);
+    auto* repeatPassword =
+        widgets::edit(group, QStringLiteral("TRepeatPasswordInput"), {208, RepeatRow, 115, 22});
+    widgets::setHint(repeatPassword, QStringLiteral("Type in New Password again"));
+    repeatPassword->setEchoMode(QLineEdit::Password);
+    widgets::greyOut(repeatPassword);
+
     widgets::greyOut(widgets::button(group, QStringLiteral("BChangePassword"),
-                                     QStringLiteral("Modify"), {LeftWidth - 97, Row - 2, 85, 26}));
+                                     QStringLiteral("Modify"),
+                                     {LeftWidth - 97, RepeatRow - 2, 85, 26}));
 }
 
 void buildVarious(QWidget* page) {
     auto* group =
         widgets::group(page, QStringLiteral("GBVariousSettings"), QStringLiteral("   VARIOUS   "),
-                       {LeftColumn, 197, LeftWidth, 180});
+                       {LeftColumn, VariousTop, LeftWidth, 377 - VariousTop});
     const std::pair<const char*, const char*> boxes[] = {
         {"CBViewValueScreen", "View 'Values' screen at opening"},
         {"CBWarnNoModify", "Warn when writing unmodified configuration"},
@@ -88,7 +104,7 @@ void buildVarious(QWidget* page) {
     for (const auto& [name, caption] : boxes) {
         widgets::checkBox(group, QString::fromLatin1(name), QString::fromLatin1(caption),
                           {8, top, LeftWidth - 18, 20});
-        top += 24;
+        top += 22;
     }
 }
 
