@@ -19,6 +19,8 @@ packages=(
     dpkg-dev desktop-file-utils
     # the pictures of the manual (scripts/screenshots.sh)
     xdotool x11-apps x11-utils imagemagick
+    # the journeys' window manager (tests/journeys/)
+    openbox
 )
 
 missing=()
