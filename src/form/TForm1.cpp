@@ -187,6 +187,12 @@ void TForm1::FormKeyDown(int key) {
         }
         return;
     }
+    // The tool bar follows a change at the refresh's next tick: a key pressed before it finds the
+    // buttons as that tick leaves them, or F2 pressed right after a read would be lost unseen.
+    if (timer2_->isActive()) {
+        timer2_->stop();
+        Timer2Timer();
+    }
     const std::pair<int, const char*> keys[] = {
         {Qt::Key_F1, "TBOpenCom"},  {Qt::Key_F2, "TBSaveCom"}, {Qt::Key_F3, "BitBtn3"},
         {Qt::Key_F4, "TBSaveFile"}, {Qt::Key_F5, "BitBtn2"},   {Qt::Key_F6, "BitBtn1"},
