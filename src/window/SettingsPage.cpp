@@ -18,8 +18,10 @@ constexpr int LeftWidth = 440;
 constexpr int RightColumn = LeftColumn + LeftWidth + 6;
 constexpr int RightWidth = PageArea.width() - RightColumn - 5;
 constexpr int Bottom = 570;  // the groups end here, above the help button
+// The left column's groups, top to bottom, 7 pixels apart.
 constexpr int SecurityHeight = 201;
 constexpr int VariousTop = 5 + SecurityHeight + 7;
+constexpr int AdditionalTop = 384;
 
 QLabel* wrappedLabel(QWidget* parent, const QString& name, const QString& text,
                      const QRect& place) {
@@ -88,7 +90,7 @@ void buildSecurity(QWidget* page) {
 void buildVarious(QWidget* page) {
     auto* group =
         widgets::group(page, QStringLiteral("GBVariousSettings"), QStringLiteral("   VARIOUS   "),
-                       {LeftColumn, VariousTop, LeftWidth, 377 - VariousTop});
+                       {LeftColumn, VariousTop, LeftWidth, AdditionalTop - 7 - VariousTop});
     const std::pair<const char*, const char*> boxes[] = {
         {"CBViewValueScreen", "View 'Values' screen at opening"},
         {"CBWarnNoModify", "Warn when writing unmodified configuration"},
@@ -111,7 +113,7 @@ void buildVarious(QWidget* page) {
 void buildAdditionalInformation(QWidget* page) {
     auto* group = widgets::group(page, QStringLiteral("GBAdditionalINformation"),
                                  QStringLiteral("   ADDITIONAL INFORMATION   "),
-                                 {LeftColumn, 384, LeftWidth, Bottom - 384});
+                                 {LeftColumn, AdditionalTop, LeftWidth, Bottom - AdditionalTop});
     constexpr int EditLeft = 160;
     const int editWidth = LeftWidth - EditLeft - 12;
     widgets::label(group, QStringLiteral("LDefaultDoneBy"),
