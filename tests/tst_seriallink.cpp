@@ -68,7 +68,7 @@ class TestSerialLink : public QObject {
         QCOMPARE(session.exchange(QStringLiteral("00d00000")).text, Blanks);
         // The late answer is queued once the module has sent it: the next read of the same
         // open period takes it.
-        QVERIFY(module.awaitHandled(link.bytesSent(), std::chrono::seconds(5)));
+        QVERIFY(module.awaitHandled(link.bytesSentTo(module.portName()), std::chrono::seconds(5)));
         QCOMPARE(session.read().text, QStringLiteral("80000008"));
         session.close();
     }
@@ -257,6 +257,8 @@ class TestSerialLink : public QObject {
                                              QStringLiteral(" is in use by this program."));
         QCOMPARE(first.session->exchange(QStringLiteral("00d00000")).text,
                  QStringLiteral("80000008"));
+        // What went out under one name was sent to the port the other name leads to as well.
+        QCOMPARE(link.bytesSentTo(second), 10);
         first.session.reset();
         QCOMPARE(link.openPortCount(), 0);
         QVERIFY(link.open(second));

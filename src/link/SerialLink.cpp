@@ -207,8 +207,10 @@ SessionOpening SerialLink::open(const QString& device) {
         return {std::nullopt,
                 DescribeOpenFailure(location, serial->error(), serial->errorString())};
     }
+    // The count's place is looked up once: the signal comes with every write.
+    qint64* sentThere = &bytesSentTo_[identity];
     QObject::connect(serial.get(), &QSerialPort::bytesWritten,
-                     [this](qint64 bytes) { bytesSent_ += bytes; });
+                     [sentThere](qint64 bytes) { *sentThere += bytes; });
     const PortHandle handle = nextHandle_++;
     ports_.emplace(handle, OpenPort{std::move(serial), identity});
     SetupCOMPort(handle);
@@ -370,6 +372,11 @@ void SerialLink::ShutDownComm(PortHandle handle) {
         it->second.serial->close();
         ports_.erase(it);
     }
+}
+
+qint64 SerialLink::bytesSentTo(const QString& device) const {
+    const auto sent = bytesSentTo_.find(PortIdentity(device));
+    return sent == bytesSentTo_.end() ? 0 : sent->second;
 }
 
 void SerialLink::AllowForSimulatedModule(const QString& device) {

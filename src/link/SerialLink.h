@@ -41,9 +41,10 @@ class SerialLink {
 
     // Ports this link holds open; 0 between operations.
     int openPortCount() const { return static_cast<int>(ports_.size()); }
-    // The bytes the ports have taken from this link so far: a simulated module that has read
-    // as many has every command.
-    qint64 bytesSent() const { return bytesSent_; }
+    // The bytes the port `device` has taken from this link so far, under any of its names (a
+    // symbolic link and its target are one port): a simulated module there that has read as
+    // many has every command.
+    qint64 bytesSentTo(const QString& device) const;
     // One of the fixed pauses of an operation: waits like Sleep() when timing.fixedPauses is
     // set, returns at once otherwise.
     void pause(int milliseconds);
@@ -82,6 +83,8 @@ class SerialLink {
     void discardUntilQuiet(QSerialPort& serial, Clock::time_point quietUntil,
                            Clock::time_point giveUpAt);
 
+    // By port identity. Declared before the ports, whose signals count into it until they go.
+    std::map<QString, qint64> bytesSentTo_;
     std::map<PortHandle, OpenPort> ports_;
     // The devices whose module is simulated on this machine.
     std::set<QString> simulatedModules_;
@@ -90,7 +93,6 @@ class SerialLink {
     // would otherwise receive that answer as the reply to its first command.
     std::map<QString, Clock::time_point> lateAnswerUntil_;
     PortHandle nextHandle_ = 1;
-    qint64 bytesSent_ = 0;
 };
 
 // True when the text is not empty and holds only blanks and hexadecimal digits.

@@ -2,6 +2,8 @@
 
 #include "link/LinkTiming.h"
 
+#include <QTest>
+
 SimulatedPort::SimulatedPort(const QString& model, int firmware, bool paced, ReplyTiming timing)
     : module(model, firmware, paced) {
     started = module.start();
@@ -18,6 +20,16 @@ SimulatedPort::SimulatedPort(const QString& model, int firmware, bool paced, Rep
 }
 
 modsim::ModuleEngine& SimulatedPort::engine() {
-    module.awaitHandled(state.link.bytesSent(), std::chrono::seconds(10));
+    const qint64 sent = state.link.bytesSentTo(port());
+    // A module that hung up has all it will ever get; one still on the line that has not read
+    // everything would be looked at half-way, so the test fails here, not somewhere later.
+    if (!module.awaitHandled(sent, std::chrono::seconds(10)) && module.lineOpen()) {
+        QTest::qFail(qPrintable(QStringLiteral("the simulated module on %1 handled only %2 of the "
+                                               "%3 bytes sent to it within 10 s")
+                                    .arg(port())
+                                    .arg(module.bytesHandled())
+                                    .arg(sent)),
+                     __FILE__, __LINE__);
+    }
     return module.engine();
 }
