@@ -74,15 +74,19 @@ class TestSerialLink : public QObject {
     }
 
     // A module simulated on this machine may answer later than a real one when the machine is
-    // busy: its answer is still taken, whether the port was named in code or in the environment.
+    // busy: its answer is still taken, whether the port was named in code or in the environment,
+    // and when the module tells how far it has got, as long as it is behind.
     void simulatedModuleIsGivenRoomForALateAnswer_data() {
         QTest::addColumn<bool>("byEnvironment");
-        QTest::newRow("named in code") << false;
-        QTest::newRow("named in KVC7345_SIMULATED_PORTS") << true;
+        QTest::addColumn<bool>("tellsProgress");
+        QTest::newRow("named in code") << false << false;
+        QTest::newRow("named in KVC7345_SIMULATED_PORTS") << true << false;
+        QTest::newRow("named in code, telling its progress") << false << true;
     }
 
     void simulatedModuleIsGivenRoomForALateAnswer() {
         QFETCH(bool, byEnvironment);
+        QFETCH(bool, tellsProgress);
         PtyModule module(QStringLiteral("Q7383D"), 6149);
         QVERIFY(module.start());
         module.engine().setFault(Fault::Slow);
@@ -91,7 +95,10 @@ class TestSerialLink : public QObject {
         }
         SerialLink link;
         qunsetenv("KVC7345_SIMULATED_PORTS");
-        if (!byEnvironment) {
+        if (tellsProgress) {
+            link.AllowForSimulatedModule(
+                module.portName(), [&module](qint64 sent) { return module.caughtUpWith(sent); });
+        } else if (!byEnvironment) {
             link.AllowForSimulatedModule(module.portName());
         }
         SessionOpening opening = link.open(module.portName());

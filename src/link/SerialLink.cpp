@@ -66,7 +66,32 @@ WaitEnd waitOnPort(const QPointer<QSerialPort>& port, qint64 milliseconds, Signa
     return port ? end : WaitEnd::PortGone;
 }
 
-// Reads up to ReplyBytes with the line's time-outs: done when 10 bytes arrived, when the gap
+// While a simulated module is behind, a wait past the line's own time-out looks this often
+// whether it has caught up.
+constexpr milliseconds ProgressCheck{2};
+
+// The waits of one port: the line's own time-outs, and the room a module simulated on this
+// machine gets beyond them (the line's own again for a real module). A module that tells its
+// progress ends the room once it has caught up: everything it will send is on the line then.
+struct PortWaits {
+    LinkTiming line;
+    LinkTiming room;
+    std::function<bool()> caughtUp;  // empty unless the module tells its progress
+
+    // How long to wait on, `lineLeft` before the line's deadline and `roomLeft` before the
+    // room's. The module's progress is taken here, before the caller's last look at the port.
+    qint64 waitFor(qint64 lineLeft, qint64 roomLeft) const {
+        if (!caughtUp || roomLeft <= 0) {
+            return roomLeft;
+        }
+        if (lineLeft > 0) {
+            return std::min(lineLeft, roomLeft);
+        }
+        return caughtUp() ? 0 : std::min<qint64>(roomLeft, ProgressCheck.count());
+    }
+};
+
+// Reads up to ReplyBytes with the port's time-outs: done when 10 bytes arrived, when the gap
 // after a byte reaches the read interval, or when the read total has passed. Bytes beyond 10
 // stay in the port's buffer for the next read.
 struct LineRead {
@@ -74,14 +99,19 @@ struct LineRead {
     bool lineGone = false;
 };
 
-LineRead readUpToReplyBytes(const QPointer<QSerialPort>& port, const LinkTiming& timing) {
+LineRead readUpToReplyBytes(const QPointer<QSerialPort>& port, const PortWaits& waits) {
     QByteArray received;
     bool lineGone = false;
     QElapsedTimer sinceStart;
     sinceStart.start();
     QElapsedTimer sinceLastByte;
-    const qint64 total = timing.readTotal.count();
-    const qint64 interval = timing.readInterval.count();
+    const auto left = [&sinceStart, &sinceLastByte](const LinkTiming& timing) {
+        qint64 wait = timing.readTotal.count() - sinceStart.elapsed();
+        if (sinceLastByte.isValid()) {
+            wait = std::min(wait, timing.readInterval.count() - sinceLastByte.elapsed());
+        }
+        return wait;
+    };
 
     while (port && received.size() < linktiming::ReplyBytes) {
         if (port->bytesAvailable() > 0) {
@@ -89,10 +119,7 @@ LineRead readUpToReplyBytes(const QPointer<QSerialPort>& port, const LinkTiming&
             sinceLastByte.start();
             continue;
         }
-        qint64 wait = total - sinceStart.elapsed();
-        if (sinceLastByte.isValid()) {
-            wait = std::min(wait, interval - sinceLastByte.elapsed());
-        }
+        const qint64 wait = waits.waitFor(left(waits.line), left(waits.room));
         // A line that vanished earlier (unplugged adapter) will deliver nothing more.
         if (!port->isOpen() || port->error() == QSerialPort::ResourceError) {
             lineGone = true;
@@ -259,8 +286,8 @@ RegisterReply SerialLink::readReply(PortHandle handle) {
         open != ports_.end() && open->second.owedAnswers > 0) {
         --open->second.owedAnswers;
     }
-    const LinkTiming used = timingFor(*serial);
-    const LineRead read = readUpToReplyBytes(serial, used);
+    const PortWaits waits{timing, timingFor(*serial), caughtUpFor(*serial)};
+    const LineRead read = readUpToReplyBytes(serial, waits);
     return received(serial, read.bytes, read.lineGone);
 }
 
@@ -269,12 +296,12 @@ RegisterReply SerialLink::exchange(PortHandle handle, const QString& command) {
     if (!serial) {
         return MakeReply({}, true);
     }
-    const LinkTiming used = timingFor(*serial);
+    const PortWaits waits{timing, timingFor(*serial), caughtUpFor(*serial)};
     discardLateAnswer(*serial);
-    const bool sent = writeLine(serial, command, used.writeTotal);
+    const bool sent = writeLine(serial, command, waits.room.writeTotal);
     // The module needs this turnaround before its answer is read.
-    Sleep(static_cast<int>(used.turnaround.count()));
-    const LineRead read = readUpToReplyBytes(serial, used);
+    Sleep(static_cast<int>(waits.room.turnaround.count()));
+    const LineRead read = readUpToReplyBytes(serial, waits);
     return received(serial, read.bytes, read.lineGone || (!sent && read.bytes.isEmpty()));
 }
 
@@ -283,7 +310,9 @@ RegisterReply SerialLink::received(const QSerialPort* serial, const QByteArray& 
     if (serial != nullptr) {
         if (bytes.size() < linktiming::ReplyBytes) {
             // The read gave up before a whole answer came: the rest may still be on its way.
-            lateAnswerUntil_[serial->objectName()] = Clock::now() + timingFor(*serial).readTotal;
+            const Clock::time_point now = Clock::now();
+            lateAnswerUntil_[serial->objectName()] = {now + timing.readTotal,
+                                                      now + timingFor(*serial).readTotal};
         } else {
             lateAnswerUntil_.erase(serial->objectName());
         }
@@ -299,9 +328,9 @@ void SerialLink::discardLateAnswer(QSerialPort& serial) {
     if (late == lateAnswerUntil_.end()) {
         return;
     }
-    const Clock::time_point quietUntil = late->second;
+    const QuietUntil quiet = late->second;
     lateAnswerUntil_.erase(late);
-    discardUntilQuiet(serial, quietUntil, Clock::time_point::max());
+    discardUntilQuiet(serial, quiet, Clock::time_point::max());
 }
 
 // A reply of the wrong shape leaves the rest of it, or of something else, on the line. A line
@@ -313,26 +342,30 @@ void SerialLink::drain(PortHandle handle) {
     }
     const LinkTiming used = timingFor(*serial);
     const Clock::time_point now = Clock::now();
-    Clock::time_point quietUntil = now + used.readInterval;
+    QuietUntil quiet{now + timing.readInterval, now + used.readInterval};
     if (const auto late = lateAnswerUntil_.find(serial->objectName());
         late != lateAnswerUntil_.end()) {
-        quietUntil = std::max(quietUntil, late->second);
+        quiet.line = std::max(quiet.line, late->second.line);
+        quiet.room = std::max(quiet.room, late->second.room);
         lateAnswerUntil_.erase(late);
     }
-    discardUntilQuiet(*serial, quietUntil, quietUntil + 4 * used.readTotal);
+    discardUntilQuiet(*serial, quiet, quiet.room + 4 * used.readTotal);
     if (const auto open = ports_.find(handle); open != ports_.end()) {
         open->second.owedAnswers = 0;  // whatever was owed has been thrown away with the rest
     }
 }
 
-void SerialLink::discardUntilQuiet(QSerialPort& serial, Clock::time_point quietUntil,
+void SerialLink::discardUntilQuiet(QSerialPort& serial, QuietUntil quiet,
                                    Clock::time_point giveUpAt) {
-    const LinkTiming used = timingFor(serial);
+    const PortWaits waits{timing, timingFor(serial), caughtUpFor(serial)};
     const QPointer<QSerialPort> guarded(&serial);
+    const auto leftUntil = [giveUpAt](Clock::time_point end) {
+        return std::chrono::ceil<milliseconds>(std::min(end, giveUpAt) - Clock::now()).count();
+    };
     while (guarded && guarded->isOpen()) {
+        // Cleared after the module's progress was taken: what it sent by then goes too.
+        const qint64 left = waits.waitFor(leftUntil(quiet.line), leftUntil(quiet.room));
         guarded->clear(QSerialPort::Input);
-        const auto until = std::min(quietUntil, giveUpAt);
-        const auto left = std::chrono::ceil<milliseconds>(until - Clock::now()).count();
         if (left <= 0) {
             break;
         }
@@ -347,7 +380,9 @@ void SerialLink::discardUntilQuiet(QSerialPort& serial, Clock::time_point quietU
             arrived = guarded->waitForReadyRead(static_cast<int>(left));
         }
         if (arrived) {
-            quietUntil = std::max(quietUntil, Clock::now() + used.readInterval);
+            const Clock::time_point now = Clock::now();
+            quiet.line = std::max(quiet.line, now + waits.line.readInterval);
+            quiet.room = std::max(quiet.room, now + waits.room.readInterval);
         }
     }
 }
@@ -379,10 +414,29 @@ qint64 SerialLink::bytesSentTo(const QString& device) const {
     return sent == bytesSentTo_.end() ? 0 : sent->second;
 }
 
-void SerialLink::AllowForSimulatedModule(const QString& device) {
+void SerialLink::AllowForSimulatedModule(const QString& device,
+                                         std::function<bool(qint64 sent)> caughtUpWith) {
     if (!device.isEmpty()) {
-        simulatedModules_.insert(SystemPortLocation(device));
+        simulatedModules_[SystemPortLocation(device)] = std::move(caughtUpWith);
     }
+}
+
+std::function<bool()> SerialLink::caughtUpFor(const QSerialPort& serial) const {
+    const auto simulated = simulatedModules_.find(serial.objectName());
+    if (simulated == simulatedModules_.end() || !simulated->second) {
+        return {};
+    }
+    const auto open = std::find_if(ports_.cbegin(), ports_.cend(), [&serial](const auto& entry) {
+        return entry.second.serial.get() == &serial;
+    });
+    const auto sent =
+        open == ports_.cend() ? bytesSentTo_.cend() : bytesSentTo_.find(open->second.identity);
+    if (sent == bytesSentTo_.cend()) {
+        return {};
+    }
+    // The count is read at every look: what this link sends meanwhile is taken in too.
+    return
+        [caughtUpWith = simulated->second, count = &sent->second] { return caughtUpWith(*count); };
 }
 
 LinkTiming SerialLink::timingFor(const QSerialPort& serial) const {

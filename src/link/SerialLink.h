@@ -8,9 +8,9 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
-#include <set>
 
 class QSerialPort;
 
@@ -50,12 +50,22 @@ class SerialLink {
     void pause(int milliseconds);
     // The module on `device` is simulated on this machine (the demo, a test's simulator): its
     // reads get the room a busy machine needs. The ports named in KVC7345_SIMULATED_PORTS are
-    // taken as such from the start.
-    void AllowForSimulatedModule(const QString& device);
+    // taken as such from the start. A module simulated in this process may tell how far it has
+    // got: `caughtUpWith(sent)` is true once it has handled the first `sent` bytes this link
+    // sent to it, so every answer it will give them is on the line. The room beyond the line's
+    // own time-outs then ends there, where nothing more can come.
+    void AllowForSimulatedModule(const QString& device,
+                                 std::function<bool(qint64 sent)> caughtUpWith = {});
 
   private:
     friend class ModuleSession;
     using Clock = std::chrono::steady_clock;
+    // Until when a port must stay quiet to count as quiet: by the line's own time-outs, and by
+    // the room a simulated module gets beyond them (the same time for a real module).
+    struct QuietUntil {
+        Clock::time_point line;
+        Clock::time_point room;
+    };
     struct OpenPort {
         std::unique_ptr<QSerialPort> serial;
         QString identity;     // the device file the name leads to, to refuse a second session
@@ -76,22 +86,25 @@ class SerialLink {
     QSerialPort* port(PortHandle handle) const;
     // `timing`, with room for a simulated module on the port that has one.
     LinkTiming timingFor(const QSerialPort& serial) const;
+    // Whether the module on the port has caught up with what this link sent it; empty unless
+    // the module tells its progress.
+    std::function<bool()> caughtUpFor(const QSerialPort& serial) const;
     RegisterReply received(const QSerialPort* serial, const QByteArray& bytes, bool lineGone);
     void discardLateAnswer(QSerialPort& serial);
-    // Discards input until the line has been quiet up to `quietUntil` and for one byte interval
+    // Discards input until the line has been quiet up to `quiet` and for one byte interval
     // after any byte that came, but waits no longer than `giveUpAt`.
-    void discardUntilQuiet(QSerialPort& serial, Clock::time_point quietUntil,
-                           Clock::time_point giveUpAt);
+    void discardUntilQuiet(QSerialPort& serial, QuietUntil quiet, Clock::time_point giveUpAt);
 
     // By port identity. Declared before the ports, whose signals count into it until they go.
     std::map<QString, qint64> bytesSentTo_;
     std::map<PortHandle, OpenPort> ports_;
-    // The devices whose module is simulated on this machine.
-    std::set<QString> simulatedModules_;
+    // The devices whose module is simulated on this machine, with the module's progress check
+    // where it has one.
+    std::map<QString, std::function<bool(qint64)>> simulatedModules_;
     // Ports whose last read timed out, by device, with the time before which the missed answer
     // may still arrive. Kept by device, not handle: a port closed and opened again at once
     // would otherwise receive that answer as the reply to its first command.
-    std::map<QString, Clock::time_point> lateAnswerUntil_;
+    std::map<QString, QuietUntil> lateAnswerUntil_;
     PortHandle nextHandle_ = 1;
 };
 

@@ -8,7 +8,9 @@ SimulatedPort::SimulatedPort(const QString& model, int firmware, bool paced, Rep
     : module(model, firmware, paced) {
     started = module.start();
     if (timing == ReplyTiming::Simulated) {
-        state.link.AllowForSimulatedModule(module.portName());
+        // Told how far the module has got, the link takes the room only while it is behind.
+        state.link.AllowForSimulatedModule(
+            module.portName(), [this](qint64 sent) { return module.caughtUpWith(sent); });
     }
     state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), module.portName());
     state.link.ComPortName = module.portName();

@@ -133,7 +133,7 @@ void PtyModule::run() {
 
 bool PtyModule::awaitHandled(qint64 bytes, std::chrono::milliseconds limit) const {
     const auto giveUpAt = std::chrono::steady_clock::now() + limit;
-    while (bytesHandled_ < bytes && lineOpen_) {
+    while (!caughtUpWith(bytes)) {
         if (std::chrono::steady_clock::now() >= giveUpAt) {
             return false;
         }

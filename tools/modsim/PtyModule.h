@@ -35,6 +35,9 @@ class PtyModule {
     qint64 bytesHandled() const { return bytesHandled_; }
     // False once the module has hung up (or never had a line): nothing more reaches it.
     bool lineOpen() const { return lineOpen_; }
+    // True once the module has handled `bytes` bytes or hung up: either way, every answer it
+    // will ever give them is on the line.
+    bool caughtUpWith(qint64 bytes) const { return bytesHandled_ >= bytes || !lineOpen_; }
     // Waits, up to `limit`, until the module has handled `bytes` bytes or hung up. True when
     // it has them all.
     bool awaitHandled(qint64 bytes, std::chrono::milliseconds limit) const;
