@@ -285,7 +285,6 @@ class TestFaultMatrix : public QObject {
         QCOMPARE(outcome.messages, messages);
         QVERIFY(!bench.form->Busy);
         QCOMPARE(bench.state.link.openPortCount(), 0);
-        QCOMPARE(bench.state.link.openPortCount(), 0);
 
         const QByteArray logAfter = bench.configurationLog();
         QVERIFY(logAfter.startsWith(logBefore));
