@@ -55,6 +55,10 @@ bool PtyModule::start(QString* error) {
         }
         return false;
     }
+    // A program started from this process (a test running kvc7345) must not inherit the line's
+    // ends: holding the module's side open, it would keep the line up after the module hung up.
+    ::fcntl(master_, F_SETFD, FD_CLOEXEC);
+    ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
     // The line's thread sleeps on the line and on this until there is work: an idle module costs
     // the machine nothing.
     wake_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
