@@ -123,8 +123,8 @@ class TestOutputSafety : public QObject {
         }
         const QString device = folder.filePath(QStringLiteral("null"));
         QCOMPARE(mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
-        QCOMPARE(RunProgram(home_.path(), {"read", "--demo", "Q7383D", "--out", device}).exitCode,
-                 0);
+        // A configuration written the way a read writes its file: the entry the fixture logged.
+        QCOMPARE(RunProgram(home_.path(), {"history", "show", "1", "--out", device}).exitCode, 0);
         struct stat status {};
         QCOMPARE(stat(QFile::encodeName(device).constData(), &status), 0);
         QVERIFY(S_ISCHR(status.st_mode));
