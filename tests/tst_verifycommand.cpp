@@ -75,9 +75,10 @@ class TestVerifyCommand : public QObject {
             << "Q7323S"
             << "defaults" << Highscale1 << 1
             << QStringList{"Highscale 1: file 20.000, module 15.000"};
+        // A V7325S reads in a third of a Q7383D's line time.
         QTest::newRow("another model")
-            << "Q7383D"
-            << "defaults" << -1 << 1 << QStringList{"model: file Q7323S, module Q7383D"};
+            << "V7325S"
+            << "defaults" << -1 << 1 << QStringList{"model: file Q7323S, module V7325S"};
         QTest::newRow("a parameter the file lacks")
             << "Q7323S"
             << "without Burnout 1" << -1 << 1
