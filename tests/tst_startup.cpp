@@ -2,6 +2,7 @@
 // the run counter and the welcome, the rescue set, the settings restored into the window.
 
 #include "shell/ProgramFolder.h"
+#include "support/ExpectedTexts.h"
 #include "support/FormControls.h"
 #include "support/HttpTestServer.h"
 #include "support/ProgramRun.h"
@@ -470,18 +471,12 @@ class TestStartUp : public QObject {
         ScriptedDialogs& dialogs = bench.dialogs;
         if (update == ServerFails) {
             dialogs.expect(BoxKind::Plain,
-                           QStringLiteral("It was impossible to communicate with the update "
-                                          "server.\r\rConnection refused\r\rDo you wish to "
-                                          "disable automatic update check at startup?"),
+                           ExpectedUpdateUnreachable(QStringLiteral("Connection refused")),
                            BoxButtons::YesNo, BoxAnswer::No);
         } else if (update == NewerDeclined) {
-            dialogs.expect(
-                BoxKind::Confirmation,
-                QStringLiteral("A new version of the KVC7345 (1.4.0) is available for "
-                               "download.\r\rPress Ok to start downloading, Cancel to continue "
-                               "with current version or\rIgnore to turn off the automatic "
-                               "update check at startup.\r"),
-                BoxButtons::OkCancelIgnore, BoxAnswer::Cancel);
+            dialogs.expect(BoxKind::Confirmation,
+                           ExpectedUpdateAvailableAtStart(QStringLiteral("1.4.0")),
+                           BoxButtons::OkCancelIgnore, BoxAnswer::Cancel);
         }
         if (firstRun) {
             dialogs.expect(BoxKind::Information, QString(Welcome).replace(Site, server.address()));

@@ -1,6 +1,7 @@
 // The update check and the installer download against a local HTTP server.
 
 #include "support/ConfigurationFiles.h"
+#include "support/ExpectedTexts.h"
 #include "support/HttpTestServer.h"
 #include "support/ScriptedDialogs.h"
 
@@ -25,10 +26,6 @@ QString unanswered(const QString& reason) {
            "a newer version exists.\r\r" +
            reason;
 }
-QString unreachable(const QString& reason) {
-    return "It was impossible to communicate with the update server.\r\r" + reason +
-           "\r\rDo you wish to disable automatic update check at startup?";
-}
 const QString Downloaded =
     "New version succesfully downloaded.\r\rTo proceed with the upgrade, press Ok and follow "
     "the instructions.\rPress Cancel to abort the process.";
@@ -37,13 +34,6 @@ QString availableOnDemand(const QString& dotted) {
     return "A new version of the KVC7345 (" + dotted +
            ") is available for download.\r\rPress Ok to start downloading or Cancel to continue "
            "with current version";
-}
-
-QString availableAtStart(const QString& dotted) {
-    return "A new version of the KVC7345 (" + dotted +
-           ") is available for download.\r\rPress Ok to start downloading, Cancel to continue "
-           "with current version or\rIgnore to turn off the automatic update check at "
-           "startup.\r";
 }
 
 // A window model on a temporary program folder, online, with the maker's server on this
@@ -210,12 +200,12 @@ class TestUpdates : public QObject {
         bench.state.settings.WriteConfig("AUTOUPDATE", "Y");
         if (reply.isEmpty()) {
             bench.server.close();
-            bench.dialogs.expect(BoxKind::Plain, unreachable("Connection refused"),
+            bench.dialogs.expect(BoxKind::Plain, ExpectedUpdateUnreachable("Connection refused"),
                                  BoxButtons::YesNo, BoxAnswer(answer));
         } else {
             bench.server.answer(ScriptPath, body(reply));
             if (answer >= 0) {
-                bench.dialogs.expect(BoxKind::Confirmation, availableAtStart("1.4.0"),
+                bench.dialogs.expect(BoxKind::Confirmation, ExpectedUpdateAvailableAtStart("1.4.0"),
                                      BoxButtons::OkCancelIgnore, BoxAnswer(answer));
             }
         }
@@ -255,11 +245,11 @@ class TestUpdates : public QObject {
         answer.filler = filler;
         bench.server.answer(ScriptPath, answer);
         if (reason.isEmpty()) {
-            bench.dialogs.expect(BoxKind::Confirmation, availableAtStart("1.4.0"),
+            bench.dialogs.expect(BoxKind::Confirmation, ExpectedUpdateAvailableAtStart("1.4.0"),
                                  BoxButtons::OkCancelIgnore, BoxAnswer::Cancel);
         } else {
-            bench.dialogs.expect(BoxKind::Plain, unreachable(reason), BoxButtons::YesNo,
-                                 BoxAnswer::No);
+            bench.dialogs.expect(BoxKind::Plain, ExpectedUpdateUnreachable(reason),
+                                 BoxButtons::YesNo, BoxAnswer::No);
         }
         bench.form->CheckForUpdatesAtStartUp();
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));

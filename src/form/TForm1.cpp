@@ -169,7 +169,7 @@ void TForm1::Timer2Timer() {
 }
 
 void TForm1::FormKeyDown(int key) {
-    if (Busy || Control(QStringLiteral("PasswordPanel")).isVisible()) {
+    if (Busy || PasswordCoverUp()) {
         return;
     }
     if (StatusPanelInFront()) {

@@ -17,3 +17,18 @@ inline QString ExpectedPortWarning(const QString& port) {
                "     - COM port settings are correct\r"
                "     - USB/Serial converter (if present) is functioning");
 }
+
+// The start-up's question when the update check got no answer, with the reason in between.
+inline QString ExpectedUpdateUnreachable(const QString& reason) {
+    return QStringLiteral("It was impossible to communicate with the update server.\r\r") + reason +
+           QStringLiteral("\r\rDo you wish to disable automatic update check at startup?");
+}
+
+// The start-up's question when the server offers version `dotted` ("1.4.0").
+inline QString ExpectedUpdateAvailableAtStart(const QString& dotted) {
+    return QStringLiteral("A new version of the KVC7345 (") + dotted +
+           QStringLiteral(
+               ") is available for download.\r\rPress Ok to start downloading, Cancel to "
+               "continue with current version or\rIgnore to turn off the automatic update check "
+               "at startup.\r");
+}
