@@ -2,6 +2,8 @@
 #include "catalogue/ModelLayout.h"
 #include "catalogue/ParameterLayout.h"
 #include "form/TForm1.h"
+#include "records/ConfigurationFile.h"
+#include "records/ReportJobs.h"
 #include "shell/ProgramState.h"
 #include "support/ScriptedDialogs.h"
 
@@ -37,22 +39,23 @@ class Window {
         state.ModelVersion = version;
         form.ResetAll();
         form.AdjustFor(model);
-        AddNewSensors(state.ParameterTable, state.SensorTable, model, version);
+        state.AdaptCatalogue(model, version);
+        configuration = EmptyConfiguration(model, version, state.ParameterTable());
     }
 
-    // Sets the catalogue values ("Key=value"), then shows every parameter of the model.
+    // Shows every parameter of the model: the values given ("Key=register value"), 0 for the
+    // others.
     void show(const QStringList& values = {}) {
-        for (const QString& assignment : values) {
-            const auto index =
-                IndexOfKey(state.ParameterTable, assignment.section(QLatin1Char('='), 0, 0));
-            QVERIFY(index);
-            state.ParameterTable[*index].Value = assignment.section(QLatin1Char('='), 1).toInt();
-        }
         for (int i = 1; i <= TParameterTable::Count; ++i) {
-            if (AppliesToModel(state.ParameterTable[i], state.ModelCode)) {
-                form.ShowField(i);
+            if (AppliesToModel(state.ParameterTable()[i], state.ModelCode)) {
+                configuration.set(i, 0);
             }
         }
+        for (const QString& assignment : values) {
+            configuration.set(index(assignment.section(QLatin1Char('='), 0, 0)),
+                              assignment.section(QLatin1Char('='), 1).toInt());
+        }
+        form.ShowConfiguration(configuration);
     }
 
     // Distinct span ends, and output limits in order and outside "4-20 mA".
@@ -63,20 +66,44 @@ class Window {
                   "TLimitVLowLow1=-0.5", "TLimitVHighHigh1=11.0"});
     }
 
-    // "Name=text" for an edit's text, "-Name" disables a control, "+Name" enables it.
+    // "TKey=text" gives a number the value that text stands for ("" for none), with the text's
+    // decimals; "-Name" disables a control, "+Name" enables it.
     void setTexts(const QStringList& changes) {
+        for (const QString& change : changes) {
+            if (change.startsWith(QLatin1Char('-')) || change.startsWith(QLatin1Char('+'))) {
+                continue;
+            }
+            const int i = index(change.section(QLatin1Char('='), 0, 0).mid(1));
+            const QString text = change.section(QLatin1Char('='), 1);
+            if (text.isEmpty()) {
+                configuration.forget(i);
+                continue;
+            }
+            const int decimals = text.contains(QLatin1Char('.'))
+                                     ? int(text.size() - text.indexOf(QLatin1Char('.')) - 1)
+                                     : 0;
+            ParameterLimits limits = configuration.limits(i);
+            limits.decimals = decimals;
+            configuration.setLimits(i, limits);
+            configuration.set(i, QString(text).remove(QLatin1Char('.')).toInt());
+        }
+        form.ShowConfiguration(configuration);
         for (const QString& change : changes) {
             if (change.startsWith(QLatin1Char('-')) || change.startsWith(QLatin1Char('+'))) {
                 FormControl* control = form.FindControl(change.mid(1));
                 QVERIFY2(control, qPrintable(change));
                 control->setEnabled(change.startsWith(QLatin1Char('+')));
-                continue;
             }
-            FormControl* edit = form.FindControl(change.section(QLatin1Char('='), 0, 0));
-            QVERIFY2(edit, qPrintable(change));
-            edit->setText(change.section(QLatin1Char('='), 1));
         }
     }
+
+    void setUnit(const char* key, const QString& unit) {
+        ParameterLimits limits = configuration.limits(index(QLatin1String(key)));
+        limits.unit = unit;
+        configuration.setLimits(index(QLatin1String(key)), limits);
+    }
+
+    int index(const QString& key) const { return IndexOfKey(state.ParameterTable(), key).value(); }
 
     // The texts of the log list's lines, without their time stamps.
     QStringList logLines() const {
@@ -87,22 +114,26 @@ class Window {
         return lines;
     }
 
+    EntryList entries() const {
+        return ConfigurationEntries(form.Configuration(), form.Catalogue());
+    }
+
     QStringList fileNames() const {
         QStringList names;
         for (int j = 1; j <= EntryList::Slots; ++j) {
-            names << state.Entries.FileNames(j);
+            names << entries().FileNames(j);
         }
         return names;
     }
 
-    // The filled report rows as "name|value|unit".
+    // The report sheet's rows as "name|value|unit".
     QStringList reportRows() const {
         QStringList rows;
-        for (int k = 1; k <= ReportRows::Slots; ++k) {
-            if (!state.Report.PrintNames(k).isEmpty()) {
-                rows << state.Report.PrintNames(k) + '|' + state.Report.PrintValues(k) + '|' +
-                            state.Report.PrintUnits(k);
-            }
+        const ReportSheet sheet =
+            MakeReportSheet(form.SaveHeader(QDateTime::currentDateTime()), form.Configuration(),
+                            form.Catalogue(), form.PrintedParameters());
+        for (const ReportRow& row : sheet.rows) {
+            rows << row.name + '|' + row.value + '|' + row.unit;
         }
         return rows;
     }
@@ -110,6 +141,7 @@ class Window {
     ScriptedDialogs dialogs;
     ProgramState state{dialogs};
     TForm1 form{state};
+    ModuleConfiguration configuration;
 };
 
 QStringList padded(QStringList texts, int size) {
@@ -153,33 +185,22 @@ class TestCheckAll : public QObject {
         Window window(model, version);
         window.show();
         window.showConsistentTexts();
-        // Leftovers of an earlier snapshot must not survive.
-        for (int j = 1; j <= EntryList::Slots; ++j) {
-            window.state.Entries.FileNames(j) = QStringLiteral("stale");
-            window.state.Entries.FileValues(j) = QStringLiteral("stale");
-            window.state.Report.PrintNames(j) = QStringLiteral("stale");
-        }
-
-        window.form.CheckAll(CheckMode::Read);
         QCOMPARE(window.fileNames(), padded(names, EntryList::Slots));
         for (int j = names.size() + 1; j <= EntryList::Slots; ++j) {
-            QCOMPARE(window.state.Entries.FileValues(j), QString());
-            QCOMPARE(window.state.Report.PrintNames(j), QString());
+            QCOMPARE(window.entries().FileValues(j), QString());
         }
     }
 
-    // Number values are the edits' texts as shown, choices the catalogue's texts.
+    // Numbers with their decimals, choices as their items; a disabled field still counts.
     void entryValues() {
         Window window(QStringLiteral("Q7383D"), 6149);
         window.show({"InputTm1=11", "Lead1=1", "Output1=0", "Burn1=2", "Output2=5"});
         window.showConsistentTexts();
         window.setTexts({"TDownscale1=-12.5", "TCJRef1=", "-TUpscale2"});
-        // The list shows something else than the catalogue holds; the catalogue counts.
-        window.form.Control(QStringLiteral("CBurn1")).setCurrentIndex(0);
 
         QVERIFY(window.form.CheckAll(CheckMode::Read));
         const auto value = [&window](const char* name) {
-            return window.state.Entries.FileValues(Q7383DNames.indexOf(name) + 1);
+            return window.entries().FileValues(Q7383DNames.indexOf(name) + 1);
         };
         QCOMPARE(value("Sensor 1"), QStringLiteral("Pt 100"));
         QCOMPARE(value("Lead 1"), QStringLiteral("4 wire"));
@@ -215,25 +236,24 @@ class TestCheckAll : public QObject {
         window.show({QStringLiteral("Burn2=%1").arg(value)});
         window.showConsistentTexts();
         QVERIFY(window.form.CheckAll(CheckMode::Print));
-        QCOMPARE(window.state.Entries.FileNames(19), QStringLiteral("Burnout 2"));
-        QCOMPARE(window.state.Entries.FileValues(19), text);
-        QCOMPARE(window.state.Report.PrintNames(19), QStringLiteral("Burnout 2"));
-        QCOMPARE(window.state.Report.PrintValues(19), text);
+        QCOMPARE(window.entries().FileNames(19), QStringLiteral("Burnout 2"));
+        QCOMPARE(window.entries().FileValues(19), text);
+        QVERIFY(window.reportRows().contains("Burnout 2|" + text + '|'));
         QCOMPARE(window.dialogs.problems(), QStringList());
     }
 
-    // Only enabled controls make report rows, filled without gaps; units come from the unit
-    // labels of the edits, "" where an edit has none (the output limits).
+    // Only enabled controls make report rows, in catalogue order; a number's unit is its
+    // limits', a choice has none.
     void reportRows() {
         Window window(QStringLiteral("Q7383D"), 6149);
         window.show({"InputTm1=3", "Lead1=0", "InputTm2=11", "Lead2=1", "Output1=0", "Burn1=1",
                      "Function1=2", "Output2=3", "Burn2=0", "Function2=5"});
+        window.setUnit("Downscale1", QStringLiteral("°C"));
+        window.setUnit("Upscale1", QStringLiteral("°C"));
+        window.setUnit("Upscale2", QStringLiteral("Ohm"));
         window.showConsistentTexts();
         window.setTexts({"-CCJCom1", "-TCJRef1", "-TRTDLineRef1", "-CCJCom2", "-TCJRef2",
                          "-TRTDLineRef2", "-TLimitVLowLow1", "-CFunction1"});
-        window.form.Control(QStringLiteral("LDownscale1DIM")).setText(QStringLiteral("°C"));
-        window.form.Control(QStringLiteral("LUpscale1DIM")).setText(QStringLiteral("°C"));
-        window.form.Control(QStringLiteral("LUpscale2DIM")).setText(QStringLiteral("Ohm"));
         // A disabled group around the fields (as while an operation runs) hides none of them.
         const auto place = PlaceOf(QStringLiteral("Upscale1"));
         QVERIFY(place);
@@ -261,12 +281,8 @@ class TestCheckAll : public QObject {
                                    "V High Limit (normal operation)|10.5|",
                                    "V High Limit (burnout)|11.0|"};
         QCOMPARE(window.reportRows(), expected);
-        // Filled from the first slot without gaps.
-        QCOMPARE(window.state.Report.PrintNames(expected.size()),
-                 QStringLiteral("V High Limit (burnout)"));
-        QCOMPARE(window.state.Report.PrintNames(expected.size() + 1), QString());
         // The entry list still holds every parameter.
-        QCOMPARE(window.state.Entries.FileNames(28), QStringLiteral("V High Limit (burnout)"));
+        QCOMPARE(window.entries().FileNames(28), QStringLiteral("V High Limit (burnout)"));
     }
 
     void modes_data() {
@@ -320,9 +336,6 @@ class TestCheckAll : public QObject {
         row("limit holding no number, write", 6149, {"TLimitVHighHigh1="}, CheckMode::Write,
             "\rError: V High Limit (burnout) is not a valid number\r", Ok, BoxAnswer::Ok, false,
             {});
-        row("limit holding no number, read", 6149, {"TLimitmALow1=3,8"}, CheckMode::Read,
-            "\rError: mA Low Limit (normal operation) is not a valid number\r", Ok, BoxAnswer::Ok,
-            false, {});
         row("firmware 6145 with enabled limits, write", 6145,
             {"+TLimitmALow1", "+TLimitmAHigh1", "TLimitmALow1=20.5", "TLimitmAHigh1=19"},
             CheckMode::Write, "", Ok, BoxAnswer::Ok, true, {});
@@ -355,12 +368,12 @@ class TestCheckAll : public QObject {
         QCOMPARE(window.logLines(), log);
     }
 
-    // The output range is the list's selected index, whatever the catalogue holds.
+    // The output range the user picks is the one the limits are checked against.
     void outputRangeFromTheList() {
         Window window(QStringLiteral("Q7383D"), 6149);
         window.show({"Output1=0"});
         window.showConsistentTexts();
-        window.form.Control(QStringLiteral("COutput1")).setCurrentIndex(1);  // 0-20 mA
+        window.form.Choose(QStringLiteral("COutput1"), 1);  // 0-20 mA
         QVERIFY(window.form.CheckAll(CheckMode::Read));
         QCOMPARE(window.logLines(), QStringList{MaLog});
     }

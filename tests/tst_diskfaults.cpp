@@ -10,6 +10,7 @@
 #include "support/DiskFaults.h"
 #include "support/ProgramRun.h"
 #include "support/WindowBench.h"
+#include "support/WindowEditing.h"
 
 #include <QDate>
 #include <QDir>
@@ -109,7 +110,7 @@ struct Session : WindowBench {
                                               "Output 1 = 0-10 V", "Burnout 1 = UpScale"})));
         loaded = form->ReadFromFile(FileSource::Archive);
         form->FindControl("TDefaultDoneBy")->setText("J. Smith");
-        form->SetModified(true);
+        ChangeAValue(*form);
     }
 
     QString folder(const char* name) const { return QDir(home.path()).filePath(name); }
@@ -269,7 +270,7 @@ class TestDiskFaults : public QObject {
                 BoxKind::Error,
                 UnwritableFileText(shown(session.saved) + QStringLiteral(": ") + DiskFullReason));
         }
-        session.form->SetModified(true);
+        ChangeAValue(*session.form);
         session.dialogs.answerFileDialog(session.saved);
         session.form->TBSaveFileClick();
         QVERIFY(!session.form->Busy);

@@ -1,9 +1,11 @@
 #include "support/ConfigurationFiles.h"
 #include "support/FormControls.h"
 #include "support/WindowBench.h"
+#include "support/WindowEditing.h"
 
 #include "catalogue/CatalogueLookup.h"
 #include "catalogue/ModelLayout.h"
+#include "records/ConfigurationFile.h"
 
 #include <QDir>
 #include <QTest>
@@ -22,8 +24,8 @@ QString text(const TForm1& form, const QString& name) {
     return ShownTextOf(form.Control(name));
 }
 
-int valueOf(const ProgramState& state, const QString& key) {
-    return state.ParameterTable[IndexOfKey(state.ParameterTable, key).value()].Value;
+int valueOf(const TForm1& form, const QString& key) {
+    return form.Configuration().value(IndexOfKey(form.Catalogue(), key).value());
 }
 
 // What the open dialog hands the loader besides a file of bytes.
@@ -91,7 +93,7 @@ class TestFileLoad : public QObject {
         // Texts load as written, points and commas included.
         QCOMPARE(text(form, "LDateLeft"), QStringLiteral("Created:"));
         QCOMPARE(text(form, "LDateRight"), QStringLiteral("07.12.2026"));
-        QCOMPARE(bench.state.ConfigurationDate, QStringLiteral("07.12.2026"));
+        QCOMPARE(form.Configuration().date, QStringLiteral("07.12.2026"));
         QCOMPARE(text(form, "LExtra1Left"), QStringLiteral("By:"));
         QCOMPARE(text(form, "LExtra1Right"), QStringLiteral("J. Smith"));
         QCOMPARE(text(form, "LExtra2Left"), QStringLiteral("For:"));
@@ -99,11 +101,11 @@ class TestFileLoad : public QObject {
         QCOMPARE(text(form, "LSourceRight"), QStringLiteral("my.NVC"));
 
         QCOMPARE(text(form, "CInput1"), QStringLiteral("V dc (E)"));
-        QCOMPARE(valueOf(bench.state, "Input1"), 1);
+        QCOMPARE(valueOf(form, "Input1"), 1);
         QCOMPARE(text(form, "TDownscale1"), QStringLiteral("1.500"));
-        QCOMPARE(valueOf(bench.state, "Downscale1"), 1500);
+        QCOMPARE(valueOf(form, "Downscale1"), 1500);
         QCOMPARE(text(form, "TUpscale1"), QStringLiteral("10.000"));
-        QCOMPARE(valueOf(bench.state, "Upscale1"), 10000);
+        QCOMPARE(valueOf(form, "Upscale1"), 10000);
         QCOMPARE(text(form, "TBurnoutLow1"), QStringLiteral("-0.500"));
         QCOMPARE(text(form, "COutput1"), QStringLiteral("0-10 V"));
         QCOMPARE(text(form, "CBurn1"), QStringLiteral("UpScale"));
@@ -114,16 +116,17 @@ class TestFileLoad : public QObject {
         // The parameter lines applied, as the file holds them.
         const QList<LoadedValue>& loaded = bench.form->LastLoad().values;
         QCOMPARE(loaded.size(), 7);
-        QCOMPARE(loaded[0].index, IndexOfKey(bench.state.ParameterTable, "Input1").value());
+        QCOMPARE(loaded[0].index, IndexOfKey(form.Catalogue(), "Input1").value());
         QCOMPARE(loaded[0].text, QStringLiteral("V dc (E)"));
         QCOMPARE(loaded[0].value, 1);
         QCOMPARE(loaded[2].text, QStringLiteral("10,000"));
         QCOMPARE(loaded[2].value, 10000);
         QCOMPARE(bench.form->LastLoad().refusal, QString());
 
-        // The read-mode check rebuilt the entry list from the window.
-        QCOMPARE(bench.state.Entries.FileNames(3), QStringLiteral("Highscale 1"));
-        QCOMPARE(bench.state.Entries.FileValues(3), QStringLiteral("10.000"));
+        // A save writes the configuration as the window shows it.
+        const EntryList entries = ConfigurationEntries(form.Configuration(), form.Catalogue());
+        QCOMPARE(entries.FileNames(3), QStringLiteral("Highscale 1"));
+        QCOMPARE(entries.FileValues(3), QStringLiteral("10.000"));
         QVERIFY(!form.ConfigurationEmpty);
         QVERIFY(!form.Busy);
         QCOMPARE(form.StatusPanel(2), QString());
@@ -194,10 +197,12 @@ class TestFileLoad : public QObject {
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QVERIFY(!bench.form->FindControl("COutput1")->isEnabled());
         QVERIFY(!bench.form->ConfigurationEmpty);
-        // The check ran: every parameter of the model has its slot; the empty edits no value.
-        QCOMPARE(bench.state.Entries.FileNames(7), QStringLiteral("Burnout 1"));
-        QCOMPARE(bench.state.Entries.FileNames(2), QStringLiteral("Downscale 1"));
-        QCOMPARE(bench.state.Entries.FileValues(2), QString());
+        // Every parameter of the model has its slot; those the file lacks have no value.
+        const EntryList entries =
+            ConfigurationEntries(bench.form->Configuration(), bench.form->Catalogue());
+        QCOMPARE(entries.FileNames(7), QStringLiteral("Burnout 1"));
+        QCOMPARE(entries.FileNames(2), QStringLiteral("Downscale 1"));
+        QCOMPARE(entries.FileValues(2), QString());
     }
 
     void abandonedFileLeavesTheWindowAsBefore_data() {
@@ -263,7 +268,7 @@ class TestFileLoad : public QObject {
         LoadBench bench;
         QVERIFY(bench.load(FileBytes(KVC7345_DATA_DIR "/factorydefaults/Q7323S.NVC"), "good.NVC"));
         bench.form->Timer2Timer();
-        bench.form->SetModified(true);
+        ChangeAValue(*bench.form);
         bench.form->Timer2Timer();
         bench.dialogs.whileOpen([&bench] { bench.form->Timer2Timer(); });
         const QByteArray broken =
@@ -303,7 +308,7 @@ class TestFileLoad : public QObject {
         LoadBench bench;
         QVERIFY(bench.load(ConfigurationFileBytes("Q7356S", {"MDVERSION = 7168", line})));
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
-        QCOMPARE(valueOf(bench.state, key), value);
+        QCOMPARE(valueOf(*bench.form, key), value);
         QCOMPARE(text(*bench.form, "T" + key), QString::number(value));
     }
 
@@ -364,7 +369,7 @@ class TestFileLoad : public QObject {
         LoadBench bench;
         // A V7380S connected before: its sensor list has no Pt 200.
         bench.state.ModelVersion = 300;
-        AddNewSensors(bench.state.ParameterTable, bench.state.SensorTable, "V7380S", 300);
+        bench.state.AdaptCatalogue("V7380S", 300);
         QStringList lines{"Sensor 1 = Pt 200"};
         if (firmwareFirst) {
             lines.prepend("MDVERSION = 6149");
@@ -448,7 +453,7 @@ class TestFileLoad : public QObject {
         QFETCH(QString, reason);
         LoadBench bench;
         QVERIFY(bench.load(ConfigurationFileBytes("Q7323S", Q7323SLines), "shown.NVC"));
-        bench.form->SetModified(true);
+        ChangeAValue(*bench.form);
         bench.dialogs.expect(BoxKind::Warning,
                              "Parameters were modified.\rDo you wish to acquire new data and lose "
                              "changes?",
@@ -488,7 +493,7 @@ class TestFileLoad : public QObject {
     void keepingChangesLoadsNothing() {
         LoadBench bench;
         QVERIFY(bench.load(ConfigurationFileBytes("Q7323S", Q7323SLines)));
-        bench.form->SetModified(true);
+        ChangeAValue(*bench.form);
         bench.dialogs.expect(BoxKind::Warning,
                              "Parameters were modified.\rDo you wish to acquire new data and lose "
                              "changes?",

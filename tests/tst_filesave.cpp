@@ -1,5 +1,6 @@
 #include "support/ConfigurationFiles.h"
 #include "support/WindowBench.h"
+#include "support/WindowEditing.h"
 
 #include <QDate>
 #include <QDir>
@@ -31,7 +32,7 @@ const QStringList SavedLines{
     "DONEFOR                                  = ",
     "Input 1                                  = V dc (E)",
     "Downscale 1                              = 1.500",
-    "Highscale 1                              = 10.000",
+    "Highscale 1                              = 12.000",
     "Burnout Low 1                            = -0.500",
     "Burnout High 1                           = 11.000",
     "Output 1                                 = 0-10 V",
@@ -53,7 +54,8 @@ struct SaveBench : WindowBench {
                          "Burnout High 1 = 11.000", "Output 1 = 0-10 V", "Burnout 1 = UpScale"})));
         loaded = form->ReadFromFile(FileSource::Archive);
         form->FindControl("TDefaultDoneBy")->setText("J. Smith");
-        form->SetModified(true);
+        // An edit, so that the configuration is not the one loaded.
+        TypeInto(*form, QStringLiteral("TUpscale1"), QStringLiteral("12.000"));
     }
 
     QString archive() const { return QDir(home.path()).filePath("archive"); }

@@ -5,7 +5,6 @@
 #include "records/LoadNotes.h"
 
 #include <QLocale>
-#include <QSet>
 #include <QTest>
 
 namespace {
@@ -14,13 +13,14 @@ int indexOf(const TParameterTable& table, const char* key) {
     return IndexOfKey(table, QString::fromLatin1(key)).value();
 }
 
-// Held: the entries with these keys.
-HeldValue holding(const TParameterTable& table, const QStringList& keys) {
-    QSet<int> held;
+// A configuration of `model` holding the entries with these keys.
+ModuleConfiguration holding(const TParameterTable& table, const QString& model,
+                            const QStringList& keys) {
+    ModuleConfiguration configuration = EmptyConfiguration(model, 258, table);
     for (const QString& key : keys) {
-        held.insert(IndexOfKey(table, key).value());
+        configuration.set(IndexOfKey(table, key).value(), 0);
     }
-    return [held](int i) { return held.contains(i); };
+    return configuration;
 }
 
 }  // namespace
@@ -31,28 +31,11 @@ class TestLoadNotes : public QObject {
   private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
 
-    void heldEntriesKeepTheirOrderWithoutGaps() {
-        const TParameterTable table = InitialParameterTable();
-        EntryList entries;
-        const QStringList names{"Input 1", "Downscale 1", "Highscale 1", "Output 1", "DATE"};
-        for (int n = 1; n <= names.size(); ++n) {
-            entries.FileNames(n) = names[n - 1];
-            entries.FileValues(n) = QString::number(n);
-        }
-        const EntryList kept =
-            HeldEntries(entries, table, holding(table, {"Input1", "Upscale1", "Output1"}));
-        QCOMPARE(kept.FileNames(1), QStringLiteral("Input 1"));
-        QCOMPARE(kept.FileNames(2), QStringLiteral("Highscale 1"));
-        QCOMPARE(kept.FileValues(2), QStringLiteral("3"));
-        QCOMPARE(kept.FileNames(3), QStringLiteral("Output 1"));
-        QCOMPARE(kept.FileNames(4), QString());
-    }
-
     void missingParametersOfTheModel() {
         const TParameterTable table = InitialParameterTable();
         const QStringList missing = MissingParameters(
-            table, "Q7323S",
-            holding(table, {"Input1", "Downscale1", "BurnoutLow1", "BurnoutHigh1", "Output1"}));
+            table, holding(table, "Q7323S",
+                           {"Input1", "Downscale1", "BurnoutLow1", "BurnoutHigh1", "Output1"}));
         QCOMPARE(missing, (QStringList{"Highscale 1", "Burnout 1"}));
         QCOMPARE(MissingParametersNote("Q7323S", missing),
                  (QStringList{"The file holds no value for these parameters of the Q7323S:",
@@ -77,17 +60,18 @@ class TestLoadNotes : public QObject {
         QFETCH(QList<int>, fileValues);
         QFETCH(int, used);
         QFETCH(QStringList, notes);
-        TParameterTable table = InitialParameterTable();
+        const TParameterTable table = InitialParameterTable();
         const int highscale = indexOf(table, "Upscale1");
-        table[highscale].Decimal = 1;
-        table[highscale].Value = used;
+        ModuleConfiguration configuration = holding(table, "Q7383S", {});
+        configuration.setLimits(highscale, {0, 1350, 1, QStringLiteral("°C")});
+        configuration.set(highscale, used);
         QList<LoadedValue> loaded;
         for (const int value : fileValues) {
             loaded.append({highscale, QString::number(value / 10.0, 'f', 1), value});
         }
         // Choices are never changed by the limits, whatever their value says.
         loaded.append({indexOf(table, "Output1"), "4-20 mA", 99});
-        QCOMPARE(ChangedValueNotes(table, loaded), notes);
+        QCOMPARE(ChangedValueNotes(table, configuration, loaded), notes);
     }
 
     void linesLeftOutAtThisFirmware() {

@@ -7,6 +7,7 @@
 #include "shell/ProgramState.h"
 #include "support/FormControls.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WindowEditing.h"
 #include "window/ChartHost.h"
 #include "window/MainWindow.h"
 #include "window/WidgetFactory.h"
@@ -42,8 +43,9 @@ struct Window {
     TForm1 form{state};
     ConfiguratorWindow window{form};
 
-    TTableEntry& entry(const QString& key) {
-        return state.ParameterTable[IndexOfKey(state.ParameterTable, key).value()];
+    // The value the shown configuration holds for the parameter with that key.
+    int value(const QString& key) const {
+        return form.Configuration().value(IndexOfKey(form.Catalogue(), key).value());
     }
     FormControl* get(const QString& name) const { return form.FindControl(name); }
     // The widget that shows a control.
@@ -80,16 +82,20 @@ void showConfiguration(Window& w, const QString& model, int version, const QStri
     w.state.ModelVersion = version;
     w.form.ResetAll();
     w.form.AdjustFor(model);
-    AddNewSensors(w.state.ParameterTable, w.state.SensorTable, model, version);
-    for (const QString& pair : values.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        w.entry(pair.section(QLatin1Char('='), 0, 0)).Value =
-            pair.section(QLatin1Char('='), 1).toInt();
-    }
+    w.state.AdaptCatalogue(model, version);
+    const TParameterTable& catalogue = w.state.ParameterTable();
+    ModuleConfiguration configuration = EmptyConfiguration(model, version, catalogue);
     for (int i = 1; i <= TParameterTable::Count; ++i) {
-        if (AppliesToModel(w.state.ParameterTable[i], model)) {
-            w.form.ShowField(i);
+        if (AppliesToModel(catalogue[i], model)) {
+            configuration.set(i, 0);
         }
     }
+    for (const QString& pair : values.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        configuration.set(IndexOfKey(catalogue, pair.section(QLatin1Char('='), 0, 0)).value(),
+                          pair.section(QLatin1Char('='), 1).toInt());
+    }
+    w.form.ShowConfiguration(configuration);
+    w.form.SetUnmodified();
     // In this order: sensor lists, cold-junction lists, alarm types; each only when enabled.
     const std::pair<const char*, void (*)(TForm1&, FormControl&)> followers[] = {
         {"CInputTm1", updateLimits}, {"CInputTm2", updateLimits}, {"CInputHz1", updateLimits},
@@ -239,8 +245,8 @@ const LayoutRow LayoutRows[] = {
     // Texts that a model's row does not rewrite stay as the previous model left them.
     {"Q7351S, then Q7324S", "Q7351S", "Q7324S", 300, An, "Input1", Al, CAl, "Q7324S: Analog Signal Conv. and Trip Amplif.", Rl, Bo, false},
     {"Q7324S, then Q7351S", "Q7324S", "Q7351S", 300, "InputHz1 Input2", "InputHz1", Al, CAl, "Q7351S: Frequency Input Converter and Trip Amplifier", "OC Transistor|OC Transistor|Relay", Pu, false},
-    {"Q7351S, then Q7356S", "Q7351S", "Q7356S", 300, An, "Input1", "out1 out2 limits", CLoad, "Q7356S: Load Cell/Strain Gauge Bridge Isolating Converter", Oc, Pu, true},
-    {"Q7351S, then a code without row", "Q7351S", "Q7399Z", 300, "InputHz1 Input2", "", "", " INPUT TAG ", "", Oc, Pu, false},
+    {"Q7351S, then Q7356S", "Q7351S", "Q7356S", 300, An, "Input1", "out1 out2 limits", CLoad, "Q7356S: Load Cell/Strain Gauge Bridge Isolating Converter", Oc, Bo, true},
+    {"Q7351S, then a code without row", "Q7351S", "Q7399Z", 300, "InputHz1 Input2", "", "", " INPUT TAG ", "", Oc, Bo, false},
     {"Q7356S, then a Q738 code without row, fw 6146", "Q7356S", "Q7389Z", 6146, An, "", "limits", " TAG ", "", Design, Bo, false},
 };
 // clang-format on
@@ -337,8 +343,8 @@ const TypedRow TypedRows[] = {
     {"below a tenth", "Q7383S", 300, Pt, "TDownscale1", "-0.05", "C", "0.0", "Downscale1", 0, ""},
     {"German comma", "Q7383S", 300, Pt, "TDownscale1", "12,34", "de_DE", "12,3", "Downscale1", 123, ""},
     {"German point", "Q7383S", 300, Pt, "TDownscale1", "12.34", "de_DE", "12,3", "Downscale1", 123, ""},
-    {"two points", "Q7383S", 300, Pt, "TDownscale1", "1.2.3", "C", "0", "Downscale1", 500, Numeric},
-    {"comma and point", "Q7383S", 300, Pt, "TDownscale1", "1,2.3", "C", "0", "Downscale1", 500, Numeric},
+    {"two points", "Q7383S", 300, Pt, "TDownscale1", "1.2.3", "C", "50.0", "Downscale1", 500, Numeric},
+    {"comma and point", "Q7383S", 300, Pt, "TDownscale1", "1,2.3", "C", "50.0", "Downscale1", 500, Numeric},
     {"above the maximum", "Q7383S", 300, Pt, "TDownscale1", "2000", "C", "850.0", "Downscale1", 8500,
      "Downscale 1 for specified sensor has a maximum allowed value of 850 °C"},
     {"below the minimum", "Q7383S", 300, Pt, "TDownscale1", "-300", "C", "-200.0", "Downscale1", -2000,
@@ -452,6 +458,7 @@ class TestMainWindow : public QObject {
                 w.state.ModelCode = text(code);
                 w.form.ResetAll();
                 w.form.AdjustFor(text(code));
+                w.state.AdaptCatalogue(text(code), expected.version);
             }
         }
         QCOMPARE(selectors(w.form, QStringLiteral("C")), text(expected.shown));
@@ -465,9 +472,10 @@ class TestMainWindow : public QObject {
             relays << w.get(QLatin1String(name))->text();
         }
         QCOMPARE(relays.join(QLatin1Char('|')), text(expected.relays));
-        QCOMPARE(w.entry(QStringLiteral("Type1A")).Items[4] + QLatin1Char('|') +
-                     w.entry(QStringLiteral("Type1B")).Items[4],
-                 text(expected.fifthType));
+        const auto item = [&w](const char* key) {
+            return w.form.Catalogue()[IndexOfKey(w.form.Catalogue(), key).value()].Items[4];
+        };
+        QCOMPARE(item("Type1A") + QLatin1Char('|') + item("Type1B"), text(expected.fifthType));
         QCOMPARE(w.get(QStringLiteral("BAquireZero"))->isEnabled(), expected.acquisition);
         QCOMPARE(w.get(QStringLiteral("BAquireReference"))->isEnabled(), expected.acquisition);
     }
@@ -663,15 +671,16 @@ class TestMainWindow : public QObject {
         if (*r.warning != '\0') {
             w.dialogs.expect(BoxKind::Warning, text(r.warning));
         }
-        const TParameterTable before = w.state.ParameterTable;
+        const ModuleConfiguration before = w.form.Configuration();
         FormControl& field = w.form.Control(text(r.edit));
         field.setText(text(r.typed));
         w.form.OnEditLeave(field);
         QCOMPARE(field.text(), text(r.shown));
         QCOMPARE(w.dialogs.problems(), QStringList());
         for (int i = 1; i <= TParameterTable::Count; ++i) {
-            const TTableEntry& entry = w.state.ParameterTable[i];
-            QCOMPARE(entry.Value, entry.Field == text(r.key) ? r.stored : before[i].Value);
+            const bool edited = w.form.Catalogue()[i].Field == text(r.key);
+            QCOMPARE(w.form.Configuration().held(i),
+                     edited ? std::optional<int>(r.stored) : before.held(i));
         }
     }
 
@@ -682,10 +691,11 @@ class TestMainWindow : public QObject {
         QTest::addColumn<int>("lead");
         const QString modified = QStringLiteral("Modified");
         QTest::newRow("list index set from code") << false << "list from code" << QString() << 0;
-        QTest::newRow("edit text set from code") << false << "edit from code" << modified << 0;
+        QTest::newRow("edit text set from code") << false << "edit from code" << QString() << 0;
+        QTest::newRow("keystroke in an edit") << false << "typed edit" << modified << 0;
         QTest::newRow("user's choice") << false << "choice" << modified << 1;
-        QTest::newRow("tag text set from code") << false << "tag from code" << modified << 0;
-        QTest::newRow("edit text, nothing shown") << true << "edit from code" << QString() << 0;
+        QTest::newRow("keystroke in a tag") << false << "typed tag" << modified << 0;
+        QTest::newRow("keystroke, nothing shown") << true << "typed edit" << QString() << 0;
         QTest::newRow("user's choice, nothing shown") << true << "choice" << QString() << 1;
     }
 
@@ -699,15 +709,17 @@ class TestMainWindow : public QObject {
         FormControl* lead = w.get(QStringLiteral("CLead1"));
         if (action == QLatin1String("list from code")) {
             lead->setCurrentIndex(1);
-        } else if (action == QLatin1String("tag from code")) {
-            w.get(QStringLiteral("TTag1"))->setText(QStringLiteral("PUMP 1"));
+        } else if (action == QLatin1String("typed tag")) {
+            QVERIFY(w.form.Typed(QStringLiteral("TTag1"), QStringLiteral("PUMP 1")));
         } else if (action == QLatin1String("edit from code")) {
             w.get(QStringLiteral("TDownscale1"))->setText(QStringLiteral("1.0"));
+        } else if (action == QLatin1String("typed edit")) {
+            QVERIFY(w.form.Typed(QStringLiteral("TDownscale1"), QStringLiteral("1.0")));
         } else {
             choose(w, QStringLiteral("CLead1"), 1);
         }
         QTEST(w.form.StatusPanel(2), "mark");
-        QTEST(w.entry(QStringLiteral("Lead1")).Value, "lead");
+        QTEST(w.value(QStringLiteral("Lead1")), "lead");
     }
 
     void sensorChoice_data() { addRows(SensorRows); }
@@ -719,10 +731,10 @@ class TestMainWindow : public QObject {
         showConfiguration(w, text(r.model), r.version, text(r.values));
         if (*r.list != '\0') {
             choose(w, text(r.list), r.choice);
-            QCOMPARE(w.entry(text(r.list).mid(1)).Value, r.choice);
+            QCOMPARE(w.value(text(r.list).mid(1)), r.choice);
         }
         const QString key = text(r.key);
-        QCOMPARE(w.entry(key).Value, r.stored);
+        QCOMPARE(w.value(key), r.stored);
         QCOMPARE(w.get(QStringLiteral("T") + key)->text(), text(r.shown));
         QCOMPARE(w.get(QStringLiteral("T") + key)->hint(), text(r.hint));
         const FormControl* unit = w.get(QStringLiteral("L") + key + QStringLiteral("DIM"));
@@ -738,7 +750,7 @@ class TestMainWindow : public QObject {
         Window w;
         showConfiguration(w, text(r.model), r.version, text(r.values));
         choose(w, text(r.list), r.choice);
-        QCOMPARE(w.entry(text(r.list).mid(1)).Value, r.choice);
+        QCOMPARE(w.value(text(r.list).mid(1)), r.choice);
         QStringList states;
         for (const QString& field : text(r.fields).split(QLatin1Char(' '))) {
             states << fieldState(w.form, field.mid(1), field.left(1));
@@ -773,7 +785,7 @@ class TestMainWindow : public QObject {
         Window w;
         w.form.ConfigurationEmpty = configurationEmpty;
         w.form.SetStatusPanel(0, panel0);
-        w.form.SetModified(true);
+        ChangeAValue(w.form);
         w.state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), port);
         w.form.Timer2Timer();
         QTEST(w.form.StatusPanel(0), "panel0After");
@@ -802,7 +814,11 @@ class TestMainWindow : public QObject {
             {"", "Configuration"},
         };
         for (const auto& [mark, caption] : ticks) {
-            w.form.SetModified(*mark != '\0');
+            if (*mark != '\0') {
+                ChangeAValue(w.form);
+            } else {
+                w.form.SetUnmodified();
+            }
             w.form.Timer2Timer();
             QCOMPARE(pages->items().value(0), QLatin1String(caption));
             QCOMPARE(w.form.TabMarked, *mark != '\0');
@@ -818,7 +834,7 @@ class TestMainWindow : public QObject {
         w.form.Timer3Timer();  // the clock's second is no change for the refresh
         QVERIFY(!refresh->isActive());
         w.form.ConfigurationEmpty = false;
-        w.form.SetModified(true);
+        ChangeAValue(w.form);
         QVERIFY(refresh->isActive());
         QTRY_COMPARE(pages->items().value(0), QStringLiteral("Configuration *"));
         QVERIFY(w.get(QStringLiteral("TBSaveFile"))->isEnabled());

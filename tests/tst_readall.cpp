@@ -1,6 +1,7 @@
 #include "support/ExpectedTexts.h"
 #include "support/FormControls.h"
 #include "support/WindowBench.h"
+#include "support/WindowEditing.h"
 
 #include "catalogue/CatalogueLookup.h"
 #include "modsim/ModuleEngine.h"
@@ -30,8 +31,8 @@ QString text(const TForm1& form, const char* name) {
     return form.Control(QString::fromLatin1(name)).text();
 }
 
-const TTableEntry& entry(const ProgramState& state, const char* key) {
-    return state.ParameterTable[IndexOfKey(state.ParameterTable, QString::fromLatin1(key)).value()];
+int valueOf(const TForm1& form, const QString& key) {
+    return form.Configuration().value(IndexOfKey(form.Catalogue(), key).value());
 }
 
 QString problems(const ScriptedDialogs& dialogs) {
@@ -131,7 +132,7 @@ class TestReadAll : public QObject {
         QVERIFY(bench.started);
         bench.engine().setRegister(address, static_cast<quint16>(word));
         bench.form->ReadAll();
-        QCOMPARE(entry(bench.state, key.toLatin1()).Value, value);
+        QCOMPARE(valueOf(*bench.form, key), value);
         if (const auto* list = bench.form->FindControl("C" + key)) {
             QCOMPARE(list->currentText(), shown);
         } else {
@@ -148,11 +149,13 @@ class TestReadAll : public QObject {
         bench.form->ReadAll();
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
         QVERIFY(!bench.form->ConfigurationEmpty);
-        for (const TTableEntry& read : bench.state.ParameterTable) {
+        for (int i = 1; i <= TParameterTable::Count; ++i) {
+            const TTableEntry& read = bench.form->Catalogue()[i];
             if (AppliesToModel(read, "Q7321S")) {
                 const int address = read.ReadCommand.toInt(nullptr, 16);
-                QVERIFY2(read.Value == bench.engine().registerValue(address),
-                         qPrintable(read.Name + ": " + QString::number(read.Value)));
+                const int value = bench.form->Configuration().value(i);
+                QVERIFY2(value == bench.engine().registerValue(address),
+                         qPrintable(read.Name + ": " + QString::number(value)));
             }
         }
     }
@@ -205,7 +208,8 @@ class TestReadAll : public QObject {
     void modifiedAndNoTouchesNothing() {
         WindowBench bench("Q7383D", 6149);
         QVERIFY(bench.started);
-        bench.form->SetModified(true);
+        ReadForWriting(bench);
+        ChangeAValue(*bench.form);
         bench.dialogs.expect(BoxKind::Warning,
                              "Parameters were modified.\rDo you wish to acquire new data and lose "
                              "changes?",

@@ -6,6 +6,7 @@
 #include "support/ScriptedDialogs.h"
 
 #include "form/TForm1.h"
+#include "records/ReportJobs.h"
 #include "records/ReportSheet.h"
 #include "report/ReportPainter.h"
 #include "report/ReportPdf.h"
@@ -151,13 +152,13 @@ QStringList reportRowsOf(const QString& file, QString* date) {
     if (!form.ReadFromFile(FileSource::Archive) || !form.CheckAll(CheckMode::Print)) {
         return {};
     }
-    *date = state.ConfigurationDate;
+    *date = form.Configuration().date;
     QStringList rows;
-    for (int slot = 1; slot <= ReportRows::Slots && !state.Report.PrintNames(slot).isEmpty();
-         ++slot) {
-        rows
-            << state.Report.PrintNames(slot) + "|" +
-                   (state.Report.PrintValues(slot) + " " + state.Report.PrintUnits(slot)).trimmed();
+    const ReportSheet sheet =
+        MakeReportSheet(form.SaveHeader(QDateTime::currentDateTime()), form.Configuration(),
+                        form.Catalogue(), form.PrintedParameters());
+    for (const ReportRow& row : sheet.rows) {
+        rows << row.name + "|" + (row.value + " " + row.unit).trimmed();
     }
     return rows;
 }

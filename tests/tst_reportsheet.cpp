@@ -4,7 +4,10 @@
 #include "support/ConfigurationFiles.h"
 #include "support/DiskFaults.h"
 #include "support/WindowBench.h"
+#include "support/WindowEditing.h"
 
+#include "records/ConfigurationFile.h"
+#include "records/ReportJobs.h"
 #include "records/ReportOutput.h"
 #include "records/ReportSheet.h"
 
@@ -150,17 +153,16 @@ class TestReportSheet : public QObject {
         QVERIFY(headers.contains("CHANNEL 1"));
         int rows = 0;
         bool secondChannelRows = false;
-        for (int slot = 1; slot <= ReportRows::Slots; ++slot) {
-            const QString name = bench.state.Report.PrintNames(slot);
-            if (name.isEmpty()) {
-                continue;
-            }
+        const ReportSheet sheet = MakeReportSheet(
+            bench.form->SaveHeader(QDateTime::currentDateTime()), bench.form->Configuration(),
+            bench.form->Catalogue(), bench.form->PrintedParameters());
+        for (const ReportRow& row : sheet.rows) {
+            const QString& name = row.name;
             ++rows;
             secondChannelRows |= name.contains('2');
             const auto nameText = findText(page, name);
             QVERIFY2(nameText && qFuzzyCompare(nameText->x, 2.8), qPrintable(name));
-            const QString value =
-                bench.state.Report.PrintValues(slot) + " " + bench.state.Report.PrintUnits(slot);
+            const QString value = row.value + " " + row.unit;
             const auto valueText = findText(page, value);
             QVERIFY2(valueText, qPrintable(value));
             QCOMPARE(valueText->x, 11.3);
@@ -184,8 +186,10 @@ class TestReportSheet : public QObject {
         QVERIFY(!names.contains("Downscale 1"));
         QVERIFY(names.contains("Downscale 2"));
         bool inFile = false;
+        const EntryList entries =
+            ConfigurationEntries(bench.form->Configuration(), bench.form->Catalogue());
         for (int slot = 1; slot <= EntryList::Slots; ++slot) {
-            inFile |= bench.state.Entries.FileNames(slot) == "Downscale 1";
+            inFile |= entries.FileNames(slot) == "Downscale 1";
         }
         QVERIFY(inFile);
     }
@@ -210,10 +214,10 @@ class TestReportSheet : public QObject {
         QFETCH(bool, inUse);
         ReportBench bench("Q7383D");
         QVERIFY(bench.load("Q7383D"));
-        bench.form->Control("TTag1").setText("TT-101");
-        bench.form->Control("TTag2").setText("TT-102");
-        bench.form->Control("TTag1").setEnabled(inUse);
-        bench.form->Control("TTag2").setEnabled(inUse);
+        ModuleConfiguration tagged = bench.form->Configuration();
+        tagged.tag(1) = inUse ? std::optional<QString>("TT-101") : std::nullopt;
+        tagged.tag(2) = inUse ? std::optional<QString>("TT-102") : std::nullopt;
+        bench.form->ShowConfiguration(tagged);
         bench.form->Click("BitBtn1");
         const ReportPage page = bench.printedPage();
         const auto tag1 = findText(page, "TAG: TT-101");
@@ -358,7 +362,7 @@ class TestReportSheet : public QObject {
     void refusedCheckPrintsNothing() {
         ReportBench bench("Q7383D");
         QVERIFY(bench.load("Q7383D"));
-        bench.form->Control("TUpscale1").setText(bench.form->Control("TDownscale1").text());
+        TypeInto(*bench.form, "TUpscale1", bench.form->Control("TDownscale1").text());
         bench.dialogs.expect(BoxKind::Information,
                              "\rError: Upscale and Downscale Values cannot be the same\r");
         bench.form->Click("BitBtn1");

@@ -32,7 +32,7 @@ struct Shown {
 
 struct Snapshot {
     QMap<QString, Shown> controls;  // every parameter control and both tag fields
-    QMap<QString, int> values;      // every catalogue Value
+    QMap<QString, int> values;      // every value the configuration holds, by key
 };
 
 Shown shownOf(const TForm1& form, const QString& name) {
@@ -42,7 +42,8 @@ Shown shownOf(const TForm1& form, const QString& name) {
 
 Snapshot snapshot(const TForm1& form, const ProgramState& state) {
     Snapshot taken;
-    for (const TTableEntry& entry : state.ParameterTable) {
+    for (int i = 1; i <= TParameterTable::Count; ++i) {
+        const TTableEntry& entry = form.Catalogue()[i];
         Shown shown = shownOf(form, ControlName(entry));
         // A load lays the window out once more after its refresh, which lights the input
         // selector of the models that have none (Q7326S, Q7356S): it stays empty.
@@ -50,7 +51,9 @@ Snapshot snapshot(const TForm1& form, const ProgramState& state) {
             shown.enabled = false;
         }
         taken.controls[ControlName(entry)] = shown;
-        taken.values[entry.Field] = entry.Value;
+        if (const std::optional<int> value = form.Configuration().held(i)) {
+            taken.values[entry.Field] = *value;
+        }
     }
     for (const char* tag : {"TTag1", "TTag2"}) {
         taken.controls[tag] = shownOf(form, tag);
@@ -103,7 +106,7 @@ QStringList expectedLines(const TForm1& form, const ProgramState& state) {
             lines << line(tag, shownOf(form, field).text);
         }
     }
-    for (const TTableEntry& entry : state.ParameterTable) {
+    for (const TTableEntry& entry : form.Catalogue()) {
         if (AppliesToModel(entry, state.ModelCode)) {
             lines << line(entry.Name, shownOf(form, ControlName(entry)).text);
         }
@@ -192,21 +195,12 @@ class TestRoundTrip : public QObject {
         // Loaded where numbers use points, and again where they use commas.
         for (const QLocale& locale : {QLocale::c(), German}) {
             bench.form->ResetAll();
-            for (TTableEntry& entry : bench.state.ParameterTable) {
-                entry.Value = -12345;  // every value must come from the file
-            }
             QLocale::setDefault(locale);
             bench.dialogs.answerFileDialog(path);
             bench.form->TBOpenFileClick();
             QVERIFY2(bench.dialogs.problems().isEmpty(),
                      qPrintable(bench.dialogs.problems().join('\n')));
-            Snapshot loaded = snapshot(*bench.form, bench.state);
-            // Values of parameters the model does not have were never in the file.
-            for (const TTableEntry& entry : bench.state.ParameterTable) {
-                if (!AppliesToModel(entry, model)) {
-                    loaded.values[entry.Field] = read.values[entry.Field];
-                }
-            }
+            const Snapshot loaded = snapshot(*bench.form, bench.state);
             compare(loaded, locale == German ? read : withPoints(read));
             QCOMPARE(label(*bench.form, "LDateLeft"), QStringLiteral("Created:"));
             QCOMPARE(label(*bench.form, "LDateRight"), date);

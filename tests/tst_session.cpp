@@ -6,6 +6,7 @@
 #include "support/FormControls.h"
 #include "support/ProgramRun.h"
 #include "support/WindowBench.h"
+#include "support/WindowEditing.h"
 
 #include <QDir>
 #include <QFile>
@@ -318,7 +319,7 @@ class TestSession : public QObject {
         form.Timer2Timer();
         QCOMPARE(enabledToolButtons(form), (QStringList{"TBOpenCom", "TBSaveCom", "BitBtn3",
                                                         "TBSaveFile", "BitBtn1", "TBClear"}));
-        form.SetModified(true);
+        ChangeAValue(form);
         form.Timer2Timer();
         QCOMPARE(pages.items().value(0), QStringLiteral("Configuration *"));
 

@@ -124,7 +124,7 @@ class TestStartUp : public QObject {
                  QStringLiteral("1.3.2"));
         const QString today = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
         QCOMPARE(form.FindControl(QStringLiteral("LDateRight"))->text(), today);
-        QCOMPARE(run.state.ConfigurationDate, today);
+        QCOMPARE(form.Configuration().date, today);
         QCOMPARE(form.Busy, false);
         QCOMPARE(form.ConfigurationEmpty, true);
         QCOMPARE(run.state.link.ComPortName, QStringLiteral("COM1"));

@@ -115,7 +115,7 @@ class TestWriteAll : public QObject {
         TypeInto(*bench.form, "TUpscale2", "350.5");
         Choose(*bench.form, "CInputTm2", 11);  // Pt 100
         Choose(*bench.form, "CBurn1", 2);
-        bench.form->FindControl("TTag2")->setText("Pump 7");
+        TypeInto(*bench.form, "TTag2", "Pump 7");
         QCOMPARE(bench.form->StatusPanel(2), QStringLiteral("Modified"));
 
         bench.form->TBSaveComClick();
@@ -173,12 +173,11 @@ class TestWriteAll : public QObject {
         WindowBench bench(model, firmware);
         QVERIFY(bench.started);
         ReadForWriting(bench);
-        // Both tag fields in use, as a loaded file may leave them.
-        for (const auto& [name, tag] : {std::pair{"TTag1", "AB"}, std::pair{"TTag2", "CD"}}) {
-            auto* field = bench.form->FindControl(name);
-            field->setEnabled(true);
-            field->setText(tag);
-        }
+        // Both tags in use, as a loaded file may leave them.
+        ModuleConfiguration tagged = bench.form->Configuration();
+        tagged.tag(1) = QStringLiteral("AB");
+        tagged.tag(2) = QStringLiteral("CD");
+        bench.form->ShowConfiguration(tagged);
         QVERIFY(bench.form->WriteAll().written());
         QStringList sent;
         for (const QString& command : bench.engine().commands()) {

@@ -9,14 +9,24 @@ Q_DECLARE_METATYPE(std::optional<int>)
 
 namespace {
 
-using Values = std::map<int, int>;  // catalogue index -> Value
+using Values = std::map<int, int>;  // catalogue index -> value
 
-TParameterTable tableWith(const Values& values) {
-    TParameterTable table = InitialParameterTable();
-    for (const auto& [index, value] : values) {
-        table[index].Value = value;
+const TParameterTable Catalogue = InitialParameterTable();
+
+// A configuration of `model` holding 0 for every parameter but those given, none for `unheld`.
+ModuleConfiguration configurationWith(const QString& model, const Values& values,
+                                      const QList<int>& unheld = {}) {
+    ModuleConfiguration configuration = EmptyConfiguration(model, 258, Catalogue);
+    for (int i = 1; i <= TParameterTable::Count; ++i) {
+        configuration.set(i, 0);
     }
-    return table;
+    for (const auto& [index, value] : values) {
+        configuration.set(index, value);
+    }
+    for (const int index : unheld) {
+        configuration.forget(index);
+    }
+    return configuration;
 }
 
 QStringList commandsOf(const WritePlan& plan) {
@@ -27,8 +37,6 @@ QStringList commandsOf(const WritePlan& plan) {
     }
     return commands;
 }
-
-const auto everythingHeld = [](int) { return true; };
 
 }  // namespace
 
@@ -80,9 +88,9 @@ class TestWritePlan : public QObject {
         QFETCH(QList<int>, confirmedBy);
         // Input 1 = V dc, Downscale 1 = -20, Highscale 1 = 2000, Downscale 2 = 30,
         // Output 1 = 1-5 V, Burnout 1 = Downscale.
-        const TParameterTable table =
-            tableWith({{1, 1}, {5, -20}, {6, 2000}, {15, 30}, {22, 2}, {23, 1}});
-        const WritePlan plan = PlanWrite(table, model, everythingHeld);
+        const WritePlan plan = PlanWrite(
+            Catalogue,
+            configurationWith(model, {{1, 1}, {5, -20}, {6, 2000}, {15, 30}, {22, 2}, {23, 1}}));
         QVERIFY(plan.complete());
         QCOMPARE(commandsOf(plan), commands);
         for (int reply = 0; reply < confirmedBy.size(); ++reply) {
@@ -108,8 +116,7 @@ class TestWritePlan : public QObject {
         QFETCH(QList<int>, unheld);
         QFETCH(Values, values);
         QFETCH(QString, text);
-        const WritePlan plan = PlanWrite(tableWith(values), "Q7323D",
-                                         [&](int index) { return !unheld.contains(index); });
+        const WritePlan plan = PlanWrite(Catalogue, configurationWith("Q7323D", values, unheld));
         QVERIFY(!plan.complete());
         QVERIFY(plan.steps.isEmpty());
         QCOMPARE(IncompleteConfigurationText("Q7323D", plan), text);
@@ -117,13 +124,12 @@ class TestWritePlan : public QObject {
 
     void onlyTheModelsParameters() {
         // A parameter of another model is neither sent nor missed.
-        const WritePlan plan =
-            PlanWrite(InitialParameterTable(), "Q7323S", [](int index) { return index != 12; });
+        const WritePlan plan = PlanWrite(Catalogue, configurationWith("Q7323S", {}, {12}));
         QVERIFY(plan.complete());
         for (const WriteStep& step : plan.steps) {
             QVERIFY(!step.command.startsWith("0011"));
         }
-        QVERIFY(PlanWrite(InitialParameterTable(), "-", everythingHeld).steps.isEmpty());
+        QVERIFY(PlanWrite(Catalogue, configurationWith("", {})).steps.isEmpty());
     }
 
     void copiesInput1_data() {

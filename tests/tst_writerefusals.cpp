@@ -3,6 +3,7 @@
 #include "support/ExpectedTexts.h"
 #include "support/WindowEditing.h"
 
+#include "catalogue/CatalogueLookup.h"
 #include "modsim/ModuleEngine.h"
 
 #include <QTest>
@@ -167,8 +168,11 @@ class TestWriteRefusals : public QObject {
         QVERIFY(bench.started);
         ReadForWriting(bench);
         // What a hand-shortened file leaves: parameters without any value.
-        bench.form->FindControl("TBurnoutHigh2")->clear();
-        bench.form->FindControl("CBurn2")->clear();
+        ModuleConfiguration shortened = bench.form->Configuration();
+        for (const char* key : {"BurnoutHigh2", "Burn2"}) {
+            shortened.forget(IndexOfKey(bench.form->Catalogue(), key).value());
+        }
+        bench.form->ShowConfiguration(shortened);
         bench.dialogs.expect(BoxKind::Error,
                              "The configuration shown cannot be written to the Q7323D.\r\r"
                              "It holds no value for:\r"
@@ -187,18 +191,17 @@ class TestWriteRefusals : public QObject {
         QVERIFY(bench.started);
         ReadForWriting(bench);
         TForm1& form = *bench.form;
-        // What a loader does with a file that lacks Burnout High 2: every field it holds
-        // shown again, then the limits of the chosen input, which also put a text into the
-        // field the file did not set.
+        // What a loader does with a file that lacks Burnout High 2: every value it holds shown
+        // again, then the limits of the chosen input, which leave the missing one empty.
         const int burnoutHigh2 = 18;
+        ModuleConfiguration lacking = form.Configuration();
+        lacking.forget(burnoutHigh2);
         form.ResetAll();
         form.SetShownModel("Q7323D", QString());
-        for (int i : {1, 5, 6, 7, 8, 12, 15, 16, 17, 22, 23, 25, 26}) {
-            form.ShowField(i);
-        }
+        form.ShowConfiguration(lacking);
         form.UpdateLimits(form.Control("CInput2"));
-        QVERIFY(!ShownText(form, "TBurnoutHigh2").isEmpty());
-        QCOMPARE(bench.state.ParameterTable[burnoutHigh2].Name, QStringLiteral("Burnout High 2"));
+        QVERIFY(ShownText(form, "TBurnoutHigh2").isEmpty());
+        QCOMPARE(bench.state.ParameterTable()[burnoutHigh2].Name, QStringLiteral("Burnout High 2"));
         bench.dialogs.expect(BoxKind::Error,
                              "The configuration shown cannot be written to the Q7323D.\r\r"
                              "It holds no value for:\r"

@@ -21,11 +21,12 @@ bool isRangeList(const QString& key) {
 QStringList shownConfiguration(const TForm1& form) {
     const ProgramState& state = form.state();
     QStringList shown;
-    for (const TTableEntry& entry : state.ParameterTable) {
+    for (int i = 1; i <= TParameterTable::Count; ++i) {
+        const TTableEntry& entry = form.Catalogue()[i];
         if (!AppliesToModel(entry, state.ModelCode)) {
             continue;
         }
-        const QString value = QString::number(entry.Value);
+        const QString value = QString::number(form.Configuration().value(i));
         if (entry.FieldType == FieldKind::Number) {
             shown << entry.Field + "=" + form.FindControl("T" + entry.Field)->text() + " (" +
                          value + ")";
@@ -40,7 +41,7 @@ QStringList shownConfiguration(const TForm1& form) {
 
 // Changes the first three numbers and the first two choices the user can edit.
 int editSeveral(TForm1& form) {
-    const TParameterTable& table = form.state().ParameterTable;
+    const TParameterTable& table = form.Catalogue();
     const QString model = form.state().ModelCode;
     int numbers = 0;
     int choices = 0;
@@ -55,9 +56,11 @@ int editSeveral(TForm1& form) {
                 continue;
             }
             // One step of a few units in the last digit, staying inside the limits.
-            const qint64 high = ScaledLimit(entry.MaxValue, entry.Decimal);
-            const int value = entry.Value + 7 <= high ? entry.Value + 7 : entry.Value - 7;
-            TypeInto(form, name, FormatMyInt(value, entry.Decimal));
+            const ParameterLimits& limits = form.Configuration().limits(i);
+            const qint64 high = ScaledLimit(limits.maximum, limits.decimals);
+            const int held = form.Configuration().value(i);
+            const int value = held + 7 <= high ? held + 7 : held - 7;
+            TypeInto(form, name, FormatMyInt(value, limits.decimals));
             ++numbers;
         } else if (entry.FieldType == FieldKind::Choice && choices < 2) {
             const auto* list = form.FindControl("C" + entry.Field);

@@ -84,7 +84,8 @@ class TestWriteVerification : public QObject {
         WindowBench bench("Q7323S");
         QVERIFY(bench.started);
         ReadForWriting(bench);
-        ConfigurationValues expected = ShownValues(*bench.form);
+        ConfigurationValues expected =
+            ValuesOf(bench.form->Configuration(), bench.form->Catalogue());
         QCOMPARE(expected.model, QStringLiteral("Q7323S"));
         QCOMPARE(expected.parameters.size(), 7);
         QCOMPARE(expected.parameters[2].name, QStringLiteral("Highscale 1"));

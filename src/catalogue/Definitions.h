@@ -1,8 +1,8 @@
 #pragma once
 
 // The parameter catalogue and the sensor table: the types, and the tables as the program starts.
-// The live copies belong to ProgramState, because reading a module rewrites choice lists, model
-// lists and sensor limits while the program runs.
+// A model at a firmware offers other choices and sensor limits (CatalogueFor); the values of a
+// configuration live in ModuleConfiguration, never here.
 
 #include <QString>
 
@@ -10,8 +10,8 @@
 
 // How the user sets a parameter: picking one of its `Items`, or typing a number.
 enum class FieldKind : char {
-    Choice = 'C',  // a drop-down list "C" + key; `Value` is the chosen item's index
-    Number = 'T',  // an edit "T" + key; `Value` is scaled by 10^`Decimal`
+    Choice = 'C',  // a drop-down list "C" + key; its value is the chosen item's index
+    Number = 'T',  // an edit "T" + key; its value is scaled by 10^`Decimal`
 };
 
 // "C" or "T", as the catalogue and its printed reference write the kind.
@@ -26,8 +26,6 @@ struct TTableEntry {
     QString Name;          // label used in messages, logs, files and the report
     QString ReadCommand;   // two hex digits
     QString WriteCommand;  // two hex digits, the read code plus one
-    int Value = 0;
-    int TempValue = 0;
     bool Changes = false;  // limits follow the chosen sensor instead of the fixed ones below
     int MinValue = 0;      // in shown units, before decimals
     int MaxValue = 0;

@@ -4,9 +4,8 @@
 
 #include <array>
 
-// A snapshot of the shown configuration taken by the consistency check: the entry list the
-// configuration files are written from (and read into), slots 1..80, an empty name or value
-// meaning "no entry".
+// The key lines of a configuration file as names and values: what a file is read into and a
+// configuration is written as, slots 1..80, an empty name or value meaning "no entry".
 struct EntryList {
     static constexpr int Slots = 80;
 
@@ -23,27 +22,4 @@ struct EntryList {
   private:
     std::array<QString, Slots> names_;
     std::array<QString, Slots> values_;
-};
-
-// The rows of the printed report, filled from slot 1 without gaps (slots 1..80).
-struct ReportRows {
-    static constexpr int Slots = 80;
-
-    QString& PrintNames(int slot) { return names_.at(slot - 1); }
-    QString& PrintValues(int slot) { return values_.at(slot - 1); }
-    QString& PrintUnits(int slot) { return units_.at(slot - 1); }
-    const QString& PrintNames(int slot) const { return names_.at(slot - 1); }
-    const QString& PrintValues(int slot) const { return values_.at(slot - 1); }
-    const QString& PrintUnits(int slot) const { return units_.at(slot - 1); }
-
-    void ResetPrintArrays() {
-        names_.fill(QString());
-        values_.fill(QString());
-        units_.fill(QString());
-    }
-
-  private:
-    std::array<QString, Slots> names_;
-    std::array<QString, Slots> values_;
-    std::array<QString, Slots> units_;
 };

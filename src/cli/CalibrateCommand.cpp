@@ -24,7 +24,7 @@ int RunCalibrate(const ParsedArguments& arguments) {
     }
     // Values that cannot be sent are refused before the user is asked to set the load.
     const QString problem =
-        CalibrationValuesProblem(session.state().ParameterTable, reference, range);
+        CalibrationValuesProblem(session.state().ParameterTable(), reference, range);
     if (!problem.isEmpty()) {
         PrintError(DisplayText(problem));
         return 2;

@@ -83,12 +83,14 @@ int RunParameters(const ParsedArguments& arguments) {
     state.ModelVersion = options->firmware.value_or(0);
     // With a firmware version the lines show what a module of that model and firmware is
     // offered; without one, the catalogue as the program starts.
+    TParameterTable table = InitialParameterTable();
+    TSensorTable sensors = InitialSensorTable();
     if (options->firmware) {
-        AddNewSensors(state.ParameterTable, state.SensorTable, state.ModelCode, state.ModelVersion);
+        AddNewSensors(table, sensors, state.ModelCode, state.ModelVersion);
     }
 
     for (int i = 1; i <= TParameterTable::Count; ++i) {
-        const TTableEntry& entry = state.ParameterTable[i];
+        const TTableEntry& entry = table[i];
         if (state.ModelCode.isEmpty() || AppliesToModel(entry, state.ModelCode)) {
             PrintOut(catalogueLine(i, entry));
         }

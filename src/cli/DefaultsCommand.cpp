@@ -65,12 +65,14 @@ bool saveFactoryDefault(const QString& model, const QDir& folder) {
                                           "and checked cleanly"));
         return false;
     }
-    ConfigurationHeader header = ShownHeader(form, FactoryMoment);
+    ConfigurationHeader header = form.SaveHeader(FactoryMoment);
     header.doneBy = FactoryDoneBy;
     header.doneFor = FactoryDoneFor;
     const QString path = folder.filePath(model + QStringLiteral(".NVC"));
     const WriteOutcome outcome = WriteConfigurationBytes(
-        path, ConfigurationFileText(header, state.Entries), WriteMode::Rewrite, *state.disk);
+        path,
+        ConfigurationFileText(header, ConfigurationEntries(form.Configuration(), form.Catalogue())),
+        WriteMode::Rewrite, *state.disk);
     if (!outcome.written) {
         PrintError(QStringLiteral("Cannot write ") + outcome.error);
         return false;

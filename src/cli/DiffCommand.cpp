@@ -6,6 +6,7 @@
 #include "cli/HistoryEntryFile.h"
 #include "cli/JsonOutput.h"
 #include "cli/ModuleVerification.h"
+#include "records/ConfigurationValues.h"
 
 #include <QFileInfo>
 
@@ -27,12 +28,12 @@ std::optional<ConfigurationValues> loadedValues(const ParsedArguments& arguments
         if (path.isEmpty() || !LoadFileIntoSession(session, path)) {
             return std::nullopt;
         }
-        return ShownValues(session.form());
+        return ValuesOf(session.form().Configuration(), session.form().Catalogue());
     }
     if (!LoadFileIntoSession(session, file)) {
         return std::nullopt;
     }
-    return ShownValues(session.form());
+    return ValuesOf(session.form().Configuration(), session.form().Catalogue());
 }
 
 }  // namespace

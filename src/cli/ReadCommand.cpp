@@ -3,6 +3,7 @@
 #include "cli/ConsoleOutput.h"
 #include "cli/JsonOutput.h"
 #include "records/ConfigurationFile.h"
+#include "records/ConfigurationValues.h"
 
 #include <QDateTime>
 
@@ -25,13 +26,15 @@ int RunRead(const ParsedArguments& arguments) {
         return 1;
     }
     // One text for the screen and the file, so both show the same moment and lines.
-    const ConfigurationHeader header = ShownHeader(form, QDateTime::currentDateTime());
-    const QByteArray text = ConfigurationFileText(header, session.state().Entries);
+    const ConfigurationHeader header = form.SaveHeader(QDateTime::currentDateTime());
+    const QByteArray text =
+        ConfigurationFileText(header, ConfigurationEntries(form.Configuration(), form.Catalogue()));
     if (arguments.has(QStringLiteral("--json"))) {
         PrintJson({{QStringLiteral("port"),
                     session.state().PortShownAs(session.state().link.ComPortName)},
                    {QStringLiteral("header"), HeaderJson(header)},
-                   {QStringLiteral("parameters"), ParametersJson(ShownValues(form).parameters)}});
+                   {QStringLiteral("parameters"),
+                    ParametersJson(ValuesOf(form.Configuration(), form.Catalogue()).parameters)}});
     } else {
         QStringList lines = QString::fromLatin1(text).split(QStringLiteral("\r\n"));
         lines.removeLast();  // the empty rest after the last line end

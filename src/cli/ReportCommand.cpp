@@ -46,8 +46,7 @@ int RunReport(const ParsedArguments& arguments) {
     PrintLoadNotes(form);
     // A sheet without some parameters is drawn only when the user says so, as a question is.
     const QString& model = session.state().ModelCode;
-    const QStringList missing = MissingParameters(session.state().ParameterTable, model,
-                                                  [&form](int i) { return form.HoldsValue(i); });
+    const QStringList missing = MissingParameters(form.Catalogue(), form.Configuration());
     for (const QString& line : MissingParametersNote(model, missing)) {
         PrintError(line);
     }

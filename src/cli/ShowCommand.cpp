@@ -6,6 +6,7 @@
 #include "cli/JsonOutput.h"
 #include "cli/LoadReport.h"
 #include "records/ConfigurationFile.h"
+#include "records/ConfigurationValues.h"
 #include "records/LoadNotes.h"
 
 #include <QFileInfo>
@@ -36,12 +37,11 @@ int ShowConfigurationFile(CommandSession& session, const QString& file, const QS
     }
 
     const ProgramState& state = session.state();
-    const HeldValue held = [&form](int i) { return form.HoldsValue(i); };
     if (json) {
-        const ConfigurationValues values = ShownValues(form);
+        const ConfigurationValues values = ValuesOf(form.Configuration(), form.Catalogue());
         ConfigurationHeader header;
         header.model = values.model;
-        header.date = state.ConfigurationDate;
+        header.date = form.Configuration().date;
         header.firmware = values.firmware;
         header.doneBy = values.doneBy;
         header.doneFor = values.doneFor;
@@ -51,13 +51,13 @@ int ShowConfigurationFile(CommandSession& session, const QString& file, const QS
                    {QStringLiteral("header"), HeaderJson(header)},
                    {QStringLiteral("parameters"), ParametersJson(values.parameters)}});
     } else {
-        for (const QString& line : ShownConfigurationLines(form)) {
+        for (const QString& line : ConfigurationLines(form.Configuration(), form.Catalogue())) {
             PrintOut(line);
         }
     }
     PrintLoadNotes(form);
     for (const QString& line : MissingParametersNote(
-             state.ModelCode, MissingParameters(state.ParameterTable, state.ModelCode, held))) {
+             state.ModelCode, MissingParameters(form.Catalogue(), form.Configuration()))) {
         PrintError(line);
     }
     return 0;

@@ -5,6 +5,7 @@
 #include "cli/ConsoleOutput.h"
 #include "cli/JsonOutput.h"
 #include "cli/ModuleVerification.h"
+#include "records/ConfigurationValues.h"
 
 int RunVerify(const ParsedArguments& arguments) {
     const QString file = arguments.operand(0);
@@ -21,6 +22,7 @@ int RunVerify(const ParsedArguments& arguments) {
                    QStringLiteral(" could not be loaded"));
         return 2;
     }
-    return VerifyModuleHolds(session, ShownValues(session.form()), file,
-                             arguments.has(QStringLiteral("--json")));
+    return VerifyModuleHolds(session,
+                             ValuesOf(session.form().Configuration(), session.form().Catalogue()),
+                             file, arguments.has(QStringLiteral("--json")));
 }

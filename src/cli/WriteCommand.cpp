@@ -4,6 +4,7 @@
 #include "cli/LoadReport.h"
 #include "cli/ModuleVerification.h"
 #include "form/WriteAll.h"
+#include "records/ConfigurationValues.h"
 
 int RunWrite(const ParsedArguments& arguments) {
     const QString file = arguments.operand(0);
@@ -30,7 +31,7 @@ int RunWrite(const ParsedArguments& arguments) {
     }
     PrintLoadNotes(form);
     // What the file put on screen is what the module must hold afterwards.
-    const ConfigurationValues loaded = ShownValues(form);
+    const ConfigurationValues loaded = ValuesOf(form.Configuration(), form.Catalogue());
 
     const ModuleWriteOutcome outcome = SaveToModule(form);
     // How a write that began has ended; refusals have spoken through their boxes already.

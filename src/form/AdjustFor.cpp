@@ -29,12 +29,6 @@ void lightHeading(TForm1& form, const char* name, Lamp flag) {
     heading.setRaisedFrame(lit);
 }
 
-void setItem(TParameterTable& table, const QString& key, int index, const QString& text) {
-    if (const auto i = IndexOfKey(table, key)) {
-        table[*i].Items[index] = text;
-    }
-}
-
 }  // namespace
 
 void TForm1::LightPanels(const PanelLamps& f) {
@@ -104,16 +98,12 @@ void TForm1::AdjustFor(const QString& model) {
         if (!described) {
             SetStatusPanel(1, layout + row->description);
         }
-        TParameterTable& table = state_.ParameterTable;
+        // The alarm type lists name the same outputs (CatalogueFor).
         if (row->relays == RelayTexts::FrequencyOutput) {
-            setItem(table, QStringLiteral("Type1A"), 4, QStringLiteral("Pulse"));
-            setItem(table, QStringLiteral("Type1B"), 4, QString());
             for (const char* name : {"LRelay1A", "LRelay1B"}) {
                 FindControl(QString::fromLatin1(name))->setText(QStringLiteral("OC Transistor"));
             }
         } else if (row->relays == RelayTexts::Relay) {
-            setItem(table, QStringLiteral("Type1A"), 4, QStringLiteral("Burnout"));
-            setItem(table, QStringLiteral("Type1B"), 4, QStringLiteral("Burnout"));
             for (const char* name : {"LRelay1A", "LRelay1B", "LRelay2A"}) {
                 FindControl(QString::fromLatin1(name))->setText(QStringLiteral("Relay"));
             }

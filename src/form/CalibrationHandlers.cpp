@@ -48,16 +48,25 @@ void TForm1::acquireStep1(CalibrationStep step) {
         return;
     }
     QString code = state_.ModelCode;
+    const int shownVersion = state_.ModelVersion;
     DetectModel(state_, code);
-    state_.ModelCode = code;
-    if (!code.isEmpty()) {
-        AdjustFor(code);
+    const bool shownElsewhere = !ConfigurationEmpty && code != document_.model;
+    if (shownElsewhere) {
+        // The window keeps the configuration it shows, laid out for its model; only an empty
+        // window takes the connected module's layout.
+        state_.ModelVersion = shownVersion;
+    } else {
+        state_.ModelCode = code;
+        if (!code.isEmpty()) {
+            AdjustFor(code);
+        }
     }
     if (!IsLoadCell(code)) {
         state_.message(BoxKind::Warning,
                        QStringLiteral("This function is only available in Q7356S modules."));
         return;
     }
+
     Busy = true;
     Control(QStringLiteral("BStatus")).setVisible(false);
     Control(continueButton(step)).setVisible(true);
@@ -87,7 +96,7 @@ void TForm1::acquireStep2(CalibrationStep step) {
     // field is wrong and keeps only its OK button.
     const QString referenceText = Control(QStringLiteral("TCalReference")).text();
     const QString rangeText = Control(QStringLiteral("TCalRange")).text();
-    const QString why = CalibrationValuesProblem(state_.ParameterTable, referenceText, rangeText);
+    const QString why = CalibrationValuesProblem(state_.ParameterTable(), referenceText, rangeText);
     if (!why.isEmpty()) {
         hideButtons();
         status.setText(DisplayText(why));
@@ -97,9 +106,9 @@ void TForm1::acquireStep2(CalibrationStep step) {
         return;
     }
     const int reference =
-        *CalibrationValue(state_.ParameterTable, QStringLiteral("CalReference"), referenceText);
+        *CalibrationValue(state_.ParameterTable(), QStringLiteral("CalReference"), referenceText);
     const int range =
-        *CalibrationValue(state_.ParameterTable, QStringLiteral("CalRange"), rangeText);
+        *CalibrationValue(state_.ParameterTable(), QStringLiteral("CalRange"), rangeText);
 
     hideButtons();
     status.setText(QStringLiteral("Aquiring ") + CalibrationWord(step) +

@@ -1,10 +1,9 @@
-// The check a configuration passes when it leaves the window or arrives in it: the snapshot for
-// files and the report, the consistency rules, and the user's say on warnings.
+// The check a configuration passes when it leaves the window or arrives in it: the consistency
+// rules on the shown configuration, and the user's say on warnings.
 
 #include "catalogue/CatalogueLookup.h"
 #include "form/TForm1.h"
 #include "shell/ProgramState.h"
-#include "transfer/ChoiceText.h"
 #include "transfer/ConsistencyRules.h"
 
 namespace {
@@ -15,83 +14,58 @@ bool ownEnabled(const FormControl* control) {
     return control != nullptr && control->isEnabled();
 }
 
-QString shownText(const FormControl* field) {
-    return field != nullptr ? field->text() : QString();
+// The text of the configuration's value of the parameter whose key is `key`.
+QString valueText(const ModuleConfiguration& configuration, const TParameterTable& catalogue,
+                  const QString& key) {
+    const auto index = IndexOfKey(catalogue, key);
+    return index ? ValueText(configuration, catalogue[*index], *index) : QString();
 }
 
-// Every parameter of the model into the entry list; the enabled ones into the report rows.
-void collect(const TForm1& form, ProgramState& state) {
-    EntryList& entries = state.Entries;
-    ReportRows& report = state.Report;
-    report.ResetPrintArrays();
-    entries.ResetFileArrays();
-
-    int j = 0;
-    int k = 0;
-    for (int i = 1; i <= TParameterTable::Count; ++i) {
-        const TTableEntry& entry = state.ParameterTable[i];
-        if (!AppliesToModel(entry, state.ModelCode)) {
-            continue;
-        }
-        ++j;
-        entries.FileNames(j) = entry.Name;
-        QString value;
-        QString unit;
-        bool printed = false;
-        if (entry.FieldType == FieldKind::Number) {
-            const auto* field = form.FindControl(QStringLiteral("T") + entry.Field);
-            value = shownText(field);
-            printed = ownEnabled(field);
-            if (const auto* label =
-                    form.FindControl(QStringLiteral("L") + entry.Field + QStringLiteral("DIM"))) {
-                unit = label->text();
-            }
-        } else {
-            // The catalogue's text, not the list's: a list may show nothing for a value it
-            // cannot select.
-            value = ChoiceText(entry);
-            printed = ownEnabled(form.FindControl(QStringLiteral("C") + entry.Field));
-        }
-        entries.FileValues(j) = value;
-        if (printed) {
-            ++k;
-            report.PrintNames(k) = entry.Name;
-            report.PrintValues(k) = value;
-            report.PrintUnits(k) = unit;
-        }
-    }
-}
-
-ShownConfiguration readShownConfiguration(const TForm1& form, const ProgramState& state) {
+// What the rules look at: the configuration's values, and which of their fields are in use.
+ShownConfiguration rulesInput(const TForm1& form, const ProgramState& state) {
+    const ModuleConfiguration& configuration = form.Configuration();
+    const TParameterTable& catalogue = form.Catalogue();
     ShownConfiguration shown;
     shown.modelCode = state.ModelCode;
     shown.modelVersion = state.ModelVersion;
     for (int channel = 1; channel <= 2; ++channel) {
         const QString digit = QString::number(channel);
-        const auto* upscale = form.FindControl(QStringLiteral("TUpscale") + digit);
-        const auto* downscale = form.FindControl(QStringLiteral("TDownscale") + digit);
-        shown.spans.at(channel - 1) = {shownText(upscale), shownText(downscale),
-                                       ownEnabled(upscale)};
+        const QString upscale = QStringLiteral("Upscale") + digit;
+        shown.spans.at(channel - 1) = {
+            valueText(configuration, catalogue, upscale),
+            valueText(configuration, catalogue, QStringLiteral("Downscale") + digit),
+            ownEnabled(form.FindControl(QStringLiteral("T") + upscale))};
     }
     for (int i = 0; i < OutputLimitCount; ++i) {
         const QString key = OutputLimitKey(static_cast<OutputLimit>(i));
-        const auto* field = form.FindControl(QStringLiteral("T") + key);
-        const auto index = IndexOfKey(state.ParameterTable, key);
-        shown.limits.at(i) = {index ? state.ParameterTable[*index].Name : key, shownText(field),
-                              ownEnabled(field)};
+        const auto index = IndexOfKey(catalogue, key);
+        shown.limits.at(i) = {index ? catalogue[*index].Name : key,
+                              valueText(configuration, catalogue, key),
+                              ownEnabled(form.FindControl(QStringLiteral("T") + key))};
     }
-    if (const auto* output = form.FindControl(QStringLiteral("COutput1"))) {
-        shown.outputRange = output->currentIndex();
+    if (const auto output = IndexOfKey(catalogue, QStringLiteral("Output1"));
+        output && configuration.holds(*output)) {
+        shown.outputRange = configuration.value(*output);
     }
     return shown;
 }
 
 }  // namespace
 
-bool TForm1::CheckAll(CheckMode mode) {
-    collect(*this, state_);
+QSet<int> TForm1::PrintedParameters() const {
+    QSet<int> printed;
+    const TParameterTable& catalogue = Catalogue();
+    for (int i = 1; i <= TParameterTable::Count; ++i) {
+        if (AppliesToModel(catalogue[i], document_.model) &&
+            ownEnabled(FindControl(ControlName(catalogue[i])))) {
+            printed.insert(i);
+        }
+    }
+    return printed;
+}
 
-    const CheckFindings findings = ApplyConsistencyRules(readShownConfiguration(*this, state_));
+bool TForm1::CheckAll(CheckMode mode) {
+    const CheckFindings findings = ApplyConsistencyRules(rulesInput(*this, state_));
     for (const QString& line : findings.logLines) {
         Memo(line);
     }

@@ -1,6 +1,6 @@
 // Field states of the parameter controls.
 
-#include "catalogue/ValueFormat.h"
+#include "catalogue/CatalogueLookup.h"
 #include "form/TForm1.h"
 #include "shell/ProgramState.h"
 
@@ -40,7 +40,7 @@ void TForm1::EnableField(const QString& key, FieldKind kind) {
 
 bool TForm1::showsParameter(const QString& key) const {
     for (const int index : shownFields_) {
-        if (state_.ParameterTable[index].Field.compare(key, Qt::CaseInsensitive) == 0) {
+        if (Catalogue()[index].Field.compare(key, Qt::CaseInsensitive) == 0) {
             return true;
         }
     }
@@ -52,53 +52,49 @@ void TForm1::DisableField(const QString& key, FieldKind kind) {
 }
 
 void TForm1::ShowField(int index) {
-    const TTableEntry& entry = state_.ParameterTable[index];
+    const TTableEntry& entry = Catalogue()[index];
     shownFields_.insert(index);
     FormControl& caption = Control(QStringLiteral("L") + entry.Field);
     caption.setTextColour(colours::Black);
     caption.setHint(entry.Name);
     caption.setShowHint(true);
+    FormControl& value = Control(ControlName(entry));
+    value.setEnabled(true);
+    value.setTextColour(colours::Black);
+    value.setShowHint(true);
     if (entry.FieldType == FieldKind::Choice) {
-        FormControl& choice = Control(QStringLiteral("C") + entry.Field);
+        value.setHint(QStringLiteral("Hint: ") + entry.Name);
+    } else if (FormControl* unit =
+                   FindControl(QStringLiteral("L") + entry.Field + QStringLiteral("DIM"))) {
+        unit->setEnabled(true);
+        unit->setTextColour(colours::Black);
+    }
+    showValue(index);
+}
+
+void TForm1::showValue(int index) {
+    const TTableEntry& entry = Catalogue()[index];
+    if (entry.FieldType == FieldKind::Choice) {
         QStringList items;
         for (const QString& item : entry.Items) {
             if (!item.isEmpty()) {
                 items << item;
             }
         }
-        choice.setItems(items, entry.Value < items.size() ? entry.Value : -1);
-        choice.setEnabled(true);
-        choice.setTextColour(colours::Black);
-        choice.setHint(QStringLiteral("Hint: ") + entry.Name);
-        choice.setShowHint(true);
+        const int value = document_.value(index);
+        Control(QStringLiteral("C") + entry.Field)
+            .setItems(items, value < items.size() ? value : -1);
         return;
     }
+    const ParameterLimits& limits = document_.limits(index);
     FormControl& field = Control(QStringLiteral("T") + entry.Field);
-    field.setEnabled(true);
-    field.setTextColour(colours::Black);
-    field.setText(FormatMyInt(entry.Value, entry.Decimal));
+    field.setText(ValueText(document_, entry, index));
     field.setHint(QStringLiteral("Range from %1 to %2 (%3)")
-                      .arg(entry.MinValue)
-                      .arg(entry.MaxValue)
-                      .arg(entry.Dimension));
-    field.setShowHint(true);
+                      .arg(limits.minimum)
+                      .arg(limits.maximum)
+                      .arg(limits.unit));
     if (FormControl* unit =
             FindControl(QStringLiteral("L") + entry.Field + QStringLiteral("DIM"))) {
-        unit->setEnabled(true);
-        unit->setTextColour(colours::Black);
-        unit->setText(entry.Dimension);
+        unit->setText(limits.unit);
     }
-}
-
-bool TForm1::HoldsValue(int index) const {
-    // A field that merely took a text from the sensor limits after the reset still counts as
-    // empty: only showing a value puts it on screen.
-    if (!shownFields_.contains(index)) {
-        return false;
-    }
-    const TTableEntry& entry = state_.ParameterTable[index];
-    if (entry.FieldType == FieldKind::Choice) {
-        return Control(QStringLiteral("C") + entry.Field).count() > 0;
-    }
-    return !Control(QStringLiteral("T") + entry.Field).text().isEmpty();
 }

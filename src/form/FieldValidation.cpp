@@ -76,7 +76,9 @@ void TForm1::UpdateLimits(FormControl& sender) {
     const FunctionTexts functions{FindControl(QStringLiteral("CFunction1"))->currentText(),
                                   FindControl(QStringLiteral("CFunction2"))->currentText()};
 
-    for (TTableEntry& entry : state_.ParameterTable) {
+    const TParameterTable& catalogue = Catalogue();
+    for (int i = 1; i <= TParameterTable::Count; ++i) {
+        const TTableEntry& entry = catalogue[i];
         const bool secondOutput =
             TwoOutputModels.contains(model) && (entry.Field == QLatin1String("Upscale2") ||
                                                 entry.Field == QLatin1String("Downscale2"));
@@ -85,30 +87,21 @@ void TForm1::UpdateLimits(FormControl& sender) {
             !entry.Changes || !entry.Field.contains(QString::number(channel))) {
             continue;
         }
-        const auto limits =
-            GetSensorVars(state_.SensorTable, state_.ModelVersion, entry.Field, sensor, functions);
+        const auto limits = GetSensorVars(state_.SensorTable(), state_.ModelVersion, entry.Field,
+                                          sensor, functions);
         if (!limits) {
             continue;  // a sensor the table does not know keeps the limits it had
         }
-        qint64 value = entry.Value;
-        value = std::min(value, ScaledLimit(limits->Max, limits->Dec));
-        value = std::max(value, ScaledLimit(limits->Min, limits->Dec));
-        entry.MinValue = limits->Min;
-        entry.MaxValue = limits->Max;
-        entry.Decimal = limits->Dec;
-        entry.Dimension = limits->Dim;
-        entry.Value = static_cast<int>(value);
-
-        auto* field = FindControl(QStringLiteral("T") + entry.Field);
-        field->setText(FormatMyInt(entry.Value, entry.Decimal));
-        if (auto* unit = FindControl(QStringLiteral("L") + entry.Field + QStringLiteral("DIM"))) {
-            unit->setText(limits->Dim);
+        document_.setLimits(i, ParameterLimits{limits->Min, limits->Max, limits->Dec, limits->Dim});
+        if (const std::optional<int> held = document_.held(i)) {
+            qint64 value = *held;
+            value = std::min(value, ScaledLimit(limits->Max, limits->Dec));
+            value = std::max(value, ScaledLimit(limits->Min, limits->Dec));
+            document_.set(i, static_cast<int>(value));
         }
-        field->setHint(QStringLiteral("Range from %1 to %2 (%3)")
-                           .arg(limits->Min)
-                           .arg(limits->Max)
-                           .arg(limits->Dim));
+        showValue(i);
     }
+    refreshModifiedMark();
 
     const QString t = QString::number(tag);
     const bool extended = state_.ModelVersion >= firmware::ExtendedFields;
@@ -136,16 +129,17 @@ void TForm1::UpdateLimits(FormControl& sender) {
 }
 
 void TForm1::Modified(FormControl& sender) {
-    if (!ConfigurationEmpty) {
-        SetModified(true);
-    }
     if (sender.kind() != ControlKind::Choice) {
+        refreshModifiedMark();
         return;
     }
     FormControl* choice = &sender;
-    if (const auto i = IndexOfControl(state_.ParameterTable, choice->objectName())) {
-        state_.ParameterTable[*i].Value = choice->currentIndex();
+    // A choice is taken at once; a list the configuration has no value for shows none chosen.
+    if (const auto i = IndexOfControl(Catalogue(), choice->objectName());
+        i && choice->currentIndex() >= 0) {
+        document_.set(*i, choice->currentIndex());
     }
+    refreshModifiedMark();
     const QString name = choice->objectName();
     for (const char* channel : {"1", "2"}) {
         auto* sensorList = FindControl(QStringLiteral("CInputTm") + QLatin1String(channel));
@@ -187,49 +181,61 @@ void TForm1::Modified(FormControl& sender) {
     setField(QStringLiteral("Relay") + s, FieldKind::Choice, thresholds || burnout);
 }
 
-void TForm1::OnEditLeave(FormControl& sender) {
-    QString name;
-    int minimum = 0;
-    int maximum = 0;
-    int decimals = 0;
-    QString unit;
-    TTableEntry* entry = nullptr;
-    if (const auto i = IndexOfControl(state_.ParameterTable, sender.objectName())) {
-        entry = &state_.ParameterTable[*i];
-        name = entry->Name;
-        minimum = entry->MinValue;
-        maximum = entry->MaxValue;
-        decimals = entry->Decimal;
-        unit = entry->Dimension;
-    } else if (const auto extra = extraDelay(sender.objectName())) {
-        name = extra->name;
-        minimum = extra->minimum;
-        maximum = extra->maximum;
-        decimals = extra->decimals;
-        unit = extra->unit;
-    } else {
-        return;
-    }
+namespace {
 
-    const auto typed = ParseTypedNumber(sender.text(), decimals);
+// The number typed into a field, checked against its limits: nothing when the text is no number
+// (the user has been told), the limit when it lies beyond one (the user has been told).
+std::optional<qint64> typedValue(ProgramState& state, const QString& name, const QString& text,
+                                 const ParameterLimits& limits) {
+    const auto typed = ParseTypedNumber(text, limits.decimals);
     if (!typed) {
-        state_.message(BoxKind::Warning, QStringLiteral("Please insert only numeric values."));
-        sender.setText(QStringLiteral("0"));
-        return;
+        state.message(BoxKind::Warning, QStringLiteral("Please insert only numeric values."));
+        return std::nullopt;
     }
     qint64 raw = *typed;
-    if (raw > ScaledLimit(maximum, decimals)) {
-        state_.message(BoxKind::Warning, limitWarning(name, "maximum", maximum, unit));
-        raw = ScaledLimit(maximum, decimals);
+    if (raw > ScaledLimit(limits.maximum, limits.decimals)) {
+        state.message(BoxKind::Warning, limitWarning(name, "maximum", limits.maximum, limits.unit));
+        raw = ScaledLimit(limits.maximum, limits.decimals);
     }
-    if (raw < ScaledLimit(minimum, decimals)) {
-        state_.message(BoxKind::Warning, limitWarning(name, "minimum", minimum, unit));
-        raw = ScaledLimit(minimum, decimals);
+    if (raw < ScaledLimit(limits.minimum, limits.decimals)) {
+        state.message(BoxKind::Warning, limitWarning(name, "minimum", limits.minimum, limits.unit));
+        raw = ScaledLimit(limits.minimum, limits.decimals);
     }
-    sender.setText(FormatMyInt(static_cast<int>(raw), decimals));
-    if (entry != nullptr) {
-        entry->Value = static_cast<int>(raw);
+    return raw;
+}
+
+}  // namespace
+
+bool TForm1::EditValue(int index, const QString& text) {
+    const TTableEntry& entry = Catalogue()[index];
+    if (entry.FieldType != FieldKind::Number) {
+        return false;
     }
+    const std::optional<qint64> value =
+        typedValue(state_, entry.Name, text, document_.limits(index));
+    if (value) {
+        document_.set(index, static_cast<int>(*value));
+    }
+    // A refused text gives way to the value the configuration holds.
+    showValue(index);
+    refreshModifiedMark();
+    return value.has_value();
+}
+
+void TForm1::OnEditLeave(FormControl& sender) {
+    if (const auto index = IndexOfControl(Catalogue(), sender.objectName())) {
+        EditValue(*index, sender.text());
+        return;
+    }
+    // The channel-2 off-delays have no register of their own: their text is only checked.
+    const auto extra = extraDelay(sender.objectName());
+    if (!extra) {
+        return;
+    }
+    const ParameterLimits limits{extra->minimum, extra->maximum, extra->decimals, extra->unit};
+    const std::optional<qint64> value = typedValue(state_, extra->name, sender.text(), limits);
+    sender.setText(value ? FormatMyInt(static_cast<int>(*value), limits.decimals)
+                         : QStringLiteral("0"));
 }
 
 void TForm1::CCJComClick(FormControl& sender) {

@@ -31,12 +31,16 @@ void setCaption(TForm1& form, const char* name, const QString& text) {
     form.Control(QString::fromLatin1(name)).setText(text);
 }
 
-// A header line of the file as the window shows it.
-void showHeader(TForm1& form, ProgramState& state, const LoadedLine& line) {
+}  // namespace
+
+// A header line of the file as the window shows it; the configuration has taken it already.
+void TForm1::showHeader(const LoadedLine& line) {
+    TForm1& form = *this;
+    ProgramState& state = state_;
     using Kind = LoadedLine::Kind;
     switch (line.kind) {
         case Kind::Date:
-            state.ConfigurationDate = line.value;
+            document_.date = line.value;
             setCaption(form, "LDateLeft", QStringLiteral("Created:"));
             setCaption(form, "LDateRight", line.value);
             break;
@@ -50,6 +54,7 @@ void showHeader(TForm1& form, ProgramState& state, const LoadedLine& line) {
         case Kind::DoneFor:
             if (!line.value.isEmpty()) {
                 const bool by = line.kind == Kind::DoneBy;
+                (by ? document_.doneBy : document_.doneFor) = line.value;
                 setCaption(form, by ? "LExtra1Left" : "LExtra2Left",
                            by ? QStringLiteral("By:") : QStringLiteral("For:"));
                 setCaption(form, by ? "LExtra1Right" : "LExtra2Right", line.value);
@@ -59,6 +64,7 @@ void showHeader(TForm1& form, ProgramState& state, const LoadedLine& line) {
         case Kind::Tag2: {
             const QString channel =
                 line.kind == Kind::Tag1 ? QStringLiteral("1") : QStringLiteral("2");
+            document_.tag(channel.toInt()) = line.value;
             FormControl& tag = form.Control(QStringLiteral("TTag") + channel);
             tag.setEnabled(true);
             form.Control(QStringLiteral("LTag") + channel).setTextColour(colours::Black);
@@ -70,17 +76,7 @@ void showHeader(TForm1& form, ProgramState& state, const LoadedLine& line) {
     }
 }
 
-// The file's model and entry list take the place of the shown configuration, before its lines.
-void startShowing(TForm1& form, const QString& fileName, const ConfigurationText& text) {
-    ProgramState& state = form.state();
-    form.ResetAll();
-    state.Entries = text.entries;
-    form.Control(QStringLiteral("LSourceRight")).setText(fileName);
-    state.ModelCode = text.model;
-    form.AdjustFor(state.ModelCode);
-    form.SetShownModel(state.ModelCode, QString());
-    form.Control(QStringLiteral("LModelTop")).setText(state.ModelCode);
-}
+namespace {
 
 // After the lines: the layout follows the firmware the file brought, and the data sheet link
 // names the model.
@@ -93,6 +89,18 @@ void finishShowing(TForm1& form) {
 }
 
 }  // namespace
+
+// The file's model takes the place of the shown configuration, before its lines.
+void TForm1::startShowing(const QString& fileName, const QString& model) {
+    ResetAll();
+    Control(QStringLiteral("LSourceRight")).setText(fileName);
+    state_.ModelCode = model;
+    // The catalogue follows the file's firmware from its MDVERSION line on.
+    document_ = EmptyConfiguration(model, state_.ModelVersion, Catalogue());
+    AdjustFor(model);
+    SetShownModel(model, QString());
+    Control(QStringLiteral("LModelTop")).setText(model);
+}
 
 QString HistorySourceName(const HistoryEntry& entry) {
     return QStringLiteral("%1 (%2 %3)")
@@ -165,8 +173,8 @@ bool TForm1::loadConfiguration(FileSource source, const HistoryEntry* entry) {
             return finish(false);
         }
 
-        startShowing(*this, fileName, file.text);
-        const LoadOutcome outcome = InsertDataFromFileToScreen(state_.ModelCode);
+        startShowing(fileName, file.text.model);
+        const LoadOutcome outcome = InsertDataFromFileToScreen(file.text.entries);
         if (outcome != LoadOutcome::Applied) {
             RestoreSnapshot(before);
             if (outcome == LoadOutcome::Retry) {
@@ -176,12 +184,11 @@ bool TForm1::loadConfiguration(FileSource source, const HistoryEntry* entry) {
         }
         finishShowing(*this);
         ConfigurationEmpty = false;
-        SetModified(false);
+        SetUnmodified();
         Memo(QStringLiteral("Read ") + state_.ModelCode +
              QStringLiteral(" configuration from file ") + fileName);
         // What the window took otherwise than the file writes it follows in the log list.
-        lastLoad_.notes = LoadNotes(state_.ParameterTable, state_.ModelCode, state_.ModelVersion,
-                                    file.text.entries, lastLoad_.values);
+        lastLoad_.notes = LoadNotes(Catalogue(), document_, file.text.entries, lastLoad_.values);
         for (const QString& note : lastLoad_.notes) {
             Memo(note);
         }
@@ -189,17 +196,17 @@ bool TForm1::loadConfiguration(FileSource source, const HistoryEntry* entry) {
     }
 }
 
-LoadOutcome TForm1::InsertDataFromFileToScreen(const QString& model) {
+LoadOutcome TForm1::InsertDataFromFileToScreen(const EntryList& entries) {
     auto show = [this](const LoadedLine& line) {
         if (line.kind != LoadedLine::Kind::Parameter) {
-            showHeader(*this, state_, line);
+            showHeader(line);
             return;
         }
         ShowField(line.index);
         lastLoad_.values.append({line.index, line.value, line.number});
     };
-    const EntriesOutcome taken = TakeConfigurationEntries(
-        state_.Entries, model, state_.ParameterTable, state_.SensorTable, show);
+    const EntriesOutcome taken =
+        TakeConfigurationEntries(entries, document_, state_.Catalogue, show);
     if (taken.ok()) {
         RefreshAfterTransfer(TransferSource::Load);
         return LoadOutcome::Applied;

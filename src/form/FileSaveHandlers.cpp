@@ -33,8 +33,15 @@ FileDialogRequest saveRequest(const ProgramState& state) {
 
 }  // namespace
 
+ConfigurationHeader TForm1::SaveHeader(const QDateTime& moment) const {
+    return HeaderFor(document_, moment, state_.SoftwareVersion,
+                     Control(QStringLiteral("TDefaultDoneBy")).text(),
+                     Control(QStringLiteral("TDefaultDoneFor")).text());
+}
+
 WriteOutcome TForm1::SubWriteToFile(const QString& fileName, WriteMode mode) {
-    return WriteConfiguration(fileName, ShownHeader(*this), state_.Entries, mode, *state_.disk);
+    return WriteConfiguration(fileName, SaveHeader(QDateTime::currentDateTime()), document_,
+                              Catalogue(), mode, *state_.disk);
 }
 
 void TForm1::TBSaveFileClick() {
@@ -68,7 +75,7 @@ void TForm1::WriteToFile(SaveTarget target) {
                                           "configuration log.\r\r") +
                                outcome.error);
         }
-        SetModified(false);
+        SetUnmodified();
         Busy = false;
         return;
     }
@@ -80,7 +87,7 @@ void TForm1::WriteToFile(SaveTarget target) {
         if (outcome.written) {
             Memo(QStringLiteral("Wrote ") + state_.ModelCode +
                  QStringLiteral(" configuration to file ") + QFileInfo(path).fileName());
-            SetModified(false);
+            SetUnmodified();
         } else {
             // The configuration stays on screen and marked as it was.
             state_.message(BoxKind::Error, UnwritableFileText(outcome.error));

@@ -1,7 +1,8 @@
 #include "form/HistoryComparison.h"
 
-#include "form/ShownConfiguration.h"
 #include "form/TForm1.h"
+#include "records/ConfigurationFile.h"
+#include "records/ConfigurationValues.h"
 #include "shell/Dialogs.h"
 #include "shell/FileWriting.h"
 #include "shell/ProgramState.h"
@@ -51,13 +52,14 @@ HistoryValuesOutcome HistoryEntryValues(const QByteArray& bytes) {
     outcome.refusal = form.LastLoad().refusal;
     outcome.boxes = dialogs.boxes;
     if (outcome.loaded) {
-        outcome.values = ShownValues(form);
-        outcome.shown = ShownConfigurationLines(form);
+        outcome.values = ValuesOf(form.Configuration(), form.Catalogue());
+        outcome.shown = ConfigurationLines(form.Configuration(), form.Catalogue());
     }
     return outcome;
 }
 
 QList<ConfigurationDifference> CompareWithWindow(const ConfigurationValues& entry,
                                                  const TForm1& window) {
-    return CompareConfigurations(entry, ShownValues(window), Comparison::TwoFiles);
+    return CompareConfigurations(entry, ValuesOf(window.Configuration(), window.Catalogue()),
+                                 Comparison::TwoFiles);
 }

@@ -58,8 +58,8 @@ bool TForm1::ModelInfo() {
 
 void TForm1::FindMyDecs() {
     const LivePreparation prepared =
-        PrepareLiveView(state_.link, state_.link.ComPortName, state_.ParameterTable,
-                        state_.SensorTable, state_.ModelCode);
+        PrepareLiveView(state_.link, state_.link.ComPortName, state_.ParameterTable(),
+                        state_.SensorTable(), state_.ModelCode);
     for (int channel = 1; channel <= prepared.channelCount; ++channel) {
         const ChannelPreparation& input = prepared.channel(channel);
         (channel == 1 ? live_.LiveDecimals1 : live_.LiveDecimals2) = input.decimals;

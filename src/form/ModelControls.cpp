@@ -252,7 +252,7 @@ void TForm1::buildParameterControls() {
             add(QStringLiteral("L") + key + QStringLiteral("DIM"), K::Label).setEnabled(false);
         }
     };
-    for (const TTableEntry& entry : state_.ParameterTable) {
+    for (const TTableEntry& entry : state_.ParameterTable()) {
         place(entry.Field, entry.FieldType == FieldKind::Choice);
     }
     for (const char* key : ExtraOffDelayKeys) {

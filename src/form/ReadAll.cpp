@@ -20,7 +20,7 @@ void TForm1::TBOpenComClick() {
 }
 
 ModuleReadOutcome TForm1::ReadAll() {
-    const ModuleReadOutcome notBegun{ModuleReadFailure::NotBegun, {}, {}, {}};
+    const ModuleReadOutcome notBegun{ModuleReadFailure::NotBegun, {}, {}};
     // Only one operation talks to the module at a time.
     if (Busy || !PortFreeForOperation()) {
         return notBegun;
@@ -51,7 +51,7 @@ ModuleReadOutcome TForm1::ReadAll() {
     }
     AdjustFor(code);
     CompareWorkingVersion(state_, code, state_.ModelVersion);
-    AddNewSensors(state_.ParameterTable, state_.SensorTable, code, state_.ModelVersion);
+    state_.AdaptCatalogue(code, state_.ModelVersion);
 
     SetShownModel(code, QStringLiteral("SW Rev. ") + QString::number(state_.ModelVersion));
     Control(QStringLiteral("LModelTop")).setText(code);
@@ -82,18 +82,10 @@ ModuleReadOutcome TForm1::ReadAll() {
         Busy = false;
         return read;
     }
-    for (int channel = 1; channel <= 2; ++channel) {
-        if (const std::optional<QString>& tag = read.tags.at(channel - 1)) {
-            FormControl& field = Control(QStringLiteral("TTag%1").arg(channel));
-            field.setEnabled(true);
-            Control(QStringLiteral("LTag%1").arg(channel)).setTextColour(colours::Black);
-            field.setText(*tag);
-        }
-    }
+    ModuleConfiguration configuration = read.configuration;
+    configuration.date = Today();
+    ShowConfiguration(configuration);
     Control(QStringLiteral("LSourceRight")).setText(port);
-    for (const int entry : read.entriesRead) {
-        ShowField(entry);
-    }
     EndProgress();
 
     Control(QStringLiteral("TabSheet1")).setEnabled(true);
@@ -106,7 +98,7 @@ ModuleReadOutcome TForm1::ReadAll() {
         BStatusClick();
     }
     ConfigurationEmpty = false;
-    state_.ConfigurationDate = Today();
+    SetUnmodified();
     Memo(QStringLiteral("Read ") + code + QStringLiteral(" configuration from ") + port);
 
     FormControl& dataSheet = Control(QStringLiteral("LDataSheet"));
@@ -116,4 +108,21 @@ ModuleReadOutcome TForm1::ReadAll() {
     Busy = false;
     WriteToFile(SaveTarget::ConfigurationLog);
     return read;
+}
+
+void TForm1::ShowConfiguration(const ModuleConfiguration& configuration) {
+    document_ = configuration;
+    for (int channel = 1; channel <= 2; ++channel) {
+        if (const std::optional<QString>& tag = document_.tag(channel)) {
+            FormControl& field = Control(QStringLiteral("TTag%1").arg(channel));
+            field.setEnabled(true);
+            Control(QStringLiteral("LTag%1").arg(channel)).setTextColour(colours::Black);
+            field.setText(*tag);
+        }
+    }
+    for (int i = 1; i <= TParameterTable::Count; ++i) {
+        if (document_.holds(i)) {
+            ShowField(i);
+        }
+    }
 }

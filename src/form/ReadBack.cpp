@@ -2,6 +2,7 @@
 
 #include "form/TForm1.h"
 #include "form/WindowSnapshot.h"
+#include "records/ConfigurationValues.h"
 #include "shell/ProgramState.h"
 
 ReadBackResult ReadBackAndCompare(TForm1& form, const ConfigurationValues& expected) {
@@ -12,7 +13,7 @@ ReadBackResult ReadBackAndCompare(TForm1& form, const ConfigurationValues& expec
         return result;
     }
     result.read = true;
-    result.module = ShownValues(form);
+    result.module = ValuesOf(form.Configuration(), form.Catalogue());
     result.differences =
         CompareConfigurations(expected, result.module, Comparison::ModuleAgainstFile);
     return result;
@@ -30,7 +31,8 @@ QString WriteDifferencesText(const QString& model, const QList<ConfigurationDiff
     return text;
 }
 
-bool TForm1::VerifyWrittenConfiguration(const ConfigurationValues& written) {
+bool TForm1::VerifyWrittenConfiguration(const ModuleConfiguration& writtenConfiguration) {
+    const ConfigurationValues written = ValuesOf(writtenConfiguration, Catalogue());
     const QString port = state_.PortShownAs(state_.link.ComPortName);
     const WindowSnapshot writtenShown = TakeSnapshot();
     const ReadBackResult back = ReadBackAndCompare(*this, written);

@@ -1,6 +1,5 @@
 // The refresh a configuration needs once a read or a load has put it on screen.
 
-#include "catalogue/ModelLayout.h"
 #include "form/TForm1.h"
 #include "shell/ProgramState.h"
 
@@ -8,7 +7,7 @@ void TForm1::RefreshAfterTransfer(TransferSource source) {
     const QString& model = state_.ModelCode;
     const bool loaded = source == TransferSource::Load;
     if (loaded) {
-        AddNewSensors(state_.ParameterTable, state_.SensorTable, model, state_.ModelVersion);
+        state_.AdaptCatalogue(model, state_.ModelVersion);
         Control(QStringLiteral("LDataSheet")).setVisible(false);
     }
     auto list = [this](const char* name) -> FormControl& {

@@ -25,11 +25,11 @@ const QString PdfInsteadText = QStringLiteral(
     "\r\rThe report sheet can be saved as PDF instead, with the tool button \"Save Report as "
     "PDF\".");
 
-// The sheet from the rows the last check collected and the window's own fields: the same model,
-// additional information and tags a save would write.
+// The sheet of the shown configuration: the same model, additional information and tags a save
+// would write, and the parameters whose fields are in use.
 ReportSheet shownSheet(const TForm1& form) {
-    const ProgramState& state = form.state();
-    return MakeReportSheet(ShownHeader(form), state.ConfigurationDate, state.Report);
+    return MakeReportSheet(form.SaveHeader(QDateTime::currentDateTime()), form.Configuration(),
+                           form.Catalogue(), form.PrintedParameters());
 }
 
 // A report needs a model: its code names the sheet and decides its channel sections.

@@ -35,7 +35,7 @@ void TForm1::ResetAll() {
     FindControl(QStringLiteral("BAquireZero"))->setEnabled(false);
     FindControl(QStringLiteral("BAquireReference"))->setEnabled(false);
 
-    for (const TTableEntry& entry : state_.ParameterTable) {
+    for (const TTableEntry& entry : Catalogue()) {
         FindControl(QStringLiteral("L") + entry.Field)->setTextColour(colours::Silver);
         if (entry.FieldType == FieldKind::Choice) {
             auto* choice = FindControl(QStringLiteral("C") + entry.Field);
@@ -53,5 +53,7 @@ void TForm1::ResetAll() {
             }
         }
     }
-    state_.ConfigurationDate = Today();
+    document_ = ModuleConfiguration();
+    document_.date = Today();
+    baseline_ = document_;
 }

@@ -47,7 +47,7 @@ void TForm1::FormShow() {
          QStringLiteral(" started"));
     FindControl(QStringLiteral("LUpdateInstalledVersionDx"))
         ->setText(DottedVersion(state_.SoftwareVersion));
-    state_.ConfigurationDate = Today();
+    document_.date = Today();
 
     ScanConfig(state_);
     if (!state_.PortForThisRun.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "form/TForm1.h"
 
+#include "catalogue/CatalogueLookup.h"
 #include "records/Clock.h"
 #include "shell/ProgramState.h"
 
@@ -109,9 +110,33 @@ void TForm1::Timer3Timer() {
     turnAquiringDots();
 }
 
-void TForm1::SetModified(bool modified) {
-    modified_ = modified;
+bool TForm1::IsModified() const {
+    return modifiedShown_;
+}
+
+void TForm1::SetUnmodified() {
+    baseline_ = document_;
+    refreshModifiedMark();
+}
+
+void TForm1::refreshModifiedMark() {
+    bool modified = !ConfigurationEmpty && !document_.sameSettings(baseline_);
+    // A field being edited counts as soon as its text differs from what the configuration holds.
+    if (!modified && !ConfigurationEmpty && !pendingEdit_.isEmpty()) {
+        const FormControl& field = Control(pendingEdit_);
+        if (field.objectName().startsWith(QLatin1String("TTag"))) {
+            const int channel = field.objectName().right(1).toInt();
+            modified = field.text() != document_.tag(channel).value_or(QString());
+        } else if (const auto i = IndexOfControl(Catalogue(), field.objectName())) {
+            modified = field.text() != ValueText(document_, Catalogue()[*i], *i);
+        }
+    }
+    modifiedShown_ = modified;
     SetStatusPanel(2, modified ? QStringLiteral("Modified") : QString());
+}
+
+const TParameterTable& TForm1::Catalogue() const {
+    return state_.ParameterTable();
 }
 
 void TForm1::SetShownModel(const QString& model, const QString& hint) {
@@ -141,7 +166,7 @@ void TForm1::Timer2Timer() {
     Control(QStringLiteral("TBOpenCom")).setEnabled(true);
     Control(QStringLiteral("BitBtn3")).setEnabled(true);
     if (ConfigurationEmpty) {
-        SetModified(false);
+        refreshModifiedMark();
     }
     // Keeps the default port among the settings config.ini is rewritten with, even when the
     // file lacked it; the port in use follows the setting's changes on its own.
@@ -156,10 +181,10 @@ void TForm1::Timer2Timer() {
     // The caption itself says whether it is marked: a refused load puts back the caption it
     // found, mark included, after ticks behind its boxes have taken the mark off.
     TabMarked = captions[first].endsWith(QLatin1String(" *"));
-    if (modified_ && !TabMarked) {
+    if (modifiedShown_ && !TabMarked) {
         captions[first] += QStringLiteral(" *");
         TabMarked = true;
-    } else if (!modified_) {
+    } else if (!modifiedShown_) {
         captions[first] = QStringLiteral("Configuration");
         TabMarked = false;
     }

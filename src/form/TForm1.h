@@ -2,16 +2,19 @@
 
 #include "catalogue/Definitions.h"
 #include "catalogue/ModelLayout.h"
+#include "catalogue/ModuleConfiguration.h"
 #include "form/FormControl.h"
 #include "form/FormModes.h"
-#include "form/ShownConfiguration.h"
 #include "form/WindowSnapshot.h"
 #include "live/Calibration.h"
 #include "live/LiveState.h"
+#include "records/ConfigurationFile.h"
+#include "records/ConfigurationLoad.h"
 #include "records/LoadRecord.h"
 #include "transfer/ModuleRead.h"
 #include "transfer/ModuleWrite.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QObject>
 #include <QSet>
@@ -69,12 +72,22 @@ class TForm1 : public QObject, public ControlOwner {
     // Field states of one parameter (key K): its caption, value control and unit.
     void EnableField(const QString& key, FieldKind kind);
     void DisableField(const QString& key, FieldKind kind);
-    // Puts catalogue entry `index` (1..70) into the shown state: its value, choices, unit and
-    // hints, enabled.
+    // Puts catalogue entry `index` (1..70) into the shown state: the configuration's value,
+    // choices, unit and hints, enabled.
     void ShowField(int index);
-    // Whether the window holds a value for the parameter that a read or a loaded file put there
-    // (a field the sensor limits merely filled in does not count).
-    bool HoldsValue(int index) const;
+
+    // The configuration the window shows: what the last read or load made of it and the edits
+    // since. Every field shows what it holds; files, the log, the report and writes take it.
+    const ModuleConfiguration& Configuration() const { return document_; }
+    // Shows `configuration` in place of the one shown: its tags and every value it holds, on
+    // the layout of its model (AdjustFor has run).
+    void ShowConfiguration(const ModuleConfiguration& configuration);
+    // The catalogue of the shown model at its firmware.
+    const TParameterTable& Catalogue() const;
+    // The user's text for number parameter `index`, as leaving its field takes it: a text that is
+    // no number is refused with a warning, one beyond the limits becomes the limit with a warning.
+    // The field then shows what the configuration holds. False when the text was refused.
+    bool EditValue(int index, const QString& text);
 
     // Appends "[hh:mm:ss] - text" to the log list.
     void Memo(const QString& text);
@@ -86,10 +99,12 @@ class TForm1 : public QObject, public ControlOwner {
 
     QString StatusPanel(int index) const;
     void SetStatusPanel(int index, const QString& text);
-    // The modification mark: set by an edit, cleared by a read, a write, a save or a new
-    // configuration. Status panel 2 shows it as "Modified".
-    bool IsModified() const { return modified_; }
-    void SetModified(bool modified);
+    // The modification mark: the configuration differs from the one last read, loaded, written
+    // or saved, or the field being edited shows a text it does not hold yet. Status panel 2
+    // shows it as "Modified".
+    bool IsModified() const;
+    // The configuration as it stands is the one last read, loaded, written or saved.
+    void SetUnmodified();
     // The model of the configuration shown ("-" when none), which a write must find connected.
     // LModel shows it, with the firmware as its hint.
     const QString& ShownModel() const { return shownModel_; }
@@ -127,11 +142,15 @@ class TForm1 : public QObject, public ControlOwner {
     void ResetAll();
     // Reads the connected module's whole configuration into the window.
     ModuleReadOutcome ReadAll();
-    // Collects the shown configuration into the entry list and the report rows and applies the
-    // consistency rules. True when the caller may go on.
+    // Applies the consistency rules to the shown configuration. True when the caller may go on.
     bool CheckAll(CheckMode mode);
-    // Writes the shown configuration (as the last CheckAll collected it) to a file.
+    // Writes the shown configuration to a file.
     WriteOutcome SubWriteToFile(const QString& fileName, WriteMode mode);
+    // The header a save made now writes: the configuration's, with the Settings page's
+    // additional information.
+    ConfigurationHeader SaveHeader(const QDateTime& moment) const;
+    // The parameters the report sheet lists: those of the model whose fields are in use.
+    QSet<int> PrintedParameters() const;
     // Appends the configuration to the configuration log, or saves it to a file the user
     // chooses.
     void WriteToFile(SaveTarget target);
@@ -263,8 +282,11 @@ class TForm1 : public QObject, public ControlOwner {
     void SetStatusBox(const QString& title, const QString& text);
     // ReadFromFile, with `entry` in place of the open dialog's first answer when given.
     bool loadConfiguration(FileSource source, const HistoryEntry* entry);
-    // Applies the loaded entry list to the window.
-    LoadOutcome InsertDataFromFileToScreen(const QString& model);
+    // The file's model takes the place of the shown configuration, before its lines.
+    void startShowing(const QString& fileName, const QString& model);
+    // Takes the loaded entry list into the configuration and shows it line by line.
+    LoadOutcome InsertDataFromFileToScreen(const EntryList& entries);
+    void showHeader(const LoadedLine& line);
     // The limits, cold junction and alarm fields follow their choices after a read or a load,
     // then the read-mode check rebuilds the entry list.
     void RefreshAfterTransfer(TransferSource source);
@@ -332,7 +354,7 @@ class TForm1 : public QObject, public ControlOwner {
     // The check after a successful write when VERIFYWRITE is "Y": the module is read back, a
     // difference is a warning listing the parameters while the window keeps what was written,
     // and the outcome goes to the log list. True when the module holds what was written.
-    bool VerifyWrittenConfiguration(const ConfigurationValues& written);
+    bool VerifyWrittenConfiguration(const ModuleConfiguration& written);
     // The model and firmware shown have the parameter whose field is `key` ("CJRef1").
     bool showsParameter(const QString& key) const;
     // The password cover is up and the control is not on it, or the status panel is in front
@@ -359,12 +381,20 @@ class TForm1 : public QObject, public ControlOwner {
     // Something the refresh (Timer2Timer) looks at may have changed: its next tick is due.
     void refreshSoon();
 
+    // Shows the configuration's value of a number or choice, and its unit and hint.
+    void showValue(int index);
+    // Status panel 2 and the page caption follow IsModified.
+    void refreshModifiedMark();
+
     ProgramState& state_;
+    ModuleConfiguration document_;
+    // The configuration as last read, loaded, written or saved: the modified mark compares.
+    ModuleConfiguration baseline_;
     std::vector<std::unique_ptr<FormControl>> controls_;
     QHash<QString, FormControl*> controlsByName_;
     QStringList logLines_;
     std::array<QString, 4> statusPanels_;
-    bool modified_ = false;
+    bool modifiedShown_ = false;
     QString shownModel_ = QStringLiteral("-");
     OperationProgress progress_;
     QTimer* timer2_ = nullptr;

@@ -147,7 +147,7 @@ void TForm1::LUpdateServerVersionDownloadClick() {
     }
 
     Memo(QStringLiteral("Downloaded New Version!"));
-    SetModified(false);
+    SetUnmodified();
     if (state_.message(BoxKind::Information, DownloadedText, BoxButtons::OkCancel) !=
         BoxAnswer::Ok) {
         return;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/Definitions.h"
-#include "catalogue/EntryList.h"
+#include "catalogue/ModuleConfiguration.h"
 #include "form/FormControl.h"
 
 #include <QSet>
@@ -16,15 +16,14 @@
 struct WindowSnapshot {
     std::vector<FormControl::Look> controls;  // in the order of TForm1::Controls()
     std::array<QString, 4> statusPanels;
-    bool modified = false;
+    bool modifiedShown = false;
     QString shownModel;
     QSet<int> shownFields;
     bool configurationEmpty = true;
 
     QString modelCode;
     int modelVersion = 0;
-    QString configurationDate;
-    TParameterTable parameterTable;
-    TSensorTable sensorTable;
-    EntryList entries;
+    std::shared_ptr<const ModelCatalogue> catalogue;
+    ModuleConfiguration configuration;
+    ModuleConfiguration baseline;
 };

@@ -10,26 +10,24 @@ WindowSnapshot TForm1::TakeSnapshot() const {
         snapshot.controls.push_back(control->look());
     }
     snapshot.statusPanels = statusPanels_;
-    snapshot.modified = modified_;
+    snapshot.modifiedShown = modifiedShown_;
     snapshot.shownModel = shownModel_;
     snapshot.shownFields = shownFields_;
     snapshot.configurationEmpty = ConfigurationEmpty;
     snapshot.modelCode = state_.ModelCode;
     snapshot.modelVersion = state_.ModelVersion;
-    snapshot.configurationDate = state_.ConfigurationDate;
-    snapshot.parameterTable = state_.ParameterTable;
-    snapshot.sensorTable = state_.SensorTable;
-    snapshot.entries = state_.Entries;
+    snapshot.catalogue = state_.Catalogue;
+    snapshot.configuration = document_;
+    snapshot.baseline = baseline_;
     return snapshot;
 }
 
 void TForm1::RestoreSnapshot(const WindowSnapshot& snapshot) {
     state_.ModelCode = snapshot.modelCode;
     state_.ModelVersion = snapshot.modelVersion;
-    state_.ConfigurationDate = snapshot.configurationDate;
-    state_.ParameterTable = snapshot.parameterTable;
-    state_.SensorTable = snapshot.sensorTable;
-    state_.Entries = snapshot.entries;
+    state_.Catalogue = snapshot.catalogue;
+    document_ = snapshot.configuration;
+    baseline_ = snapshot.baseline;
     shownFields_ = snapshot.shownFields;
     ConfigurationEmpty = snapshot.configurationEmpty;
     for (std::size_t i = 0; i < controls_.size() && i < snapshot.controls.size(); ++i) {
@@ -39,6 +37,6 @@ void TForm1::RestoreSnapshot(const WindowSnapshot& snapshot) {
     for (int panel = 0; panel < int(snapshot.statusPanels.size()) - 1; ++panel) {
         SetStatusPanel(panel, snapshot.statusPanels.at(std::size_t(panel)));
     }
-    modified_ = snapshot.modified;
+    modifiedShown_ = snapshot.modifiedShown;
     shownModel_ = snapshot.shownModel;
 }

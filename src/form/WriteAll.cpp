@@ -2,6 +2,7 @@
 
 #include "form/WriteAll.h"
 
+#include "catalogue/CatalogueLookup.h"
 #include "catalogue/FirmwareVersions.h"
 #include "form/ReadBack.h"
 #include "form/TForm1.h"
@@ -35,9 +36,10 @@ class BusyScope {
 };
 
 bool choosesPt200OrPt300(const TForm1& form) {
-    for (const char* name : {"CInputTm1", "CInputTm2"}) {
-        const int index = form.Control(QString::fromLatin1(name)).currentIndex();
-        if (index == Pt200Index || index == Pt300Index) {
+    for (const char* key : {"InputTm1", "InputTm2"}) {
+        const auto index = IndexOfKey(form.Catalogue(), QString::fromLatin1(key));
+        const std::optional<int> sensor = index ? form.Configuration().held(*index) : std::nullopt;
+        if (sensor == Pt200Index || sensor == Pt300Index) {
             return true;
         }
     }
@@ -59,7 +61,7 @@ ModuleWriteOutcome SaveToModule(TForm1& form) {
 
 void TForm1::TBSaveComClick() {
     // What the window shows before the write is what the module must hold after it.
-    const ConfigurationValues shown = ShownValues(*this);
+    const ModuleConfiguration shown = document_;
     if (SaveToModule(*this).written() && state_.settings.flag(SettingFlag::VerifyWrite)) {
         VerifyWrittenConfiguration(shown);
     }
@@ -72,8 +74,7 @@ ModuleWriteOutcome TForm1::WriteAll() {
     }
     const BusyScope busy(Busy);
     const QString shownModel = ShownModel();
-    const WritePlan plan =
-        PlanWrite(state_.ParameterTable, shownModel, [this](int i) { return HoldsValue(i); });
+    const WritePlan plan = PlanWrite(Catalogue(), document_);
     if (!plan.complete()) {
         state_.message(BoxKind::Error, IncompleteConfigurationText(shownModel, plan));
         return refused;
@@ -134,9 +135,8 @@ ModuleWriteOutcome TForm1::WriteAll() {
     // A tag the configuration shows goes only to a module that keeps it.
     TagTexts tags;
     for (int channel = 1; channel <= TagsKeptBy(code, state_.ModelVersion); ++channel) {
-        const FormControl& field = Control(QStringLiteral("TTag%1").arg(channel));
-        if (field.isEnabled()) {
-            tags.append({channel, field.text()});
+        if (const std::optional<QString>& tag = document_.tag(channel)) {
+            tags.append({channel, *tag});
         }
     }
     ModuleWriteOutcome outcome = WriteConfigurationToModule(
@@ -155,7 +155,9 @@ ModuleWriteOutcome TForm1::WriteAll() {
     }
 
     Memo(WriteLogLine(code, IsModified(), port));
-    SetModified(false);
+    // The module now holds this configuration, at its own firmware.
+    document_.firmware = state_.ModelVersion;
+    SetUnmodified();
     SetStatusPanel(0, QStringLiteral("Status: New Configuration Uploaded Correctly"));
     outcome.message =
         QStringLiteral("Configuration succesfully written to ") + code + QStringLiteral(".");

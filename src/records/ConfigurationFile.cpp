@@ -1,6 +1,10 @@
 #include "records/ConfigurationFile.h"
 
+#include "catalogue/CatalogueLookup.h"
+#include "records/Clock.h"
 #include "shell/MakerSite.h"
+
+#include <QLocale>
 
 namespace {
 
@@ -12,6 +16,38 @@ void addLine(QByteArray& text, const QString& line) {
 }
 
 }  // namespace
+
+ConfigurationHeader HeaderFor(const ModuleConfiguration& configuration, const QDateTime& moment,
+                              const QString& softwareVersion, const QString& doneBy,
+                              const QString& doneFor) {
+    ConfigurationHeader header;
+    header.model = configuration.model;
+    header.date = QLocale().toString(moment.date(), QLocale::ShortFormat);
+    header.time = PrintTime(moment.time());
+    header.softwareVersion = softwareVersion;
+    header.firmware = configuration.firmware;
+    header.doneBy = doneBy;
+    header.doneFor = doneFor;
+    header.tag1 = configuration.tag(1);
+    header.tag2 = configuration.tag(2);
+    return header;
+}
+
+EntryList ConfigurationEntries(const ModuleConfiguration& configuration,
+                               const TParameterTable& catalogue) {
+    EntryList entries;
+    int slot = 0;
+    for (int i = 1; i <= TParameterTable::Count && slot < EntryList::Slots; ++i) {
+        const TTableEntry& entry = catalogue[i];
+        if (!AppliesToModel(entry, configuration.model)) {
+            continue;
+        }
+        ++slot;
+        entries.FileNames(slot) = entry.Name;
+        entries.FileValues(slot) = ValueText(configuration, entry, i);
+    }
+    return entries;
+}
 
 QString KeyLine(const QString& key, const QString& value) {
     return key.leftJustified(KeyWidth, QLatin1Char(' ')) + QStringLiteral(" = ") + value;
@@ -25,6 +61,21 @@ QStringList ParameterLines(const EntryList& entries) {
             lines << KeyLine(entries.FileNames(i), entries.FileValues(i));
         }
     }
+    return lines;
+}
+
+QStringList ConfigurationLines(const ModuleConfiguration& configuration,
+                               const TParameterTable& catalogue) {
+    QStringList lines{configuration.model, KeyLine(QStringLiteral("DATE"), configuration.date),
+                      KeyLine(QStringLiteral("DONEBY"), configuration.doneBy),
+                      KeyLine(QStringLiteral("DONEFOR"), configuration.doneFor)};
+    for (int channel = 1; channel <= 2; ++channel) {
+        if (const std::optional<QString>& tag = configuration.tag(channel)) {
+            lines << KeyLine(QStringLiteral("TAG%1").arg(channel), *tag);
+        }
+    }
+    // Only values it holds; what it lacks is named instead of shown empty.
+    lines << ParameterLines(ConfigurationEntries(configuration, catalogue));
     return lines;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "catalogue/EntryList.h"
+#include "catalogue/ModuleConfiguration.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +33,17 @@ struct ConfigurationHeader {
     std::optional<QString> tag2;
 };
 
+// The header of `configuration` saved at `moment` by this program (`softwareVersion`), with the
+// additional information of the Settings page.
+ConfigurationHeader HeaderFor(const ModuleConfiguration& configuration, const QDateTime& moment,
+                              const QString& softwareVersion, const QString& doneBy,
+                              const QString& doneFor);
+
+// The entry list a configuration is written as: the parameters of its model in catalogue order,
+// each with the text of its value (none for a value it does not hold).
+EntryList ConfigurationEntries(const ModuleConfiguration& configuration,
+                               const TParameterTable& catalogue);
+
 // Keys are filled out to this width, so "=" stands in column 42 and the value starts in 44.
 inline constexpr int KeyWidth = 40;
 // At most this many parameter entries are written (a model has at most 42).
@@ -42,6 +55,12 @@ QString KeyLine(const QString& key, const QString& value);
 // The parameter lines of the file, without line ends: one key line per entry slot 1..45 that
 // has both a name and a value.
 QStringList ParameterLines(const EntryList& entries);
+
+// What "kvc7345 show" prints of a configuration, line by line: the model, the date and additional
+// information lines, the tags in use and the lines of the parameters it holds, as a save writes
+// them.
+QStringList ConfigurationLines(const ModuleConfiguration& configuration,
+                               const TParameterTable& catalogue);
 
 // The whole file. Entry slots with an empty name or value are skipped one by one.
 QByteArray ConfigurationFileText(const ConfigurationHeader& header, const EntryList& entries);
@@ -76,7 +95,8 @@ WriteOutcome WriteConfigurationBytes(const QString& path, const QByteArray& byte
 // "log/config.log" in the program folder, which every read and write of a module is added to.
 QString ConfigurationLogPath(const QString& programFolder);
 
-// Writes the configuration of `header` and `entries` to `path` as WriteConfigurationBytes does:
-// a saved file (Rewrite) or the configuration log (Append).
+// Writes `configuration` with `header` to `path` as WriteConfigurationBytes does: a saved file
+// (Rewrite) or the configuration log (Append).
 WriteOutcome WriteConfiguration(const QString& path, const ConfigurationHeader& header,
-                                const EntryList& entries, WriteMode mode, DiskWriter& disk);
+                                const ModuleConfiguration& configuration,
+                                const TParameterTable& catalogue, WriteMode mode, DiskWriter& disk);

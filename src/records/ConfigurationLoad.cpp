@@ -1,7 +1,6 @@
 #include "records/ConfigurationLoad.h"
 
 #include "catalogue/CatalogueLookup.h"
-#include "catalogue/ModelLayout.h"
 #include "link/ModuleTag.h"
 #include "records/ConfigurationCheck.h"
 #include "records/FileMessages.h"
@@ -95,8 +94,9 @@ FileReadOutcome ReadConfigurationBytes(const QByteArray& bytes) {
     return outcome;
 }
 
-EntriesOutcome TakeConfigurationEntries(const EntryList& entries, const QString& model,
-                                        TParameterTable& table, TSensorTable& sensors,
+EntriesOutcome TakeConfigurationEntries(const EntryList& entries,
+                                        ModuleConfiguration& configuration,
+                                        std::shared_ptr<const ModelCatalogue>& catalogue,
                                         const std::function<void(const LoadedLine&)>& taken) {
     for (int n = 1; n <= EntryList::Slots; ++n) {
         if (EntriesEndAt(entries, n)) {
@@ -124,24 +124,25 @@ EntriesOutcome TakeConfigurationEntries(const EntryList& entries, const QString&
                     return failed(LoadFailure::Invalid, ValueProblemText(key, value));
                 }
                 line.number = *version;
-                AddNewSensors(table, sensors, model, *version);
+                configuration.firmware = *version;
+                catalogue = CatalogueFor(configuration.model, *version);
             }
             taken(line);
             continue;
         }
-        const auto index = IndexOfName(table, key);
+        const auto index = IndexOfName(catalogue->parameters, key);
         if (!index) {
             return failed(LoadFailure::Invalid, KeyProblemText(key));
         }
-        TTableEntry& entry = table[*index];
+        const TTableEntry& entry = catalogue->parameters[*index];
         const auto stored = storedValue(entry, value);
         if (!stored) {
             return entry.FieldType == FieldKind::Number
                        ? failed(LoadFailure::Invalid, ValueProblemText(key, value))
                        : failed(LoadFailure::UnrecognisedValue, {});
         }
-        entry.Value = *stored;
-        taken({LoadedLine::Kind::Parameter, value, entry.Value, *index});
+        configuration.set(*index, *stored);
+        taken({LoadedLine::Kind::Parameter, value, *stored, *index});
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "catalogue/Definitions.h"
 #include "catalogue/EntryList.h"
+#include "catalogue/ModuleConfiguration.h"
 #include "records/ConfigurationReader.h"
 
 #include <QString>
@@ -9,7 +10,7 @@
 #include <functional>
 
 // Loading a configuration file, in two steps: the whole file is read and checked before the
-// window changes, then its key lines are taken into the catalogue one by one. Neither step shows
+// window changes, then its key lines are taken into a configuration one by one. Neither step shows
 // anything; the caller learns how it went and shows it.
 
 // Why a load stopped.
@@ -61,10 +62,11 @@ struct EntriesOutcome {
     bool ok() const { return failure == LoadFailure::None; }
 };
 
-// Takes the entry list of a file for `model` into `table`, in file order, up to the end of the
-// list or the first line it cannot take. MDVERSION first adapts `table` and `sensors` to that
-// firmware, so the choice lines after it are compared with its sensors. `taken` learns of each
-// line before the next one changes the table, so the window can show the lines as they come.
-EntriesOutcome TakeConfigurationEntries(const EntryList& entries, const QString& model,
-                                        TParameterTable& table, TSensorTable& sensors,
+// Takes the entry list of a file into `configuration` (of the file's model), in file order, up to
+// the end of the list or the first line it cannot take. MDVERSION sets the firmware and replaces
+// `catalogue` by that firmware's, so the choice lines after it are compared with its sensors.
+// `taken` learns of each line as it is taken, so the window can show the lines as they come.
+EntriesOutcome TakeConfigurationEntries(const EntryList& entries,
+                                        ModuleConfiguration& configuration,
+                                        std::shared_ptr<const ModelCatalogue>& catalogue,
                                         const std::function<void(const LoadedLine&)>& taken);

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "catalogue/ModuleConfiguration.h"
+
 #include <QList>
 #include <QSet>
 #include <QString>
 
 #include <optional>
 
-// A configuration as values, taken from what the window shows after a read or a load: what
-// verifying a module, comparing two files and the commands' JSON output work on.
+// A configuration as the texts and words of its values: what verifying a module, comparing two
+// files and the commands' JSON output work on.
 
 // One parameter the window holds a value for.
 struct ParameterValue {
@@ -15,7 +17,7 @@ struct ParameterValue {
     QString name;   // as files write it ("Highscale 1")
     QString key;    // the catalogue key ("Upscale1")
     QString text;   // the choice text, or the number with its decimals, as the window shows it
-    // The register word the window would write for it: a choice's index, a number's 16 bits.
+    // The register word a write sends for it: a choice's index, a number's 16 bits.
     std::optional<int> word;
     QString unit;
 
@@ -33,3 +35,7 @@ struct ConfigurationValues {
     // The catalogue entries that belong to the model, held or not.
     QSet<int> applicable;
 };
+
+// The values of `configuration`: every parameter of its model it holds, in catalogue order.
+ConfigurationValues ValuesOf(const ModuleConfiguration& configuration,
+                             const TParameterTable& catalogue);

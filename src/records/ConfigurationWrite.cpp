@@ -91,6 +91,10 @@ QString ConfigurationLogPath(const QString& programFolder) {
 }
 
 WriteOutcome WriteConfiguration(const QString& path, const ConfigurationHeader& header,
-                                const EntryList& entries, WriteMode mode, DiskWriter& disk) {
-    return WriteConfigurationBytes(path, ConfigurationFileText(header, entries), mode, disk);
+                                const ModuleConfiguration& configuration,
+                                const TParameterTable& catalogue, WriteMode mode,
+                                DiskWriter& disk) {
+    return WriteConfigurationBytes(
+        path, ConfigurationFileText(header, ConfigurationEntries(configuration, catalogue)), mode,
+        disk);
 }

@@ -61,26 +61,11 @@ bool lastLineIsUsed(const TParameterTable& table, const QString& model, const QS
 
 }  // namespace
 
-EntryList HeldEntries(const EntryList& entries, const TParameterTable& table,
-                      const HeldValue& held) {
-    EntryList kept;
-    int next = 0;
-    for (int slot = 1; slot <= EntryList::Slots; ++slot) {
-        const auto index = IndexOfName(table, entries.FileNames(slot));
-        if (index && held(*index)) {
-            ++next;
-            kept.FileNames(next) = entries.FileNames(slot);
-            kept.FileValues(next) = entries.FileValues(slot);
-        }
-    }
-    return kept;
-}
-
-QStringList MissingParameters(const TParameterTable& table, const QString& model,
-                              const HeldValue& held) {
+QStringList MissingParameters(const TParameterTable& table,
+                              const ModuleConfiguration& configuration) {
     QStringList names;
     for (int i = 1; i <= TParameterTable::Count; ++i) {
-        if (AppliesToModel(table[i], model) && !held(i)) {
+        if (AppliesToModel(table[i], configuration.model) && !configuration.holds(i)) {
             names << table[i].Name;
         }
     }
@@ -99,18 +84,22 @@ QStringList MissingParametersNote(const QString& model, const QStringList& names
     return lines;
 }
 
-QStringList ChangedValueNotes(const TParameterTable& table, const QList<LoadedValue>& values) {
+QStringList ChangedValueNotes(const TParameterTable& table,
+                              const ModuleConfiguration& configuration,
+                              const QList<LoadedValue>& values) {
     QStringList lines;
     for (qsizetype n = 0; n < values.size(); ++n) {
         const LoadedValue& loaded = values[n];
         const TTableEntry& entry = table[loaded.index];
         if (givenAgainLater(values, n) || entry.FieldType != FieldKind::Number ||
-            entry.Value == loaded.value) {
+            configuration.value(loaded.index) == loaded.value) {
             continue;
         }
         lines << entry.Name + QStringLiteral(" = ") + loaded.text +
                      QStringLiteral(" in the file is beyond the limits of its sensor: ") +
-                     FormatMyInt(entry.Value, entry.Decimal) + QStringLiteral(" is used.");
+                     FormatMyInt(configuration.value(loaded.index),
+                                 configuration.limits(loaded.index).decimals) +
+                     QStringLiteral(" is used.");
     }
     return lines;
 }
@@ -130,20 +119,22 @@ QStringList UnusedLineNotes(const TParameterTable& table, const QString& model, 
     return lines;
 }
 
-QStringList DecimalNotes(const TParameterTable& table, const QList<LoadedValue>& values) {
+QStringList DecimalNotes(const TParameterTable& table, const ModuleConfiguration& configuration,
+                         const QList<LoadedValue>& values) {
     QStringList lines;
     for (qsizetype n = 0; n < values.size(); ++n) {
         const LoadedValue& loaded = values[n];
         const TTableEntry& entry = table[loaded.index];
+        const int decimals = configuration.limits(loaded.index).decimals;
         const qsizetype written = writtenDecimals(loaded.text);
         if (givenAgainLater(values, n) || entry.FieldType != FieldKind::Number ||
-            written == entry.Decimal) {
+            written == decimals) {
             continue;
         }
         lines << entry.Name + QStringLiteral(" = ") + loaded.text +
                      QStringLiteral(" in the file is written with ") + decimalsText(written) +
-                     QStringLiteral(" where the parameter has ") + decimalsText(entry.Decimal) +
-                     QStringLiteral(": ") + FormatMyInt(loaded.value, entry.Decimal) +
+                     QStringLiteral(" where the parameter has ") + decimalsText(decimals) +
+                     QStringLiteral(": ") + FormatMyInt(loaded.value, decimals) +
                      QStringLiteral(" is used.");
     }
     return lines;
@@ -206,9 +197,11 @@ QStringList DuplicateKeyNotes(const TParameterTable& table, const QString& model
     return lines;
 }
 
-QStringList LoadNotes(const TParameterTable& table, const QString& model, int firmware,
+QStringList LoadNotes(const TParameterTable& table, const ModuleConfiguration& configuration,
                       const EntryList& entries, const QList<LoadedValue>& values) {
+    const QString& model = configuration.model;
     return DuplicateKeyNotes(table, model, entries) + TagNotes(entries) +
-           UnusedLineNotes(table, model, firmware, values) + DecimalNotes(table, values) +
-           ChangedValueNotes(table, values);
+           UnusedLineNotes(table, model, configuration.firmware, values) +
+           DecimalNotes(table, configuration, values) +
+           ChangedValueNotes(table, configuration, values);
 }

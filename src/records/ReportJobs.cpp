@@ -1,21 +1,26 @@
 #include "records/ReportJobs.h"
 
+#include "catalogue/CatalogueLookup.h"
 #include "shell/FileWriting.h"
 
-ReportSheet MakeReportSheet(const ConfigurationHeader& header, const QString& date,
-                            const ReportRows& rows) {
+ReportSheet MakeReportSheet(const ConfigurationHeader& header,
+                            const ModuleConfiguration& configuration,
+                            const TParameterTable& catalogue, const QSet<int>& printed) {
     ReportSheet sheet;
     sheet.modelCode = header.model;
-    sheet.date = date;
+    sheet.date = configuration.date;
     sheet.doneBy = header.doneBy;
     sheet.doneFor = header.doneFor;
     sheet.tag1 = header.tag1;
     sheet.tag2 = header.tag2;
-    for (int slot = 1; slot <= ReportRows::Slots; ++slot) {
-        const QString& name = rows.PrintNames(slot);
-        if (!name.isEmpty()) {
-            sheet.rows.push_back({name, rows.PrintValues(slot), rows.PrintUnits(slot)});
+    for (int i = 1; i <= TParameterTable::Count; ++i) {
+        const TTableEntry& entry = catalogue[i];
+        if (!printed.contains(i) || !AppliesToModel(entry, configuration.model)) {
+            continue;
         }
+        const bool number = entry.FieldType == FieldKind::Number;
+        sheet.rows.push_back({entry.Name, ValueText(configuration, entry, i),
+                              number ? configuration.limits(i).unit : QString()});
     }
     return sheet;
 }

@@ -3,18 +3,20 @@
 #include "records/ConfigurationFile.h"
 #include "records/ReportOutput.h"
 #include "records/ReportSheet.h"
-#include "catalogue/EntryList.h"
 
+#include <QSet>
 #include <QString>
 
 class DiskWriter;
 
 // The report sheet of a configuration, printed or saved as a PDF file.
 
-// The sheet of the configuration `header` describes, dated `date`, with the rows the last
-// print-mode check collected (slots without a name are skipped).
-ReportSheet MakeReportSheet(const ConfigurationHeader& header, const QString& date,
-                            const ReportRows& rows);
+// The sheet of `configuration` as `header` describes it, dated with the configuration's date:
+// one row for each parameter of its model that `printed` names, in catalogue order, with the
+// value's text and a number's unit.
+ReportSheet MakeReportSheet(const ConfigurationHeader& header,
+                            const ModuleConfiguration& configuration,
+                            const TParameterTable& catalogue, const QSet<int>& printed);
 
 // Shows the print dialog for the sheet's pages and prints them.
 PrintOutcome PrintReportSheet(const ReportSheet& sheet, ReportOutput& output);

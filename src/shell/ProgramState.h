@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/Definitions.h"
-#include "catalogue/EntryList.h"
+#include "catalogue/ModuleConfiguration.h"
 #include "link/SerialLink.h"
 #include "shell/Dialogs.h"
 #include "shell/FileWriting.h"
@@ -56,9 +56,6 @@ struct ProgramState {
     // Forces the answer of Online() (tests); unset, the system is asked.
     std::optional<bool> OnlineOverride;
 
-    // The date files and the report give the shown configuration (short date format).
-    QString ConfigurationDate;
-
     // A printer exists; printing is refused otherwise. Set at start-up.
     bool PrinterAvailable = true;
     // A port named on the command line (--port, --demo): the default port for this run only.
@@ -73,14 +70,14 @@ struct ProgramState {
     // user was told, and a command ends with a failure status.
     bool LogWriteFailed = false;
 
-    // The catalogue and the sensor table of this run: identifying a module rewrites choice
-    // lists, model lists and sensor limits, and every value read or typed lives here.
-    TParameterTable ParameterTable = InitialParameterTable();
-    TSensorTable SensorTable = InitialSensorTable();
-
-    // The last snapshot of the shown configuration, for files and the printed report.
-    EntryList Entries;
-    ReportRows Report;
+    // The catalogue and the sensor table of the model in use at its firmware: read-only data,
+    // replaced as a whole when a read or a load brings another model or firmware.
+    std::shared_ptr<const ModelCatalogue> Catalogue = CatalogueFor(QString(), 0);
+    const TParameterTable& ParameterTable() const { return Catalogue->parameters; }
+    const TSensorTable& SensorTable() const { return Catalogue->sensors; }
+    void AdaptCatalogue(const QString& model, int firmware) {
+        Catalogue = CatalogueFor(model, firmware);
+    }
 
     // A port as texts name it: the demo's pseudo-terminal by what it is, any other by its name.
     QString PortShownAs(const QString& port) const {

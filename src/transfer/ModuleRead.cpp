@@ -55,7 +55,7 @@ ModuleReadOutcome readTags(ProgramState& state, const QString& model, const QStr
             return failed(ModuleReadFailure::TagNotSent,
                           QStringLiteral("The module did not send tag %1 correctly.").arg(channel));
         }
-        outcome.tags.at(channel - 1) = tag.tag;
+        outcome.configuration.tag(channel) = tag.tag;
     }
     return outcome;
 }
@@ -69,6 +69,11 @@ ModuleReadOutcome ReadConfigurationFromModule(ProgramState& state, const QString
     if (!outcome.completed()) {
         return outcome;
     }
+    const TParameterTable& catalogue = state.ParameterTable();
+    ModuleConfiguration& configuration = outcome.configuration;
+    const auto tags = configuration.tags;
+    configuration = EmptyConfiguration(model, state.ModelVersion, catalogue);
+    configuration.tags = tags;
     SessionOpening opening =
         state.link.open(state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")));
     if (!opening) {
@@ -76,10 +81,10 @@ ModuleReadOutcome ReadConfigurationFromModule(ProgramState& state, const QString
                       PortNotOpenedText(shownPort, opening.failure));
     }
     ModuleSession& session = *opening.session;
-    const int total = parametersOf(state.ParameterTable, model);
+    const int total = parametersOf(catalogue, model);
     int done = 0;
     for (int i = 1; i <= TParameterTable::Count; ++i) {
-        TTableEntry& entry = state.ParameterTable[i];
+        const TTableEntry& entry = catalogue[i];
         if (!AppliesToModel(entry, model)) {
             continue;
         }
@@ -105,12 +110,9 @@ ModuleReadOutcome ReadConfigurationFromModule(ProgramState& state, const QString
                               VisibleReply(ReplyData(reply)) + QStringLiteral(")\rfor ") +
                               entry.Name + QStringLiteral("."));
         }
-        if (entry.FieldType == FieldKind::Number) {
-            entry.Value = WordToValue(*word, model);
-        } else {
-            entry.Value = *word > LargestChoiceIndex ? 0 : *word;
-        }
-        outcome.entriesRead << i;
+        configuration.set(i, entry.FieldType == FieldKind::Number
+                                 ? WordToValue(*word, model)
+                                 : (*word > LargestChoiceIndex ? 0 : *word));
     }
     return outcome;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
-// Reading a whole configuration from the connected module into the run's catalogue: the tags,
-// then every parameter of the model in catalogue order. No window: the caller shows the result.
+// Reading a whole configuration from the connected module: the tags, then every parameter of
+// the model in catalogue order. No window: the caller shows the configuration it returns.
+
+#include "catalogue/ModuleConfiguration.h"
 
 #include <QList>
 #include <QString>
@@ -24,10 +26,9 @@ enum class ModuleReadFailure {
 
 struct ModuleReadOutcome {
     ModuleReadFailure failure = ModuleReadFailure::None;
-    // The tags read, by channel (1 and 2), for a model that keeps them.
-    std::array<std::optional<QString>, 2> tags;
-    // The catalogue entries whose values the read put into the catalogue, in order.
-    QList<int> entriesRead;
+    // What the module holds: the tags it keeps and every parameter of its model (complete when
+    // there is no failure).
+    ModuleConfiguration configuration;
     // For a failure: the status box's text saying where and why the read stopped.
     QString message;
 
@@ -47,8 +48,9 @@ struct TransferProgress {
     bool stopped() const { return stopRequested && stopRequested(); }
 };
 
-// Reads the tags (where the model and firmware keep them) and every parameter of `model` from
-// the module on the default port into state.ParameterTable. `shownPort` names the port in texts.
+// Reads the tags (where the model and firmware keep them) and every parameter of `model` at the
+// firmware state.ModelVersion from the module on the default port, with the run's catalogue
+// (adapted to them). `shownPort` names the port in texts.
 ModuleReadOutcome ReadConfigurationFromModule(ProgramState& state, const QString& model,
                                               const QString& shownPort,
                                               const TransferProgress& progress);

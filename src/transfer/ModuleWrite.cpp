@@ -32,7 +32,7 @@ ModuleWriteOutcome sendParameters(ProgramState& state, const WritePlan& plan,
         if (!step.readsReply) {
             session.send(step.command);
         } else if (session.exchange(step.command).silent()) {
-            const QString name = state.ParameterTable[EntryConfirmedBy(plan, repliesRead)].Name;
+            const QString name = state.ParameterTable()[EntryConfirmedBy(plan, repliesRead)].Name;
             return stoppedAt(name, StoppedAnsweringText(name));
         } else {
             ++repliesRead;

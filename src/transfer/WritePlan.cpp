@@ -34,19 +34,20 @@ bool CopiesInput1ToChannel2(const QString& model) {
     return models.contains(model);
 }
 
-WritePlan PlanWrite(const TParameterTable& table, const QString& model,
-                    const std::function<bool(int)>& held) {
+WritePlan PlanWrite(const TParameterTable& table, const ModuleConfiguration& configuration) {
+    const QString& model = configuration.model;
     WritePlan plan;
     for (int i = 1; i <= TParameterTable::Count; ++i) {
         const TTableEntry& entry = table[i];
         if (!AppliesToModel(entry, model)) {
             continue;
         }
-        if (!held(i)) {
+        const std::optional<int> value = configuration.held(i);
+        if (!value) {
             plan.unheld << entry.Name;
             continue;
         }
-        const auto word = DataWord(entry.Value);
+        const auto word = DataWord(*value);
         if (!word) {
             plan.outOfRange << entry.Name;
             continue;

@@ -1,9 +1,10 @@
 #pragma once
 
-// What a write sends to the module, worked out before anything is sent, and the texts the
-// write shows. No widgets: the window tells the plan which values it shows.
+// What a write sends to the module, worked out from the configuration before anything is sent,
+// and the texts the write shows.
 
 #include "catalogue/Definitions.h"
+#include "catalogue/ModuleConfiguration.h"
 
 #include <QList>
 #include <QString>
@@ -35,11 +36,9 @@ struct WritePlan {
     bool complete() const { return unheld.isEmpty() && outOfRange.isEmpty(); }
 };
 
-// The commands that write the parameters of `model` in catalogue order. `held(i)` says whether
-// the shown configuration holds a value for entry i; entries it does not hold, or whose value
-// is no data word, are listed instead of planned.
-WritePlan PlanWrite(const TParameterTable& table, const QString& model,
-                    const std::function<bool(int)>& held);
+// The commands that write the parameters of the configuration's model in catalogue order.
+// Entries it holds no value for, or whose value is no data word, are listed instead of planned.
+WritePlan PlanWrite(const TParameterTable& table, const ModuleConfiguration& configuration);
 
 // The entry that the `replyNumber`-th read reply (0-based) confirms. Every command is answered
 // in order and a command sent without reading leaves its answer queued, so after the "0011"

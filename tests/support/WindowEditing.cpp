@@ -1,6 +1,7 @@
 #include "support/WindowEditing.h"
 
 #include "catalogue/CatalogueLookup.h"
+#include "catalogue/EditValidation.h"
 #include "catalogue/RegisterWord.h"
 #include "catalogue/ValueFormat.h"
 
@@ -29,9 +30,9 @@ void SetChecked(TForm1& form, const char* name, bool checked) {
 }
 
 void TypeInto(TForm1& form, const QString& name, const QString& text) {
-    FormControl& field = form.Control(name);
-    field.setText(text);
-    form.OnEditLeave(field);
+    form.FieldEntered(name);
+    form.Typed(name, text);
+    form.FieldLeft(name);
 }
 
 void Choose(TForm1& form, const QString& name, int index) {
@@ -47,18 +48,21 @@ QStringList RegisterDifferences(const TForm1& form, const modsim::ModuleEngine& 
     const ProgramState& state = form.state();
     const QString& code = state.ModelCode;
     QStringList differences;
-    for (const TTableEntry& entry : state.ParameterTable) {
+    const ModuleConfiguration& configuration = form.Configuration();
+    for (int i = 1; i <= TParameterTable::Count; ++i) {
+        const TTableEntry& entry = form.Catalogue()[i];
         if (!AppliesToModel(entry, code)) {
             continue;
         }
         const int word = module.registerValue(entry.ReadCommand.toInt(nullptr, 16));
+        const int decimals = configuration.limits(i).decimals;
         QString shown;
         QString held;
         if (entry.FieldType == FieldKind::Number) {
-            shown = form.Control(QStringLiteral("T") + entry.Field).text();
-            held = FormatMyInt(WordToValue(word, code), entry.Decimal);
+            shown = ValueText(configuration, entry, i);
+            held = FormatMyInt(WordToValue(word, code), decimals);
         } else {
-            shown = QString::number(form.Control(QStringLiteral("C") + entry.Field).currentIndex());
+            shown = configuration.holds(i) ? QString::number(configuration.value(i)) : "-1";
             held = QString::number(word);
         }
         if (shown != held) {
@@ -67,4 +71,28 @@ QStringList RegisterDifferences(const TForm1& form, const modsim::ModuleEngine& 
         }
     }
     return differences;
+}
+
+int ChangeAValue(TForm1& form) {
+    const ModuleConfiguration& configuration = form.Configuration();
+    const TParameterTable& catalogue = form.Catalogue();
+    // A value held with room to move first, as a user edits one; else one the window lacks.
+    for (const bool held : {true, false}) {
+        for (int i = 1; i <= TParameterTable::Count; ++i) {
+            if (catalogue[i].FieldType != FieldKind::Number || configuration.holds(i) != held) {
+                continue;
+            }
+            const ParameterLimits& limits = configuration.limits(i);
+            const qint64 top = ScaledLimit(limits.maximum, limits.decimals);
+            const qint64 bottom = ScaledLimit(limits.minimum, limits.decimals);
+            const int value = configuration.value(i);
+            if (held && value >= top && value <= bottom) {
+                continue;
+            }
+            const int changed = !held ? int(bottom) : (value < top ? value + 1 : value - 1);
+            form.EditValue(i, FormatMyInt(changed, limits.decimals));
+            return i;
+        }
+    }
+    return 0;
 }

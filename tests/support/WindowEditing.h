@@ -33,3 +33,8 @@ void UseModule(SimulatedPort& bench, const modsim::PtyModule& module);
 // The parameters of the shown model where the module's register differs from what the window
 // shows: "key: window <shown>, module <register as shown>". Empty when they all agree.
 QStringList RegisterDifferences(const TForm1& form, const modsim::ModuleEngine& module);
+
+// Changes one number of the shown configuration as an edit would (the first one it holds, or the
+// first number at all on an empty window), so that it differs from the one last read or saved.
+// The index changed.
+int ChangeAValue(TForm1& form);
