@@ -103,6 +103,27 @@ class TestCalibration : public QObject {
         QVERIFY(!bench.form->CalibrationPending());
     }
 
+    // A load cell's configuration on screen and another model on the line: the window keeps
+    // what it shows, laid out for it, and the calibration is refused.
+    void aShownLoadCellStaysWhenAnotherModelIsConnected() {
+        WindowBench bench("Q7384S");
+        QVERIFY(bench.started);
+        bench.dialogs.answerFileDialog(KVC7345_DATA_DIR "/factorydefaults/Q7356S.NVC");
+        QVERIFY(bench.form->ReadFromFile(FileSource::Archive));
+        const QString described = bench.form->StatusPanel(1);
+        QVERIFY(described.startsWith("Q7356S"));
+        bench.dialogs.expect(BoxKind::Warning,
+                             "This function is only available in Q7356S modules.");
+        bench.form->Click("BAquireZero");
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
+        QVERIFY(!bench.form->CalibrationPending());
+        QCOMPARE(bench.form->StatusPanel(1), described);
+        QCOMPARE(bench.state.ModelCode, QStringLiteral("Q7356S"));
+        for (const char* name : {"BAquireZero", "TCalReference", "TCalRange"}) {
+            QVERIFY2(bench.form->Control(name).isEnabled(), name);
+        }
+    }
+
     void failedAcquisitions_data() {
         QTest::addColumn<bool>("silent");
         QTest::newRow("silent module") << true;

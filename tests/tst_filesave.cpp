@@ -115,6 +115,21 @@ class TestFileSave : public QObject {
         QVERIFY(!bench.form->Busy);
     }
 
+    // A refused text changes nothing: the field shows the value again, and a save writes it.
+    void refusedTextLeavesTheValue() {
+        SaveBench bench;
+        bench.form->SetUnmodified();
+        bench.dialogs.expect(BoxKind::Warning, "Please insert only numeric values.");
+        TypeInto(*bench.form, QStringLiteral("TUpscale1"), QStringLiteral("abc"));
+        QCOMPARE(bench.form->Control("TUpscale1").text(), QStringLiteral("12.000"));
+        QCOMPARE(bench.form->StatusPanel(2), QString());
+        const QString path = QDir(bench.archive()).filePath("out.NVC");
+        bench.dialogs.answerFileDialog(path);
+        bench.form->TBSaveFileClick();
+        QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
+        QVERIFY(FileBytes(path).contains("Highscale 1                              = 12.000\r\n"));
+    }
+
     void cancelledSaveKeepsTheMark() {
         SaveBench bench;
         bench.dialogs.answerFileDialog(QString());

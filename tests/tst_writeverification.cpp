@@ -78,6 +78,13 @@ class TestWriteVerification : public QObject {
         QCOMPARE(bench.form->Control("LStatus").text().contains("holds other values"), differs);
         QVERIFY(bench.form->StatusPanelInFront());
         QVERIFY(!bench.form->Busy);
+        // What the window shows is not what the module holds: marked, and the read that found
+        // out is no read of the user's.
+        QCOMPARE(bench.form->StatusPanel(2), differs ? QStringLiteral("Modified") : QString());
+        const QStringList& log = bench.form->LogLines();
+        QCOMPARE(log.at(log.size() - 2)
+                     .endsWith("] - Read back Q7323S configuration from " + bench.port()),
+                 verify);
     }
 
     void readBackComparesWithWhatWasShown() {

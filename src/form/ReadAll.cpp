@@ -19,7 +19,7 @@ void TForm1::TBOpenComClick() {
     ReadAll();
 }
 
-ModuleReadOutcome TForm1::ReadAll() {
+ModuleReadOutcome TForm1::ReadAll(ReadPurpose purpose) {
     const ModuleReadOutcome notBegun{ModuleReadFailure::NotBegun, {}, {}};
     // Only one operation talks to the module at a time.
     if (Busy || !PortFreeForOperation()) {
@@ -99,7 +99,8 @@ ModuleReadOutcome TForm1::ReadAll() {
     }
     ConfigurationEmpty = false;
     SetUnmodified();
-    Memo(QStringLiteral("Read ") + code + QStringLiteral(" configuration from ") + port);
+    Memo((purpose == ReadPurpose::Verify ? QStringLiteral("Read back ") : QStringLiteral("Read ")) +
+         code + QStringLiteral(" configuration from ") + port);
 
     FormControl& dataSheet = Control(QStringLiteral("LDataSheet"));
     const bool linkShown = Online(state_) && state_.settings.flag(SettingFlag::OnlineLink);

@@ -7,7 +7,7 @@
 
 ReadBackResult ReadBackAndCompare(TForm1& form, const ConfigurationValues& expected) {
     ReadBackResult result;
-    const ModuleReadOutcome read = form.ReadAll();
+    const ModuleReadOutcome read = form.ReadAll(TForm1::ReadPurpose::Verify);
     if (!read.completed()) {
         result.why = read.message;
         return result;
@@ -53,8 +53,11 @@ bool TForm1::VerifyWrittenConfiguration(const ModuleConfiguration& writtenConfig
     Memo(QStringLiteral("Verifying ") + written.model + QStringLiteral(" configuration on ") +
          port + QStringLiteral(": the module differs in ") + names.join(QStringLiteral(", ")));
     // The window keeps what the user wrote, and says the module holds something else; what the
-    // module holds is in the configuration log.
+    // module holds is in the configuration log, and the window's configuration differs from it.
+    const ModuleConfiguration held = document_;
     RestoreSnapshot(writtenShown);
+    baseline_ = held;
+    refreshModifiedMark();
     const QString plural = names.size() == 1 ? QString() : QStringLiteral("s");
     const QString count = QString::number(names.size());
     SetStatusPanel(0, QStringLiteral("Status: Module Holds Other Values in ") + count +

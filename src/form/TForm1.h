@@ -140,8 +140,10 @@ class TForm1 : public QObject, public ControlOwner {
 
     // Clears every parameter field and the module information.
     void ResetAll();
-    // Reads the connected module's whole configuration into the window.
-    ModuleReadOutcome ReadAll();
+    // Reads the connected module's whole configuration into the window; a read that verifies a
+    // write is named so in the log list.
+    enum class ReadPurpose : std::uint8_t { Show, Verify };
+    ModuleReadOutcome ReadAll(ReadPurpose purpose = ReadPurpose::Show);
     // Applies the consistency rules to the shown configuration. True when the caller may go on.
     bool CheckAll(CheckMode mode);
     // Writes the shown configuration to a file.
