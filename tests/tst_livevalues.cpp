@@ -373,6 +373,26 @@ class TestLiveValues : public QObject {
         QVERIFY(!bench.form->Busy);
     }
 
+    // A tick that comes while the previous one waits on the line is left out, not sent over it.
+    void aTickWhileTheLineIsWaitedOnIsLeftOut() {
+        WindowBench bench("Q7383S");
+        QVERIFY(bench.started);
+        bench.form->BStartReadValues_Click();
+        startChannel(bench, 1);
+        bench.engine().clearCommands();
+        bool duringExchange = false;
+        // Runs among the events the first tick's exchange keeps running.
+        QTimer::singleShot(0, bench.form.get(), [&bench, &duringExchange] {
+            duringExchange = bench.state.link.lineUse().exchange;
+            tick(bench, 1);
+        });
+        tick(bench, 1);
+        QVERIFY(duringExchange);
+        QCOMPARE(bench.engine().commands(), QStringList{QStringLiteral("00E20000")});
+        QCOMPARE(bench.form->Live().reading(1).count, 1);
+        QVERIFY(bench.form->LiveSessionRunning());
+    }
+
     // The readings saved as CSV: the seconds since START at which each arrived, the value in the
     // channel's decimals with a point, the unit in UTF-8 (the degree sign C2 B0, as `watch` prints
     // it); CR LF after every line.

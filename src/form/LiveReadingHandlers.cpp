@@ -61,7 +61,8 @@ void TForm1::readValueClick(int channel) {
     if (!TryPort(state_)) {
         return;
     }
-    SessionOpening opening = state_.link.open(state_.link.ComPortName);
+    // Held, not merely opened: the line stays this session's between its ticks.
+    SessionOpening opening = state_.link.hold(state_.link.ComPortName);
     if (!opening) {
         state_.message(
             BoxKind::Warning,
@@ -102,13 +103,12 @@ void TForm1::Timer_ReadValue2Timer() {
 
 void TForm1::readValueTick(int channel) {
     // The exchange keeps the window's events running, timer ticks included: a tick that comes
-    // while the previous one waits on the line is left out rather than sent over it.
-    if (!live_.running(channel) || live_.tickRunning) {
+    // while the previous one waits on the line is left out rather than sent over it. The link
+    // knows what waits on it.
+    if (!live_.running(channel) || state_.link.lineUse().exchange) {
         return;
     }
-    live_.tickRunning = true;
     const std::optional<int> value = ReadCh(channel);
-    live_.tickRunning = false;
     if (!value) {
         return;  // nothing is shown, counted or drawn for a reading that did not come
     }
