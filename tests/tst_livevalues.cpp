@@ -370,7 +370,12 @@ class TestLiveValues : public QObject {
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QVERIFY(bench.engine().commands().isEmpty());
         QVERIFY(bench.form->LiveSessionRunning());
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
+        // STOP gives the port back: the same read now talks to the module.
+        bench.form->Click("BReadValue1");
+        QVERIFY(bench.form->ReadAll().completed());
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
+        QCOMPARE(bench.state.link.openPortCount(), 0);
     }
 
     // A tick that comes while the previous one waits on the line is left out, not sent over it.

@@ -69,11 +69,9 @@ void TForm1::WriteToFile(SaveTarget target) {
                                outcome.error);
         }
         SetModified(false);
-        Busy = false;
         return;
     }
 
-    Busy = true;
     const QString path = state_.dialogs->chooseSaveFile(saveRequest(state_));
     if (!path.isEmpty()) {
         const WriteOutcome outcome = SubWriteToFile(path, WriteMode::Rewrite);
@@ -86,7 +84,6 @@ void TForm1::WriteToFile(SaveTarget target) {
             state_.message(BoxKind::Error, UnwritableFileText(outcome.error));
         }
     }
-    Busy = false;
 }
 
 void TForm1::UpdateLog() {

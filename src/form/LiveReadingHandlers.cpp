@@ -165,21 +165,37 @@ bool TForm1::LiveSessionRunning() const {
     return live_.runningChannel != 0;
 }
 
-bool TForm1::PortFreeForOperation() {
-    if (LiveSessionRunning()) {
-        state_.message(BoxKind::Warning,
-                       QStringLiteral("Input values are being read on the Values page.\rPress "
-                                      "STOP there before using the port for anything else."));
-        return false;
+PortHolder TForm1::HolderOfPort() const {
+    const LineUse line = state_.link.lineUse();
+    if (line.operationSession) {
+        return PortHolder::Operation;
     }
-    if (calibrationPending_) {
-        state_.message(BoxKind::Warning,
-                       QStringLiteral("A load-cell calibration is waiting in the status panel.\r"
-                                      "Finish or cancel it before using the port for anything "
-                                      "else."));
-        return false;
+    if (line.heldSession) {
+        return PortHolder::LiveReading;
     }
-    return true;
+    return calibrationPending_ ? PortHolder::Calibration : PortHolder::Nobody;
+}
+
+bool TForm1::PortAvailable() {
+    switch (HolderOfPort()) {
+        case PortHolder::Nobody:
+            return true;
+        case PortHolder::Operation:
+            // Another operation is under way; it tells the user its own outcome.
+            return false;
+        case PortHolder::LiveReading:
+            state_.message(BoxKind::Warning,
+                           QStringLiteral("Input values are being read on the Values page.\rPress "
+                                          "STOP there before using the port for anything else."));
+            return false;
+        case PortHolder::Calibration:
+            state_.message(BoxKind::Warning,
+                           QStringLiteral("A load-cell calibration is waiting in the status "
+                                          "panel.\rFinish or cancel it before using the port for "
+                                          "anything else."));
+            return false;
+    }
+    return false;
 }
 
 void TForm1::turnAquiringDots() {
