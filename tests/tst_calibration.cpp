@@ -89,7 +89,7 @@ class TestCalibration : public QObject {
         QVERIFY(bench.engine().commands().isEmpty());
         QVERIFY(!shownControl(bench, "PStatus"));
         QVERIFY(!bench.form->CalibrationPending());
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
     }
 
     void anotherModelGetsNoPanel() {
@@ -177,7 +177,7 @@ class TestCalibration : public QObject {
         QCOMPARE(bench.state.link.openPortCount(), 0);
         QVERIFY(shownControl(bench, "BStatus"));
         QVERIFY(!shownControl(bench, "BStatus_AquireReference"));
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
         QVERIFY(!bench.form->CalibrationPending());
     }
 

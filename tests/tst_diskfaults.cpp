@@ -262,7 +262,7 @@ class TestDiskFaults : public QObject {
             session.dialogs.expect(BoxKind::Warning, configurationLogText(session.configLog));
         }
         session.form->WriteToFile(SaveTarget::ConfigurationLog);
-        QVERIFY(!session.form->Busy);
+        QVERIFY(session.form->AcceptsInput());
         QCOMPARE(session.state.LogWriteFailed, failing == 1);
 
         if (failing == 2) {
@@ -273,7 +273,7 @@ class TestDiskFaults : public QObject {
         ChangeAValue(*session.form);
         session.dialogs.answerFileDialog(session.saved);
         session.form->TBSaveFileClick();
-        QVERIFY(!session.form->Busy);
+        QVERIFY(session.form->AcceptsInput());
         // A failed save leaves the configuration marked as not saved.
         QCOMPARE(session.form->StatusPanel(2), failing == 2 ? "Modified" : "");
 
@@ -370,7 +370,7 @@ class TestDiskFaults : public QObject {
         QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
         QCOMPARE(ConfigIniBytes(home), shippedSettings());
         QCOMPARE(FileBytes(systemLog), oldLog);
-        QVERIFY(!run.form->Busy);
+        QVERIFY(run.form->AcceptsInput());
     }
 
     void fullDiskKeepsTheConfigurationLog_data() {

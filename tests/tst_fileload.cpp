@@ -128,7 +128,7 @@ class TestFileLoad : public QObject {
         QCOMPARE(entries.FileNames(3), QStringLiteral("Highscale 1"));
         QCOMPARE(entries.FileValues(3), QStringLiteral("10.000"));
         QVERIFY(!form.ConfigurationEmpty);
-        QVERIFY(!form.Busy);
+        QVERIFY(form.AcceptsInput());
         QCOMPARE(form.StatusPanel(2), QString());
         QCOMPARE(bench.lastLogText(), QStringLiteral("Read Q7323S configuration from file my.NVC"));
     }
@@ -253,7 +253,7 @@ class TestFileLoad : public QObject {
         }
         QCOMPARE(bench.state.ModelCode, QStringLiteral("Q7383D"));
         QVERIFY(!bench.form->ConfigurationEmpty);
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
         const WindowSnapshot after = bench.form->TakeSnapshot();
         for (std::size_t i = 0; i < before.controls.size(); ++i) {
             QCOMPARE(after.controls[i].text, before.controls[i].text);
@@ -355,7 +355,7 @@ class TestFileLoad : public QObject {
         QCOMPARE(bench.lastLogText(),
                  QStringLiteral("Read Q7323S configuration from file good.NVC"));
         QCOMPARE(bench.logLines(), 1);
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
     }
 
     void choicesFollowTheFileFirmware_data() {
@@ -486,7 +486,7 @@ class TestFileLoad : public QObject {
         QCOMPARE(text(*bench.form, "LModel"), QStringLiteral("Q7323S"));
         QCOMPARE(bench.form->StatusPanel(2), QStringLiteral("Modified"));
         QVERIFY(!bench.form->ConfigurationEmpty);
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
         QCOMPARE(bench.logLines(), 1);
     }
 
@@ -502,7 +502,7 @@ class TestFileLoad : public QObject {
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(bench.dialogs.fileRequests().size(), 1);
         QCOMPARE(bench.form->StatusPanel(2), QStringLiteral("Modified"));
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
     }
 
     void cancelledDialogLoadsNothing() {
@@ -510,7 +510,7 @@ class TestFileLoad : public QObject {
         bench.dialogs.answerFileDialog(QString());
         QVERIFY(!bench.form->ReadFromFile(FileSource::Archive));
         QCOMPARE(text(*bench.form, "LSourceRight"), QStringLiteral("-"));
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
         QCOMPARE(bench.logLines(), 0);
     }
 

@@ -370,7 +370,32 @@ class TestLiveValues : public QObject {
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QVERIFY(bench.engine().commands().isEmpty());
         QVERIFY(bench.form->LiveSessionRunning());
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
+        // STOP gives the port back: the same read now talks to the module.
+        bench.form->Click("BReadValue1");
+        QVERIFY(bench.form->ReadAll().completed());
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
+        QCOMPARE(bench.state.link.openPortCount(), 0);
+    }
+
+    // A tick that comes while the previous one waits on the line is left out, not sent over it.
+    void aTickWhileTheLineIsWaitedOnIsLeftOut() {
+        WindowBench bench("Q7383S");
+        QVERIFY(bench.started);
+        bench.form->BStartReadValues_Click();
+        startChannel(bench, 1);
+        bench.engine().clearCommands();
+        bool duringExchange = false;
+        // Runs among the events the first tick's exchange keeps running.
+        QTimer::singleShot(0, bench.form.get(), [&bench, &duringExchange] {
+            duringExchange = bench.state.link.lineUse().exchange;
+            tick(bench, 1);
+        });
+        tick(bench, 1);
+        QVERIFY(duringExchange);
+        QCOMPARE(bench.engine().commands(), QStringList{QStringLiteral("00E20000")});
+        QCOMPARE(bench.form->Live().reading(1).count, 1);
+        QVERIFY(bench.form->LiveSessionRunning());
     }
 
     // The readings saved as CSV: the seconds since START at which each arrived, the value in the

@@ -62,7 +62,7 @@ class TestReadAll : public QObject {
         QCOMPARE(ToolTipOf(bench.form->Control("LModel")), QStringLiteral("SW Rev. 7168"));
         QCOMPARE(bench.lastLogText(), "Read Q7356S configuration from " + bench.port());
         QVERIFY(!bench.form->ConfigurationEmpty);
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
         QCOMPARE(bench.state.link.openPortCount(), 0);
         QVERIFY(bench.form->Control("PStatus").isVisible());
         QVERIFY(bench.form->FindControl("BStatus")->isVisible());
@@ -253,7 +253,7 @@ class TestReadAll : public QObject {
         QCOMPARE(bench.lastLogText(),
                  "Reading Q7323D configuration from " + bench.port() + " failed");
         QVERIFY(bench.form->ConfigurationEmpty);
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
         QCOMPARE(bench.state.link.openPortCount(), 0);
         QVERIFY(!bench.form->FindControl("CInput1")->isEnabled());
         QCOMPARE(text(*bench.form, "LModel"), QStringLiteral("-"));
@@ -309,7 +309,7 @@ class TestReadAll : public QObject {
         QVERIFY(bench.form->ConfigurationEmpty);
         QCOMPARE(bench.lastLogText(), "Reading configuration from " + bench.port() + " failed");
         QVERIFY(bench.configurationLog().isEmpty());
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
     }
 };
 

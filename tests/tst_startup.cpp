@@ -112,7 +112,6 @@ class TestStartUp : public QObject {
         install(shipped());
         ProgramRun run(folder_);
         run.dialogs.expect(BoxKind::Information, Welcome);
-        run.form->Busy = true;
         run.form->FormShow();
         const TForm1& form = *run.form;
         QCOMPARE(form.Control(QStringLiteral("TForm1")).text(),
@@ -125,7 +124,7 @@ class TestStartUp : public QObject {
         const QString today = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
         QCOMPARE(form.FindControl(QStringLiteral("LDateRight"))->text(), today);
         QCOMPARE(form.Configuration().date, today);
-        QCOMPARE(form.Busy, false);
+        QVERIFY(form.AcceptsInput());
         QCOMPARE(form.ConfigurationEmpty, true);
         QCOMPARE(run.state.link.ComPortName, QStringLiteral("COM1"));
         QCOMPARE(form.Control(QStringLiteral("PageControl1")).currentIndex(), 0);

@@ -102,7 +102,7 @@ class TestWriteAll : public QObject {
                  QStringLiteral("Status: New Configuration Uploaded Correctly"));
         QCOMPARE(bench.lastLogText(),
                  "Wrote " + model + " unmodified configuration to " + bench.port());
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
         QCOMPARE(bench.state.link.openPortCount(), 0);
     }
 
@@ -223,7 +223,7 @@ class TestWriteAll : public QObject {
                  "Writing " + model + " configuration to " + bench.port() + " failed");
         QCOMPARE(bench.configurationLog(), logAfterRead);
         QVERIFY(bench.form->FindControl("BStatus")->isVisible());
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
         QCOMPARE(bench.state.link.openPortCount(), 0);
     }
 };

@@ -46,7 +46,7 @@ class TestWriteRefusals : public QObject {
                  written ? "Wrote Q7323S unmodified configuration to " + bench.port()
                          : "Read Q7323S configuration from " + bench.port());
         QCOMPARE(bench.configurationLog().size() > logAfterRead.size(), written);
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
     }
 
     void anEditedConfigurationIsNotQuestioned() {
@@ -79,7 +79,7 @@ class TestWriteRefusals : public QObject {
         QCOMPARE(bench.form->FindControl("CInputTm2")->isVisible(), secondSensorShown);
         QCOMPARE(bench.state.ModelCode, QStringLiteral("Q7383S"));
         QCOMPARE(ShownText(*bench.form, "LModel"), QStringLiteral("Q7383S"));
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
     }
 
     void firmwareCheck_data() {
@@ -123,7 +123,7 @@ class TestWriteRefusals : public QObject {
             QVERIFY(swapped.engine().commands().size() > IdentificationTraffic().size());
             QCOMPARE(bench.state.ModelVersion, module);
         }
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
     }
 
     void sensorsMissingFromFirmware256_data() {
@@ -183,7 +183,7 @@ class TestWriteRefusals : public QObject {
         QVERIFY(!bench.form->WriteAll().written());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QVERIFY(bench.engine().commands().isEmpty());
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
     }
 
     void aGapTheSensorLimitsFilledInIsStillAGap() {
@@ -222,15 +222,18 @@ class TestWriteRefusals : public QObject {
         QVERIFY(!bench.form->WriteAll().written());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.engine().commands(), (QStringList{"00D00000", "00D00000"}));
-        QVERIFY(!bench.form->Busy);
+        QVERIFY(bench.form->AcceptsInput());
         QCOMPARE(bench.lastLogText(), "Read Q7323S configuration from " + bench.port());
     }
 
+    // Another operation's session has the port: the write neither checks, asks nor sends.
     void nothingWhileBusy() {
         WindowBench bench("Q7323S");
         QVERIFY(bench.started);
         ReadForWriting(bench);
-        bench.form->Busy = true;
+        const SessionOpening other = bench.state.link.open(bench.port());
+        QVERIFY(other);
+        QVERIFY(!bench.form->AcceptsInput());
         bench.form->TBSaveComClick();
         QVERIFY(!bench.form->WriteAll().written());
         QVERIFY(bench.engine().commands().isEmpty());

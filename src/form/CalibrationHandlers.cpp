@@ -39,7 +39,7 @@ void TForm1::BStatus_AquireReferenceClick() {
 }
 
 void TForm1::acquireStep1(CalibrationStep step) {
-    if (!PortFreeForOperation()) {
+    if (!PortAvailable()) {
         return;
     }
     if (!TryPortSilent(state_)) {
@@ -67,7 +67,6 @@ void TForm1::acquireStep1(CalibrationStep step) {
         return;
     }
 
-    Busy = true;
     Control(QStringLiteral("BStatus")).setVisible(false);
     Control(continueButton(step)).setVisible(true);
     Control(continueButton(otherStep(step))).setVisible(false);
@@ -79,7 +78,6 @@ void TForm1::acquireStep1(CalibrationStep step) {
     box.setVisible(true);
     box.raise();
     Control(QStringLiteral("PageControl1")).setEnabled(true);
-    Busy = false;
     calibrationPending_ = true;
 }
 
@@ -127,7 +125,6 @@ void TForm1::BCancelStatusClick() {
     box.lower();
     box.setVisible(false);
     Control(QStringLiteral("PageControl1")).setEnabled(true);
-    Busy = false;
     for (const char* name : {"LInputValue", "LInputValueSx", "BStatus_AquireZero",
                              "BStatus_AquireReference", "BCancelStatus", "GBStatusInput"}) {
         Control(QString::fromLatin1(name)).setVisible(false);

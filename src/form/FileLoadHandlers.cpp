@@ -127,19 +127,14 @@ bool TForm1::loadConfiguration(FileSource source, const HistoryEntry* entry) {
     // A Retry offers another file from the archive, as a new load that asks its questions
     // again. A file the user abandons halfway leaves the window as it was before the load.
     const WindowSnapshot before = TakeSnapshot();
-    auto finish = [&](bool result) {
-        Busy = false;
-        return result;
-    };
     for (FileSource offered = source;; offered = FileSource::Archive, entry = nullptr) {
-        Busy = true;
         lastLoad_ = {};
         if (IsModified() &&
             state_.message(BoxKind::Warning,
                            QStringLiteral("Parameters were modified.\rDo you wish to acquire new "
                                           "data and lose changes?"),
                            BoxButtons::YesNoDefaultNo) != BoxAnswer::Yes) {
-            return finish(false);
+            return false;
         }
         // An entry of the history loads as the file it was, named after its log and its time.
         QString fileName;
@@ -153,7 +148,7 @@ bool TForm1::loadConfiguration(FileSource source, const HistoryEntry* entry) {
             const QString path = state_.dialogs->chooseOpenFile(
                 openRequest(state_, offered == FileSource::FactoryDefaults));
             if (path.isEmpty()) {
-                return finish(false);
+                return false;
             }
             fileName = QFileInfo(path).fileName();
             file = ReadConfigurationFile(path);
@@ -162,7 +157,7 @@ bool TForm1::loadConfiguration(FileSource source, const HistoryEntry* entry) {
         // A file that cannot be a configuration leaves the shown one as it was.
         if (file.failure == LoadFailure::Unreadable) {
             state_.message(BoxKind::Error, UnreadableFileText(file.message));
-            return finish(false);
+            return false;
         }
         if (!file.ok()) {
             lastLoad_.refusal = file.message;
@@ -170,7 +165,7 @@ bool TForm1::loadConfiguration(FileSource source, const HistoryEntry* entry) {
                                BoxButtons::AbortRetry) == BoxAnswer::Retry) {
                 continue;
             }
-            return finish(false);
+            return false;
         }
 
         startShowing(fileName, file.text.model);
@@ -180,7 +175,7 @@ bool TForm1::loadConfiguration(FileSource source, const HistoryEntry* entry) {
             if (outcome == LoadOutcome::Retry) {
                 continue;
             }
-            return finish(false);
+            return false;
         }
         finishShowing(*this);
         ConfigurationEmpty = false;
@@ -192,7 +187,7 @@ bool TForm1::loadConfiguration(FileSource source, const HistoryEntry* entry) {
         for (const QString& note : lastLoad_.notes) {
             Memo(note);
         }
-        return finish(true);
+        return true;
     }
 }
 

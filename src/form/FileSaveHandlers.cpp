@@ -76,11 +76,9 @@ void TForm1::WriteToFile(SaveTarget target) {
                                outcome.error);
         }
         SetUnmodified();
-        Busy = false;
         return;
     }
 
-    Busy = true;
     const QString path = state_.dialogs->chooseSaveFile(saveRequest(state_));
     if (!path.isEmpty()) {
         const WriteOutcome outcome = SubWriteToFile(path, WriteMode::Rewrite);
@@ -93,7 +91,6 @@ void TForm1::WriteToFile(SaveTarget target) {
             state_.message(BoxKind::Error, UnwritableFileText(outcome.error));
         }
     }
-    Busy = false;
 }
 
 void TForm1::UpdateLog() {

@@ -15,3 +15,7 @@ enum class LoadOutcome { Applied, Abandoned, Retry };
 
 // What has just filled the window: a read from the module or a loaded file.
 enum class TransferSource { Read, Load };
+
+// What keeps the port from an operation: another operation's session, the Values page's reading
+// session, or a load-cell calibration waiting in the status panel.
+enum class PortHolder { Nobody, Operation, LiveReading, Calibration };

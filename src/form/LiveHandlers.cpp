@@ -81,7 +81,7 @@ void TForm1::ResetValues() {
 }
 
 void TForm1::BStartReadValues_Click() {
-    if (!PortFreeForOperation() || !ModelInfo()) {
+    if (!PortAvailable() || !ModelInfo()) {
         return;
     }
     const bool two = live_.InputChannelCount == 2;

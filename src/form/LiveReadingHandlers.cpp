@@ -61,7 +61,8 @@ void TForm1::readValueClick(int channel) {
     if (!TryPort(state_)) {
         return;
     }
-    SessionOpening opening = state_.link.open(state_.link.ComPortName);
+    // Held, not merely opened: the line stays this session's between its ticks.
+    SessionOpening opening = state_.link.hold(state_.link.ComPortName);
     if (!opening) {
         state_.message(
             BoxKind::Warning,
@@ -102,13 +103,12 @@ void TForm1::Timer_ReadValue2Timer() {
 
 void TForm1::readValueTick(int channel) {
     // The exchange keeps the window's events running, timer ticks included: a tick that comes
-    // while the previous one waits on the line is left out rather than sent over it.
-    if (!live_.running(channel) || live_.tickRunning) {
+    // while the previous one waits on the line is left out rather than sent over it. The link
+    // knows what waits on it.
+    if (!live_.running(channel) || state_.link.lineUse().exchange) {
         return;
     }
-    live_.tickRunning = true;
     const std::optional<int> value = ReadCh(channel);
-    live_.tickRunning = false;
     if (!value) {
         return;  // nothing is shown, counted or drawn for a reading that did not come
     }
@@ -165,21 +165,37 @@ bool TForm1::LiveSessionRunning() const {
     return live_.runningChannel != 0;
 }
 
-bool TForm1::PortFreeForOperation() {
-    if (LiveSessionRunning()) {
-        state_.message(BoxKind::Warning,
-                       QStringLiteral("Input values are being read on the Values page.\rPress "
-                                      "STOP there before using the port for anything else."));
-        return false;
+PortHolder TForm1::HolderOfPort() const {
+    const LineUse line = state_.link.lineUse();
+    if (line.operationSession) {
+        return PortHolder::Operation;
     }
-    if (calibrationPending_) {
-        state_.message(BoxKind::Warning,
-                       QStringLiteral("A load-cell calibration is waiting in the status panel.\r"
-                                      "Finish or cancel it before using the port for anything "
-                                      "else."));
-        return false;
+    if (line.heldSession) {
+        return PortHolder::LiveReading;
     }
-    return true;
+    return calibrationPending_ ? PortHolder::Calibration : PortHolder::Nobody;
+}
+
+bool TForm1::PortAvailable() {
+    switch (HolderOfPort()) {
+        case PortHolder::Nobody:
+            return true;
+        case PortHolder::Operation:
+            // Another operation is under way; it tells the user its own outcome.
+            return false;
+        case PortHolder::LiveReading:
+            state_.message(BoxKind::Warning,
+                           QStringLiteral("Input values are being read on the Values page.\rPress "
+                                          "STOP there before using the port for anything else."));
+            return false;
+        case PortHolder::Calibration:
+            state_.message(BoxKind::Warning,
+                           QStringLiteral("A load-cell calibration is waiting in the status "
+                                          "panel.\rFinish or cancel it before using the port for "
+                                          "anything else."));
+            return false;
+    }
+    return false;
 }
 
 void TForm1::turnAquiringDots() {

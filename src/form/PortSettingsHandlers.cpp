@@ -101,7 +101,7 @@ QString TForm1::FindTheRightCom() {
 
 void TForm1::FindPorts() {
     // A reading session holds its port; the list is made again another time.
-    if (LiveSessionRunning()) {
+    if (state_.link.lineUse().busy()) {
         return;
     }
     QStringList opened;
@@ -123,7 +123,7 @@ void TForm1::FindPorts() {
 }
 
 void TForm1::BAutoDetectClick() {
-    if (PortFreeForOperation()) {
+    if (PortAvailable()) {
         FindTheRightCom();
     }
 }

@@ -22,7 +22,7 @@ void TForm1::TBOpenComClick() {
 ModuleReadOutcome TForm1::ReadAll(ReadPurpose purpose) {
     const ModuleReadOutcome notBegun{ModuleReadFailure::NotBegun, {}, {}};
     // Only one operation talks to the module at a time.
-    if (Busy || !PortFreeForOperation()) {
+    if (!PortAvailable()) {
         return notBegun;
     }
     if (IsModified() &&
@@ -56,7 +56,6 @@ ModuleReadOutcome TForm1::ReadAll(ReadPurpose purpose) {
     SetShownModel(code, QStringLiteral("SW Rev. ") + QString::number(state_.ModelVersion));
     Control(QStringLiteral("LModelTop")).setText(code);
 
-    Busy = true;
     SerialLink& link = state_.link;
     const QString port = state_.PortShownAs(link.ComPortName);
     FormControl& box = Control(QStringLiteral("PStatus"));
@@ -79,7 +78,6 @@ ModuleReadOutcome TForm1::ReadAll(ReadPurpose purpose) {
         Control(QStringLiteral("BStatus")).setVisible(true);
         Memo(QStringLiteral("Reading ") + code + QStringLiteral(" configuration from ") + port +
              QStringLiteral(" failed"));
-        Busy = false;
         return read;
     }
     ModuleConfiguration configuration = read.configuration;
@@ -106,7 +104,6 @@ ModuleReadOutcome TForm1::ReadAll(ReadPurpose purpose) {
     const bool linkShown = Online(state_) && state_.settings.flag(SettingFlag::OnlineLink);
     dataSheet.setText(code + QStringLiteral(" Online information"));
     dataSheet.setVisible(linkShown);
-    Busy = false;
     WriteToFile(SaveTarget::ConfigurationLog);
     return read;
 }

@@ -66,7 +66,6 @@ void TForm1::BitBtn1Click() {
 }
 
 void TForm1::MyPrint() {
-    Busy = true;
     const PrintOutcome outcome = PrintReportSheet(shownSheet(*this), reportOutput(state_));
     switch (outcome.result) {
         case PrintOutcome::Result::Printed:
@@ -80,7 +79,6 @@ void TForm1::MyPrint() {
                 QStringLiteral("The report sheet could not be printed.\r\r") + outcome.reason);
             break;
     }
-    Busy = false;
 }
 
 void TForm1::TBSaveReportPdfClick() {
@@ -91,7 +89,6 @@ bool TForm1::SaveReportAsPdf() {
     if (!hasConfiguration(state_) || !CheckAll(CheckMode::Print)) {
         return false;
     }
-    Busy = true;
     const QString path = state_.dialogs->chooseSaveFile(pdfRequest(state_));
     bool saved = false;
     if (!path.isEmpty()) {
@@ -110,6 +107,5 @@ bool TForm1::SaveReportAsPdf() {
                                               "folder."));
         }
     }
-    Busy = false;
     return saved;
 }

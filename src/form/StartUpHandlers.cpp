@@ -40,7 +40,6 @@ void TForm1::StartUp() {
 
 void TForm1::FormShow() {
     SettingsStore& settings = state_.settings;
-    Busy = false;
     state_.SoftwareVersion = SoftwareVersionText;
     Control(QStringLiteral("TForm1")).setText(WindowCaption(state_.SoftwareVersion));
     Memo(QStringLiteral("KVC7345 ") + DottedVersion(state_.SoftwareVersion) +

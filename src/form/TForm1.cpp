@@ -194,7 +194,8 @@ void TForm1::Timer2Timer() {
 }
 
 void TForm1::FormKeyDown(int key) {
-    if (Busy || PasswordCoverUp()) {
+    // A key pressed while another command runs never gets here: the gate refuses it.
+    if (PasswordCoverUp()) {
         return;
     }
     if (StatusPanelInFront()) {

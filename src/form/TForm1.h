@@ -112,7 +112,6 @@ class TForm1 : public QObject, public ControlOwner {
 
     // Window-level flags shared by the operations.
     bool ConfigurationEmpty = true;
-    bool Busy = false;
     bool TabMarked = false;
 
     // Timers and keys. Modifier keys do not matter: Shift+F7 resets like F7. While the status
@@ -222,6 +221,9 @@ class TForm1 : public QObject, public ControlOwner {
 
     // True while a reading session holds the port.
     bool LiveSessionRunning() const;
+    // Who keeps the port from an operation now: the line's owner answers for the sessions, the
+    // status panel for a calibration waiting in it.
+    PortHolder HolderOfPort() const;
 
     // --- What the window passes on from the user ---
 
@@ -329,10 +331,13 @@ class TForm1 : public QObject, public ControlOwner {
     // user chooses.
     void BSaveValues1Click();
     void BSaveValues2Click();
-    // False, after saying so, while a reading session holds the port: no other operation may
-    // talk to the module then.
-    bool PortFreeForOperation();
-    bool CommandRunning() const { return commandDepth_ > 0; }
+    // True when an operation may talk to the module now. Otherwise false, after saying why when
+    // the user can free the port (STOP, or the calibration's OK or Cancel); another operation
+    // still running is refused silently.
+    bool PortAvailable();
+    // A command runs: the gate's own (a save dialog holds no line), or an operation's session
+    // holds the line.
+    bool CommandRunning() const;
     // Validates the field being edited as if it had been left; what is written, saved, logged
     // and printed is then what the user sees.
     void CommitEditing();

@@ -4,9 +4,7 @@
 
 void TForm1::TBClearClick() {
     Memo(QStringLiteral("Global reset"));
-    Busy = true;
     ResetAll();
-    Busy = false;
 }
 
 void TForm1::TBHistoryClick() {

@@ -40,8 +40,8 @@ QString availableText(const QString& dotted) {
 }
 
 // Runs a request to the maker's server with the window's events running: the status bar shows
-// the bytes received, a closing window stops the request, and no key starts another operation
-// meanwhile (at start-up too).
+// the bytes received and a closing window stops the request. Its callers run through the gate
+// (the start-up's steps too), so no key starts another operation meanwhile.
 template <class Request>
 auto withServer(TForm1& form, Request request) {
     FetchWatch watch;
@@ -50,10 +50,7 @@ auto withServer(TForm1& form, Request request) {
                           QStringLiteral("Bytes received"));
     };
     watch.stop = [&form] { return form.StopRequested(); };
-    const bool wasBusy = form.Busy;
-    form.Busy = true;
     const auto outcome = request(form.state(), watch);
-    form.Busy = wasBusy;
     form.EndProgress();
     return outcome;
 }

@@ -2,6 +2,7 @@
 // Every one of them passes the gate below.
 
 #include "form/TForm1.h"
+#include "shell/ProgramState.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ const QStringList CoverInputs{QStringLiteral("TEntryPassword"), QStringLiteral("
 bool TForm1::runGated(const std::function<void()>& command) {
     // An operation waiting on the line keeps the events flowing; a second command meanwhile
     // would interleave two conversations with the module.
-    if (commandDepth_ > 0) {
+    if (CommandRunning()) {
         return false;
     }
     ++commandDepth_;
@@ -30,8 +31,13 @@ bool TForm1::runGated(const std::function<void()>& command) {
     return true;
 }
 
+bool TForm1::CommandRunning() const {
+    // A held session is no command: STOP must be taken while a reading waits on the line.
+    return commandDepth_ > 0 || state_.link.lineUse().operationSession;
+}
+
 bool TForm1::AcceptsInput() const {
-    return startUp_ != StartUpStage::Running && commandDepth_ == 0;
+    return startUp_ != StartUpStage::Running && !CommandRunning();
 }
 
 bool TForm1::PasswordCoverUp() const {

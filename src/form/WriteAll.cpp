@@ -23,18 +23,6 @@ constexpr int AutomaticCloseMs = 1500;
 constexpr int Pt200Index = 21;
 constexpr int Pt300Index = 22;
 
-// Keeps Busy set while the write runs, and clears it on every way out.
-class BusyScope {
-  public:
-    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-  private:
-    bool& busy_;
-};
-
 bool choosesPt200OrPt300(const TForm1& form) {
     for (const char* key : {"InputTm1", "InputTm2"}) {
         const auto index = IndexOfKey(form.Catalogue(), QString::fromLatin1(key));
@@ -53,7 +41,8 @@ bool isChecked(const TForm1& form, const char* name) {
 }  // namespace
 
 ModuleWriteOutcome SaveToModule(TForm1& form) {
-    if (form.Busy || !form.CheckAll(CheckMode::Write)) {
+    // Another operation on the line is left to finish before anything is checked or asked.
+    if (form.HolderOfPort() == PortHolder::Operation || !form.CheckAll(CheckMode::Write)) {
         return {};
     }
     return form.WriteAll();
@@ -69,10 +58,9 @@ void TForm1::TBSaveComClick() {
 
 ModuleWriteOutcome TForm1::WriteAll() {
     const ModuleWriteOutcome refused;
-    if (Busy || !PortFreeForOperation()) {
+    if (!PortAvailable()) {
         return refused;
     }
-    const BusyScope busy(Busy);
     const QString shownModel = ShownModel();
     const WritePlan plan = PlanWrite(Catalogue(), document_);
     if (!plan.complete()) {
@@ -167,7 +155,6 @@ ModuleWriteOutcome TForm1::WriteAll() {
         state_.link.pause(AutomaticCloseMs);
         BStatusClick();
     }
-    Busy = false;
     WriteToFile(SaveTarget::ConfigurationLog);
     return outcome;
 }

@@ -26,32 +26,50 @@ ModuleSession::~ModuleSession() {
     close();
 }
 
+// Each wait below tells the link that the line is in use: the events it runs may bring a timer
+// tick or a click that asks.
+
 RegisterReply ModuleSession::exchange(const QString& command) {
-    return link_ != nullptr ? link_->exchange(handle_, command) : MakeReply({}, true);
+    if (link_ == nullptr) {
+        return MakeReply({}, true);
+    }
+    const SerialLink::LineWait wait(*link_);
+    return link_->exchange(handle_, command);
 }
 
 bool ModuleSession::send(const QString& command) {
-    return link_ != nullptr && link_->WriteToComm(handle_, command);
+    if (link_ == nullptr) {
+        return false;
+    }
+    const SerialLink::LineWait wait(*link_);
+    return link_->WriteToComm(handle_, command);
 }
 
 RegisterReply ModuleSession::read() {
-    return link_ != nullptr ? link_->readReply(handle_) : MakeReply({}, true);
+    if (link_ == nullptr) {
+        return MakeReply({}, true);
+    }
+    const SerialLink::LineWait wait(*link_);
+    return link_->readReply(handle_);
 }
 
 void ModuleSession::drain() {
     if (link_ != nullptr) {
+        const SerialLink::LineWait wait(*link_);
         link_->drain(handle_);
     }
 }
 
 void ModuleSession::pause(int milliseconds) {
     if (link_ != nullptr) {
+        const SerialLink::LineWait wait(*link_);
         link_->pause(milliseconds);
     }
 }
 
 void ModuleSession::close() {
     if (link_ != nullptr) {
+        const SerialLink::LineWait wait(*link_);
         link_->ShutDownComm(handle_);
         link_ = nullptr;
         handle_ = 0;

@@ -248,6 +248,27 @@ SessionOpening SerialLink::open(const QString& device) {
     return {ModuleSession(*this, handle, device), {}};
 }
 
+SessionOpening SerialLink::hold(const QString& device) {
+    SessionOpening opening = open(device);
+    if (opening) {
+        ports_.at(opening.session->handle_).held = true;
+    }
+    return opening;
+}
+
+LineUse SerialLink::lineUse() const {
+    LineUse use;
+    for (const auto& entry : ports_) {
+        if (entry.second.held) {
+            use.heldSession = true;
+        } else {
+            use.operationSession = true;
+        }
+    }
+    use.exchange = lineWaits_ > 0;
+    return use;
+}
+
 bool SerialLink::SetupCOMPort(PortHandle handle) {
     QSerialPort* serial = port(handle);
     if (serial == nullptr) {

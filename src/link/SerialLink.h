@@ -17,10 +17,25 @@ class QSerialPort;
 // Identifies an open port within one SerialLink; 0 means "no port".
 using PortHandle = int;
 
+// Whether the line is busy, and by what. An operation's session is open only while that
+// operation runs; a held session stays open between events (the Values page's readings hold one
+// while their timer runs). Every wait of a session keeps the thread's events running, so a timer
+// tick or a click can come while an exchange waits on the line.
+struct LineUse {
+    // A session an operation opened is still open: the operation has not ended.
+    bool operationSession = false;
+    // A session is held open between events.
+    bool heldSession = false;
+    // A session's exchange (or pause, drain or close) is waiting on the line.
+    bool exchange = false;
+
+    bool busy() const { return operationSession || heldSession; }
+};
+
 // The serial byte link to one module: open a port by name, exchange 8-character register
-// commands at 9600 8N1 with the waits of `timing`, close it again. No port is held between
-// operations; each operation opens, exchanges and closes. Every wait keeps the calling thread's
-// events running, so a window stays responsive during an exchange.
+// commands at 9600 8N1 with the waits of `timing`, close it again. An operation opens, exchanges
+// and closes; only a held session keeps its port between events. Every wait keeps the calling
+// thread's events running, so a window stays responsive during an exchange.
 class SerialLink {
   public:
     SerialLink();
@@ -38,6 +53,11 @@ class SerialLink {
     // by another program, or held by a session of this link already. Everything received
     // before the open is discarded.
     SessionOpening open(const QString& device);
+    // Opens a session that stays open between events, for readings taken at intervals: until it
+    // closes, the line reads as held by it rather than by a running operation.
+    SessionOpening hold(const QString& device);
+    // Who has the line now.
+    LineUse lineUse() const;
 
     // Ports this link holds open; 0 between operations.
     int openPortCount() const { return static_cast<int>(ports_.size()); }
@@ -59,6 +79,17 @@ class SerialLink {
 
   private:
     friend class ModuleSession;
+    // Counts a session's wait on the line for as long as it lives.
+    class LineWait {
+      public:
+        explicit LineWait(SerialLink& link) : link_(link) { ++link_.lineWaits_; }
+        ~LineWait() { --link_.lineWaits_; }
+        LineWait(const LineWait&) = delete;
+        LineWait& operator=(const LineWait&) = delete;
+
+      private:
+        SerialLink& link_;
+    };
     using Clock = std::chrono::steady_clock;
     // Until when a port must stay quiet to count as quiet: by the line's own time-outs, and by
     // the room a simulated module gets beyond them (the same time for a real module).
@@ -70,6 +101,7 @@ class SerialLink {
         std::unique_ptr<QSerialPort> serial;
         QString identity;     // the device file the name leads to, to refuse a second session
         int owedAnswers = 0;  // commands sent without a read to take their answer
+        bool held = false;    // kept open between events, not by a running operation
     };
 
     // 9600 8N1, no flow control, break cleared. True when every setting was accepted.
@@ -106,6 +138,8 @@ class SerialLink {
     // would otherwise receive that answer as the reply to its first command.
     std::map<QString, QuietUntil> lateAnswerUntil_;
     PortHandle nextHandle_ = 1;
+    // Session waits in progress; more than one when a wait's events close a session.
+    int lineWaits_ = 0;
 };
 
 // True when the text is not empty and holds only blanks and hexadecimal digits.

@@ -32,9 +32,7 @@ struct LiveState {
     int aquiringDots = 0;
     // How a reading of the last session failed and so ended it; nothing while none has.
     std::optional<ReplyKind> failure;
-    // A tick's exchange is waiting on the line: the next tick waits its turn.
-    bool tickRunning = false;
-    // The port a reading session holds while its timer runs.
+    // The port a reading session holds while its timer runs; the link answers for the line.
     std::optional<ModuleSession> session;
 
     ChannelReading& reading(int channel) { return channels[index(channel)]; }
