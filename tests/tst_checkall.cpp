@@ -67,12 +67,9 @@ class Window {
     }
 
     // "TKey=text" gives a number the value that text stands for ("" for none), with the text's
-    // decimals; "-Name" disables a control, "+Name" enables it.
+    // decimals.
     void setTexts(const QStringList& changes) {
         for (const QString& change : changes) {
-            if (change.startsWith(QLatin1Char('-')) || change.startsWith(QLatin1Char('+'))) {
-                continue;
-            }
             const int i = index(change.section(QLatin1Char('='), 0, 0).mid(1));
             const QString text = change.section(QLatin1Char('='), 1);
             if (text.isEmpty()) {
@@ -88,13 +85,6 @@ class Window {
             configuration.set(i, QString(text).remove(QLatin1Char('.')).toInt());
         }
         form.ShowConfiguration(configuration);
-        for (const QString& change : changes) {
-            if (change.startsWith(QLatin1Char('-')) || change.startsWith(QLatin1Char('+'))) {
-                FormControl* control = form.FindControl(change.mid(1));
-                QVERIFY2(control, qPrintable(change));
-                control->setEnabled(change.startsWith(QLatin1Char('+')));
-            }
-        }
     }
 
     void setUnit(const char* key, const QString& unit) {
@@ -191,12 +181,12 @@ class TestCheckAll : public QObject {
         }
     }
 
-    // Numbers with their decimals, choices as their items; a disabled field still counts.
+    // Numbers with their decimals, choices as their items.
     void entryValues() {
         Window window(QStringLiteral("Q7383D"), 6149);
         window.show({"InputTm1=11", "Lead1=1", "Output1=0", "Burn1=2", "Output2=5"});
         window.showConsistentTexts();
-        window.setTexts({"TDownscale1=-12.5", "TCJRef1=", "-TUpscale2"});
+        window.setTexts({"TDownscale1=-12.5", "TCJRef1="});
 
         QVERIFY(window.form.CheckAll(CheckMode::Read));
         const auto value = [&window](const char* name) {
@@ -242,8 +232,9 @@ class TestCheckAll : public QObject {
         QCOMPARE(window.dialogs.problems(), QStringList());
     }
 
-    // Only enabled controls make report rows, in catalogue order; a number's unit is its
-    // limits', a choice has none.
+    // The parameters in use make report rows, in catalogue order: a TC sensor leaves out its
+    // channel's lead and line resistance, an RTD its cold junction, "Automatic" the reference.
+    // A number's unit is its limits', a choice has none.
     void reportRows() {
         Window window(QStringLiteral("Q7383D"), 6149);
         window.show({"InputTm1=3", "Lead1=0", "InputTm2=11", "Lead2=1", "Output1=0", "Burn1=1",
@@ -252,24 +243,20 @@ class TestCheckAll : public QObject {
         window.setUnit("Upscale1", QStringLiteral("°C"));
         window.setUnit("Upscale2", QStringLiteral("Ohm"));
         window.showConsistentTexts();
-        window.setTexts({"-CCJCom1", "-TCJRef1", "-TRTDLineRef1", "-CCJCom2", "-TCJRef2",
-                         "-TRTDLineRef2", "-TLimitVLowLow1", "-CFunction1"});
-        // A disabled group around the fields (as while an operation runs) hides none of them.
-        const auto place = PlaceOf(QStringLiteral("Upscale1"));
-        QVERIFY(place);
-        window.form.Control(place->group).setEnabled(false);
 
         QVERIFY(window.form.CheckAll(CheckMode::Print));
         const QStringList expected{"Sensor 1|TC K|",
-                                   "Lead 1|3 wire|",
                                    "Downscale 1|0|°C",
                                    "Highscale 1|100|°C",
+                                   "Cold Junction Compensation 1|Automatic|",
                                    "Sensor 2|Pt 100|",
                                    "Lead 2|4 wire|",
                                    "Downscale 2|-50|",
                                    "Highscale 2|200|Ohm",
+                                   "RTD Line Resistance 2|0.00|Ohm",
                                    "Output 1|4-20 mA|",
                                    "Burnout 1|Downscale|",
+                                   "Function 1|Add|",
                                    "Output 2|0-5 V|",
                                    "Burnout 2|None|",
                                    "Function 2|Low Ch|",
@@ -279,6 +266,7 @@ class TestCheckAll : public QObject {
                                    "mA High Limit (burnout)|21.0|",
                                    "V Low Limit (normal operation)|-0.2|",
                                    "V High Limit (normal operation)|10.5|",
+                                   "V Low Limit (burnout)|-0.5|",
                                    "V High Limit (burnout)|11.0|"};
         QCOMPARE(window.reportRows(), expected);
         // The entry list still holds every parameter.
@@ -330,18 +318,11 @@ class TestCheckAll : public QObject {
             {"TUpscale1=5", "TDownscale1=5", "TUpscale2=5", "TDownscale2=5", "TLimitmAHigh1=19"},
             CheckMode::Write, "\r" + SameSpan + "\r" + MaWarning + "\r", Ok, BoxAnswer::Ok, false,
             {MaLog});
-        row("equal span on a disabled Upscale1, write", 6149,
-            {"TUpscale1=5", "TDownscale1=5", "-TUpscale1"}, CheckMode::Write, "", Ok, BoxAnswer::Ok,
-            true, {});
         row("limit holding no number, write", 6149, {"TLimitVHighHigh1="}, CheckMode::Write,
             "\rError: V High Limit (burnout) is not a valid number\r", Ok, BoxAnswer::Ok, false,
             {});
-        row("firmware 6145 with enabled limits, write", 6145,
-            {"+TLimitmALow1", "+TLimitmAHigh1", "TLimitmALow1=20.5", "TLimitmAHigh1=19"},
+        row("firmware 6145 with limits, write", 6145, {"TLimitmALow1=20.5", "TLimitmAHigh1=19"},
             CheckMode::Write, "", Ok, BoxAnswer::Ok, true, {});
-        row("limits disabled at 6149, write", 6149,
-            {"-TLimitmAHigh1", "TLimitmALow1=20.5", "TLimitmAHigh1=19"}, CheckMode::Write, "", Ok,
-            BoxAnswer::Ok, true, {});
     }
 
     void modes() {

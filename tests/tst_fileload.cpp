@@ -73,6 +73,30 @@ class TestFileLoad : public QObject {
     void initTestCase() { qputenv("KVC7345_SERVER", "http://www.maker.test"); }
     void init() { QLocale::setDefault(QLocale::c()); }
 
+    // The fields the window enables are the parameters the configuration has in use, which the
+    // report and the command line take: for every model's factory configuration.
+    void enabledFieldsAreTheParametersInUse_data() {
+        QTest::addColumn<QString>("file");
+        for (const QString& name : QDir(KVC7345_DATA_DIR "/factorydefaults").entryList({"*.NVC"})) {
+            QTest::newRow(qPrintable(name)) << QString(KVC7345_DATA_DIR "/factorydefaults/" + name);
+        }
+    }
+
+    void enabledFieldsAreTheParametersInUse() {
+        QFETCH(QString, file);
+        LoadBench bench;
+        QVERIFY(bench.load(FileBytes(file)));
+        const TForm1& form = *bench.form;
+        const QSet<int> inUse = form.PrintedParameters();
+        for (int i = 1; i <= TParameterTable::Count; ++i) {
+            const TTableEntry& entry = form.Catalogue()[i];
+            if (AppliesToModel(entry, form.Configuration().model)) {
+                QVERIFY2(form.Control(ControlName(entry)).isEnabled() == inUse.contains(i),
+                         qPrintable(entry.Field));
+            }
+        }
+    }
+
     void aFileFillsTheWindow() {
         LoadBench bench;
         bench.dialogs.answerFileDialog(

@@ -176,20 +176,23 @@ class TestReportSheet : public QObject {
         QVERIFY(bench.form->AcceptsInput());
     }
 
-    // A parameter whose field is disabled stays in the file's entry list but not in the report.
-    void disabledParameterIsLeftOut() {
+    // A parameter out of use (a thermocouple's cold junction once an RTD is chosen) stays in
+    // the file's entry list but not in the report.
+    void parameterOutOfUseIsLeftOut() {
         ReportBench bench("Q7383D");
         QVERIFY(bench.load("Q7383D"));
-        bench.form->Control("TDownscale1").setEnabled(false);
+        Choose(*bench.form, "CInputTm1", 11);  // Pt 100
         bench.form->Click("BitBtn1");
         const QStringList names = textsAt(bench.printedPage(), 2.8);
-        QVERIFY(!names.contains("Downscale 1"));
-        QVERIFY(names.contains("Downscale 2"));
+        QVERIFY(!names.contains("Cold Junction Compensation 1"));
+        QVERIFY(names.contains("Cold Junction Compensation 2") ==
+                bench.form->Control("CCJCom2").isEnabled());
+        QVERIFY(names.contains("Lead 1"));
         bool inFile = false;
         const EntryList entries =
             ConfigurationEntries(bench.form->Configuration(), bench.form->Catalogue());
         for (int slot = 1; slot <= EntryList::Slots; ++slot) {
-            inFile |= entries.FileNames(slot) == "Downscale 1";
+            inFile |= entries.FileNames(slot) == "Cold Junction Compensation 1";
         }
         QVERIFY(inFile);
     }

@@ -5,14 +5,9 @@
 #include "form/TForm1.h"
 #include "shell/ProgramState.h"
 #include "transfer/ConsistencyRules.h"
+#include "transfer/SensorRefresh.h"
 
 namespace {
-
-// A control's own enabled state. The pages are disabled while an operation's status box is in
-// front (a read checks its configuration then), and that must not hide every field.
-bool ownEnabled(const FormControl* control) {
-    return control != nullptr && control->isEnabled();
-}
 
 // The text of the configuration's value of the parameter whose key is `key`.
 QString valueText(const ModuleConfiguration& configuration, const TParameterTable& catalogue,
@@ -21,10 +16,16 @@ QString valueText(const ModuleConfiguration& configuration, const TParameterTabl
     return index ? ValueText(configuration, catalogue[*index], *index) : QString();
 }
 
+bool inUse(const QSet<int>& parameters, const TParameterTable& catalogue, const QString& key) {
+    const auto index = IndexOfKey(catalogue, key);
+    return index && parameters.contains(*index);
+}
+
 // What the rules look at: the configuration's values, and which of their fields are in use.
 ShownConfiguration rulesInput(const TForm1& form, const ProgramState& state) {
     const ModuleConfiguration& configuration = form.Configuration();
     const TParameterTable& catalogue = form.Catalogue();
+    const QSet<int> used = ParametersInUse(configuration, catalogue);
     ShownConfiguration shown;
     shown.modelCode = state.ModelCode;
     shown.modelVersion = state.ModelVersion;
@@ -34,14 +35,14 @@ ShownConfiguration rulesInput(const TForm1& form, const ProgramState& state) {
         shown.spans.at(channel - 1) = {
             valueText(configuration, catalogue, upscale),
             valueText(configuration, catalogue, QStringLiteral("Downscale") + digit),
-            ownEnabled(form.FindControl(QStringLiteral("T") + upscale))};
+            inUse(used, catalogue, upscale)};
     }
     for (int i = 0; i < OutputLimitCount; ++i) {
         const QString key = OutputLimitKey(static_cast<OutputLimit>(i));
         const auto index = IndexOfKey(catalogue, key);
         shown.limits.at(i) = {index ? catalogue[*index].Name : key,
                               valueText(configuration, catalogue, key),
-                              ownEnabled(form.FindControl(QStringLiteral("T") + key))};
+                              inUse(used, catalogue, key)};
     }
     if (const auto output = IndexOfKey(catalogue, QStringLiteral("Output1"));
         output && configuration.holds(*output)) {
@@ -53,15 +54,7 @@ ShownConfiguration rulesInput(const TForm1& form, const ProgramState& state) {
 }  // namespace
 
 QSet<int> TForm1::PrintedParameters() const {
-    QSet<int> printed;
-    const TParameterTable& catalogue = Catalogue();
-    for (int i = 1; i <= TParameterTable::Count; ++i) {
-        if (AppliesToModel(catalogue[i], document_.model) &&
-            ownEnabled(FindControl(ControlName(catalogue[i])))) {
-            printed.insert(i);
-        }
-    }
-    return printed;
+    return ParametersInUse(document_, Catalogue());
 }
 
 bool TForm1::CheckAll(CheckMode mode) {

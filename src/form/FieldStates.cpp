@@ -1,8 +1,12 @@
 // Field states of the parameter controls.
 
 #include "catalogue/CatalogueLookup.h"
+#include "catalogue/FirmwareVersions.h"
 #include "form/TForm1.h"
 #include "shell/ProgramState.h"
+#include "transfer/SensorRefresh.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -96,5 +100,44 @@ void TForm1::showValue(int index) {
     if (FormControl* unit =
             FindControl(QStringLiteral("L") + entry.Field + QStringLiteral("DIM"))) {
         unit->setText(limits.unit);
+    }
+}
+
+void TForm1::applyFieldsInUse() {
+    // The fields that follow a sensor, a cold-junction mode or an alarm type.
+    static const QStringList Followers{QStringLiteral("Lead"),    QStringLiteral("RTDLineRef"),
+                                       QStringLiteral("CJCom"),   QStringLiteral("CJRef"),
+                                       QStringLiteral("Set"),     QStringLiteral("Hysteresis"),
+                                       QStringLiteral("OnDelay"), QStringLiteral("OffDelay"),
+                                       QStringLiteral("Divider"), QStringLiteral("Relay")};
+    const TParameterTable& catalogue = Catalogue();
+    const QSet<int> inUse = ParametersInUse(document_, catalogue);
+    for (int i = 1; i <= TParameterTable::Count; ++i) {
+        const TTableEntry& entry = catalogue[i];
+        const bool follower =
+            std::any_of(Followers.begin(), Followers.end(),
+                        [&](const QString& stem) { return entry.Field.startsWith(stem); });
+        if (!follower) {
+            continue;
+        }
+        if (inUse.contains(i)) {
+            EnableField(entry.Field, entry.FieldType);
+        } else {
+            DisableField(entry.Field, entry.FieldType);
+        }
+    }
+    // The repeater and the load cell measure a current whatever channel 1's plain list says.
+    if (document_.model == QLatin1String("Q7326S") || document_.model == QLatin1String("Q7356S")) {
+        Control(QStringLiteral("CInput1")).setEnabled(false);
+    }
+    // The channel-2 off-delays have no register: an alarm type never opens them.
+    if (document_.firmware >= firmware::ExtendedFields ||
+        document_.model == QLatin1String("Q7326S")) {
+        for (const char* alarm : {"2A", "2B"}) {
+            const auto type = IndexOfKey(catalogue, QStringLiteral("Type") + QLatin1String(alarm));
+            if (type && inUse.contains(*type)) {
+                DisableField(QStringLiteral("OffDelay") + QLatin1String(alarm), FieldKind::Number);
+            }
+        }
     }
 }

@@ -3,23 +3,12 @@
 
 #include "catalogue/CatalogueLookup.h"
 #include "catalogue/EditValidation.h"
-#include "catalogue/FirmwareVersions.h"
-#include "catalogue/SensorLimits.h"
 #include "catalogue/ValueFormat.h"
 #include "form/TForm1.h"
 #include "shell/ProgramState.h"
+#include "transfer/SensorRefresh.h"
 
 namespace {
-
-const QStringList RtdSensors{
-    QStringLiteral("Pt 100"), QStringLiteral("Pt 200"), QStringLiteral("Pt 300"),
-    QStringLiteral("Pt 500"), QStringLiteral("Pp 100"), QStringLiteral("Pi 100"),
-    QStringLiteral("Pi 50"),  QStringLiteral("Ni 100"), QStringLiteral("Cu 100"),
-    QStringLiteral("Cu 53"),  QStringLiteral("Cu 50"),  QStringLiteral("Cu 46")};
-
-// The models whose one sensor list also sets the ranges of the second output.
-const QStringList TwoOutputModels{QStringLiteral("Q7323X"), QStringLiteral("Q7323Y"),
-                                  QStringLiteral("Q7383X"), QStringLiteral("Q7383Y")};
 
 const QStringList DelayEdits{QStringLiteral("TOnDelay1A"),  QStringLiteral("TOnDelay2A"),
                              QStringLiteral("TOnDelay1B"),  QStringLiteral("TOnDelay2B"),
@@ -55,8 +44,7 @@ QString limitWarning(const QString& name, const char* which, int limit, const QS
 
 }  // namespace
 
-void TForm1::UpdateLimits(FormControl& sender) {
-    Modified(sender);
+void TForm1::showDelayUnits() {
     for (const QString& name : DelayEdits) {
         if (FindControl(name)->isEnabled()) {
             if (auto* unit =
@@ -65,67 +53,17 @@ void TForm1::UpdateLimits(FormControl& sender) {
             }
         }
     }
+}
 
-    const QString& model = state_.ModelCode;
-    QString sensor = sender.currentText();
-    if (model == QLatin1String("Q7326S") || model == QLatin1String("Q7356S")) {
-        sensor = QStringLiteral("mA dC (I)");
-        FindControl(QStringLiteral("CInput1"))->setEnabled(false);
-    }
-    const int tag = sender.tag();
-    const FunctionTexts functions{FindControl(QStringLiteral("CFunction1"))->currentText(),
-                                  FindControl(QStringLiteral("CFunction2"))->currentText()};
-
-    const TParameterTable& catalogue = Catalogue();
-    for (int i = 1; i <= TParameterTable::Count; ++i) {
-        const TTableEntry& entry = catalogue[i];
-        const bool secondOutput =
-            TwoOutputModels.contains(model) && (entry.Field == QLatin1String("Upscale2") ||
-                                                entry.Field == QLatin1String("Downscale2"));
-        const int channel = secondOutput ? 2 : tag;
-        if (!AppliesToModel(entry, model) || entry.FieldType != FieldKind::Number ||
-            !entry.Changes || !entry.Field.contains(QString::number(channel))) {
-            continue;
-        }
-        const auto limits = GetSensorVars(state_.SensorTable(), state_.ModelVersion, entry.Field,
-                                          sensor, functions);
-        if (!limits) {
-            continue;  // a sensor the table does not know keeps the limits it had
-        }
-        document_.setLimits(i, ParameterLimits{limits->Min, limits->Max, limits->Dec, limits->Dim});
-        if (const std::optional<int> held = document_.held(i)) {
-            qint64 value = *held;
-            value = std::min(value, ScaledLimit(limits->Max, limits->Dec));
-            value = std::max(value, ScaledLimit(limits->Min, limits->Dec));
-            document_.set(i, static_cast<int>(value));
-        }
+void TForm1::UpdateLimits(FormControl& sender) {
+    Modified(sender);
+    showDelayUnits();
+    for (const int i :
+         ApplySensorLimits(document_, *state_.Catalogue, sender.objectName().mid(1))) {
         showValue(i);
     }
     refreshModifiedMark();
-
-    const QString t = QString::number(tag);
-    const bool extended = state_.ModelVersion >= firmware::ExtendedFields;
-    if (RtdSensors.contains(sensor)) {
-        EnableField(QStringLiteral("Lead") + t, FieldKind::Choice);
-        if (extended) {
-            EnableField(QStringLiteral("RTDLineRef") + t, FieldKind::Number);
-        }
-    } else {
-        DisableField(QStringLiteral("Lead") + t, FieldKind::Choice);
-        if (extended) {
-            DisableField(QStringLiteral("RTDLineRef") + t, FieldKind::Number);
-        }
-    }
-    if (sensor.contains(QLatin1String("TC")) && extended) {
-        EnableField(QStringLiteral("CJCom") + t, FieldKind::Choice);
-        if (FindControl(QStringLiteral("CCJCom") + t)->currentText() !=
-            QLatin1String("Automatic")) {
-            EnableField(QStringLiteral("CJRef") + t, FieldKind::Number);
-        }
-    } else {
-        DisableField(QStringLiteral("CJCom") + t, FieldKind::Choice);
-        DisableField(QStringLiteral("CJRef") + t, FieldKind::Number);
-    }
+    applyFieldsInUse();
 }
 
 void TForm1::Modified(FormControl& sender) {
@@ -148,37 +86,9 @@ void TForm1::Modified(FormControl& sender) {
             UpdateLimits(*sensorList);
         }
     }
-
-    static const QStringList alarmTypes{QStringLiteral("CType1A"), QStringLiteral("CType1B"),
-                                        QStringLiteral("CType2A"), QStringLiteral("CType2B")};
-    if (!alarmTypes.contains(name)) {
-        return;
+    if (name.startsWith(QLatin1String("CType"))) {
+        applyFieldsInUse();
     }
-    const QString s = name.right(2);
-    const QString type = choice->currentText();
-    const bool off = type == QLatin1String("Off");
-    const bool pulse = type == QLatin1String("Pulse");
-    const bool burnout = type == QLatin1String("Burnout");
-    const bool thresholds = !off && !pulse && !burnout;
-
-    auto setField = [this](const QString& key, FieldKind kind, bool enabled) {
-        if (enabled) {
-            EnableField(key, kind);
-        } else {
-            DisableField(key, kind);
-        }
-    };
-    for (const char* stem : {"Set", "Hysteresis", "OnDelay"}) {
-        setField(QLatin1String(stem) + s, FieldKind::Number, thresholds);
-    }
-    const QString& model = state_.ModelCode;
-    if (state_.ModelVersion >= firmware::ExtendedFields || model == QLatin1String("Q7326S")) {
-        setField(QStringLiteral("OffDelay") + s, FieldKind::Number, thresholds);
-    }
-    if (s == QLatin1String("1A") && model == QLatin1String("Q7351S")) {
-        setField(QStringLiteral("Divider") + s, FieldKind::Choice, thresholds || pulse);
-    }
-    setField(QStringLiteral("Relay") + s, FieldKind::Choice, thresholds || burnout);
 }
 
 namespace {
@@ -238,11 +148,6 @@ void TForm1::OnEditLeave(FormControl& sender) {
                          : QStringLiteral("0"));
 }
 
-void TForm1::CCJComClick(FormControl& sender) {
-    const QString key = QStringLiteral("CJRef") + sender.objectName().right(1);
-    if (sender.currentText() == QLatin1String("Fixed")) {
-        EnableField(key, FieldKind::Number);
-    } else {
-        DisableField(key, FieldKind::Number);
-    }
+void TForm1::CCJComClick(FormControl&) {
+    applyFieldsInUse();
 }

@@ -392,6 +392,11 @@ class TForm1 : public QObject, public ControlOwner {
     void showValue(int index);
     // Status panel 2 and the page caption follow IsModified.
     void refreshModifiedMark();
+    // The fields that follow a sensor, a cold-junction mode or an alarm type are enabled when
+    // the configuration has them in use (ParametersInUse), and greyed otherwise.
+    void applyFieldsInUse();
+    // The delay edits in use show their unit.
+    void showDelayUnits();
 
     ProgramState& state_;
     ModuleConfiguration document_;
