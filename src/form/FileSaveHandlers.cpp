@@ -2,6 +2,7 @@
 // window's log list to the system log at closing.
 
 #include "form/TForm1.h"
+#include "operations/ConfigurationLogging.h"
 #include "records/Clock.h"
 #include "records/ConfigurationFile.h"
 #include "records/FileMessages.h"
@@ -61,19 +62,10 @@ void TForm1::TBSaveFileClick() {
 
 void TForm1::WriteToFile(SaveTarget target) {
     if (target == SaveTarget::ConfigurationLog) {
-        const WriteOutcome outcome =
-            SubWriteToFile(ConfigurationLogPath(state_.ProgramFolder), WriteMode::Append);
-        if (!outcome.rotationProblem.isEmpty()) {
-            Memo(QStringLiteral("Configuration log could not be copied to ") +
-                 outcome.rotationProblem + QStringLiteral(", so it keeps growing"));
-        }
-        if (!outcome.written) {
-            state_.LogWriteFailed = true;
-            Memo(QStringLiteral("Configuration log not written: ") + outcome.error);
-            state_.message(BoxKind::Warning,
-                           QStringLiteral("The configuration could not be added to the "
-                                          "configuration log.\r\r") +
-                               outcome.error);
+        const LogAppend append = AppendToConfigurationLog(
+            state_, SaveHeader(QDateTime::currentDateTime()), document_, Catalogue());
+        for (const QString& line : append.logLines) {
+            Memo(line);
         }
         SetUnmodified();
         return;

@@ -10,9 +10,6 @@ enum class SaveTarget { ConfigurationLog, ChosenFile };
 // Which folder a load offers first: the archive of saved files or the factory defaults.
 enum class FileSource { Archive, FactoryDefaults };
 
-// How applying a loaded file ended: applied, abandoned by the user, or another file asked for.
-enum class LoadOutcome { Applied, Abandoned, Retry };
-
 // What has just filled the window: a read from the module or a loaded file.
 enum class TransferSource { Read, Load };
 

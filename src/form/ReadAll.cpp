@@ -2,11 +2,11 @@
 
 #include "catalogue/ModelLayout.h"
 #include "form/TForm1.h"
+#include "operations/ModuleReading.h"
 #include "records/Clock.h"
 #include "shell/ModuleAccess.h"
 #include "shell/Online.h"
 #include "shell/ProgramState.h"
-#include "transfer/ModuleRead.h"
 
 namespace {
 
@@ -33,44 +33,35 @@ ModuleReadOutcome TForm1::ReadAll(ReadPurpose purpose) {
         return notBegun;
     }
     ResetAll();
-    // The probe and the identification tell the user why they failed; the log list keeps it.
-    const auto noModule = [this] {
-        Memo(QStringLiteral("Reading configuration from ") +
-             state_.PortShownAs(state_.link.ComPortName) + QStringLiteral(" failed"));
-    };
-    if (!TryPort(state_)) {
-        noModule();
-        return notBegun;
-    }
-    QString code;
-    DetectModel(state_, code);
-    state_.ModelCode = code;
-    if (code.isEmpty()) {
-        noModule();
-        return notBegun;
-    }
-    AdjustFor(code);
-    CompareWorkingVersion(state_, code, state_.ModelVersion);
-    state_.AdaptCatalogue(code, state_.ModelVersion);
-
-    SetShownModel(code, QStringLiteral("SW Rev. ") + QString::number(state_.ModelVersion));
-    Control(QStringLiteral("LModelTop")).setText(code);
-
     SerialLink& link = state_.link;
     const QString port = state_.PortShownAs(link.ComPortName);
-    FormControl& box = Control(QStringLiteral("PStatus"));
-    Control(QStringLiteral("BStatus")).setVisible(false);
-    Control(QStringLiteral("PageControl1")).setEnabled(false);
-    box.setVisible(true);
-    SetStatusBox(QStringLiteral("Reading configuration from ") + port,
-                 QStringLiteral("Please wait while parameters\r are retrieved from the ") + code);
-    box.raise();
-    link.pause(StatusSettleMs);
-
-    const ModuleReadOutcome read = ReadConfigurationFromModule(
-        state_, code, port,
-        {[this](int done, int total, const QString& what) { ShowProgress(done, total, what); },
-         [this] { return StopRequested(); }});
+    // The window is laid out for the module as soon as it is known, and says what it reads.
+    const auto identified = [this, &link, &port](const QString& code) {
+        AdjustFor(code);
+        SetShownModel(code, QStringLiteral("SW Rev. ") + QString::number(state_.ModelVersion));
+        Control(QStringLiteral("LModelTop")).setText(code);
+        FormControl& box = Control(QStringLiteral("PStatus"));
+        Control(QStringLiteral("BStatus")).setVisible(false);
+        Control(QStringLiteral("PageControl1")).setEnabled(false);
+        box.setVisible(true);
+        SetStatusBox(
+            QStringLiteral("Reading configuration from ") + port,
+            QStringLiteral("Please wait while parameters\r are retrieved from the ") + code);
+        box.raise();
+        link.pause(StatusSettleMs);
+    };
+    const ModuleReading reading = ReadModule(
+        state_, port,
+        {identified,
+         {[this](int done, int total, const QString& what) { ShowProgress(done, total, what); },
+          [this] { return StopRequested(); }}});
+    const ModuleReadOutcome& read = reading.read;
+    const QString& code = state_.ModelCode;
+    if (!reading.identified) {
+        // The probe and the identification told the user why they failed; the log list keeps it.
+        Memo(QStringLiteral("Reading configuration from ") + port + QStringLiteral(" failed"));
+        return read;
+    }
     if (!read.completed()) {
         // No half configuration stays on screen; the status box says where the read stopped.
         ResetAll();
@@ -80,9 +71,7 @@ ModuleReadOutcome TForm1::ReadAll(ReadPurpose purpose) {
              QStringLiteral(" failed"));
         return read;
     }
-    ModuleConfiguration configuration = read.configuration;
-    configuration.date = Today();
-    ShowConfiguration(configuration);
+    ShowConfiguration(read.configuration);
     Control(QStringLiteral("LSourceRight")).setText(port);
     EndProgress();
 

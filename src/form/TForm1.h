@@ -29,6 +29,7 @@
 #include <vector>
 
 class QTimer;
+struct FileLoading;
 class QUrl;
 struct HistoryEntry;
 struct ProgramState;
@@ -286,10 +287,8 @@ class TForm1 : public QObject, public ControlOwner {
     void SetStatusBox(const QString& title, const QString& text);
     // ReadFromFile, with `entry` in place of the open dialog's first answer when given.
     bool loadConfiguration(FileSource source, const HistoryEntry* entry);
-    // The file's model takes the place of the shown configuration, before its lines.
-    void startShowing(const QString& fileName, const QString& model);
-    // Takes the loaded entry list into the configuration and shows it line by line.
-    LoadOutcome InsertDataFromFileToScreen(const EntryList& entries);
+    // A loaded configuration takes the place of the shown one.
+    void showLoaded(const QString& fileName, const FileLoading& loading);
     void showHeader(const LoadedLine& line);
     // The limits, cold junction and alarm fields follow their choices after a read or a load,
     // then the read-mode check rebuilds the entry list.
