@@ -5,6 +5,8 @@
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
 #include "live/Calibration.h"
+#include "operations/LoadCellFinding.h"
+#include "shell/ProgramState.h"
 
 #include <cstdio>
 
@@ -29,36 +31,28 @@ int RunCalibrate(const ParsedArguments& arguments) {
         PrintError(DisplayText(problem));
         return 2;
     }
-    TForm1& form = session.form();
-    form.Control(QStringLiteral("TCalReference")).setText(reference);
-    form.Control(QStringLiteral("TCalRange")).setText(range);
+    ProgramState& state = session.state();
     const bool zero = what == QLatin1String("zero");
-    // The window's buttons are enabled once a Q7356S is shown; a terminal goes to the routines.
-    form.RunCommand(
-        [&form, zero] { zero ? form.BAquireZeroClick() : form.BAquireReferenceClick(); });
-    if (!form.CalibrationPending()) {
+    const CalibrationStep step = zero ? CalibrationStep::Zero : CalibrationStep::Reference;
+    // The window's buttons are enabled once a Q7356S is shown; a terminal asks the module.
+    if (!FindLoadCell(state, [&state](const QString& code) { state.ModelCode = code; })) {
         // No module, or another model: the warning has said which.
-        return form.state().ModelCode.isEmpty() ? 1 : 2;
+        return state.ModelCode.isEmpty() ? 1 : 2;
     }
-    PrintOut(DisplayText(CalibrationInstructionText(
-        zero ? CalibrationStep::Zero : CalibrationStep::Reference, reference)));
+    PrintOut(DisplayText(CalibrationInstructionText(step, reference)));
     if (!arguments.has(QStringLiteral("--yes"))) {
         // The instruction asks for the load to be set; Enter says it is.
         char line[256];
         if (std::fgets(line, sizeof line, stdin) == nullptr) {
-            form.RunCommand([&form] { form.BCancelStatusClick(); });
             PrintError(QStringLiteral("Cancelled: no confirmation on standard input"));
             return 1;
         }
     }
-    form.RunCommand([&form, zero] {
-        zero ? form.BStatus_AquireZeroClick() : form.BStatus_AquireReferenceClick();
-    });
-    // A value refused before anything was sent has been named by its box already.
-    const std::optional<AcquisitionOutcome>& outcome = form.LastAcquisition();
-    if (!outcome) {
-        return 1;
-    }
-    (outcome->acquired() ? PrintOut : PrintError)(DisplayText(outcome->message));
-    return outcome->acquired() ? 0 : 1;
+    SerialLink& link = state.link;
+    const AcquisitionOutcome outcome = Acquire(
+        link, link.ComPortName, state.PortShownAs(link.ComPortName), step,
+        *CalibrationValue(state.ParameterTable(), QStringLiteral("CalReference"), reference),
+        *CalibrationValue(state.ParameterTable(), QStringLiteral("CalRange"), range));
+    (outcome.acquired() ? PrintOut : PrintError)(DisplayText(outcome.message));
+    return outcome.acquired() ? 0 : 1;
 }

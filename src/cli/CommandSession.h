@@ -1,19 +1,23 @@
 #pragma once
 
+#include "catalogue/ModuleConfiguration.h"
 #include "cli/CommandLine.h"
 #include "cli/PortChoice.h"
-#include "form/TForm1.h"
+#include "records/ConfigurationFile.h"
+#include "records/LoadRecord.h"
 #include "report/ReportPdf.h"
 #include "shell/Dialogs.h"
 #include "shell/ProgramState.h"
+#include "transfer/ModuleRead.h"
+#include "transfer/ModuleWrite.h"
 
 #include <QTemporaryDir>
 
 #include <memory>
 
 // What a windowless command works with: the chosen port (or an in-process simulated module),
-// message boxes printed on standard error, the program folder, and the window model
-// whose operations the command drives.
+// message boxes printed on standard error, the program folder, and the configuration the command
+// reads, loads or writes through the operations the window uses.
 class CommandSession {
   public:
     explicit CommandSession(bool acceptQuestions = false) : dialogs_(acceptQuestions) {}
@@ -29,8 +33,24 @@ class CommandSession {
     ProgramState& state() { return *state_; }
     // The boxes of the run; a file given on the command line answers its file dialog.
     ConsoleDialogs& dialogs() { return dialogs_; }
-    TForm1& form() { return *form_; }
     const PortChoice& port() const { return port_; }
+
+    // Loads the configuration file at `path` as the window's open command does, the check after a
+    // load included; false when it was refused (its boxes have spoken).
+    bool load(const QString& path);
+    // Reads the connected module as F1 does: the check after a read, and the configuration log.
+    ModuleReadOutcome read();
+    // Writes the configuration as F2 does: the check before a write, the write, and the
+    // configuration log after a write that completed.
+    ModuleWriteOutcome write();
+
+    // The configuration read or loaded, and the catalogue of its model and firmware.
+    const ModuleConfiguration& configuration() const { return configuration_; }
+    const TParameterTable& catalogue() const { return state_->ParameterTable(); }
+    // What the last load refused or applied.
+    const FileLoadRecord& lastLoad() const { return lastLoad_; }
+    // The header a save made now writes (a command has no additional information to add).
+    ConfigurationHeader header(const QDateTime& moment = QDateTime::currentDateTime()) const;
 
   private:
     ConsoleDialogs dialogs_;
@@ -39,5 +59,6 @@ class CommandSession {
     PortChoice port_;
     std::unique_ptr<QTemporaryDir> demoHome_;
     std::unique_ptr<ProgramState> state_;
-    std::unique_ptr<TForm1> form_;
+    ModuleConfiguration configuration_;
+    FileLoadRecord lastLoad_;
 };

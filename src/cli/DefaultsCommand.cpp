@@ -5,9 +5,10 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
-#include "form/TForm1.h"
 #include "link/ModelTable.h"
 #include "modsim/PtyModule.h"
+#include "operations/ConfigurationLogging.h"
+#include "operations/ModuleReading.h"
 #include "records/ConfigurationFile.h"
 #include "shell/ProgramState.h"
 
@@ -57,21 +58,22 @@ bool saveFactoryDefault(const QString& model, const QDir& folder) {
     // The simulator answers at once; its registers are what matters, not the line's pace.
     state.link.timing = LinkTiming::Unpaced();
     state.link.AllowForSimulatedModule(module.portName());
-    TForm1 form(state);
-
-    form.ReadAll();
-    if (form.ConfigurationEmpty || !form.CheckAll(CheckMode::Write) || dialogs.shown > 0) {
+    const ModuleReading reading = ReadModule(state, module.portName(), {});
+    const ModuleConfiguration& configuration = reading.read.configuration;
+    const TParameterTable& catalogue = state.ParameterTable();
+    if (!reading.read.completed() ||
+        !CheckConfiguration(state, configuration, catalogue, CheckMode::Read).mayGoOn ||
+        !CheckConfiguration(state, configuration, catalogue, CheckMode::Write).mayGoOn ||
+        dialogs.shown > 0) {
         PrintError(model + QStringLiteral(": the simulated module's configuration was not read "
                                           "and checked cleanly"));
         return false;
     }
-    ConfigurationHeader header = form.SaveHeader(FactoryMoment);
-    header.doneBy = FactoryDoneBy;
-    header.doneFor = FactoryDoneFor;
+    const ConfigurationHeader header = HeaderFor(
+        configuration, FactoryMoment, state.SoftwareVersion, FactoryDoneBy, FactoryDoneFor);
     const QString path = folder.filePath(model + QStringLiteral(".NVC"));
     const WriteOutcome outcome = WriteConfigurationBytes(
-        path,
-        ConfigurationFileText(header, ConfigurationEntries(form.Configuration(), form.Catalogue())),
+        path, ConfigurationFileText(header, ConfigurationEntries(configuration, catalogue)),
         WriteMode::Rewrite, *state.disk);
     if (!outcome.written) {
         PrintError(QStringLiteral("Cannot write ") + outcome.error);

@@ -28,12 +28,12 @@ std::optional<ConfigurationValues> loadedValues(const ParsedArguments& arguments
         if (path.isEmpty() || !LoadFileIntoSession(session, path)) {
             return std::nullopt;
         }
-        return ValuesOf(session.form().Configuration(), session.form().Catalogue());
+        return ValuesOf(session.configuration(), session.catalogue());
     }
     if (!LoadFileIntoSession(session, file)) {
         return std::nullopt;
     }
-    return ValuesOf(session.form().Configuration(), session.form().Catalogue());
+    return ValuesOf(session.configuration(), session.catalogue());
 }
 
 }  // namespace

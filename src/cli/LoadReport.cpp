@@ -1,17 +1,15 @@
 #include "cli/LoadReport.h"
 
 #include "cli/ConsoleOutput.h"
-#include "form/TForm1.h"
 
-void PrintLoadRefusal(const TForm1& form, const QString& file) {
-    const QString& why = form.LastLoad().refusal;
-    if (!why.isEmpty()) {
-        PrintError(file + QStringLiteral(": ") + why);
+void PrintLoadRefusal(const FileLoadRecord& load, const QString& file) {
+    if (!load.refusal.isEmpty()) {
+        PrintError(file + QStringLiteral(": ") + load.refusal);
     }
 }
 
-void PrintLoadNotes(const TForm1& form) {
-    for (const QString& line : form.LastLoad().notes) {
+void PrintLoadNotes(const FileLoadRecord& load) {
+    for (const QString& line : load.notes) {
         PrintError(line);
     }
 }

@@ -16,8 +16,7 @@ int RunRead(const ParsedArguments& arguments) {
     if (out && !session.acceptsOutput(*out)) {
         return 2;
     }
-    TForm1& form = session.form();
-    const ModuleReadOutcome read = form.ReadAll();
+    const ModuleReadOutcome read = session.read();
     if (!read.completed()) {
         // Where a read that began stopped; a read that never began has spoken through its boxes.
         if (!read.message.isEmpty()) {
@@ -26,15 +25,16 @@ int RunRead(const ParsedArguments& arguments) {
         return 1;
     }
     // One text for the screen and the file, so both show the same moment and lines.
-    const ConfigurationHeader header = form.SaveHeader(QDateTime::currentDateTime());
-    const QByteArray text =
-        ConfigurationFileText(header, ConfigurationEntries(form.Configuration(), form.Catalogue()));
+    const ConfigurationHeader header = session.header(QDateTime::currentDateTime());
+    const QByteArray text = ConfigurationFileText(
+        header, ConfigurationEntries(session.configuration(), session.catalogue()));
     if (arguments.has(QStringLiteral("--json"))) {
-        PrintJson({{QStringLiteral("port"),
-                    session.state().PortShownAs(session.state().link.ComPortName)},
-                   {QStringLiteral("header"), HeaderJson(header)},
-                   {QStringLiteral("parameters"),
-                    ParametersJson(ValuesOf(form.Configuration(), form.Catalogue()).parameters)}});
+        PrintJson(
+            {{QStringLiteral("port"),
+              session.state().PortShownAs(session.state().link.ComPortName)},
+             {QStringLiteral("header"), HeaderJson(header)},
+             {QStringLiteral("parameters"),
+              ParametersJson(ValuesOf(session.configuration(), session.catalogue()).parameters)}});
     } else {
         QStringList lines = QString::fromLatin1(text).split(QStringLiteral("\r\n"));
         lines.removeLast();  // the empty rest after the last line end

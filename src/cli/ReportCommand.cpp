@@ -5,7 +5,13 @@
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/LoadReport.h"
+#include "operations/ConfigurationLogging.h"
+#include "operations/ReportSaving.h"
 #include "records/LoadNotes.h"
+#include "records/ReportJobs.h"
+#include "transfer/SensorRefresh.h"
+
+#include <QDateTime>
 
 #include <QFileInfo>
 
@@ -25,28 +31,25 @@ int RunReport(const ParsedArguments& arguments) {
     if (!session.acceptsOutput(pdf, {file})) {
         return 2;
     }
-    TForm1& form = session.form();
     // "Configured by" and "for" as the window would show them: remembered in the program
     // folder's settings, unless given here.
-    for (const auto& [option, key, field] :
-         {std::tuple{"--done-by", "DONEBY", "TDefaultDoneBy"},
-          std::tuple{"--done-for", "DONEFOR", "TDefaultDoneFor"}}) {
-        const std::optional<QString> given = arguments.value(QString::fromLatin1(option));
-        form.Control(QString::fromLatin1(field))
-            .setText(given ? *given
-                           : session.state().settings.ReadConfig(QString::fromLatin1(key)));
-    }
+    const auto given = [&](const char* option, const char* key) {
+        return arguments.value(QString::fromLatin1(option))
+            .value_or(session.state().settings.ReadConfig(QString::fromLatin1(key)));
+    };
+    const QString doneBy = given("--done-by", "DONEBY");
+    const QString doneFor = given("--done-for", "DONEFOR");
 
-    session.dialogs().presetFile(QFileInfo(file).absoluteFilePath());
-    if (!form.ReadFromFile(FileSource::Archive)) {
-        PrintLoadRefusal(form, file);
+    if (!session.load(QFileInfo(file).absoluteFilePath())) {
+        PrintLoadRefusal(session.lastLoad(), file);
         PrintError(QStringLiteral("No report: ") + file + QStringLiteral(" could not be loaded"));
         return 1;
     }
-    PrintLoadNotes(form);
+    PrintLoadNotes(session.lastLoad());
+    const ModuleConfiguration& configuration = session.configuration();
     // A sheet without some parameters is drawn only when the user says so, as a question is.
     const QString& model = session.state().ModelCode;
-    const QStringList missing = MissingParameters(form.Catalogue(), form.Configuration());
+    const QStringList missing = MissingParameters(session.catalogue(), configuration);
     for (const QString& line : MissingParametersNote(model, missing)) {
         PrintError(line);
     }
@@ -56,9 +59,16 @@ int RunReport(const ParsedArguments& arguments) {
                    QStringLiteral("; --yes draws the sheet without them"));
         return 1;
     }
-    // The PDF goes where the save dialog would have put it.
-    session.dialogs().presetFile(QFileInfo(pdf).absoluteFilePath());
-    if (!form.SaveReportAsPdf()) {
+    // The sheet as the window's "Save Report as PDF" makes it, after the check for printing.
+    const bool saved =
+        CheckConfiguration(session.state(), configuration, session.catalogue(), CheckMode::Print)
+            .mayGoOn &&
+        SaveReportSheet(session.state(), QFileInfo(pdf).absoluteFilePath(),
+                        MakeReportSheet(HeaderFor(configuration, QDateTime::currentDateTime(),
+                                                  session.state().SoftwareVersion, doneBy, doneFor),
+                                        configuration, session.catalogue(),
+                                        ParametersInUse(configuration, session.catalogue())));
+    if (!saved) {
         PrintError(QStringLiteral("No report written to ") + pdf);
         return 1;
     }

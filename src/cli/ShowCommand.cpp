@@ -28,20 +28,19 @@ int RunShow(const ParsedArguments& arguments) {
 
 int ShowConfigurationFile(CommandSession& session, const QString& file, const QString& name,
                           bool json) {
-    // The file takes the place of the open dialog; the load is the window's own.
-    session.dialogs().presetFile(QFileInfo(file).absoluteFilePath());
-    TForm1& form = session.form();
-    if (!form.ReadFromFile(FileSource::Archive)) {
-        PrintLoadRefusal(form, name);
+    // The load is the window's own.
+    if (!session.load(QFileInfo(file).absoluteFilePath())) {
+        PrintLoadRefusal(session.lastLoad(), name);
         return 1;
     }
+    const ModuleConfiguration& configuration = session.configuration();
 
     const ProgramState& state = session.state();
     if (json) {
-        const ConfigurationValues values = ValuesOf(form.Configuration(), form.Catalogue());
+        const ConfigurationValues values = ValuesOf(configuration, session.catalogue());
         ConfigurationHeader header;
         header.model = values.model;
-        header.date = form.Configuration().date;
+        header.date = configuration.date;
         header.firmware = values.firmware;
         header.doneBy = values.doneBy;
         header.doneFor = values.doneFor;
@@ -51,13 +50,13 @@ int ShowConfigurationFile(CommandSession& session, const QString& file, const QS
                    {QStringLiteral("header"), HeaderJson(header)},
                    {QStringLiteral("parameters"), ParametersJson(values.parameters)}});
     } else {
-        for (const QString& line : ConfigurationLines(form.Configuration(), form.Catalogue())) {
+        for (const QString& line : ConfigurationLines(configuration, session.catalogue())) {
             PrintOut(line);
         }
     }
-    PrintLoadNotes(form);
+    PrintLoadNotes(session.lastLoad());
     for (const QString& line : MissingParametersNote(
-             state.ModelCode, MissingParameters(form.Catalogue(), form.Configuration()))) {
+             state.ModelCode, MissingParameters(session.catalogue(), configuration))) {
         PrintError(line);
     }
     return 0;

@@ -22,7 +22,6 @@ int RunVerify(const ParsedArguments& arguments) {
                    QStringLiteral(" could not be loaded"));
         return 2;
     }
-    return VerifyModuleHolds(session,
-                             ValuesOf(session.form().Configuration(), session.form().Catalogue()),
-                             file, arguments.has(QStringLiteral("--json")));
+    return VerifyModuleHolds(session, ValuesOf(session.configuration(), session.catalogue()), file,
+                             arguments.has(QStringLiteral("--json")));
 }

@@ -6,7 +6,14 @@
 #include "cli/CommandSession.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
+#include "link/Identification.h"
+#include "live/ChannelReading.h"
 #include "live/LiveCsv.h"
+#include "live/LivePreparation.h"
+#include "live/LiveTick.h"
+#include "live/RefreshRates.h"
+#include "shell/ModuleAccess.h"
+#include "shell/ProgramState.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -51,27 +58,80 @@ int RunWatch(const ParsedArguments& arguments) {
     if (!session.start(arguments)) {
         return 2;
     }
-    TForm1& form = session.form();
-    form.BStartReadValues_Click();
-    if (form.Live().LiveModelCode.isEmpty()) {
+    ProgramState& state = session.state();
+    SerialLink& link = state.link;
+    // The Values page's START identifies the module and fits the channels to its sensors; the
+    // channel's START does both once more before it holds the line.
+    LivePreparation prepared;
+    const auto identify = [&state, &link, &prepared] {
+        QString code;
+        DetectModel(state, code);
+        state.ModelCode = code;
+        if (!code.isEmpty()) {
+            prepared = PrepareLiveView(link, link.ComPortName, state.ParameterTable(),
+                                       state.SensorTable(), code);
+        }
+        return code;
+    };
+    const QString model = identify();
+    if (model.isEmpty()) {
         return 1;  // the identification has said why
     }
-    if (*channel > form.Live().InputChannelCount) {
-        PrintError(QStringLiteral("The %1 has one input only.").arg(form.Live().LiveModelCode));
+    if (*channel > InputChannels(model)) {
+        PrintError(QStringLiteral("The %1 has one input only.").arg(model));
         return 2;
     }
-    const QString list = QStringLiteral("CBRefresh%1").arg(*channel);
-    form.Choose(list, static_cast<int>(rate));
-    const int decimals = form.Live().decimals(*channel);
-    const QString unit = form.Live().unit(*channel);
+    const int decimals = prepared.channel(*channel).decimals;
+    const QString unit = prepared.channel(*channel).unit;
+    ChannelReading reading;
+    reading.intervalMs = *RefreshIntervalMs(static_cast<int>(rate));
+
+    reading.start();
+    identify();
+    if (!TryPort(state)) {
+        return 1;  // no module answered; the probe has said so
+    }
+    SessionOpening opening = link.hold(link.ComPortName);
+    if (!opening) {
+        state.message(BoxKind::Warning,
+                      PortProblemText(state.PortShownAs(link.ComPortName), opening.failure));
+        return 1;
+    }
+    std::optional<ModuleSession> line = std::move(opening.session);
+    PrintOut(LiveCsvHeader());
+    reading.startClock();
 
     QEventLoop loop;
     int taken = 0;
-    QObject::connect(&form, &TForm1::readingTaken, &loop, [&](int from, double seconds, int value) {
-        if (from != *channel) {
+    bool failed = false;
+    QTimer ticks;
+    ticks.setInterval(static_cast<int>(reading.intervalMs));
+    QObject::connect(&ticks, &QTimer::timeout, &loop, [&] {
+        // A tick that comes while the previous one waits on the line is left out.
+        if (!line || link.lineUse().exchange) {
             return;
         }
-        PrintOut(LiveCsvLine(seconds, value, decimals, unit));
+        const LiveTick tick = ReadLiveValue(*line, *channel, model);
+        if (!line) {
+            return;
+        }
+        if (!tick.read()) {
+            // A reply of the wrong shape is no reading; a module that keeps sending them, or
+            // one that falls silent or goes away, ends the session.
+            if (tick.kind == ReplyKind::Garbled && reading.skip()) {
+                return;
+            }
+            failed = true;
+            ticks.stop();
+            line.reset();
+            state.message(BoxKind::Warning,
+                          LiveUnavailableText(state.PortShownAs(
+                              state.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")))));
+            loop.quit();
+            return;
+        }
+        reading.add(tick.value);
+        PrintOut(LiveCsvLine(reading.sessionSeconds, tick.value, decimals, unit));
         if (*count > 0 && ++taken >= *count) {
             loop.quit();
         }
@@ -81,29 +141,18 @@ int RunWatch(const ParsedArguments& arguments) {
     const auto previous = std::signal(SIGINT, noteInterrupt);
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, &loop, [&] {
-        if (interrupted || !form.LiveSessionRunning()) {
+        if (interrupted) {
             loop.quit();
         }
     });
-
-    const QString button = QStringLiteral("BReadValue%1").arg(*channel);
-    form.Click(button);
-    if (!form.LiveSessionRunning()) {
-        std::signal(SIGINT, previous);
-        return 1;  // no module answered; the probe has said so
-    }
-    PrintOut(LiveCsvHeader());
+    ticks.start();
     watchdog.start(50);
     loop.exec();
     watchdog.stop();
+    ticks.stop();
+    line.reset();
     std::signal(SIGINT, previous);
 
-    // A reading that did not come ended the session: the module fell silent or the line went.
-    const bool stoppedByUs = !form.Live().failure;
-    if (form.LiveSessionRunning()) {
-        form.Click(button);
-    }
-    const ChannelReading& reading = form.Live().reading(*channel);
     if (!reading.empty()) {
         PrintError(QStringLiteral("Max: ") + FormatMyInt(reading.maximum, decimals));
         PrintError(QStringLiteral("Min: ") + FormatMyInt(reading.minimum, decimals));
@@ -118,5 +167,6 @@ int RunWatch(const ParsedArguments& arguments) {
                                   "well-formed readings.")
                        .arg(reading.skipped));
     }
-    return stoppedByUs ? 0 : 1;
+    // A reading that did not come ended the session: the module fell silent or the line went.
+    return failed ? 1 : 0;
 }

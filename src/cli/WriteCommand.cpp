@@ -3,7 +3,6 @@
 #include "cli/ConsoleOutput.h"
 #include "cli/LoadReport.h"
 #include "cli/ModuleVerification.h"
-#include "form/WriteAll.h"
 #include "records/ConfigurationValues.h"
 
 int RunWrite(const ParsedArguments& arguments) {
@@ -16,24 +15,17 @@ int RunWrite(const ParsedArguments& arguments) {
     if (!session.start(arguments)) {
         return 2;
     }
-    // The file is loaded through the window's own open dialog, answered with the given file.
-    auto* dialogs = dynamic_cast<ConsoleDialogs*>(session.state().dialogs);
-    if (dialogs == nullptr) {
-        return 2;
-    }
-    dialogs->presetFile(file);
-    TForm1& form = session.form();
-    if (!form.ReadFromFile(FileSource::Archive)) {
-        PrintLoadRefusal(form, file);
+    if (!session.load(file)) {
+        PrintLoadRefusal(session.lastLoad(), file);
         PrintError(QStringLiteral("Nothing written: ") + file +
                    QStringLiteral(" could not be loaded"));
         return 1;
     }
-    PrintLoadNotes(form);
-    // What the file put on screen is what the module must hold afterwards.
-    const ConfigurationValues loaded = ValuesOf(form.Configuration(), form.Catalogue());
+    PrintLoadNotes(session.lastLoad());
+    // What the file holds is what the module must hold afterwards.
+    const ConfigurationValues loaded = ValuesOf(session.configuration(), session.catalogue());
 
-    const ModuleWriteOutcome outcome = SaveToModule(form);
+    const ModuleWriteOutcome outcome = session.write();
     // How a write that began has ended; refusals have spoken through their boxes already.
     if (outcome.began()) {
         (outcome.written() ? PrintOut : PrintError)(DisplayText(outcome.message));

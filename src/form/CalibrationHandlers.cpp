@@ -4,6 +4,7 @@
 #include "form/TForm1.h"
 #include "live/Calibration.h"
 #include "live/LivePreparation.h"
+#include "operations/LoadCellFinding.h"
 #include "shell/Dialogs.h"
 #include "shell/ModuleAccess.h"
 #include "shell/ProgramState.h"
@@ -42,31 +43,24 @@ void TForm1::acquireStep1(CalibrationStep step) {
     if (!PortAvailable()) {
         return;
     }
-    if (!TryPortSilent(state_)) {
-        state_.message(BoxKind::Warning,
-                       QStringLiteral("Please connect module before continuing."));
-        return;
-    }
-    QString code = state_.ModelCode;
+    QString code;
     const int shownVersion = state_.ModelVersion;
-    DetectModel(state_, code);
-    const bool shownElsewhere = !ConfigurationEmpty && code != document_.model;
-    if (shownElsewhere) {
-        // The window keeps the configuration it shows, laid out for its model; only an empty
-        // window takes the connected module's layout.
-        state_.ModelVersion = shownVersion;
-    } else {
-        state_.ModelCode = code;
-        if (!code.isEmpty()) {
-            AdjustFor(code);
+    const auto identified = [this, &code, shownVersion](const QString& found) {
+        code = found;
+        if (!ConfigurationEmpty && found != document_.model) {
+            // The window keeps the configuration it shows, laid out for its model; only an
+            // empty window takes the connected module's layout.
+            state_.ModelVersion = shownVersion;
+            return;
         }
-    }
-    if (!IsLoadCell(code)) {
-        state_.message(BoxKind::Warning,
-                       QStringLiteral("This function is only available in Q7356S modules."));
+        state_.ModelCode = found;
+        if (!found.isEmpty()) {
+            AdjustFor(found);
+        }
+    };
+    if (!FindLoadCell(state_, identified)) {
         return;
     }
-
     Control(QStringLiteral("BStatus")).setVisible(false);
     Control(continueButton(step)).setVisible(true);
     Control(continueButton(otherStep(step))).setVisible(false);

@@ -52,20 +52,7 @@ void TForm1::BitBtn4Click() {
 }
 
 void TForm1::OpenLink(const QUrl& url, LinkOpening opening) {
-    const bool opened = opening == LinkOpening::InternalBrowser ? state_.dialogs->showInBrowser(url)
-                                                                : state_.dialogs->openUrl(url);
-    if (opened) {
-        return;
-    }
-    // Without a browser or a mail program the desktop does nothing visible; the user still
-    // needs the address.
-    const bool mail = url.scheme() == QLatin1String("mailto");
-    state_.dialogs->message(
-        BoxKind::Warning,
-        mail ? QStringLiteral("No e-mail program could be started.\rWrite to ") + url.path()
-             : QStringLiteral("No web browser could open the page.\rIts address is ") +
-                   url.toString(),
-        BoxButtons::Ok);
+    OpenAddress(*state_.dialogs, url, opening == LinkOpening::InternalBrowser);
 }
 
 void TForm1::LDataSheetClick() {

@@ -18,15 +18,6 @@ const QString Stop = QStringLiteral("STOP");
 const QString Aquiring = QStringLiteral("Aquiring");
 constexpr int MostDots = 4;
 
-QString unavailableText(const QString& defaultPort) {
-    return QStringLiteral("Default COM Port (") + defaultPort +
-           QStringLiteral(") defined in Settings has suddenly become unavailable.") +
-           QStringLiteral("\r\rPlease Verify that:\r\r") +
-           QStringLiteral("     - module is correctly plugged in\r") +
-           QStringLiteral("     - module is correctly power supplied\r") +
-           QStringLiteral("     - no other application is interfering with serial communication.");
-}
-
 }  // namespace
 
 void TForm1::BReadValue1Click() {
@@ -157,8 +148,9 @@ std::optional<int> TForm1::ReadCh(int channel) {
 void TForm1::endSessionAfterFailure() {
     endReading();
     SetStatusPanel(0, QStringLiteral("Status: Ready"));
-    state_.message(BoxKind::Warning, unavailableText(state_.PortShownAs(state_.settings.ReadConfig(
-                                         QStringLiteral("DEFAULTCOMPORT")))));
+    state_.message(BoxKind::Warning,
+                   LiveUnavailableText(state_.PortShownAs(
+                       state_.settings.ReadConfig(QStringLiteral("DEFAULTCOMPORT")))));
 }
 
 bool TForm1::LiveSessionRunning() const {

@@ -189,14 +189,6 @@ constexpr std::pair<const char*, const char*> StartCaptions[] = {
 
 }  // namespace
 
-QStringList RefreshRateChoices() {
-    QStringList rates;
-    for (const int ms : RefreshIntervalsMs) {
-        rates << QString::number(ms);
-    }
-    return rates;
-}
-
 void TForm1::buildControls() {
     // The window itself: its caption.
     add(QStringLiteral("TForm1"), K::Page);

@@ -1,6 +1,7 @@
 // The report sheet of the shown configuration: printed (F6) or saved as a PDF file.
 
 #include "form/TForm1.h"
+#include "operations/ReportSaving.h"
 #include "records/Clock.h"
 #include "records/ReportJobs.h"
 #include "records/ReportOutput.h"
@@ -91,21 +92,10 @@ bool TForm1::SaveReportAsPdf() {
     }
     const QString path = state_.dialogs->chooseSaveFile(pdfRequest(state_));
     bool saved = false;
-    if (!path.isEmpty()) {
-        const ReportFileOutcome outcome =
-            SaveReportPdf(path, shownSheet(*this), reportOutput(state_), *state_.disk);
-        if (outcome.saved()) {
-            Memo(QStringLiteral("Saved ") + state_.ModelCode +
-                 QStringLiteral(" report sheet as PDF to file ") + QFileInfo(path).fileName());
-            saved = true;
-        } else {
-            // An earlier file of that name keeps what it held.
-            state_.message(BoxKind::Warning,
-                           QStringLiteral("The report sheet could not be saved as PDF.\r\r") +
-                               outcome.path + QStringLiteral(": ") + outcome.reason +
-                               QStringLiteral("\r\rNothing was changed; choose another file or "
-                                              "folder."));
-        }
+    if (!path.isEmpty() && SaveReportSheet(state_, path, shownSheet(*this))) {
+        Memo(QStringLiteral("Saved ") + state_.ModelCode +
+             QStringLiteral(" report sheet as PDF to file ") + QFileInfo(path).fileName());
+        saved = true;
     }
     return saved;
 }

@@ -8,6 +8,7 @@
 #include "form/WindowSnapshot.h"
 #include "live/Calibration.h"
 #include "live/LiveState.h"
+#include "live/RefreshRates.h"
 #include "records/ConfigurationFile.h"
 #include "records/ConfigurationLoad.h"
 #include "records/LoadRecord.h"
@@ -37,9 +38,6 @@ struct ProgramState;
 // How a load names an entry of the configuration history, where it names a loaded file by its
 // name: "config.log (7 Dec 2026 10:15:02)".
 QString HistorySourceName(const HistoryEntry& entry);
-
-// The refresh rates the live values offer, in milliseconds.
-QStringList RefreshRateChoices();
 
 // How far the operation that talks to the module has come, for the progress bar.
 struct OperationProgress {

@@ -27,3 +27,12 @@ LiveTick ReadLiveValue(ModuleSession& session, int channel, const QString& model
     }
     return tick;
 }
+
+QString LiveUnavailableText(const QString& defaultPort) {
+    return QStringLiteral("Default COM Port (") + defaultPort +
+           QStringLiteral(") defined in Settings has suddenly become unavailable.") +
+           QStringLiteral("\r\rPlease Verify that:\r\r") +
+           QStringLiteral("     - module is correctly plugged in\r") +
+           QStringLiteral("     - module is correctly power supplied\r") +
+           QStringLiteral("     - no other application is interfering with serial communication.");
+}

@@ -25,3 +25,6 @@ LiveTick LiveTickFromReply(const RegisterReply& reply, const QString& model);
 // Reads input `channel`'s current value on the session. After a garbled reply the line is
 // drained until quiet, so that the next reading starts at a reply's first byte.
 LiveTick ReadLiveValue(ModuleSession& session, int channel, const QString& model);
+
+// The warning that ends a reading session whose module fell silent or went away.
+QString LiveUnavailableText(const QString& defaultPort);

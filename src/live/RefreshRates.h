@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 #include <array>
 #include <optional>
 
@@ -13,4 +16,13 @@ inline std::optional<int> RefreshIntervalMs(int index) {
         return std::nullopt;
     }
     return RefreshIntervalsMs[static_cast<std::size_t>(index)];
+}
+
+// The intervals as the refresh lists show them.
+inline QStringList RefreshRateChoices() {
+    QStringList rates;
+    for (const int ms : RefreshIntervalsMs) {
+        rates << QString::number(ms);
+    }
+    return rates;
 }

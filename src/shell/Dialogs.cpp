@@ -111,3 +111,16 @@ bool ConsoleDialogs::openUrl(const QUrl& url) {
     std::fputs(("Open: " + url.toString() + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
     return true;
 }
+
+void OpenAddress(Dialogs& dialogs, const QUrl& url, bool inOwnBrowser) {
+    if (inOwnBrowser ? dialogs.showInBrowser(url) : dialogs.openUrl(url)) {
+        return;
+    }
+    const bool mail = url.scheme() == QLatin1String("mailto");
+    dialogs.message(
+        BoxKind::Warning,
+        mail ? QStringLiteral("No e-mail program could be started.\rWrite to ") + url.path()
+             : QStringLiteral("No web browser could open the page.\rIts address is ") +
+                   url.toString(),
+        BoxButtons::Ok);
+}

@@ -83,3 +83,7 @@ class ConsoleDialogs final : public Dialogs {
     bool acceptQuestions_;
     QString presetFile_;
 };
+
+// Opens an address by the desktop, or in the program's own browser; when nothing could, a warning
+// gives the address (or the mail address), since the user still needs it.
+void OpenAddress(Dialogs& dialogs, const QUrl& url, bool inOwnBrowser = false);
