@@ -244,6 +244,9 @@ class TForm1 : public QObject, public ControlOwner {
     // The focus entered or left an edit.
     void FieldEntered(const QString& name);
     void FieldLeft(const QString& name);
+    // The pointer rests on a control or a line of the log list: status panel 0 shows its hint,
+    // nothing when it has none.
+    void PointedAt(const QString& hint);
     // The user closes the window. True when it may close now; during an operation a read or a
     // port search stops at its next exchange, a write finishes, and closeNow() follows.
     bool RequestClose();

@@ -152,3 +152,8 @@ bool TForm1::RequestClose() {
     FormClose();
     return true;
 }
+
+void TForm1::PointedAt(const QString& hint) {
+    // Like a tool tip, but always in status panel 0, taken also while an operation runs.
+    SetStatusPanel(0, hint);
+}

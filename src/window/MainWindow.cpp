@@ -287,7 +287,7 @@ void ConfiguratorWindow::showLogLineHint(const QPoint& position) {
     }
     const QString line = item->text();
     log_->setToolTip(line.size() >= 3 ? line : QString());
-    form_.SetStatusPanel(0, log_->toolTip());
+    form_.PointedAt(log_->toolTip());
 }
 
 bool ConfiguratorWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -327,7 +327,7 @@ bool ConfiguratorWindow::eventFilter(QObject* watched, QEvent* event) {
         showLogLineHint(static_cast<QMouseEvent*>(event)->position().toPoint());
     } else if (type == QEvent::Enter) {
         // Like a tool tip, but always in status panel 0; a control without a hint empties it.
-        form_.SetStatusPanel(0, static_cast<QWidget*>(watched)->toolTip());
+        form_.PointedAt(static_cast<QWidget*>(watched)->toolTip());
     } else if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
         FormControl* control = controlOf_.value(static_cast<QWidget*>(watched), nullptr);
         if (control != nullptr && control->kind() == ControlKind::Edit) {
