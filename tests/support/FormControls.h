@@ -22,3 +22,9 @@ inline void ClickBox(TForm1& form, const QString& name) {
     FormControl& box = form.Control(name);
     form.RunCommand([&box] { box.setChecked(!box.isChecked()); });
 }
+
+// Presses a function key (or Enter, Escape) as the window passes it on: through the gate, with
+// the refresh's pending tick first. False when the gate refused it.
+inline bool PressKey(TForm1& form, int key) {
+    return form.RunCommand([&form, key] { form.FormKeyDown(key); });
+}

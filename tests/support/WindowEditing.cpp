@@ -13,7 +13,7 @@ const QStringList& IdentificationTraffic() {
 
 void ReadForWriting(WindowBench& bench) {
     bench.form->ReadAll();
-    bench.form->BStatusClick();
+    bench.form->Click(QStringLiteral("BStatus"));
     bench.engine().clearCommands();
 }
 
@@ -90,7 +90,7 @@ int ChangeAValue(TForm1& form) {
                 continue;
             }
             const int changed = !held ? int(bottom) : (value < top ? value + 1 : value - 1);
-            form.EditValue(i, FormatMyInt(changed, limits.decimals));
+            TypeInto(form, ControlName(catalogue[i]), FormatMyInt(changed, limits.decimals));
             return i;
         }
     }

@@ -34,7 +34,7 @@ void UseModule(SimulatedPort& bench, const modsim::PtyModule& module);
 // shows: "key: window <shown>, module <register as shown>". Empty when they all agree.
 QStringList RegisterDifferences(const TForm1& form, const modsim::ModuleEngine& module);
 
-// Changes one number of the shown configuration as an edit would (the first one it holds, or the
-// first number at all on an empty window), so that it differs from the one last read or saved.
-// The index changed.
+// Types a new number into a field of the shown configuration and leaves it (the first number it
+// holds, or the first number at all on an empty window), so that the configuration differs from
+// the one last read or saved. The index changed.
 int ChangeAValue(TForm1& form);
