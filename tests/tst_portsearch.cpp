@@ -1,4 +1,5 @@
 #include "link/PortSearch.h"
+#include "support/ProgramRun.h"
 #include "support/WindowBench.h"
 
 #include <QDir>
@@ -76,6 +77,15 @@ struct PortsBench {
     }
 
     void searchOnly(const QStringList& letters) { bench.state.SearchedPorts = paths(letters); }
+    // The program starts: it lists the ports for the Settings page, with COM9 as the default
+    // port and nothing else to ask.
+    void startUp() {
+        QVERIFY(WriteConfigIni(bench.home.path(),
+                               "DEFAULTCOMPORT  = COM9\r\n"
+                               "RUNTIMES        = 1\r\n"
+                               "AUTOUPDATE      = N\r\n"));
+        bench.form->StartUp();
+    }
     TForm1& form() { return *bench.form; }
     QString defaultPort() { return bench.state.settings.ReadConfig("DEFAULTCOMPORT"); }
 };
@@ -171,7 +181,7 @@ class TestPortSearch : public QObject {
         ports.searchOnly({"X", "S", "A", "B"});
         ports.bench.dialogs.expect(BoxKind::Confirmation, foundQuestion(ports.path("A")),
                                    BoxButtons::YesNo, answer);
-        QCOMPARE(ports.form().FindTheRightCom(), ports.path("A"));
+        ports.form().Click("BAutoDetect");
         QVERIFY2(ports.bench.dialogs.problems().isEmpty(),
                  qPrintable(problems(ports.bench.dialogs)));
         QCOMPARE(ports.defaultPort(), stored ? ports.path("A") : QString("COM9"));
@@ -187,7 +197,7 @@ class TestPortSearch : public QObject {
         ports.bench.state.settings.WriteConfig("DEFAULTCOMPORT", ports.path("B"));
         ports.bench.dialogs.expect(BoxKind::Information, "Currently defined Default COM Port (" +
                                                              ports.path("B") + ") is correct.");
-        QCOMPARE(ports.form().FindTheRightCom(), ports.path("B"));
+        ports.form().Click("BAutoDetect");
         QVERIFY2(ports.bench.dialogs.problems().isEmpty(),
                  qPrintable(problems(ports.bench.dialogs)));
         QCOMPARE(ports.defaultPort(), ports.path("B"));
@@ -210,7 +220,7 @@ class TestPortSearch : public QObject {
         ports.searchOnly(names);
         ports.bench.dialogs.expect(BoxKind::Error, noModuleText(count), BoxButtons::RetryCancel,
                                    BoxAnswer::Cancel);
-        QCOMPARE(ports.form().FindTheRightCom(), QString());
+        ports.form().Click("BAutoDetect");
         QVERIFY2(ports.bench.dialogs.problems().isEmpty(),
                  qPrintable(problems(ports.bench.dialogs)));
         QCOMPARE(ports.defaultPort(), QString("COM9"));
@@ -224,7 +234,7 @@ class TestPortSearch : public QObject {
                                    BoxAnswer::Retry);
         ports.bench.dialogs.expect(BoxKind::Error, noModuleText(1), BoxButtons::RetryCancel,
                                    BoxAnswer::Cancel);
-        QCOMPARE(ports.form().FindTheRightCom(), QString());
+        ports.form().Click("BAutoDetect");
         QVERIFY2(ports.bench.dialogs.problems().isEmpty(),
                  qPrintable(problems(ports.bench.dialogs)));
         QCOMPARE(ports.silent.engine().commands(), (QStringList{"00d00000", "00d00000"}));
@@ -251,7 +261,7 @@ class TestPortSearch : public QObject {
         choices->addItem("COM1");  // an earlier listing goes away
         choices->addItem("COM2");
         ports.searchOnly(names);
-        ports.form().FindPorts();
+        ports.startUp();
         // Only the ports that opened; nothing is selected when no module answered, not even
         // the default port.
         QCOMPARE(choices->items(), ports.paths(listed));
@@ -272,7 +282,7 @@ class TestPortSearch : public QObject {
         PortsBench ports;
         QVERIFY(ports.started);
         ports.searchOnly(names);
-        ports.form().FindPorts();
+        ports.startUp();
         if (stored == "COM9") {
             ports.bench.dialogs.expect(
                 BoxKind::Warning,
@@ -308,7 +318,7 @@ class TestPortSearch : public QObject {
         ports.bench.state.settings.WriteConfig("DEFAULTCOMPORT", ports.path("LA"));
         ports.bench.dialogs.expect(BoxKind::Information, "Currently defined Default COM Port (" +
                                                              ports.path("LA") + ") is correct.");
-        QCOMPARE(ports.form().FindTheRightCom(), ports.path("A"));
+        ports.form().Click("BAutoDetect");
         QVERIFY2(ports.bench.dialogs.problems().isEmpty(),
                  qPrintable(problems(ports.bench.dialogs)));
         QCOMPARE(ports.defaultPort(), ports.path("LA"));
@@ -322,13 +332,12 @@ class TestPortSearch : public QObject {
         ports.bench.state.DemoPortCaption = "demo Q7383D (simulated)";
         ports.bench.state.PortForThisRun = ports.path("A");
         ports.searchOnly({"S"});
-        ports.form().FindPorts();
+        ports.startUp();
         FormControl& choices = ports.form().Control("CDefaultComPort");
         QCOMPARE(choices.items(), (QStringList{ports.path("S"), "demo Q7383D (simulated)"}));
         QCOMPARE(choices.currentText(), QStringLiteral("demo Q7383D (simulated)"));
         ports.form().Click("BChangeDefaultComPort");
         QCOMPARE(ports.defaultPort(), ports.path("A"));
-        ports.form().DefaultPortChanged();
         QCOMPARE(ports.form().Control("LDefaultComPort").text(),
                  QStringLiteral("demo Q7383D (simulated)"));
     }

@@ -4,6 +4,7 @@
 #include "shell/MakerSite.h"
 #include "shell/ProgramFolder.h"
 #include "support/FormControls.h"
+#include "support/FormProbe.h"
 #include "support/ProgramRun.h"
 #include "support/WindowBench.h"
 #include "support/WindowEditing.h"
@@ -88,7 +89,7 @@ class TestSession : public QObject {
         WriteConfigIni(folder_, settings);
         ResolveProgramFolder(folder_);
         auto run = std::make_unique<ProgramRun>(folder_);
-        run->form->FormShow();
+        run->form->StartUp();
         return run;
     }
 
@@ -128,8 +129,8 @@ class TestSession : public QObject {
                  QStringLiteral("Secret"));
 
         // A hint that emptied the status text gives way to what the window waits for.
-        form.SetStatusPanel(0, QString());
-        form.Timer2Timer();
+        form.PointedAt(QString());
+        FormProbe::RefreshTick(form);
         QCOMPARE(form.StatusPanel(0),
                  QStringLiteral("Status: Insert password to start working session"));
 
@@ -225,8 +226,8 @@ class TestSession : public QObject {
         QCOMPARE(settings.ReadConfig(QStringLiteral("ADMINPASSWORD")), QStringLiteral("quorvel"));
         QVERIFY2(run->dialogs.problems().isEmpty(), qPrintable(problems(run->dialogs)));
 
-        form.Timer2Timer();  // the refresh writes the default port, an empty one here
-        form.FormClose();
+        FormProbe::RefreshTick(form);  // the refresh writes the default port, an empty one here
+        QVERIFY(form.RequestClose());
         QCOMPARE(ConfigIniBytes(folder_), QByteArray("RUNTIMES        = 6\r\n"
                                                      "ADMINPASSWORD   = quorvel\r\n"
                                                      "PROMPTPASSWORD  = Y\r\n"
@@ -303,12 +304,12 @@ class TestSession : public QObject {
         QVERIFY(WriteConfigIni(bench.home.path(), settingsFile({"NOCONFIRMREAD   = Y"})));
         bench.state.PortForThisRun = bench.port();
         TForm1& form = *bench.form;
-        form.FormShow();
+        form.StartUp();
         const FormControl& pages = form.Control(QStringLiteral("PageControl1"));
         QCOMPARE(pages.items().value(0), QStringLiteral("Main"));
 
         // The running timer fills an emptied status panel.
-        form.SetStatusPanel(0, QString());
+        form.PointedAt(QString());
         QTRY_COMPARE(form.StatusPanel(0), QStringLiteral("Status : Ready"));
         QCOMPARE(enabledToolButtons(form), (QStringList{"TBOpenCom", "BitBtn3"}));
         QCOMPARE(pages.items().value(0), QStringLiteral("Configuration"));
@@ -316,16 +317,16 @@ class TestSession : public QObject {
         form.FormKeyDown(Qt::Key_F1);
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(problems(bench.dialogs)));
         QVERIFY(!form.ConfigurationEmpty);
-        form.Timer2Timer();
+        FormProbe::RefreshTick(form);
         QCOMPARE(enabledToolButtons(form), (QStringList{"TBOpenCom", "TBSaveCom", "BitBtn3",
                                                         "TBSaveFile", "BitBtn1", "TBClear"}));
         ChangeAValue(form);
-        form.Timer2Timer();
+        FormProbe::RefreshTick(form);
         QCOMPARE(pages.items().value(0), QStringLiteral("Configuration *"));
 
         form.FormKeyDown(Qt::Key_F7);
         QVERIFY(form.ConfigurationEmpty);
-        form.Timer2Timer();
+        FormProbe::RefreshTick(form);
         QCOMPARE(enabledToolButtons(form), (QStringList{"TBOpenCom", "BitBtn3"}));
         QCOMPARE(form.StatusPanel(2), QString());
         QCOMPARE(pages.items().value(0), QStringLiteral("Configuration"));
@@ -365,7 +366,7 @@ class TestSession : public QObject {
         const auto run = start(settingsFile({}));
         TForm1& form = *run->form;
         form.ConfigurationEmpty = !configurationShown;
-        form.Timer2Timer();
+        FormProbe::RefreshTick(form);
         form.FindControl(QStringLiteral("TBHelp"))->setEnabled(!helpDisabled);
         // The window passes a key through the gate; "busy" presses it while another command runs.
         bool taken = false;

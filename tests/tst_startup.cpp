@@ -4,6 +4,7 @@
 #include "shell/ProgramFolder.h"
 #include "support/ExpectedTexts.h"
 #include "support/FormControls.h"
+#include "support/FormProbe.h"
 #include "support/HttpTestServer.h"
 #include "support/ProgramRun.h"
 #include "support/WindowBench.h"
@@ -97,10 +98,10 @@ class TestStartUp : public QObject {
             if (start == 0) {
                 run.dialogs.expect(BoxKind::Information, Welcome);
             }
-            run.form->FormShow();
+            run.form->StartUp();
             QCOMPARE(run.state.settings.ReadConfig(QStringLiteral("RUNTIMES")),
                      QString::number(start + 1));
-            run.form->FormClose();
+            QVERIFY(run.form->RequestClose());
             QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
             // Nothing else of the file changes: it reads back as it was written.
             const QByteArray counted = "RUNTIMES        = " + QByteArray::number(start + 1);
@@ -112,7 +113,7 @@ class TestStartUp : public QObject {
         install(shipped());
         ProgramRun run(folder_);
         run.dialogs.expect(BoxKind::Information, Welcome);
-        run.form->FormShow();
+        run.form->StartUp();
         const TForm1& form = *run.form;
         QCOMPARE(form.Control(QStringLiteral("TForm1")).text(),
                  QStringLiteral("Norvik KVC7345 Configurator [1.3.2]"));
@@ -151,7 +152,7 @@ class TestStartUp : public QObject {
         }
         ProgramRun run(folder_);
         run.dialogs.expect(BoxKind::Error, Rescue);  // and no welcome: the rescue RUNTIMES is 2
-        run.form->FormShow();
+        run.form->StartUp();
         // Boxes never ticked before take the next free slots.
         ClickBox(*run.form, QStringLiteral("CBWarnNoModify"));
         ClickBox(*run.form, QStringLiteral("CBAutoCheckUpdate"));
@@ -181,7 +182,7 @@ class TestStartUp : public QObject {
             // The settings of this run cannot be kept: the user is told at closing.
             run.dialogs.expect(BoxKind::Plain, notFoundAtClosing(folder_));
         }
-        run.form->FormClose();
+        QVERIFY(run.form->RequestClose());
         QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
         QCOMPARE(ConfigIniBytes(folder_), settings == "(missing)" ? settings : rescued);
     }
@@ -190,13 +191,13 @@ class TestStartUp : public QObject {
         install("DEFAULTCOMPORT = COM3\r\nRUNTIMES = 4\r\n");
         for (int start = 0; start < 2; ++start) {
             ProgramRun run(folder_);
-            run.form->FormShow();
+            run.form->StartUp();
             QCOMPARE(run.state.link.ComPortName, QStringLiteral("COM3"));
-            run.form->Timer2Timer();
-            run.form->Timer2Timer();
+            FormProbe::RefreshTick(*run.form);
+            FormProbe::RefreshTick(*run.form);
             QCOMPARE(run.form->FindControl(QStringLiteral("LDefaultComPort"))->text(),
                      QStringLiteral("COM3"));
-            run.form->FormClose();
+            QVERIFY(run.form->RequestClose());
             QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
             QCOMPARE(ConfigIniBytes(folder_), "DEFAULTCOMPORT  = COM3\r\nRUNTIMES        = " +
                                                   QByteArray::number(5 + start) + "\r\n");
@@ -214,7 +215,7 @@ class TestStartUp : public QObject {
         install(shippedWith("RUNTIMES        = 0", runtimes));
         ProgramRun run(folder_);
         run.dialogs.expect(BoxKind::Information, Welcome);
-        run.form->FormShow();
+        run.form->StartUp();
         QCOMPARE(run.state.settings.ReadConfig(QStringLiteral("RUNTIMES")), QStringLiteral("1"));
         QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
     }
@@ -230,10 +231,10 @@ class TestStartUp : public QObject {
                 QStringLiteral("\r(it is not a text file)\rA rescue set of configuration values "
                                "will be used; the file is left as it is and settings changed now "
                                "will not be saved."));
-        run.form->FormShow();
+        run.form->StartUp();
         QCOMPARE(run.state.settings.ReadConfig(QStringLiteral("ADMINPASSWORD")),
                  QStringLiteral("quorvel"));
-        run.form->FormClose();
+        QVERIFY(run.form->RequestClose());
         QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
         QCOMPARE(ConfigIniBytes(folder_), zeros);
     }
@@ -242,7 +243,7 @@ class TestStartUp : public QObject {
         install(shipped());
         ProgramRun run(folder_);
         run.dialogs.expect(BoxKind::Information, Welcome);
-        run.form->FormShow();
+        run.form->StartUp();
         // Something in the way of the new file: a folder where config.ini stood.
         const QString path = QDir(folder_).filePath(QStringLiteral("config.ini"));
         QVERIFY(QFile::remove(path));
@@ -258,7 +259,7 @@ class TestStartUp : public QObject {
                                  "session.");
         run.dialogs.expect(BoxKind::Error, text, BoxButtons::RetryCancel, BoxAnswer::Retry);
         run.dialogs.expect(BoxKind::Error, text, BoxButtons::RetryCancel, BoxAnswer::Cancel);
-        run.form->FormClose();
+        QVERIFY(run.form->RequestClose());
         QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
         QVERIFY(QFileInfo(QDir(path).filePath(QStringLiteral("kept"))).isDir());
     }
@@ -297,11 +298,11 @@ class TestStartUp : public QObject {
         }
         install(settings);
         ProgramRun run(folder_);
-        run.form->FormShow();
+        run.form->StartUp();
         QCOMPARE(run.form->FindControl(box)->isChecked(), ticked);
         QCOMPARE(run.form->Control(QStringLiteral("PageControl1")).currentIndex(),
                  box == QLatin1String("CBViewValueScreen") ? 1 : 0);
-        run.form->FormClose();
+        QVERIFY(run.form->RequestClose());
         // Ticking at start-up writes the same value back: the file is as it was, but counted.
         QCOMPARE(ConfigIniBytes(folder_),
                  QByteArray(settings).replace("RUNTIMES        = 5", "RUNTIMES        = 6"));
@@ -324,7 +325,7 @@ class TestStartUp : public QObject {
                     .replace("DONEBY          = ", "DONEBY          = " + doneBy)
                     .replace("DONEFOR         = ", "DONEFOR         = " + doneFor));
         ProgramRun run(folder_);
-        run.form->FormShow();
+        run.form->StartUp();
         QCOMPARE(run.form->FindControl(QStringLiteral("TDefaultDoneBy"))->text(),
                  QString::fromLatin1(doneBy));
         QCOMPARE(run.form->FindControl(QStringLiteral("TDefaultDoneFor"))->text(),
@@ -344,13 +345,13 @@ class TestStartUp : public QObject {
         install(shippedWith("COM1", "COM3").replace("RUNTIMES        = 0", "RUNTIMES        = 5"));
         ProgramRun run(folder_);
         run.state.PortForThisRun = QStringLiteral("/dev/pts/77");
-        run.form->FormShow();
+        run.form->StartUp();
         QCOMPARE(run.state.link.ComPortName, QStringLiteral("/dev/pts/77"));
         if (!chosenMeanwhile.isEmpty()) {
             run.state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), chosenMeanwhile);
         }
-        run.form->Timer2Timer();
-        run.form->FormClose();
+        FormProbe::RefreshTick(*run.form);
+        QVERIFY(run.form->RequestClose());
         QFETCH(QByteArray, savedPort);
         QVERIFY(ConfigIniBytes(folder_).contains("DEFAULTCOMPORT  = " + savedPort + "\r\n"));
     }
@@ -518,7 +519,7 @@ class TestStartUp : public QObject {
         ProgramRun run(folder_);
         ConfiguratorWindow window(*run.form);
         window.show();
-        run.form->FormShow();
+        run.form->StartUp();
         QVERIFY(window.close());
         QVERIFY(ConfigIniBytes(folder_).contains("RUNTIMES        = 9\r\n"));
         QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));

@@ -3,6 +3,7 @@
 #include "support/ConfigurationFiles.h"
 #include "support/ExpectedTexts.h"
 #include "support/HttpTestServer.h"
+#include "support/ProgramRun.h"
 #include "support/ScriptedDialogs.h"
 
 #include "form/TForm1.h"
@@ -45,6 +46,13 @@ struct UpdateBench {
         state.OnlineOverride = true;
         state.NetworkQuietLimit = std::chrono::milliseconds(400);
         form = std::make_unique<TForm1>(state);
+    }
+    // The program starts with the automatic check on, a run counted before and no ports to
+    // list: the check is the start-up's only question.
+    void startUp() {
+        QVERIFY(WriteConfigIni(home.path(), "RUNTIMES        = 1\r\nAUTOUPDATE      = Y\r\n"));
+        state.SearchedPorts = QStringList();
+        form->StartUp();
     }
     QString text(const char* name) const { return form->Control(name).text(); }
     QString installer() const { return QDir(home.path()).filePath("kvc7345_setup.deb"); }
@@ -197,7 +205,6 @@ class TestUpdates : public QObject {
         QFETCH(QString, autoUpdate);
         UpdateBench bench;
         bench.state.OnlineOverride = online;
-        bench.state.settings.WriteConfig("AUTOUPDATE", "Y");
         if (reply.isEmpty()) {
             bench.server.close();
             bench.dialogs.expect(BoxKind::Plain, ExpectedUpdateUnreachable("Connection refused"),
@@ -209,7 +216,7 @@ class TestUpdates : public QObject {
                                      BoxButtons::OkCancelIgnore, BoxAnswer(answer));
             }
         }
-        bench.form->CheckForUpdatesAtStartUp();
+        bench.startUp();
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(bench.state.settings.ReadConfig("AUTOUPDATE"), autoUpdate);
         QCOMPARE(bench.server.requests().isEmpty(), !online || reply.isEmpty());
@@ -238,7 +245,6 @@ class TestUpdates : public QObject {
         QFETCH(QString, reason);
         UpdateBench bench;
         bench.state.UpdateCheckLimit = std::chrono::milliseconds(200);
-        bench.state.settings.WriteConfig("AUTOUPDATE", "Y");
         HttpTestServer::Answer answer = body(reply);
         answer.announcedLength = HttpTestServer::NoLength;
         answer.dripMs = dripMs;
@@ -251,7 +257,7 @@ class TestUpdates : public QObject {
             bench.dialogs.expect(BoxKind::Plain, ExpectedUpdateUnreachable(reason),
                                  BoxButtons::YesNo, BoxAnswer::No);
         }
-        bench.form->CheckForUpdatesAtStartUp();
+        bench.startUp();
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(bench.text("LUpdateServerVersionDx"), reason.isEmpty() ? "1.4.0" : "N/A");
         // The check hung up long before the server ran out of bytes.

@@ -10,7 +10,7 @@
 #include <memory>
 
 // One run of the program on a program folder: a fresh state, scripted boxes and the main
-// window, not yet shown. The test starts it (FormShow) and ends it (FormClose) as the program
+// window, not yet shown. The test starts it (StartUp) and ends it (RequestClose) as the program
 // does.
 struct ProgramRun {
     explicit ProgramRun(const QString& folder);
