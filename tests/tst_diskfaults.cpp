@@ -8,6 +8,7 @@
 #include "shell/SettingsFile.h"
 #include "support/ConfigurationFiles.h"
 #include "support/DiskFaults.h"
+#include "support/FormControls.h"
 #include "support/ProgramRun.h"
 #include "support/WindowBench.h"
 #include "support/WindowEditing.h"
@@ -101,7 +102,7 @@ struct Session : WindowBench {
         configLog = PutFile(folder("log"), "config.log", oldLog);
         systemLog = PutFile(folder("log"), "system.log", oldSystemLog);
         saved = PutFile(folder("archive"), "saved.NVC", oldSaved);
-        form->FormShow();
+        form->StartUp();
         dialogs.answerFileDialog(PutFile(
             folder("archive"), "shown.NVC",
             ConfigurationFileBytes("Q7323S", {"MDVERSION = 258", "Input 1 = V dc (E)",
@@ -258,12 +259,19 @@ class TestDiskFaults : public QObject {
         session.state.disk = &disk;
         const QByteArray oldSettings = ConfigIniBytes(session.home.path());
 
+        // The session writes the configuration to the module, which adds it to the
+        // configuration log.
+        UseModule(session, session.module);
         if (failing == 1) {
             session.dialogs.expect(BoxKind::Warning, configurationLogText(session.configLog));
         }
-        session.form->WriteToFile(SaveTarget::ConfigurationLog);
+        QVERIFY(PressKey(*session.form, Qt::Key_F2));
+        QCOMPARE(
+            session.form->LogLines().filter("] - Wrote Q7323S modified configuration to ").size(),
+            1);
         QVERIFY(session.form->AcceptsInput());
         QCOMPARE(session.state.LogWriteFailed, failing == 1);
+        session.form->Click(QStringLiteral("BStatus"));
 
         if (failing == 2) {
             session.dialogs.expect(
@@ -272,7 +280,7 @@ class TestDiskFaults : public QObject {
         }
         ChangeAValue(*session.form);
         session.dialogs.answerFileDialog(session.saved);
-        session.form->TBSaveFileClick();
+        QVERIFY(PressKey(*session.form, Qt::Key_F4));
         QVERIFY(session.form->AcceptsInput());
         // A failed save leaves the configuration marked as not saved.
         QCOMPARE(session.form->StatusPanel(2), failing == 2 ? "Modified" : "");
@@ -284,7 +292,7 @@ class TestDiskFaults : public QObject {
         if (failing == 4) {
             session.dialogs.expect(BoxKind::Warning, systemLogText(session.systemLog));
         }
-        session.form->FormClose();
+        QVERIFY(session.form->RequestClose());
         QVERIFY2(session.dialogs.problems().isEmpty(), qPrintable(problems(session.dialogs)));
 
         // Each file is as it was, or complete.
@@ -362,11 +370,11 @@ class TestDiskFaults : public QObject {
         QVERIFY(disk.fill());
 
         ProgramRun run(home);
-        run.form->FormShow();
+        run.form->StartUp();
         run.dialogs.expect(BoxKind::Error, settingsText(SettingsFilePath(home)),
                            BoxButtons::RetryCancel, BoxAnswer::Cancel);
         run.dialogs.expect(BoxKind::Warning, systemLogText(systemLog));
-        run.form->FormClose();
+        QVERIFY(run.form->RequestClose());
         QVERIFY2(run.dialogs.problems().isEmpty(), qPrintable(problems(run.dialogs)));
         QCOMPARE(ConfigIniBytes(home), shippedSettings());
         QCOMPARE(FileBytes(systemLog), oldLog);

@@ -6,6 +6,7 @@
 #include "support/WindowBench.h"
 #include "support/WindowEditing.h"
 
+#include "form/WriteAll.h"
 #include "modsim/ModuleEngine.h"
 #include "shell/ModuleAccess.h"
 
@@ -54,7 +55,7 @@ Outcome run(WindowBench& bench, Operation operation) {
             outcome.completed = !form.ConfigurationEmpty;
             break;
         case Operation::Write:
-            outcome.completed = form.WriteAll().written();
+            outcome.completed = SaveToModule(form).written();
             break;
         case Operation::TagRead:
             outcome.completed = ReadTag(bench.state, 2).tag.has_value();

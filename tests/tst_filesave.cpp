@@ -1,4 +1,7 @@
 #include "support/ConfigurationFiles.h"
+#include "support/FormControls.h"
+#include "support/FormProbe.h"
+#include "support/ProgramRun.h"
 #include "support/WindowBench.h"
 #include "support/WindowEditing.h"
 
@@ -80,7 +83,7 @@ class TestFileSave : public QObject {
         const QString target = QDir(bench.archive()).filePath("out.NVC");
         bench.dialogs.answerFileDialog(target);
         const QString before = today();
-        bench.form->TBSaveFileClick();
+        QVERIFY(PressKey(*bench.form, Qt::Key_F4));
         const QString after = today();
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
 
@@ -118,14 +121,14 @@ class TestFileSave : public QObject {
     // A refused text changes nothing: the field shows the value again, and a save writes it.
     void refusedTextLeavesTheValue() {
         SaveBench bench;
-        bench.form->SetUnmodified();
+        FormProbe::MarkUnmodified(*bench.form);
         bench.dialogs.expect(BoxKind::Warning, "Please insert only numeric values.");
         TypeInto(*bench.form, QStringLiteral("TUpscale1"), QStringLiteral("abc"));
         QCOMPARE(bench.form->Control("TUpscale1").text(), QStringLiteral("12.000"));
         QCOMPARE(bench.form->StatusPanel(2), QString());
         const QString path = QDir(bench.archive()).filePath("out.NVC");
         bench.dialogs.answerFileDialog(path);
-        bench.form->TBSaveFileClick();
+        QVERIFY(PressKey(*bench.form, Qt::Key_F4));
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QVERIFY(FileBytes(path).contains("Highscale 1                              = 12.000\r\n"));
     }
@@ -133,7 +136,7 @@ class TestFileSave : public QObject {
     void cancelledSaveKeepsTheMark() {
         SaveBench bench;
         bench.dialogs.answerFileDialog(QString());
-        bench.form->TBSaveFileClick();
+        QVERIFY(PressKey(*bench.form, Qt::Key_F4));
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(bench.form->StatusPanel(2), QStringLiteral("Modified"));
         QCOMPARE(QDir(bench.archive()).entryList(QDir::Files), QStringList{"shown.NVC"});
@@ -145,7 +148,7 @@ class TestFileSave : public QObject {
         SaveBench bench;
         const QString target = QDir(bench.home.path()).filePath("missing/folder/out.NVC");
         bench.dialogs.answerFileDialog(target);
-        bench.form->TBSaveFileClick();
+        QVERIFY(PressKey(*bench.form, Qt::Key_F4));
         QCOMPARE(bench.dialogs.shown().size(), 1);
         const ScriptedDialogs::Box box = bench.dialogs.shown().first();
         QCOMPARE(box.kind, BoxKind::Error);
@@ -190,7 +193,7 @@ class TestFileSave : public QObject {
         if (saved) {
             bench.dialogs.answerFileDialog(target);
         }
-        bench.form->TBSaveFileClick();
+        QVERIFY(PressKey(*bench.form, Qt::Key_F4));
         QVERIFY2(bench.problems().isEmpty(), qPrintable(bench.problems()));
         QCOMPARE(QFileInfo::exists(target), saved);
         QCOMPARE(bench.form->Control("PageControl1").currentIndex(), saved ? 0 : 2);
@@ -198,15 +201,18 @@ class TestFileSave : public QObject {
 
     void emptyLogListStillWritesItsSeparator() {
         WindowBench bench("Q7323S");
-        bench.form->UpdateLog();
+        QVERIFY(WriteConfigIni(bench.home.path(), "RUNTIMES        = 1\r\n"));
+        QVERIFY(bench.form->RequestClose());
         const QString log = QDir(bench.home.path()).filePath("log/system.log");
         const QByteArray separator =
             today().toLatin1() + "---------------------------------------------\r\n";
         QCOMPARE(FileBytes(log), separator);
 
         // The next run adds its own block after it.
-        bench.form->TBClearClick();
-        bench.form->UpdateLog();
+        bench.form->ConfigurationEmpty = false;
+        FormProbe::RefreshTick(*bench.form);
+        QVERIFY(PressKey(*bench.form, Qt::Key_F7));
+        QVERIFY(bench.form->RequestClose());
         const QByteArray line = bench.form->LogLines().value(0).toLatin1() + "\r\n";
         QVERIFY(line.endsWith("] - Global reset\r\n"));
         QCOMPARE(FileBytes(log), separator + separator + line);
@@ -216,7 +222,8 @@ class TestFileSave : public QObject {
         WindowBench bench("Q7323S");
         // A file where the log folder should be.
         PutFile(bench.home.path(), "log", "in the way");
-        bench.form->UpdateLog();
+        QVERIFY(WriteConfigIni(bench.home.path(), "RUNTIMES        = 1\r\n"));
+        QVERIFY(bench.form->RequestClose());
         QCOMPARE(bench.dialogs.shown().size(), 1);
         QCOMPARE(bench.dialogs.shown().first().kind, BoxKind::Warning);
         QVERIFY(bench.dialogs.shown().first().text.contains("system.log"));

@@ -190,7 +190,10 @@ class TestReadAll : public QObject {
         bench.form->ReadAll();
         QTemporaryFile saved;
         QVERIFY(saved.open());
-        QVERIFY(bench.form->SubWriteToFile(saved.fileName(), WriteMode::Rewrite).written);
+        bench.form->Click(QStringLiteral("BStatus"));
+        bench.dialogs.answerFileDialog(saved.fileName());
+        QVERIFY(PressKey(*bench.form, Qt::Key_F4));
+        QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QFile written(saved.fileName());
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QByteArray expected = written.readAll();

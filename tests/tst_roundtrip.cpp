@@ -172,7 +172,8 @@ class TestRoundTrip : public QObject {
         const QString path = QDir(bench.home.path()).filePath("archive/" + model + ".NVC");
         bench.dialogs.answerFileDialog(path);
         const QString dateBefore = German.toString(QDate::currentDate(), QLocale::ShortFormat);
-        bench.form->TBSaveFileClick();
+        bench.form->Click(QStringLiteral("BStatus"));
+        QVERIFY(PressKey(*bench.form, Qt::Key_F4));
         const QString dateAfter = German.toString(QDate::currentDate(), QLocale::ShortFormat);
         QVERIFY2(bench.dialogs.problems().isEmpty(),
                  qPrintable(bench.dialogs.problems().join('\n')));
@@ -194,10 +195,11 @@ class TestRoundTrip : public QObject {
 
         // Loaded where numbers use points, and again where they use commas.
         for (const QLocale& locale : {QLocale::c(), German}) {
-            bench.form->ResetAll();
+            QVERIFY(PressKey(*bench.form, Qt::Key_F7));
+            QVERIFY(bench.form->ConfigurationEmpty);
             QLocale::setDefault(locale);
             bench.dialogs.answerFileDialog(path);
-            bench.form->TBOpenFileClick();
+            QVERIFY(PressKey(*bench.form, Qt::Key_F3));
             QVERIFY2(bench.dialogs.problems().isEmpty(),
                      qPrintable(bench.dialogs.problems().join('\n')));
             const Snapshot loaded = snapshot(*bench.form, bench.state);

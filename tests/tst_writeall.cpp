@@ -1,8 +1,10 @@
 // Writing a configuration: the traffic, the values that reach the module, the tags, the
 // outcome shown, and a module that stops answering halfway.
 
+#include "support/FormControls.h"
 #include "support/WindowEditing.h"
 
+#include "form/WriteAll.h"
 #include "modsim/ModuleEngine.h"
 
 #include <QTest>
@@ -93,7 +95,7 @@ class TestWriteAll : public QObject {
         QVERIFY(bench.started);
         presetRegisters(bench.engine(), sensor);
         ReadForWriting(bench);
-        bench.form->TBSaveComClick();
+        QVERIFY(PressKey(*bench.form, Qt::Key_F2));
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.engine().commands(), traffic);
         QCOMPARE(ShownText(*bench.form, "LStatus"),
@@ -118,7 +120,7 @@ class TestWriteAll : public QObject {
         TypeInto(*bench.form, "TTag2", "Pump 7");
         QCOMPARE(bench.form->StatusPanel(2), QStringLiteral("Modified"));
 
-        bench.form->TBSaveComClick();
+        QVERIFY(PressKey(*bench.form, Qt::Key_F2));
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.engine().registerValue(0x02), quint16(0xFFEC));
         QCOMPARE(bench.engine().registerValue(0x14), quint16(3505));
@@ -147,7 +149,7 @@ class TestWriteAll : public QObject {
         QVERIFY(bench.started);
         ReadForWriting(bench);
         SetChecked(*bench.form, "CBCloseInfoPositiveWrite", true);
-        QVERIFY(bench.form->WriteAll().written());
+        QVERIFY(SaveToModule(*bench.form).written());
         QVERIFY(!bench.form->FindControl("PStatus")->isVisible());
         QVERIFY(bench.form->FindControl("PageControl1")->isEnabled());
     }
@@ -178,7 +180,7 @@ class TestWriteAll : public QObject {
         tagged.tag(1) = QStringLiteral("AB");
         tagged.tag(2) = QStringLiteral("CD");
         bench.form->ShowConfiguration(tagged);
-        QVERIFY(bench.form->WriteAll().written());
+        QVERIFY(SaveToModule(*bench.form).written());
         QStringList sent;
         for (const QString& command : bench.engine().commands()) {
             if (command.startsWith("01")) {
@@ -211,7 +213,7 @@ class TestWriteAll : public QObject {
         const QByteArray logAfterRead = bench.configurationLog();
         TypeInto(*bench.form, "TUpscale1", "12");
         bench.engine().setFault(Fault::StopAfter, answered);
-        QVERIFY(!bench.form->WriteAll().written());
+        QVERIFY(!SaveToModule(*bench.form).written());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.engine().commands().size(), sent);
         QCOMPARE(ShownText(*bench.form, "LStatus"),

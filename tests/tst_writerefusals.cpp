@@ -1,11 +1,15 @@
 // Writes that are refused before anything is sent, and the question before an unchanged one.
 
+#include "support/ConfigurationFiles.h"
 #include "support/ExpectedTexts.h"
+#include "support/FormControls.h"
 #include "support/WindowEditing.h"
 
 #include "catalogue/CatalogueLookup.h"
+#include "form/WriteAll.h"
 #include "modsim/ModuleEngine.h"
 
+#include <QDir>
 #include <QTest>
 
 using modsim::Fault;
@@ -39,7 +43,7 @@ class TestWriteRefusals : public QObject {
             BoxKind::Information,
             "Parameters were not changed since last aquiring.\rDo you wish to write anyway?",
             BoxButtons::YesNo, answer);
-        QCOMPARE(bench.form->WriteAll().written(), written);
+        QCOMPARE(SaveToModule(*bench.form).written(), written);
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.engine().commands().size() > IdentificationTraffic().size(), written);
         QCOMPARE(bench.lastLogText(),
@@ -55,7 +59,7 @@ class TestWriteRefusals : public QObject {
         ReadForWriting(bench);
         SetChecked(*bench.form, "CBWarnNoModify", true);
         TypeInto(*bench.form, "TUpscale1", "12");
-        QVERIFY(bench.form->WriteAll().written());
+        QVERIFY(SaveToModule(*bench.form).written());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.engine().registerValue(0x04), quint16(12000));
     }
@@ -71,7 +75,7 @@ class TestWriteRefusals : public QObject {
         bench.dialogs.expect(BoxKind::Error,
                              "Writing a configuration belonging to a Q7383S into a Q7383D is not "
                              "permitted");
-        QVERIFY(!bench.form->WriteAll().written());
+        QVERIFY(!SaveToModule(*bench.form).written());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(swapped.engine().commands(), IdentificationTraffic());
         // The window still shows the Q7383S configuration in the Q7383S layout.
@@ -107,9 +111,9 @@ class TestWriteRefusals : public QObject {
             // Pressing F2 again meets the same check: the configuration's firmware is kept.
             bench.dialogs.expect(BoxKind::Warning, newer, BoxButtons::OkCancel, BoxAnswer::Cancel);
         }
-        QCOMPARE(bench.form->WriteAll().written(), !refused);
+        QCOMPARE(SaveToModule(*bench.form).written(), !refused);
         if (refused) {
-            QVERIFY(!bench.form->WriteAll().written());
+            QVERIFY(!SaveToModule(*bench.form).written());
         }
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         if (refused) {
@@ -153,7 +157,7 @@ class TestWriteRefusals : public QObject {
                                  "software release of the Q7383S you are using.Please change "
                                  "sensor type.");
         }
-        QCOMPARE(bench.form->WriteAll().written(), !refused);
+        QCOMPARE(SaveToModule(*bench.form).written(), !refused);
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         if (refused) {
             QCOMPARE(swapped.engine().commands(), IdentificationTraffic());
@@ -180,7 +184,7 @@ class TestWriteRefusals : public QObject {
                              "     - Burnout 2\r"
                              "\rNothing was written. Read the module or load a complete "
                              "configuration file.");
-        QVERIFY(!bench.form->WriteAll().written());
+        QVERIFY(!SaveToModule(*bench.form).written());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QVERIFY(bench.engine().commands().isEmpty());
         QVERIFY(bench.form->AcceptsInput());
@@ -191,15 +195,17 @@ class TestWriteRefusals : public QObject {
         QVERIFY(bench.started);
         ReadForWriting(bench);
         TForm1& form = *bench.form;
-        // What a loader does with a file that lacks Burnout High 2: every value it holds shown
-        // again, then the limits of the chosen input, which leave the missing one empty.
+        // A file that lacks Burnout High 2: the loader shows every value it holds, then the
+        // limits of the chosen input, which leave the missing one empty.
         const int burnoutHigh2 = 18;
-        ModuleConfiguration lacking = form.Configuration();
-        lacking.forget(burnoutHigh2);
-        form.ResetAll();
-        form.SetShownModel("Q7323D", QString());
-        form.ShowConfiguration(lacking);
-        form.UpdateLimits(form.Control("CInput2"));
+        QByteArray lacking = FileBytes(KVC7345_DATA_DIR "/factorydefaults/Q7323D.NVC");
+        const QByteArray line = "Burnout High 2                           = 21.000\r\n";
+        QVERIFY(lacking.contains(line));
+        lacking.replace(line, "");
+        bench.dialogs.answerFileDialog(
+            PutFile(QDir(bench.home.path()).filePath("archive"), "lacking.NVC", lacking));
+        QVERIFY(form.ReadFromFile(FileSource::Archive));
+        QVERIFY(!form.Configuration().holds(burnoutHigh2));
         QVERIFY(ShownText(form, "TBurnoutHigh2").isEmpty());
         QCOMPARE(bench.state.ParameterTable()[burnoutHigh2].Name, QStringLiteral("Burnout High 2"));
         bench.dialogs.expect(BoxKind::Error,
@@ -208,7 +214,7 @@ class TestWriteRefusals : public QObject {
                              "     - Burnout High 2\r"
                              "\rNothing was written. Read the module or load a complete "
                              "configuration file.");
-        QVERIFY(!form.WriteAll().written());
+        QVERIFY(!SaveToModule(form).written());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QVERIFY(bench.engine().commands().isEmpty());
     }
@@ -219,7 +225,7 @@ class TestWriteRefusals : public QObject {
         ReadForWriting(bench);
         bench.engine().setFault(Fault::Silent);
         bench.dialogs.expect(BoxKind::Warning, ExpectedPortWarning(bench.port()));
-        QVERIFY(!bench.form->WriteAll().written());
+        QVERIFY(!SaveToModule(*bench.form).written());
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.engine().commands(), (QStringList{"00D00000", "00D00000"}));
         QVERIFY(bench.form->AcceptsInput());
@@ -234,8 +240,8 @@ class TestWriteRefusals : public QObject {
         const SessionOpening other = bench.state.link.open(bench.port());
         QVERIFY(other);
         QVERIFY(!bench.form->AcceptsInput());
-        bench.form->TBSaveComClick();
-        QVERIFY(!bench.form->WriteAll().written());
+        QVERIFY(!PressKey(*bench.form, Qt::Key_F2));
+        QVERIFY(!SaveToModule(*bench.form).written());
         QVERIFY(bench.engine().commands().isEmpty());
         QVERIFY(bench.dialogs.shown().isEmpty());
     }

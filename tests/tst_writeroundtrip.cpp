@@ -1,5 +1,6 @@
 // Read, edit, write, read again, for every model the program configures.
 
+#include "support/FormControls.h"
 #include "support/WindowEditing.h"
 
 #include "catalogue/CatalogueLookup.h"
@@ -95,7 +96,7 @@ class TestRoundTrip : public QObject {
         QVERIFY(bench.started);
         TForm1& form = *bench.form;
         form.ReadAll();
-        form.BStatusClick();
+        form.Click(QStringLiteral("BStatus"));
         QVERIFY(!form.ConfigurationEmpty);
         const QStringList asRead = shownConfiguration(form);
 
@@ -103,12 +104,12 @@ class TestRoundTrip : public QObject {
         const QStringList edited = shownConfiguration(form);
         QVERIFY(edited != asRead);
 
-        form.TBSaveComClick();
+        QVERIFY(PressKey(form, Qt::Key_F2));
         QCOMPARE(bench.lastLogText(),
                  "Wrote " + model + " modified configuration to " + bench.port());
         const QStringList differences = RegisterDifferences(form, bench.engine());
         QVERIFY2(differences.isEmpty(), qPrintable(differences.join('\n')));
-        form.BStatusClick();
+        form.Click(QStringLiteral("BStatus"));
 
         form.ReadAll();
         QVERIFY2(bench.dialogs.problems().isEmpty(),

@@ -1,6 +1,7 @@
 // The window's check after a write (VERIFYWRITE): the module read back, a difference shown as a
 // warning and logged.
 
+#include "support/FormControls.h"
 #include "support/WindowEditing.h"
 
 #include "form/ReadBack.h"
@@ -64,7 +65,7 @@ class TestWriteVerification : public QObject {
         if (!warning.isEmpty()) {
             bench.dialogs.expect(BoxKind::Warning, warning);
         }
-        bench.form->TBSaveComClick();
+        QVERIFY(PressKey(*bench.form, Qt::Key_F2));
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.lastLogText(), logLine.arg(bench.port()));
         QCOMPARE(readsAfterWriting(bench.engine().commands()), verify);
@@ -112,7 +113,7 @@ class TestWriteVerification : public QObject {
         QCOMPARE(changed.differences[0].name, QStringLiteral("Downscale 1"));
         QCOMPARE(changed.differences[0].second, QStringLiteral("-0.020"));
         QCOMPARE(changed.module.parameters[1].word, std::optional<int>(0xFFEC));
-        bench.form->BStatusClick();
+        bench.form->Click(QStringLiteral("BStatus"));
 
         bench.engine().setFault(modsim::Fault::Silent);
         bench.dialogs.expect(BoxKind::Warning, ExpectedPortWarning(bench.port()));
