@@ -20,6 +20,21 @@ void setFields(WindowBench& bench, const QString& reference, const QString& rang
     bench.form->Control("TCalRange").setText(range);
 }
 
+// Starts an acquisition as the terminal's calibrate does: on a window that shows nothing yet,
+// where only a shown Q7356S would have enabled the button.
+void startAcquisition(WindowBench& bench, bool zero) {
+    const QString button =
+        zero ? QStringLiteral("BAquireZero") : QStringLiteral("BAquireReference");
+    bench.form->Control(button).setEnabled(true);
+    bench.form->Click(button);
+}
+
+// The status panel's button that goes on with the acquisition.
+void continueAcquisition(WindowBench& bench, bool zero) {
+    bench.form->Click(zero ? QStringLiteral("BStatus_AquireZero")
+                           : QStringLiteral("BStatus_AquireReference"));
+}
+
 bool shownControl(const WindowBench& bench, const char* name) {
     return bench.form->Control(QString::fromLatin1(name)).isVisible();
 }
@@ -57,7 +72,7 @@ class TestCalibration : public QObject {
         WindowBench bench("Q7356S");
         QVERIFY(bench.started);
         setFields(bench, "10000", "20000");
-        zero ? bench.form->BAquireZeroClick() : bench.form->BAquireReferenceClick();
+        startAcquisition(bench, zero);
         QCOMPARE(ShownText(*bench.form, "LStatus"), instruction);
         QCOMPARE(ShownText(*bench.form, "LStatusTitle"),
                  QStringLiteral("Q7356S ") + (zero ? "Zero" : "Reference") + " aquiring procedure");
@@ -69,7 +84,7 @@ class TestCalibration : public QObject {
         QVERIFY(bench.form->CalibrationPending());
         bench.engine().clearCommands();
 
-        zero ? bench.form->BStatus_AquireZeroClick() : bench.form->BStatus_AquireReferenceClick();
+        continueAcquisition(bench, zero);
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QCOMPARE(bench.engine().commands(), (QStringList{"00132710", "00154E20", command}));
         QCOMPARE(ShownText(*bench.form, "LStatus"), result);
@@ -83,9 +98,9 @@ class TestCalibration : public QObject {
         WindowBench bench("Q7356S");
         QVERIFY(bench.started);
         setFields(bench, "10000", "20000");
-        bench.form->BAquireReferenceClick();
+        startAcquisition(bench, false);
         bench.engine().clearCommands();
-        bench.form->BCancelStatusClick();
+        bench.form->Click("BCancelStatus");
         QVERIFY(bench.engine().commands().isEmpty());
         QVERIFY(!shownControl(bench, "PStatus"));
         QVERIFY(!bench.form->CalibrationPending());
@@ -97,7 +112,7 @@ class TestCalibration : public QObject {
         QVERIFY(bench.started);
         bench.dialogs.expect(BoxKind::Warning,
                              "This function is only available in Q7356S modules.");
-        bench.form->BAquireZeroClick();
+        startAcquisition(bench, true);
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QVERIFY(!shownControl(bench, "PStatus"));
         QVERIFY(!bench.form->CalibrationPending());
@@ -135,10 +150,10 @@ class TestCalibration : public QObject {
         WindowBench bench("Q7356S");
         QVERIFY(bench.started);
         setFields(bench, "100", "200");
-        bench.form->BAquireZeroClick();
+        startAcquisition(bench, true);
         silent ? bench.engine().setFault(modsim::Fault::Silent)
                : bench.engine().setAcquireSucceeds(false);
-        bench.form->BStatus_AquireZeroClick();
+        continueAcquisition(bench, true);
         QCOMPARE(ShownText(*bench.form, "LStatus"), QStringLiteral("Connection problem."));
         QVERIFY(shownControl(bench, "BStatus"));
         QCOMPARE(bench.state.link.openPortCount(), 0);
@@ -165,13 +180,13 @@ class TestCalibration : public QObject {
         WindowBench bench("Q7356S");
         QVERIFY(bench.started);
         setFields(bench, "100", "200");
-        bench.form->BAquireReferenceClick();
+        startAcquisition(bench, false);
         setFields(bench, reference, range);
         bench.engine().clearCommands();
         const QString why =
             field + " must be a whole number from 0 to 30000.\rNothing was sent to the module.";
         bench.dialogs.expect(BoxKind::Error, why);
-        bench.form->BStatus_AquireReferenceClick();
+        continueAcquisition(bench, false);
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         QVERIFY(bench.engine().commands().isEmpty());
         QCOMPARE(bench.state.link.openPortCount(), 0);
@@ -184,7 +199,7 @@ class TestCalibration : public QObject {
     void aWaitingProcedureKeepsThePort() {
         WindowBench bench("Q7356S");
         QVERIFY(bench.started);
-        bench.form->BAquireZeroClick();
+        startAcquisition(bench, true);
         bench.engine().clearCommands();
         bench.dialogs.expect(BoxKind::Warning,
                              "A load-cell calibration is waiting in the status panel.\rFinish or "

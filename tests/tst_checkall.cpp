@@ -5,6 +5,7 @@
 #include "records/ConfigurationFile.h"
 #include "records/ReportJobs.h"
 #include "shell/ProgramState.h"
+#include "support/FormProbe.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QLocale>
@@ -37,8 +38,7 @@ class Window {
     Window(const QString& model, int version) {
         state.ModelCode = model;
         state.ModelVersion = version;
-        form.ResetAll();
-        form.AdjustFor(model);
+        FormProbe::LayOutFor(form, model);
         state.AdaptCatalogue(model, version);
         configuration = EmptyConfiguration(model, version, state.ParameterTable());
     }

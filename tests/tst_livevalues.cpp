@@ -1,6 +1,7 @@
 // The Values page on the window model: preparing it for the connected module, reading one
 // channel at a time, the statistics and the chart, and what ends a session.
 
+#include "support/FormProbe.h"
 #include "support/WindowBench.h"
 #include "support/WindowEditing.h"
 
@@ -34,7 +35,11 @@ void startChannel(WindowBench& bench, int channel, const QString& rate = QString
 }
 
 void tick(WindowBench& bench, int channel) {
-    channel == 1 ? bench.form->Timer_ReadValue1Timer() : bench.form->Timer_ReadValue2Timer();
+    FormProbe::ReadingTick(*bench.form, channel);
+}
+
+const QTimer& readTimer(const WindowBench& bench, int channel) {
+    return *bench.form->findChild<QTimer*>(QStringLiteral("Timer_ReadValue%1").arg(channel));
 }
 
 QString unavailable(const QString& port) {
@@ -79,7 +84,7 @@ class TestLiveValues : public QObject {
         QFETCH(double, highest);
         WindowBench bench(model);
         QVERIFY(bench.started);
-        bench.form->BStartReadValues_Click();
+        bench.form->Click(QStringLiteral("BStartReadValues"));
         QVERIFY2(bench.dialogs.problems().isEmpty(), qPrintable(ScriptProblems(bench.dialogs)));
         const LiveState& live = bench.form->Live();
         QCOMPARE(live.LiveModelCode, model);
@@ -134,7 +139,7 @@ class TestLiveValues : public QObject {
         WindowBench bench("Q7383S");
         QVERIFY(bench.started);
         bench.engine().setRegister(0x00, 0x0063);
-        bench.form->BStartReadValues_Click();
+        bench.form->Click(QStringLiteral("BStartReadValues"));
         const LiveState& live = bench.form->Live();
         QCOMPARE(shown(*bench.form, "LSensor1OnScreen_dx"), QStringLiteral("?"));
         QCOMPARE(live.LiveDecimals1, 0);
@@ -154,7 +159,7 @@ class TestLiveValues : public QObject {
         WindowBench bench(model);
         QVERIFY(bench.started);
         bench.engine().setInputValue(1, 0xFFFF);
-        bench.form->BStartReadValues_Click();
+        bench.form->Click(QStringLiteral("BStartReadValues"));
         startChannel(bench, 1);
         tick(bench, 1);
         QCOMPARE(bench.form->Live().reading(1).last, value);
@@ -167,7 +172,7 @@ class TestLiveValues : public QObject {
         WindowBench bench("Q7383S");
         QVERIFY(bench.started);
         bench.engine().setInputValue(1, 100);
-        bench.form->BStartReadValues_Click();
+        bench.form->Click(QStringLiteral("BStartReadValues"));
         startChannel(bench, 1, "5000");
         for (int i = 0; i < 36; ++i) {
             tick(bench, 1);
@@ -236,7 +241,7 @@ class TestLiveValues : public QObject {
     void oneChannelAtATime() {
         WindowBench bench("Q7383D");
         QVERIFY(bench.started);
-        bench.form->BStartReadValues_Click();
+        bench.form->Click(QStringLiteral("BStartReadValues"));
         startChannel(bench, 2);
         bench.dialogs.expect(BoxKind::Warning,
                              "Only one channel at a time can be read. Please "
@@ -246,8 +251,8 @@ class TestLiveValues : public QObject {
         QCOMPARE(bench.form->Control("PageControl2").currentIndex(), 1);
         QCOMPARE(shown(*bench.form, "BReadValue1"), QStringLiteral("START"));
         QCOMPARE(shown(*bench.form, "BReadValue2"), QStringLiteral("STOP"));
-        QVERIFY(bench.form->ReadTimer(2).isActive());
-        QVERIFY(!bench.form->ReadTimer(1).isActive());
+        QVERIFY(readTimer(bench, 2).isActive());
+        QVERIFY(!readTimer(bench, 1).isActive());
     }
 
     void leavingThePageStopsTheSession() {
@@ -273,7 +278,7 @@ class TestLiveValues : public QObject {
         WindowBench bench("Q7383S");
         QVERIFY(bench.started);
         bench.engine().setInputValue(1, 250);
-        bench.form->BStartReadValues_Click();
+        bench.form->Click(QStringLiteral("BStartReadValues"));
         startChannel(bench, 1);
         tick(bench, 1);
         bench.engine().setFault(modsim::Fault::Silent);
@@ -297,7 +302,7 @@ class TestLiveValues : public QObject {
         WindowBench bench("Q7383S");
         QVERIFY(bench.started);
         bench.engine().setInputValue(1, 250);
-        bench.form->BStartReadValues_Click();
+        bench.form->Click(QStringLiteral("BStartReadValues"));
         startChannel(bench, 1);
         tick(bench, 1);
         bench.engine().setFault(modsim::Fault::OverLong);
@@ -337,7 +342,7 @@ class TestLiveValues : public QObject {
     void anotherModelIsPreparedAfresh() {
         WindowBench bench("Q7383D");
         QVERIFY(bench.started);
-        bench.form->BStartReadValues_Click();
+        bench.form->Click(QStringLiteral("BStartReadValues"));
         startChannel(bench, 1);
         tick(bench, 1);
         bench.form->Click("BReadValue1");
@@ -357,7 +362,7 @@ class TestLiveValues : public QObject {
     void aSessionKeepsOtherOperationsOffThePort() {
         WindowBench bench("Q7383S");
         QVERIFY(bench.started);
-        bench.form->BStartReadValues_Click();
+        bench.form->Click(QStringLiteral("BStartReadValues"));
         startChannel(bench, 1);
         bench.engine().clearCommands();
         const QString refused =
@@ -382,7 +387,7 @@ class TestLiveValues : public QObject {
     void aTickWhileTheLineIsWaitedOnIsLeftOut() {
         WindowBench bench("Q7383S");
         QVERIFY(bench.started);
-        bench.form->BStartReadValues_Click();
+        bench.form->Click(QStringLiteral("BStartReadValues"));
         startChannel(bench, 1);
         bench.engine().clearCommands();
         bool duringExchange = false;
@@ -405,7 +410,7 @@ class TestLiveValues : public QObject {
         WindowBench bench("Q7383S");
         QVERIFY(bench.started);
         bench.engine().setInputValue(1, 0xFFF1);  // -1.5 degrees
-        bench.form->BStartReadValues_Click();
+        bench.form->Click(QStringLiteral("BStartReadValues"));
         QElapsedTimer sinceStart;
         sinceStart.start();
         startChannel(bench, 1, "100");
@@ -446,11 +451,11 @@ class TestLiveValues : public QObject {
     void theStatusTurnsItsDots() {
         WindowBench bench("Q7383S");
         QVERIFY(bench.started);
-        bench.form->BStartReadValues_Click();
+        bench.form->Click(QStringLiteral("BStartReadValues"));
         startChannel(bench, 1);
         QStringList seen;
         for (int i = 0; i < 6; ++i) {
-            bench.form->Timer3Timer();
+            FormProbe::ClockTick(*bench.form);
             seen << shown(*bench.form, "Lstatus1_dx");
         }
         QCOMPARE(seen, (QStringList{"Aquiring .", "Aquiring ..", "Aquiring ...", "Aquiring ....",

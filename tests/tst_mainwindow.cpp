@@ -6,6 +6,7 @@
 #include "form/TForm1.h"
 #include "shell/ProgramState.h"
 #include "support/FormControls.h"
+#include "support/FormProbe.h"
 #include "support/ScriptedDialogs.h"
 #include "support/WindowEditing.h"
 #include "window/ChartHost.h"
@@ -60,16 +61,6 @@ void choose(Window& w, const QString& list, int index) {
     w.form.Choose(list, index);
 }
 
-void updateLimits(TForm1& form, FormControl& list) {
-    form.UpdateLimits(list);
-}
-void coldJunction(TForm1& form, FormControl& list) {
-    form.CCJComClick(list);
-}
-void modified(TForm1& form, FormControl& list) {
-    form.Modified(list);
-}
-
 FieldKind fieldKind(const QString& kind) {
     return kind == QLatin1String("C") ? FieldKind::Choice : FieldKind::Number;
 }
@@ -80,8 +71,7 @@ FieldKind fieldKind(const QString& kind) {
 void showConfiguration(Window& w, const QString& model, int version, const QString& values) {
     w.state.ModelCode = model;
     w.state.ModelVersion = version;
-    w.form.ResetAll();
-    w.form.AdjustFor(model);
+    FormProbe::LayOutFor(w.form, model);
     w.state.AdaptCatalogue(model, version);
     const TParameterTable& catalogue = w.state.ParameterTable();
     ModuleConfiguration configuration = EmptyConfiguration(model, version, catalogue);
@@ -95,16 +85,13 @@ void showConfiguration(Window& w, const QString& model, int version, const QStri
                           pair.section(QLatin1Char('='), 1).toInt());
     }
     w.form.ShowConfiguration(configuration);
-    w.form.SetUnmodified();
-    // In this order: sensor lists, cold-junction lists, alarm types; each only when enabled.
-    const std::pair<const char*, void (*)(TForm1&, FormControl&)> followers[] = {
-        {"CInputTm1", updateLimits}, {"CInputTm2", updateLimits}, {"CInputHz1", updateLimits},
-        {"CInput1", updateLimits},   {"CInput2", updateLimits},   {"CCJCom1", coldJunction},
-        {"CCJCom2", coldJunction},   {"CType1A", modified},       {"CType2A", modified},
-        {"CType1B", modified},       {"CType2B", modified}};
-    for (const auto& [name, follow] : followers) {
-        if (FormControl& list = w.form.Control(QLatin1String(name)); list.isEnabled()) {
-            follow(w.form, list);
+    FormProbe::MarkUnmodified(w.form);
+    // In this order: sensor lists, cold-junction lists, alarm types; each only when enabled, and
+    // each as if the user chose the item it shows.
+    for (const char* name : {"CInputTm1", "CInputTm2", "CInputHz1", "CInput1", "CInput2", "CCJCom1",
+                             "CCJCom2", "CType1A", "CType2A", "CType1B", "CType2B"}) {
+        if (const FormControl& list = w.form.Control(QLatin1String(name)); list.isEnabled()) {
+            w.form.Choose(QLatin1String(name), list.currentIndex());
         }
     }
     w.form.ConfigurationEmpty = false;
@@ -456,8 +443,7 @@ class TestMainWindow : public QObject {
         for (const char* code : {expected.previous, expected.model}) {
             if (*code != '\0') {
                 w.state.ModelCode = text(code);
-                w.form.ResetAll();
-                w.form.AdjustFor(text(code));
+                FormProbe::LayOutFor(w.form, text(code));
                 w.state.AdaptCatalogue(text(code), expected.version);
             }
         }
@@ -547,7 +533,7 @@ class TestMainWindow : public QObject {
         QFETCH(int, current);
         Window w;
         w.window.show();
-        w.form.FormShow();
+        w.form.StartUp();
         w.form.Control("PageControl1").setCurrentIndex(current);
         const QStringList pages{"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4"};
         for (int i = 0; i < pages.size(); ++i) {
@@ -607,11 +593,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(w.get(QStringLiteral("L") + key + QStringLiteral("DIM")) != nullptr, r.unit);
         QCOMPARE(fieldState(w.form, key, kind), QStringLiteral("on"));
         for (const bool enable : {false, true}) {
-            if (enable) {
-                w.form.EnableField(key, fieldKind(kind));
-            } else {
-                w.form.DisableField(key, fieldKind(kind));
-            }
+            FormProbe::SetFieldEnabled(w.form, key, fieldKind(kind), enable);
             QCOMPARE(fieldState(w.form, key, kind), text(enable ? "on" : "off"));
             QCOMPARE(shown(), text(r.shown));
             QCOMPARE(value->hint(), text(r.hint));
@@ -621,8 +603,11 @@ class TestMainWindow : public QObject {
 
     void logLine() {
         Window w;
-        w.form.Memo(QStringLiteral("KVC7345 1.3.2 started"));
-        w.form.Memo(QStringLiteral("Global reset"));
+        // Two resets, each of a configuration on screen, each with its line.
+        for (int reset = 0; reset < 2; ++reset) {
+            showConfiguration(w, QStringLiteral("Q7383S"), 300, QStringLiteral("InputTm1=11"));
+            QVERIFY(PressKey(w.form, Qt::Key_F7));
+        }
         const QStringList& log = w.form.LogLines();
         QCOMPARE(log.size(), 2);
         const QRegularExpression format(
@@ -672,9 +657,8 @@ class TestMainWindow : public QObject {
             w.dialogs.expect(BoxKind::Warning, text(r.warning));
         }
         const ModuleConfiguration before = w.form.Configuration();
-        FormControl& field = w.form.Control(text(r.edit));
-        field.setText(text(r.typed));
-        w.form.OnEditLeave(field);
+        const FormControl& field = w.form.Control(text(r.edit));
+        TypeInto(w.form, text(r.edit), text(r.typed));
         QCOMPARE(field.text(), text(r.shown));
         QCOMPARE(w.dialogs.problems(), QStringList());
         for (int i = 1; i <= TParameterTable::Count; ++i) {
@@ -784,10 +768,10 @@ class TestMainWindow : public QObject {
         QFETCH(QString, port);
         Window w;
         w.form.ConfigurationEmpty = configurationEmpty;
-        w.form.SetStatusPanel(0, panel0);
+        w.form.PointedAt(panel0);
         ChangeAValue(w.form);
         w.state.settings.WriteConfig(QStringLiteral("DEFAULTCOMPORT"), port);
-        w.form.Timer2Timer();
+        FormProbe::RefreshTick(w.form);
         QTEST(w.form.StatusPanel(0), "panel0After");
         QTEST(w.form.StatusPanel(2), "panel2After");
         QStringList enabled;
@@ -817,9 +801,9 @@ class TestMainWindow : public QObject {
             if (*mark != '\0') {
                 ChangeAValue(w.form);
             } else {
-                w.form.SetUnmodified();
+                FormProbe::MarkUnmodified(w.form);
             }
-            w.form.Timer2Timer();
+            FormProbe::RefreshTick(w.form);
             QCOMPARE(pages->items().value(0), QLatin1String(caption));
             QCOMPARE(w.form.TabMarked, *mark != '\0');
         }
@@ -831,7 +815,7 @@ class TestMainWindow : public QObject {
         const FormControl* pages = w.get(QStringLiteral("PageControl1"));
         QTRY_COMPARE(pages->items().value(0), QStringLiteral("Configuration"));
         QVERIFY(!refresh->isActive());
-        w.form.Timer3Timer();  // the clock's second is no change for the refresh
+        FormProbe::ClockTick(w.form);  // the clock's second is no change for the refresh
         QVERIFY(!refresh->isActive());
         w.form.ConfigurationEmpty = false;
         ChangeAValue(w.form);
@@ -857,12 +841,10 @@ class TestMainWindow : public QObject {
         Window w;
         showConfiguration(w, QStringLiteral("Q7383S"), 300, QStringLiteral("InputTm1=11"));
         w.form.ConfigurationEmpty = configurationEmpty;
-        w.form.Timer2Timer();
+        FormProbe::RefreshTick(w.form);
         // The window passes F7 through the gate; "busy" presses it while another command runs.
         bool taken = false;
-        const auto press = [&w, &taken] {
-            taken = w.form.RunCommand([&w] { w.form.FormKeyDown(Qt::Key_F7); });
-        };
+        const auto press = [&w, &taken] { taken = PressKey(w.form, Qt::Key_F7); };
         busy ? void(w.form.RunCommand(press)) : press();
         QCOMPARE(taken, !busy);
         int resets = 0;

@@ -1,5 +1,6 @@
 #include "shell/ModuleAccess.h"
 #include "support/WindowBench.h"
+#include "support/WindowEditing.h"
 
 #include <QTest>
 
@@ -55,14 +56,12 @@ class TestModuleTag : public QObject {
     void leavingATagFieldCleansIt() {
         WindowBench bench("Q7383D", 6149);
         FormControl& field = bench.form->Control("TTag1");
-        field.setText(
-            "A\tB\x01"
-            "C");
         bench.dialogs.expect(BoxKind::Warning, "Unadmitted characters where found in Tag name");
-        bench.form->CheckTag(field);
+        TypeInto(*bench.form, "TTag1",
+                 "A\tB\x01"
+                 "C");
         QCOMPARE(field.text(), QStringLiteral("A?B?C"));
-        field.setText("Clean tag");
-        bench.form->CheckTag(field);  // nothing to clean: no second warning
+        TypeInto(*bench.form, "TTag1", "Clean tag");  // nothing to clean: no second warning
         QCOMPARE(field.text(), QStringLiteral("Clean tag"));
         QVERIFY2(bench.dialogs.problems().isEmpty(),
                  qPrintable(bench.dialogs.problems().join('\n')));

@@ -7,6 +7,7 @@
 #include "link/ModuleTag.h"
 #include "shell/ModuleAccess.h"
 #include "support/ExpectedTexts.h"
+#include "support/FormProbe.h"
 #include "support/WindowBench.h"
 #include "window/MainWindow.h"
 #include "window/WidgetDialogs.h"
@@ -52,9 +53,9 @@ void readWithF1(WindowBench& bench, ConfiguratorWindow& window) {
     // The last operation's result panel is closed first: the F-keys do nothing behind it.
     QTest::keyClick(&window, Qt::Key_Return);
     QTest::keyClick(&window, Qt::Key_F1);
-    bench.form->BStatusClick();
+    bench.form->Click(QStringLiteral("BStatus"));
     // The half-second timer enables the tools that need a configuration on screen.
-    bench.form->Timer2Timer();
+    FormProbe::RefreshTick(*bench.form);
     bench.engine().clearCommands();
 }
 
@@ -222,7 +223,7 @@ class TestWindowInput : public QObject {
         ConfiguratorWindow window(*bench.form);
         window.show();
         QTest::keyClick(&window, Qt::Key_F1);
-        bench.form->Timer2Timer();  // enables the tools a shown configuration needs
+        FormProbe::RefreshTick(*bench.form);  // enables the tools a shown configuration needs
         QVERIFY(bench.form->StatusPanelInFront());
         QTest::keyClick(&window, Qt::Key_F7);
         bench.form->Click(QStringLiteral("TBClear"));

@@ -402,12 +402,15 @@ class TestWindowLook : public QObject {
         const QString written = QStringLiteral(
             "Status: New Configuration Uploaded Correctly, "
             "and read back without a difference");
-        bench.form->SetStatusPanel(1, QString());
-        bench.form->SetStatusPanel(0, written);
+        QCOMPARE(bench.form->StatusPanel(1), QString());
+        bench.form->PointedAt(written);
         QVERIFY(status->width() > ownWidth);
         QVERIFY(!status->isElided());
 
-        bench.form->SetStatusPanel(1, QStringLiteral("Q7383D: Temperature Converter"));
+        // A loaded configuration describes its model in the panel beside.
+        bench.dialogs.answerFileDialog(KVC7345_DATA_DIR "/factorydefaults/Q7383D.NVC");
+        QVERIFY(bench.form->ReadFromFile(FileSource::Archive));
+        QCOMPARE(bench.form->StatusPanel(1), QStringLiteral("Q7383D: Temperature Converter"));
         QCOMPARE(status->width(), ownWidth);
         QVERIFY(status->isElided());
         QCOMPARE(toolTipOf(status), written);
@@ -507,7 +510,7 @@ class TestWindowLook : public QObject {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         bench.form->Control(QStringLiteral("PageControl1")).setCurrentIndex(1);
-        bench.form->BStartReadValues_Click();
+        bench.form->Click(QStringLiteral("BStartReadValues"));
         auto* view =
             qobject_cast<QChartView*>(&window.Find<ChartHost>(QStringLiteral("Chart1"))->view());
         auto* axis = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).first());
