@@ -89,7 +89,7 @@ int main(int argc, char* argv[]) {
     // button is there for when it did not.
     form.Choose(QStringLiteral("PageControl1"), ValuesPage);
     if (form.Live().LiveModelCode.isEmpty()) {
-        form.BStartReadValues_Click();
+        form.Click(QStringLiteral("BStartReadValues"));
     }
     const int rateIndex =
         static_cast<int>(form.Control(QStringLiteral("CBRefresh1")).items().indexOf(Rate));
@@ -155,7 +155,8 @@ int main(int argc, char* argv[]) {
     qint64 ticks = 0;
     qint64 emptyTicks = 0;
     int countAfterTick = 0;
-    QObject::connect(&form.ReadTimer(1), &QTimer::timeout, [&] {
+    const auto* readTimer = form.findChild<QTimer*>(QStringLiteral("Timer_ReadValue1"));
+    QObject::connect(readTimer, &QTimer::timeout, [&] {
         if (session.elapsed() > windowMs) {
             return;
         }

@@ -1,7 +1,7 @@
-// Times the port listing of the settings page: building the names to try, and FindPorts over
-// them, on this machine's own ports and with a simulated module added through KVC7345_PORTS.
+// Times the port listing of the settings page: building the names to try, and the visit of every
+// port that the listing makes, on this machine's own ports and with a simulated module added
+// through KVC7345_PORTS.
 
-#include "form/TForm1.h"
 #include "link/PortSearch.h"
 #include "modsim/PtyModule.h"
 #include "shell/Dialogs.h"
@@ -25,7 +25,6 @@ void listPorts(const char* what, int rounds) {
     QTemporaryDir home;
     ProgramState state(dialogs);
     state.ProgramFolder = home.path();
-    TForm1 form(state);
 
     QElapsedTimer timer;
     timer.start();
@@ -35,15 +34,26 @@ void listPorts(const char* what, int rounds) {
     }
     const double naming = milliseconds(timer) / rounds;
 
+    // What the settings page lists: every port that opened, the last one a module answered on
+    // chosen.
+    QStringList opened;
+    QString chosen;
     timer.restart();
     for (int i = 0; i < rounds; ++i) {
-        form.FindPorts();
+        opened.clear();
+        chosen.clear();
+        VisitPorts(state.link, names, [&](const PortVisit& port) {
+            opened << port.name;
+            if (port.answered) {
+                chosen = port.name;
+            }
+            return true;
+        });
     }
     const double listing = milliseconds(timer) / rounds;
-    const FormControl* choices = form.FindControl(QStringLiteral("CDefaultComPort"));
-    std::printf("%s: %lld names, names built in %.2f ms, FindPorts %.1f ms, %d listed (%s)\n", what,
-                static_cast<long long>(names.size()), naming, listing, choices->count(),
-                qPrintable(choices->currentText()));
+    std::printf("%s: %lld names, names built in %.2f ms, listing %.1f ms, %lld listed (%s)\n", what,
+                static_cast<long long>(names.size()), naming, listing,
+                static_cast<long long>(opened.size()), qPrintable(chosen));
 }
 
 }  // namespace

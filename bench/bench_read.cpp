@@ -38,7 +38,7 @@ void measure(const QString& model, int firmware, int rounds) {
         form.ReadAll();
         total += static_cast<double>(timer.nsecsElapsed()) / 1e6;
         commands = module.engine().commands().size();
-        form.BStatusClick();
+        form.Click(QStringLiteral("BStatus"));
     }
     const double mean = total / rounds;
     const double floor = 50.0 * static_cast<double>(commands) + 100.0;

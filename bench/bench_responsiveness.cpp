@@ -2,6 +2,7 @@
 // records the largest gap between its ticks, which is how long the window could not repaint.
 
 #include "form/TForm1.h"
+#include "form/WriteAll.h"
 #include "modsim/PtyModule.h"
 #include "shell/Dialogs.h"
 #include "shell/ProgramState.h"
@@ -54,8 +55,8 @@ int main(int argc, char* argv[]) {
     timer.start();
     form.RunCommand([&form] { form.ReadAll(); });
     const qint64 readMs = timer.restart();
-    form.RunCommand([&form] { form.BStatusClick(); });
-    form.RunCommand([&form] { form.WriteAll(); });
+    form.Click(QStringLiteral("BStatus"));
+    form.RunCommand([&form] { SaveToModule(form); });
     const qint64 writeMs = timer.elapsed();
     std::printf("read %lld ms, write %lld ms, %d ticks of the 5 ms timer, largest gap %lld ms%s\n",
                 static_cast<long long>(readMs), static_cast<long long>(writeMs), ticks,
