@@ -28,17 +28,14 @@ void setCaption(TForm1& form, const char* name, const QString& text) {
     form.Control(QString::fromLatin1(name)).setText(text);
 }
 
-// After the lines: the layout follows the firmware the file brought, and the data sheet link
-// names the model.
-void finishShowing(TForm1& form) {
-    ProgramState& state = form.state();
-    form.AdjustFor(state.ModelCode);
-    FormControl& dataSheet = form.Control(QStringLiteral("LDataSheet"));
-    dataSheet.setText(state.ModelCode + QStringLiteral(" Online information"));
-    dataSheet.setVisible(Online(state) && state.settings.flag(SettingFlag::OnlineLink));
-}
-
 }  // namespace
+
+void TForm1::finishShowing() {
+    AdjustFor(state_.ModelCode);
+    FormControl& dataSheet = Control(QStringLiteral("LDataSheet"));
+    dataSheet.setText(state_.ModelCode + QStringLiteral(" Online information"));
+    dataSheet.setVisible(Online(state_) && state_.settings.flag(SettingFlag::OnlineLink));
+}
 
 // A header line of the file as the window shows it; the configuration holds it already.
 void TForm1::showHeader(const LoadedLine& line) {
@@ -160,7 +157,7 @@ bool TForm1::loadConfiguration(FileSource source, const HistoryEntry* entry) {
         }
         showLoaded(fileName, loading);
         RefreshAfterTransfer(TransferSource::Load);
-        finishShowing(*this);
+        finishShowing();
         ConfigurationEmpty = false;
         SetUnmodified();
         Memo(QStringLiteral("Read ") + state_.ModelCode +

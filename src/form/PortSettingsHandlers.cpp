@@ -41,18 +41,17 @@ bool samePort(const QString& one, const QString& other) {
     return !identity.isEmpty() && identity == PortIdentity(other);
 }
 
-// Shows which port the search is at, and ends it when the window is closing.
-std::function<bool(int, int)> searchProgress(TForm1& form) {
-    return [&form](int place, int total) {
-        if (form.StopRequested()) {
+}  // namespace
+
+std::function<bool(int, int)> TForm1::searchProgress() {
+    return [this](int place, int total) {
+        if (StopRequested()) {
             return false;
         }
-        form.ShowProgress(place, total, QStringLiteral("Port"));
+        ShowProgress(place, total, QStringLiteral("Port"));
         return true;
     };
 }
-
-}  // namespace
 
 QString TForm1::FindTheRightCom() {
     for (;;) {
@@ -65,7 +64,7 @@ QString TForm1::FindTheRightCom() {
                 }
                 return found.isEmpty();
             },
-            MaxOpenedPorts, searchProgress(*this));
+            MaxOpenedPorts, searchProgress());
         EndProgress();
         if (StopRequested()) {
             return {};
@@ -115,7 +114,7 @@ void TForm1::FindPorts() {
             }
             return true;
         },
-        MaxOpenedPorts, searchProgress(*this));
+        MaxOpenedPorts, searchProgress());
     EndProgress();
     // Only the ports that opened are offered; the last one a module answered on is selected,
     // none when no module answered.

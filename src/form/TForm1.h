@@ -48,10 +48,10 @@ struct OperationProgress {
 };
 
 // The main window without widgets: every control the operations read or set, by name, with its
-// state; the log list, the status bar and the run's flags. Its members are the window's event
-// handlers and operations, and they work on this model only, so the command line and the tests
-// run them with no display. The window (a separate library) shows the model and passes the
-// user's keys, clicks and edits to it.
+// state; the log list, the status bar and the run's flags. The window (a separate library) shows
+// the model and passes the user's keys, clicks and edits to the entry points below; the event
+// handlers and operations they reach are the model's own and work on this model only, so the
+// tests run them with no display.
 class TForm1 : public QObject, public ControlOwner {
     Q_OBJECT
 
@@ -59,179 +59,16 @@ class TForm1 : public QObject, public ControlOwner {
     explicit TForm1(ProgramState& state, QObject* parent = nullptr);
     ~TForm1() override;
 
-    ProgramState& state() const { return state_; }
+    // --- What the window passes on from the user ---
 
-    // The control with that name, letter case ignored; nullptr when there is none.
-    FormControl* FindControl(const QString& name) const;
-    // The control with that name, which must exist.
-    FormControl& Control(const QString& name) const;
-    // Every control, in the order they were made.
-    const std::vector<std::unique_ptr<FormControl>>& Controls() const { return controls_; }
-
-    // Field states of one parameter (key K): its caption, value control and unit.
-    void EnableField(const QString& key, FieldKind kind);
-    void DisableField(const QString& key, FieldKind kind);
-    // Puts catalogue entry `index` (1..70) into the shown state: the configuration's value,
-    // choices, unit and hints, enabled.
-    void ShowField(int index);
-
-    // The configuration the window shows: what the last read or load made of it and the edits
-    // since. Every field shows what it holds; files, the log, the report and writes take it.
-    const ModuleConfiguration& Configuration() const { return document_; }
-    // Shows `configuration` in place of the one shown: its tags and every value it holds, on
-    // the layout of its model (AdjustFor has run).
-    void ShowConfiguration(const ModuleConfiguration& configuration);
-    // The catalogue of the shown model at its firmware.
-    const TParameterTable& Catalogue() const;
-    // The user's text for number parameter `index`, as leaving its field takes it: a text that is
-    // no number is refused with a warning, one beyond the limits becomes the limit with a warning.
-    // The field then shows what the configuration holds. False when the text was refused.
-    bool EditValue(int index, const QString& text);
-
-    // Appends "[hh:mm:ss] - text" to the log list.
-    void Memo(const QString& text);
-    const QStringList& LogLines() const { return logLines_; }
-
-    // The four panels of the status bar: 0 status, 1 model, 2 modification mark, 3 clock.
-    // The shown configuration, taken before a load and put back when the user abandons it.
-    WindowSnapshot TakeSnapshot() const;
-
-    QString StatusPanel(int index) const;
-    void SetStatusPanel(int index, const QString& text);
-    // The modification mark: the configuration differs from the one last read, loaded, written
-    // or saved, or the field being edited shows a text it does not hold yet. Status panel 2
-    // shows it as "Modified".
-    bool IsModified() const;
-    // The configuration as it stands is the one last read, loaded, written or saved.
-    void SetUnmodified();
-    // The model of the configuration shown ("-" when none), which a write must find connected.
-    // LModel shows it, with the firmware as its hint.
-    const QString& ShownModel() const { return shownModel_; }
-    void SetShownModel(const QString& model, const QString& hint);
-
-    // Window-level flags shared by the operations.
-    bool ConfigurationEmpty = true;
-    bool TabMarked = false;
-
-    // Timers and keys. Modifier keys do not matter: Shift+F7 resets like F7. While the status
-    // panel is in front, the F-keys do nothing; Enter presses its OK and Escape its OK or Cancel.
-    void Timer2Timer();
-    void Timer3Timer();
-    void FormKeyDown(int key);
-    // The status panel (an operation's result, a calibration step) is in front of the page.
-    bool StatusPanelInFront() const;
-
-    // Tool bar handlers.
-    void TBSaveComClick();
-    void TBOpenFileClick();
-    void TBSaveFileClick();
-    void BitBtn1Click();
-    void TBClearClick();
-    // Opens the configuration history: the window shows it (historyRequested) while this
-    // command holds the gate, so what the history does runs as this command.
-    void TBHistoryClick();
-    // The report sheet as a PDF file the user chooses; true when it was saved.
-    bool SaveReportAsPdf();
-
-    // The status box closes with its OK button.
-    void BStatusClick();
-
-    // Clears every parameter field and the module information.
-    void ResetAll();
-    // Reads the connected module's whole configuration into the window; a read that verifies a
-    // write is named so in the log list.
-    enum class ReadPurpose : std::uint8_t { Show, Verify };
-    ModuleReadOutcome ReadAll(ReadPurpose purpose = ReadPurpose::Show);
-    // Applies the consistency rules to the shown configuration. True when the caller may go on.
-    bool CheckAll(CheckMode mode);
-    // Writes the shown configuration to a file.
-    WriteOutcome SubWriteToFile(const QString& fileName, WriteMode mode);
-    // The header a save made now writes: the configuration's, with the Settings page's
-    // additional information.
-    ConfigurationHeader SaveHeader(const QDateTime& moment) const;
-    // The parameters the report sheet lists: those of the model whose fields are in use.
-    QSet<int> PrintedParameters() const;
-    // Appends the configuration to the configuration log, or saves it to a file the user
-    // chooses.
-    void WriteToFile(SaveTarget target);
-
-    // Loads a configuration file into the window; true when a file was applied.
-    bool ReadFromFile(FileSource source);
-    // Loads an entry of the configuration history as ReadFromFile loads the file it was.
-    bool ReadFromHistory(const HistoryEntry& entry);
-    // What the last load refused or applied, for the command line's reports.
-    const FileLoadRecord& LastLoad() const { return lastLoad_; }
-    // Appends the log list to the system log (at closing).
-    void UpdateLog();
-
-    // Port discovery and writing a configuration to the module.
-    QString FindTheRightCom();
-    void FindPorts();
-    ModuleWriteOutcome WriteAll();
-
-    // Start-up, working session and password.
     // The start-up as the program runs it, once the window has been shown: FormShow through the
     // gate, port list and password cover included. It ends when FormShow returns, whatever
     // covers the pages; the user's input waits for that end.
     void StartUp();
-    // The password cover is up: the window waits for the password, and the status bar says so.
-    bool PasswordCoverUp() const;
-    static const QString PasswordStatus;
-    void FormShow();
-    void FormClose();
-    // --- Updates ---
-    // At start-up, when the automatic check is on and the computer is online.
-    void CheckForUpdatesAtStartUp();
-
-    // The default port setting changed: the port in use and its label follow.
-    void DefaultPortChanged();
-
-    // Cleans a tag edit that lost the focus: characters outside 32..126 become "?".
-    void CheckTag(FormControl& field);
-
-    // The layout for a model (frame, selectors, captions) and its parts.
-    void AdjustFor(const QString& model);
-
-    // Edits and choices keep the catalogue and the dependent fields consistent.
-    void UpdateLimits(FormControl& sender);
-    void Modified(FormControl& sender);
-    void OnEditLeave(FormControl& sender);
-    void CCJComClick(FormControl& sender);
-
-    // --- The Values page: live input values ---
-
-    LiveState& Live() { return live_; }
-    const LiveState& Live() const { return live_; }
-    // The timer of a channel's reading session (1 or 2).
-    QTimer& ReadTimer(int channel) const;
-    void BStartReadValues_Click();
-    void Timer_ReadValue1Timer();
-    void Timer_ReadValue2Timer();
-    // --- Load-cell calibration ---
-    void BAquireZeroClick();
-    void BAquireReferenceClick();
-    void BStatus_AquireZeroClick();
-    void BStatus_AquireReferenceClick();
-    void BCancelStatusClick();
-    // True from a calibration's instruction until its result or its Cancel.
-    bool CalibrationPending() const { return calibrationPending_; }
-    // How the last acquisition ended; nothing when its fields were refused or none ran.
-    const std::optional<AcquisitionOutcome>& LastAcquisition() const { return lastAcquisition_; }
-
-    // True while a reading session holds the port.
-    bool LiveSessionRunning() const;
-    // Who keeps the port from an operation now: the line's owner answers for the sessions, the
-    // status panel for a calibration waiting in it.
-    PortHolder HolderOfPort() const;
-
-    // --- What the window passes on from the user ---
-
     // Runs a command of the user's (a click, a key, a page change): refused while another is
     // running and until the start-up has ended; the field being edited is first validated as if
     // it had been left. False when refused.
     bool RunCommand(const std::function<void()>& command);
-    // The user's input is taken: the start-up has ended and no command is running.
-    bool AcceptsInput() const;
     // A press of a button or link, a choice the user made in a list, a ticked or cleared box, a
     // page chosen. While the password cover is up, only its own controls are used. False when
     // refused, so the window shows the model's state again.
@@ -244,19 +81,81 @@ class TForm1 : public QObject, public ControlOwner {
     // The focus entered or left an edit.
     void FieldEntered(const QString& name);
     void FieldLeft(const QString& name);
+    // A function key, or Enter and Escape for the status panel. Modifier keys do not matter:
+    // Shift+F7 resets like F7. While the status panel is in front, the F-keys do nothing; Enter
+    // presses its OK and Escape its OK or Cancel.
+    void FormKeyDown(int key);
     // The pointer rests on a control or a line of the log list: status panel 0 shows its hint,
     // nothing when it has none.
     void PointedAt(const QString& hint);
     // The user closes the window. True when it may close now; during an operation a read or a
     // port search stops at its next exchange, a write finishes, and closeNow() follows.
     bool RequestClose();
-    // Set when the window is closing: reads and port searches stop at the next exchange.
-    bool StopRequested() const { return stopRequested_; }
 
+    // --- What the window shows ---
+
+    ProgramState& state() const { return state_; }
+    // The control with that name, letter case ignored; nullptr when there is none.
+    FormControl* FindControl(const QString& name) const;
+    // The control with that name, which must exist.
+    FormControl& Control(const QString& name) const;
+    // Every control, in the order they were made.
+    const std::vector<std::unique_ptr<FormControl>>& Controls() const { return controls_; }
+    // The configuration the window shows: what the last read or load made of it and the edits
+    // since. Every field shows what it holds; files, the log, the report and writes take it.
+    const ModuleConfiguration& Configuration() const { return document_; }
+    // Shows `configuration` in place of the one shown: its tags and every value it holds, on
+    // the layout of its model.
+    void ShowConfiguration(const ModuleConfiguration& configuration);
+    // The catalogue of the shown model at its firmware.
+    const TParameterTable& Catalogue() const;
+    const QStringList& LogLines() const { return logLines_; }
+    // The four panels of the status bar: 0 status, 1 model, 2 modification mark, 3 clock.
+    QString StatusPanel(int index) const;
+    // The modification mark: the configuration differs from the one last read, loaded, written
+    // or saved, or the field being edited shows a text it does not hold yet. Status panel 2
+    // shows it as "Modified".
+    bool IsModified() const;
+    // The status panel (an operation's result, a calibration step) is in front of the page.
+    bool StatusPanelInFront() const;
+    // The user's input is taken: the start-up has ended and no command is running.
+    bool AcceptsInput() const;
     // Progress of the running transfer.
     const OperationProgress& Progress() const { return progress_; }
-    void ShowProgress(int done, int total, const QString& what);
-    void EndProgress();
+    // What the last load refused or applied, for the command line's reports.
+    const FileLoadRecord& LastLoad() const { return lastLoad_; }
+    // The parameters the report sheet lists: those of the model whose fields are in use.
+    QSet<int> PrintedParameters() const;
+
+    // The Values page: its reading sessions and charts.
+    LiveState& Live() { return live_; }
+    const LiveState& Live() const { return live_; }
+    // True while a reading session holds the port.
+    bool LiveSessionRunning() const;
+    // True from a calibration's instruction until its result or its Cancel.
+    bool CalibrationPending() const { return calibrationPending_; }
+    // How the last acquisition ended; nothing when its fields were refused or none ran.
+    const std::optional<AcquisitionOutcome>& LastAcquisition() const { return lastAcquisition_; }
+
+    // --- The operations the command line runs on the window model ---
+
+    // Reads the connected module's whole configuration into the window; a read that verifies a
+    // write is named so in the log list.
+    enum class ReadPurpose : std::uint8_t { Show, Verify };
+    ModuleReadOutcome ReadAll(ReadPurpose purpose = ReadPurpose::Show);
+    // Applies the consistency rules to the shown configuration. True when the caller may go on.
+    bool CheckAll(CheckMode mode);
+    // The header a save made now writes: the configuration's, with the Settings page's
+    // additional information.
+    ConfigurationHeader SaveHeader(const QDateTime& moment) const;
+    // Loads a configuration file into the window; true when a file was applied.
+    bool ReadFromFile(FileSource source);
+    // The report sheet as a PDF file the user chooses; true when it was saved.
+    bool SaveReportAsPdf();
+
+    // Window-level flags shared by the operations.
+    bool ConfigurationEmpty = true;
+    bool TabMarked = false;
 
   signals:
     void changed(FormControl* control, ControlProperty property);
@@ -272,9 +171,121 @@ class TForm1 : public QObject, public ControlOwner {
     void historyRequested();
 
   private:
+    // The presenter's own helpers in form/, which run its routines as parts of theirs.
+    friend class HistoryBrowser;
+    friend ModuleWriteOutcome SaveToModule(TForm1& form);
+    // Tests only: tests/support/FormProbe.h runs a timer's tick at the moment a test picks, and
+    // leaves the states a read would leave without a module to read.
+    friend class FormProbe;
+
+    // What status panel 0 says while the password cover waits for the password.
+    static const QString PasswordStatus;
+
     // The controls report their changes here, through the ControlOwner interface only.
     void controlChanged(FormControl& control, ControlProperty property) override;
     int nextStackPlace(bool front) override;
+
+    // Field states of one parameter (key K): its caption, value control and unit.
+    void EnableField(const QString& key, FieldKind kind);
+    void DisableField(const QString& key, FieldKind kind);
+    // Puts catalogue entry `index` (1..70) into the shown state: the configuration's value,
+    // choices, unit and hints, enabled.
+    void ShowField(int index);
+    // The user's text for number parameter `index`, as leaving its field takes it: a text that is
+    // no number is refused with a warning, one beyond the limits becomes the limit with a warning.
+    // The field then shows what the configuration holds. False when the text was refused.
+    bool EditValue(int index, const QString& text);
+    // Appends "[hh:mm:ss] - text" to the log list.
+    void Memo(const QString& text);
+    // The shown configuration, taken before a load and put back when the user abandons it.
+    WindowSnapshot TakeSnapshot() const;
+    void SetStatusPanel(int index, const QString& text);
+    // The configuration as it stands is the one last read, loaded, written or saved.
+    void SetUnmodified();
+    // The model of the configuration shown ("-" when none), which a write must find connected.
+    // LModel shows it, with the firmware as its hint.
+    const QString& ShownModel() const { return shownModel_; }
+    void SetShownModel(const QString& model, const QString& hint);
+
+    // The refresh (half a second after a change) and the clock (every second).
+    void Timer2Timer();
+    void Timer3Timer();
+
+    // Tool bar handlers.
+    void TBSaveComClick();
+    void TBOpenFileClick();
+    void TBSaveFileClick();
+    void BitBtn1Click();
+    void TBClearClick();
+    // Opens the configuration history: the window shows it (historyRequested) while this
+    // command holds the gate, so what the history does runs as this command.
+    void TBHistoryClick();
+    // The status box closes with its OK button.
+    void BStatusClick();
+
+    // Clears every parameter field and the module information.
+    void ResetAll();
+    // Writes the shown configuration to a file.
+    WriteOutcome SubWriteToFile(const QString& fileName, WriteMode mode);
+    // Appends the configuration to the configuration log, or saves it to a file the user
+    // chooses.
+    void WriteToFile(SaveTarget target);
+    // Loads an entry of the configuration history as ReadFromFile loads the file it was.
+    bool ReadFromHistory(const HistoryEntry& entry);
+    // Appends the log list to the system log (at closing).
+    void UpdateLog();
+
+    // Port discovery and writing a configuration to the module.
+    QString FindTheRightCom();
+    void FindPorts();
+    ModuleWriteOutcome WriteAll();
+
+    // Start-up, working session and password.
+    // The password cover is up: the window waits for the password, and the status bar says so.
+    bool PasswordCoverUp() const;
+    void FormShow();
+    void FormClose();
+    // At start-up, when the automatic check is on and the computer is online.
+    void CheckForUpdatesAtStartUp();
+    // The default port setting changed: the port in use and its label follow.
+    void DefaultPortChanged();
+
+    // Cleans a tag edit that lost the focus: characters outside 32..126 become "?".
+    void CheckTag(FormControl& field);
+    // The layout for a model (frame, selectors, captions) and its parts.
+    void AdjustFor(const QString& model);
+    // Edits and choices keep the catalogue and the dependent fields consistent.
+    void UpdateLimits(FormControl& sender);
+    void Modified(FormControl& sender);
+    void OnEditLeave(FormControl& sender);
+    void CCJComClick(FormControl& sender);
+
+    // The Values page: live input values.
+    // The timer of a channel's reading session (1 or 2).
+    QTimer& ReadTimer(int channel) const;
+    void BStartReadValues_Click();
+    void Timer_ReadValue1Timer();
+    void Timer_ReadValue2Timer();
+    // Load-cell calibration.
+    void BAquireZeroClick();
+    void BAquireReferenceClick();
+    void BStatus_AquireZeroClick();
+    void BStatus_AquireReferenceClick();
+    void BCancelStatusClick();
+
+    // Who keeps the port from an operation now: the line's owner answers for the sessions, the
+    // status panel for a calibration waiting in it.
+    PortHolder HolderOfPort() const;
+
+    // Set when the window is closing: reads and port searches stop at the next exchange.
+    bool StopRequested() const { return stopRequested_; }
+    void ShowProgress(int done, int total, const QString& what);
+    void EndProgress();
+    // Shows which port a search is at, and ends it when the window is closing.
+    std::function<bool(int, int)> searchProgress();
+    // Runs a request to the maker's server while the window's events run.
+    template <class Request>
+    auto withServer(Request request);
 
     // The handlers the controls reach through connectHandlers, and the steps of the operations
     // that only the presenter's own routines take.
@@ -290,6 +301,9 @@ class TForm1 : public QObject, public ControlOwner {
     bool loadConfiguration(FileSource source, const HistoryEntry* entry);
     // A loaded configuration takes the place of the shown one.
     void showLoaded(const QString& fileName, const FileLoading& loading);
+    // After the lines: the layout follows the firmware the file brought, and the data sheet
+    // link names the model.
+    void finishShowing();
     void showHeader(const LoadedLine& line);
     // The limits, cold junction and alarm fields follow their choices after a read or a load,
     // then the read-mode check rebuilds the entry list.

@@ -39,29 +39,29 @@ QString availableText(const QString& dotted) {
            QStringLiteral(") is available for download.") + QStringLiteral("\r\r");
 }
 
+}  // namespace
+
 // Runs a request to the maker's server with the window's events running: the status bar shows
 // the bytes received and a closing window stops the request. Its callers run through the gate
 // (the start-up's steps too), so no key starts another operation meanwhile.
 template <class Request>
-auto withServer(TForm1& form, Request request) {
+auto TForm1::withServer(Request request) {
     FetchWatch watch;
-    watch.progress = [&form](qint64 received, qint64 total) {
-        form.ShowProgress(static_cast<int>(received), static_cast<int>(std::max(total, received)),
-                          QStringLiteral("Bytes received"));
+    watch.progress = [this](qint64 received, qint64 total) {
+        ShowProgress(static_cast<int>(received), static_cast<int>(std::max(total, received)),
+                     QStringLiteral("Bytes received"));
     };
-    watch.stop = [&form] { return form.StopRequested(); };
-    const auto outcome = request(form.state(), watch);
-    form.EndProgress();
+    watch.stop = [this] { return StopRequested(); };
+    const auto outcome = request(state_, watch);
+    EndProgress();
     return outcome;
 }
-
-}  // namespace
 
 void TForm1::CheckForUpdatesAtStartUp() {
     if (!state_.settings.flag(SettingFlag::AutoUpdate)) {
         return;
     }
-    const UpdateCheckOutcome outcome = withServer(*this, CheckForUpdate);
+    const UpdateCheckOutcome outcome = withServer(CheckForUpdate);
     // Offline, nothing was asked; a window closed meanwhile asks nothing either.
     if (outcome.kind == UpdateCheckOutcome::Kind::Offline || StopRequested()) {
         return;
@@ -98,7 +98,7 @@ void TForm1::CheckForUpdatesAtStartUp() {
 }
 
 void TForm1::BSearchForUpdatesClick() {
-    const UpdateCheckOutcome outcome = withServer(*this, CheckForUpdate);
+    const UpdateCheckOutcome outcome = withServer(CheckForUpdate);
     const QString version =
         outcome.kind == UpdateCheckOutcome::Kind::Version ? outcome.version : QString();
     FormControl& serverVersion = Control(QStringLiteral("LUpdateServerVersionDx"));
@@ -133,7 +133,7 @@ void TForm1::BSearchForUpdatesClick() {
 }
 
 void TForm1::LUpdateServerVersionDownloadClick() {
-    const DownloadOutcome outcome = withServer(*this, DownloadInstaller);
+    const DownloadOutcome outcome = withServer(DownloadInstaller);
     if (!outcome.saved()) {
         state_.message(BoxKind::Warning,
                        QStringLiteral("The new version could not be downloaded.\r\r") +
