@@ -3,7 +3,7 @@
 #include "catalogue/ParameterLayout.h"
 #include "form/TForm1.h"
 #include "records/ConfigurationFile.h"
-#include "records/ReportJobs.h"
+#include "records/ReportSheet.h"
 #include "shell/ProgramState.h"
 #include "support/FormProbe.h"
 #include "support/ScriptedDialogs.h"
@@ -119,9 +119,7 @@ class Window {
     // The report sheet's rows as "name|value|unit".
     QStringList reportRows() const {
         QStringList rows;
-        const ReportSheet sheet =
-            MakeReportSheet(form.SaveHeader(QDateTime::currentDateTime()), form.Configuration(),
-                            form.Catalogue(), form.PrintedParameters());
+        const ReportSheet sheet = form.ShownReport();
         for (const ReportRow& row : sheet.rows) {
             rows << row.name + '|' + row.value + '|' + row.unit;
         }

@@ -7,6 +7,7 @@
 #include "catalogue/CatalogueLookup.h"
 #include "catalogue/ModelLayout.h"
 #include "records/ConfigurationFile.h"
+#include "transfer/SensorRefresh.h"
 
 #include <QDir>
 #include <QTest>
@@ -97,7 +98,7 @@ class TestFileLoad : public QObject {
         LoadBench bench;
         QVERIFY(bench.load(FileBytes(file)));
         const TForm1& form = *bench.form;
-        const QSet<int> inUse = form.PrintedParameters();
+        const QSet<int> inUse = ParametersInUse(form.Configuration(), form.Catalogue());
         for (int i = 1; i <= TParameterTable::Count; ++i) {
             const TTableEntry& entry = form.Catalogue()[i];
             if (AppliesToModel(entry, form.Configuration().model)) {

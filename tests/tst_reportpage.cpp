@@ -154,9 +154,7 @@ QStringList reportRowsOf(const QString& file, QString* date) {
     }
     *date = form.Configuration().date;
     QStringList rows;
-    const ReportSheet sheet =
-        MakeReportSheet(form.SaveHeader(QDateTime::currentDateTime()), form.Configuration(),
-                        form.Catalogue(), form.PrintedParameters());
+    const ReportSheet sheet = form.ShownReport();
     for (const ReportRow& row : sheet.rows) {
         rows << row.name + "|" + (row.value + " " + row.unit).trimmed();
     }

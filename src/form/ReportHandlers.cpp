@@ -26,13 +26,6 @@ const QString PdfInsteadText = QStringLiteral(
     "\r\rThe report sheet can be saved as PDF instead, with the tool button \"Save Report as "
     "PDF\".");
 
-// The sheet of the shown configuration: the same model, additional information and tags a save
-// would write, and the parameters whose fields are in use.
-ReportSheet shownSheet(const TForm1& form) {
-    return MakeReportSheet(form.SaveHeader(QDateTime::currentDateTime()), form.Configuration(),
-                           form.Catalogue(), form.PrintedParameters());
-}
-
 // A report needs a model: its code names the sheet and decides its channel sections.
 bool hasConfiguration(ProgramState& state) {
     if (state.ModelCode.isEmpty()) {
@@ -55,6 +48,11 @@ FileDialogRequest pdfRequest(const ProgramState& state) {
 
 }  // namespace
 
+ReportSheet TForm1::ShownReport() const {
+    return MakeReportSheet(SaveHeader(QDateTime::currentDateTime()), document_, Catalogue(),
+                           PrintedParameters());
+}
+
 void TForm1::BitBtn1Click() {
     if (!hasConfiguration(state_) || !CheckAll(CheckMode::Print)) {
         return;
@@ -67,7 +65,7 @@ void TForm1::BitBtn1Click() {
 }
 
 void TForm1::MyPrint() {
-    const PrintOutcome outcome = PrintReportSheet(shownSheet(*this), reportOutput(state_));
+    const PrintOutcome outcome = PrintReportSheet(ShownReport(), reportOutput(state_));
     switch (outcome.result) {
         case PrintOutcome::Result::Printed:
             Memo(QStringLiteral("Printed ") + state_.ModelCode + QStringLiteral(" report sheet"));
@@ -92,7 +90,7 @@ bool TForm1::SaveReportAsPdf() {
     }
     const QString path = state_.dialogs->chooseSaveFile(pdfRequest(state_));
     bool saved = false;
-    if (!path.isEmpty() && SaveReportSheet(state_, path, shownSheet(*this))) {
+    if (!path.isEmpty() && SaveReportSheet(state_, path, ShownReport())) {
         Memo(QStringLiteral("Saved ") + state_.ModelCode +
              QStringLiteral(" report sheet as PDF to file ") + QFileInfo(path).fileName());
         saved = true;

@@ -12,6 +12,7 @@
 #include "records/ConfigurationFile.h"
 #include "records/ConfigurationLoad.h"
 #include "records/LoadRecord.h"
+#include "records/ReportSheet.h"
 #include "transfer/ModuleRead.h"
 #include "transfer/ModuleWrite.h"
 
@@ -122,10 +123,11 @@ class TForm1 : public QObject, public ControlOwner {
     bool AcceptsInput() const;
     // Progress of the running transfer.
     const OperationProgress& Progress() const { return progress_; }
-    // What the last load refused or applied, for the command line's reports.
+    // What the last load refused or applied.
     const FileLoadRecord& LastLoad() const { return lastLoad_; }
-    // The parameters the report sheet lists: those of the model whose fields are in use.
-    QSet<int> PrintedParameters() const;
+    // The report sheet of the shown configuration as F6 would print it now: the model,
+    // additional information and tags a save would write, and the parameters in use.
+    ReportSheet ShownReport() const;
 
     // The Values page: its reading sessions and charts.
     LiveState& Live() { return live_; }
@@ -137,7 +139,7 @@ class TForm1 : public QObject, public ControlOwner {
     // How the last acquisition ended; nothing when its fields were refused or none ran.
     const std::optional<AcquisitionOutcome>& LastAcquisition() const { return lastAcquisition_; }
 
-    // --- The operations the command line runs on the window model ---
+    // --- Operations whose outcome their caller reads ---
 
     // Reads the connected module's whole configuration into the window; a read that verifies a
     // write is named so in the log list.
@@ -145,13 +147,8 @@ class TForm1 : public QObject, public ControlOwner {
     ModuleReadOutcome ReadAll(ReadPurpose purpose = ReadPurpose::Show);
     // Applies the consistency rules to the shown configuration. True when the caller may go on.
     bool CheckAll(CheckMode mode);
-    // The header a save made now writes: the configuration's, with the Settings page's
-    // additional information.
-    ConfigurationHeader SaveHeader(const QDateTime& moment) const;
     // Loads a configuration file into the window; true when a file was applied.
     bool ReadFromFile(FileSource source);
-    // The report sheet as a PDF file the user chooses; true when it was saved.
-    bool SaveReportAsPdf();
 
     // Window-level flags shared by the operations.
     bool ConfigurationEmpty = true;
@@ -225,6 +222,13 @@ class TForm1 : public QObject, public ControlOwner {
 
     // Clears every parameter field and the module information.
     void ResetAll();
+    // The header a save made now writes: the configuration's, with the Settings page's
+    // additional information.
+    ConfigurationHeader SaveHeader(const QDateTime& moment) const;
+    // The parameters the report sheet lists: those of the model whose fields are in use.
+    QSet<int> PrintedParameters() const;
+    // The report sheet as a PDF file the user chooses; true when it was saved.
+    bool SaveReportAsPdf();
     // Writes the shown configuration to a file.
     WriteOutcome SubWriteToFile(const QString& fileName, WriteMode mode);
     // Appends the configuration to the configuration log, or saves it to a file the user
