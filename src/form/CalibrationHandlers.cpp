@@ -76,7 +76,6 @@ void TForm1::acquireStep1(CalibrationStep step) {
 }
 
 void TForm1::acquireStep2(CalibrationStep step) {
-    lastAcquisition_.reset();
     FormControl& status = Control(QStringLiteral("LStatus"));
     const auto hideButtons = [this] {
         for (const char* name :
@@ -111,7 +110,6 @@ void TForm1::acquireStep2(CalibrationStep step) {
     status.setText(DisplayText(outcome.message));
     Control(QStringLiteral("BStatus")).setVisible(true);
     calibrationPending_ = false;
-    lastAcquisition_ = outcome;
 }
 
 void TForm1::BCancelStatusClick() {

@@ -136,8 +136,6 @@ class TForm1 : public QObject, public ControlOwner {
     bool LiveSessionRunning() const;
     // True from a calibration's instruction until its result or its Cancel.
     bool CalibrationPending() const { return calibrationPending_; }
-    // How the last acquisition ended; nothing when its fields were refused or none ran.
-    const std::optional<AcquisitionOutcome>& LastAcquisition() const { return lastAcquisition_; }
 
     // --- Operations whose outcome their caller reads ---
 
@@ -434,7 +432,6 @@ class TForm1 : public QObject, public ControlOwner {
     LiveState live_;
     int shownPage_ = 0;
     bool calibrationPending_ = false;
-    std::optional<AcquisitionOutcome> lastAcquisition_;
     int commandDepth_ = 0;
     int frontPlace_ = 0;
     int backPlace_ = 0;
