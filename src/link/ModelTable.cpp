@@ -72,8 +72,3 @@ const QStringList& NotConfigurableReplies() {
                                      QStringLiteral("80000012"), QStringLiteral("80000013")};
     return replies;
 }
-
-bool HasTwoChannels(const QString& modelCode) {
-    return modelCode.size() >= 6 &&
-           (modelCode[5] == QLatin1Char('D') || modelCode[5] == QLatin1Char('Y'));
-}

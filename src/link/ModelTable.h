@@ -28,6 +28,3 @@ QString ModelReplyFor(const QString& modelCode);
 
 // The replies of modules that cannot be configured by software.
 const QStringList& NotConfigurableReplies();
-
-// Codes whose sixth character is "D" or "Y" have two input channels.
-bool HasTwoChannels(const QString& modelCode);

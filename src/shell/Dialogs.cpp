@@ -59,26 +59,6 @@ QString BoxKindName(BoxKind kind) {
     return QString();
 }
 
-QString BoxAnswerName(BoxAnswer answer) {
-    switch (answer) {
-        case BoxAnswer::Ok:
-            return QStringLiteral("OK");
-        case BoxAnswer::Cancel:
-            return QStringLiteral("Cancel");
-        case BoxAnswer::Yes:
-            return QStringLiteral("Yes");
-        case BoxAnswer::No:
-            return QStringLiteral("No");
-        case BoxAnswer::Retry:
-            return QStringLiteral("Retry");
-        case BoxAnswer::Ignore:
-            return QStringLiteral("Ignore");
-        case BoxAnswer::Abort:
-            return QStringLiteral("Abort");
-    }
-    return QString();
-}
-
 BoxAnswer ConsoleDialogs::message(BoxKind kind, const QString& text, BoxButtons buttons) {
     // Nobody is there to fix a cable, so a Retry is never chosen: it would only loop.
     const bool retryOffered = buttons == BoxButtons::RetryCancel ||

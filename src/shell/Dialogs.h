@@ -61,7 +61,6 @@ BoxAnswer PositiveAnswer(BoxButtons buttons);
 BoxAnswer NegativeAnswer(BoxButtons buttons);
 
 QString BoxKindName(BoxKind kind);
-QString BoxAnswerName(BoxAnswer answer);
 
 // For the command line: prints every box on standard error and answers it without asking,
 // positively when `acceptQuestions` is set, negatively otherwise; Retry is never chosen.

@@ -94,9 +94,7 @@ ModuleReadOutcome ReadConfigurationFromModule(ProgramState& state, const QString
         progress.report(++done, total, QStringLiteral("Parameter"));
         QString reply;
         for (int attempt = 0; attempt < ReadAttempts && !reply.startsWith(Answered); ++attempt) {
-            reply =
-                session.exchange(QStringLiteral("00") + entry.ReadCommand + QStringLiteral("0000"))
-                    .text;
+            reply = session.exchange(ReadRegisterCommand(entry.ReadCommand)).text;
         }
         const auto word = ParseHexWord(ReplyData(reply));
         if (!reply.startsWith(Answered)) {
