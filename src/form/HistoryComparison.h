@@ -11,7 +11,7 @@
 class TForm1;
 
 // A configuration of the history as the window would hold it, for "Compare with window": the
-// entry is loaded as F3 loads a file, but into a window model of its own, so the main window
+// entry is loaded as F3 loads a file, but in a run state of its own, so the main window
 // stays as it is. The differences follow the rules of "kvc7345 diff".
 
 struct HistoryValuesOutcome {

@@ -308,7 +308,7 @@ class TForm1 : public QObject, public ControlOwner {
     void finishShowing();
     void showHeader(const LoadedLine& line);
     // The limits, cold junction and alarm fields follow their choices after a read or a load,
-    // then the read-mode check rebuilds the entry list.
+    // then the read-mode check runs on the configuration.
     void RefreshAfterTransfer(TransferSource source);
     void BChangeDefaultComPortClick();
     void PageControl1Change();

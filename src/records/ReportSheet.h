@@ -17,7 +17,7 @@ struct ReportRow {
     QString unit;
 };
 
-// What the sheet documents: the shown configuration as the last consistency check collected it.
+// What the sheet documents: a configuration's header and the rows of its parameters in use.
 struct ReportSheet {
     QString modelCode;
     QString date;

@@ -3,8 +3,8 @@
 #include "transfer/CheckMode.h"
 
 // The consistency rules a configuration passes before it leaves the window (written, saved,
-// printed) and after it was placed there (read, loaded). They work on the texts shown in the
-// window, not on the catalogue values, because that is what the user sees and what gets written.
+// printed) and after it was placed there (read, loaded). They work on the values' texts as the
+// window shows them and files write them, and on which of their fields are in use.
 
 #include "shell/Dialogs.h"
 
