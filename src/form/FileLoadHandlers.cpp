@@ -148,7 +148,6 @@ bool TForm1::loadConfiguration(FileSource source, const HistoryEntry* entry) {
             // A file that began to load took the run's model and firmware: they go back.
             if (file.ok()) {
                 RestoreSnapshot(before);
-                lastLoad_ = loading.record;
             }
             if (loading.result == FileLoading::Result::Retry) {
                 continue;
@@ -156,7 +155,7 @@ bool TForm1::loadConfiguration(FileSource source, const HistoryEntry* entry) {
             return false;
         }
         showLoaded(fileName, loading);
-        RefreshAfterTransfer(TransferSource::Load);
+        RefreshAfterTransfer(TransferSource::Load, loading.limitsSet);
         finishShowing();
         ConfigurationEmpty = false;
         SetUnmodified();

@@ -1,10 +1,7 @@
 // Reading the connected module's whole configuration into the window.
 
-#include "catalogue/ModelLayout.h"
 #include "form/TForm1.h"
 #include "operations/ModuleReading.h"
-#include "records/Clock.h"
-#include "shell/ModuleAccess.h"
 #include "shell/Online.h"
 #include "shell/ProgramState.h"
 
@@ -79,7 +76,7 @@ ModuleReadOutcome TForm1::ReadAll(ReadPurpose purpose) {
     Control(QStringLiteral("LStatus"))
         .setText(code + QStringLiteral(" parameters correctly loaded."));
     Control(QStringLiteral("BStatus")).setVisible(true);
-    RefreshAfterTransfer(TransferSource::Read);
+    RefreshAfterTransfer(TransferSource::Read, reading.limitsSet);
     if (Control(QStringLiteral("CBCloseInfoPositiveRead")).isChecked()) {
         link.pause(AutomaticCloseMs);
         BStatusClick();

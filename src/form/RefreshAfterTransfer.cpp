@@ -2,19 +2,14 @@
 
 #include "form/TForm1.h"
 #include "shell/ProgramState.h"
-#include "transfer/SensorRefresh.h"
 
-void TForm1::RefreshAfterTransfer(TransferSource source) {
-    const bool loaded = source == TransferSource::Load;
-    if (loaded) {
-        state_.AdaptCatalogue(state_.ModelCode, state_.ModelVersion);
+void TForm1::RefreshAfterTransfer(TransferSource source, const QList<int>& limitsSet) {
+    if (source == TransferSource::Load) {
         Control(QStringLiteral("LDataSheet")).setVisible(false);
     }
-    // Limits follow the sensors, and the fields that follow a sensor, a cold-junction mode or an
-    // alarm type open or close.
-    const QList<int> changed = RefreshSensorLimits(
-        document_, *state_.Catalogue, loaded ? RefreshAfter::Load : RefreshAfter::Read);
-    for (const int i : changed) {
+    // The read or the load gave the values their sensors' limits; the fields show them, and the
+    // fields that follow a sensor, a cold-junction mode or an alarm type open or close.
+    for (const int i : limitsSet) {
         showValue(i);
     }
     showDelayUnits();

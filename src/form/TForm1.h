@@ -307,9 +307,9 @@ class TForm1 : public QObject, public ControlOwner {
     // link names the model.
     void finishShowing();
     void showHeader(const LoadedLine& line);
-    // The limits, cold junction and alarm fields follow their choices after a read or a load,
-    // then the read-mode check runs on the configuration.
-    void RefreshAfterTransfer(TransferSource source);
+    // After a read or a load: the fields show the limits its sensors set (`limitsSet`), the
+    // dependent fields follow their choices, then the read-mode check runs.
+    void RefreshAfterTransfer(TransferSource source, const QList<int>& limitsSet);
     void BChangeDefaultComPortClick();
     void PageControl1Change();
     void BChangePasswordClick();

@@ -2,18 +2,11 @@
 
 #include "form/WriteAll.h"
 
-#include "catalogue/CatalogueLookup.h"
-#include "catalogue/FirmwareVersions.h"
 #include "form/ReadBack.h"
 #include "form/TForm1.h"
 #include "operations/ModuleWriting.h"
-#include "shell/ModuleAccess.h"
 #include "shell/ProgramState.h"
 #include "transfer/WritePlan.h"
-
-#include <QUrl>
-
-#include <optional>
 
 namespace {
 

@@ -88,7 +88,7 @@ FileLoading LoadConfiguration(ProgramState& state, const FileReadOutcome& file) 
         return loading;
     }
     state.AdaptCatalogue(model, state.ModelVersion);
-    RefreshSensorLimits(configuration, *state.Catalogue, RefreshAfter::Load);
+    loading.limitsSet = RefreshSensorLimits(configuration, *state.Catalogue, RefreshAfter::Load);
     // What the configuration took otherwise than the file writes it.
     loading.record.notes =
         LoadNotes(state.ParameterTable(), configuration, file.text.entries, loading.record.values);

@@ -18,6 +18,8 @@ struct FileLoading {
     ModuleConfiguration configuration;
     // The header lines taken, in file order, for the window's information strip.
     QList<LoadedLine> headerLines;
+    // The entries whose limits a sensor set, for the window to show.
+    QList<int> limitsSet;
     // Why a file was refused, the parameter lines applied and the notes on a completed load.
     FileLoadRecord record;
 

@@ -27,7 +27,8 @@ ModuleReading ReadModule(ProgramState& state, const QString& shownPort, const Re
     if (reading.read.completed()) {
         ModuleConfiguration& configuration = reading.read.configuration;
         configuration.date = Today();
-        RefreshSensorLimits(configuration, *state.Catalogue, RefreshAfter::Read);
+        reading.limitsSet =
+            RefreshSensorLimits(configuration, *state.Catalogue, RefreshAfter::Read);
     }
     return reading;
 }

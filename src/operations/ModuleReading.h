@@ -13,6 +13,8 @@ struct ModuleReading {
     ModuleReadOutcome read;
     // False when no module was identified; the read then never began.
     bool identified = false;
+    // The entries whose limits a sensor set, for the window to show.
+    QList<int> limitsSet;
 };
 
 struct ReadSteps {

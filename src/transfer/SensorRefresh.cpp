@@ -28,14 +28,10 @@ int channelOf(const QString& key) {
     return key.right(1).toInt();
 }
 
-std::optional<int> indexOf(const TParameterTable& catalogue, const QString& key) {
-    return IndexOfKey(catalogue, key);
-}
-
 // The text of the choice held for `key`, "" when none is held.
 QString heldText(const ModuleConfiguration& configuration, const TParameterTable& catalogue,
                  const QString& key) {
-    const auto i = indexOf(catalogue, key);
+    const auto i = IndexOfKey(catalogue, key);
     if (!i || !configuration.holds(*i)) {
         return {};
     }
@@ -44,7 +40,7 @@ QString heldText(const ModuleConfiguration& configuration, const TParameterTable
 
 bool holds(const ModuleConfiguration& configuration, const TParameterTable& catalogue,
            const QString& key) {
-    const auto i = indexOf(catalogue, key);
+    const auto i = IndexOfKey(catalogue, key);
     return i && configuration.holds(*i);
 }
 
@@ -165,7 +161,7 @@ QSet<int> ParametersInUse(const ModuleConfiguration& configuration,
     }
     // A dependent field is in use when the configuration holds it and its master asks for it.
     const auto follow = [&](const QString& key, bool wanted) {
-        if (const auto i = indexOf(catalogue, key)) {
+        if (const auto i = IndexOfKey(catalogue, key)) {
             if (wanted && configuration.holds(*i)) {
                 inUse.insert(*i);
             } else {
@@ -176,7 +172,7 @@ QSet<int> ParametersInUse(const ModuleConfiguration& configuration,
     const bool extended = configuration.firmware >= firmware::ExtendedFields;
     // The repeater and the load cell have no channel-1 selector of their own to choose with.
     if (model == QLatin1String("Q7326S") || model == QLatin1String("Q7356S")) {
-        if (const auto i = indexOf(catalogue, QStringLiteral("Input1"))) {
+        if (const auto i = IndexOfKey(catalogue, QStringLiteral("Input1"))) {
             inUse.remove(*i);
         }
     }
@@ -208,7 +204,7 @@ QSet<int> ParametersInUse(const ModuleConfiguration& configuration,
     }
     for (const int channel : {1, 2}) {
         const QString t = QString::number(channel);
-        const auto mode = indexOf(catalogue, QStringLiteral("CJCom") + t);
+        const auto mode = IndexOfKey(catalogue, QStringLiteral("CJCom") + t);
         if (mode && inUse.contains(*mode)) {
             follow(QStringLiteral("CJRef") + t,
                    heldText(configuration, catalogue, QStringLiteral("CJCom") + t) ==
@@ -217,7 +213,7 @@ QSet<int> ParametersInUse(const ModuleConfiguration& configuration,
     }
     for (const char* alarm : {"1A", "2A", "1B", "2B"}) {
         const QString s = QLatin1String(alarm);
-        const auto type = indexOf(catalogue, QStringLiteral("Type") + s);
+        const auto type = IndexOfKey(catalogue, QStringLiteral("Type") + s);
         if (!type || !inUse.contains(*type)) {
             continue;
         }
